@@ -1,0 +1,17 @@
+#pragma once
+// Import of a name list ("*.txt"): a new register and a new table from one file.
+
+#include <filesystem>
+
+#include "data/register.h"
+#include "data/table.h"
+#include "services/services.h"
+
+namespace toq::data {
+
+/// Replaces register and table by the list, writes base.ply and base.tai beside it and sets
+/// `playerFile` to base.ply: 0, or -1 when the list cannot be read.
+int ImportNameList(Register& players, Table& table, const std::filesystem::path& path,
+                   std::filesystem::path& playerFile, services::Services& ui);
+
+}  // namespace toq::data

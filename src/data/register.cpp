@@ -1,0 +1,95 @@
+#include "data/register.h"
+
+#include "text/cp932.h"
+#include "text/format.h"
+
+namespace toq::data {
+
+const char* const kClassNames[11] = {"（未設定）", "名人",     "Ａ級",         "Ｂ級１組",
+                                     "Ｂ級２組",   "Ｃ級１組", "Ｃ級２組",     "フリークラス",
+                                     "三段",       "引退・物故・退会", "その他"};
+
+const Player* Register::FindPlayer(int number) const {
+  for (const auto& p : players_)
+    if (p.number == number) return &p;
+  return nullptr;
+}
+
+int Register::positionOf(int number) const {
+  for (std::size_t i = 0; i < players_.size(); ++i)
+    if (players_[i].number == number) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+std::string Register::IndexToName(int number, services::Services& ui) const {
+  if (const Player* p = FindPlayer(number)) return p->name;
+  ui.errorBox(text::format("IndexToName error index=%d kishi_suu=%d", number, count()));
+  return {};
+}
+
+std::string Register::IndexToOmitName(int number, services::Services& ui) const {
+  const Player* p = FindPlayer(number);
+  if (!p) {
+    ui.errorBox(text::format("IndexToOmitName error index=%d kishi_suu=%d", number, count()));
+    return {};
+  }
+  if (!p->shortName.empty()) return p->shortName;
+  return std::string(text::firstWord(p->name));
+}
+
+int Register::NextFreeNumber() const {
+  for (int n = 1;; ++n)
+    if (!FindPlayer(n)) return n;
+}
+
+int Register::AddPlayer(Player player) {
+  if (count() >= kMaxPlayers) return -2;
+  if (player.number <= 0) player.number = players_.empty() ? 1 : NextFreeNumber();
+  players_.push_back(std::move(player));
+  return 0;
+}
+
+void Register::RemovePlayer(int position) {
+  if (position < 1 || position > count()) return;
+  players_.erase(players_.begin() + (position - 1));
+}
+
+bool Register::SameNameExists(std::string_view name, int skipPosition) const {
+  const std::string squeezed = SqueezeName(name);
+  for (int pos = 1; pos <= count(); ++pos)
+    if (pos != skipPosition && SqueezeName(at(pos).name) == squeezed) return true;
+  return false;
+}
+
+std::string SqueezeName(std::string_view text) { return text::squeeze(text); }
+
+void MarkWomanProfessional(Player& player) {
+  static const std::string kWoman = text::sj("女流");
+  if (player.name.find(kWoman) != std::string::npos) player.womanProfessional = 1;
+}
+
+NameProblem checkName(std::string_view cp932) {
+  if (cp932.size() > kMaxNameBytes) return NameProblem::TooLong;
+  for (char c : cp932) {
+    if (c == '"') return NameProblem::Quote;
+    if (c == '\r' || c == '\n') return NameProblem::LineBreak;
+  }
+  return NameProblem::None;
+}
+
+std::string nameProblemMessage(NameProblem problem, std::string_view field) {
+  const std::string f(field);
+  switch (problem) {
+    case NameProblem::TooLong:
+      return f + "は255バイト（全角127文字）以内で入力してください。";
+    case NameProblem::Quote:
+      return f + "に二重引用符（\"）は使えません。";
+    case NameProblem::LineBreak:
+      return f + "に改行は使えません。";
+    case NameProblem::None:
+      break;
+  }
+  return {};
+}
+
+}  // namespace toq::data

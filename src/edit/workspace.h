@@ -1,0 +1,30 @@
+#pragma once
+// What one running program works on: the register, the table, the options and the generator,
+// owned by the front end and passed by reference to every command.
+
+#include <filesystem>
+
+#include "data/register.h"
+#include "data/table.h"
+#include "pairing/context.h"
+#include "pairing/options.h"
+#include "pairing/random.h"
+
+namespace toq::edit {
+
+/// The program's one register and one table with their settings.
+struct Workspace {
+  data::Register players;
+  data::Table table;
+  pairing::PairingOptions options;
+  pairing::Random random;
+  std::filesystem::path playerFile;  ///< the remembered player file
+  bool sengo = true;                 ///< decide sides after pairing ("先手後手決定")
+  bool komaoti = false;              ///< derive handicaps after pairing ("駒落ち")
+
+  pairing::PairingContext context(services::Services& ui) {
+    return {table, players, options, random, ui};
+  }
+};
+
+}  // namespace toq::edit

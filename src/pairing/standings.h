@@ -1,0 +1,17 @@
+#pragma once
+// Standings after a round: score, wins, losses, draws, Solkoff and the beaten-opponents sums,
+// and the rank, written into the table's standings block.
+
+#include "data/register.h"
+#include "data/table.h"
+
+namespace toq::pairing {
+
+/// True when some participant's player plays several boards: ranks then go by win rate.
+bool winRateMode(const data::Table& table, const data::Register& players);
+
+/// Fills standings[row][round] for every row. 0; -1 when a game up to `round` lacks a valid
+/// result; 0 without change for round < 0.
+int computeStandings(data::Table& table, const data::Register& players, int round);
+
+}  // namespace toq::pairing

@@ -1,0 +1,48 @@
+#include "services/recording_services.h"
+
+namespace toq::services {
+
+namespace {
+RecordedMessage make(RecordedMessage::Kind kind, std::string_view text, std::string_view caption) {
+  return RecordedMessage{kind, std::string(text), std::string(caption)};
+}
+}  // namespace
+
+void RecordingServices::errorBox(std::string_view text, std::string_view caption) {
+  messages.push_back(make(RecordedMessage::Kind::Error, text, caption));
+}
+void RecordingServices::warningBox(std::string_view text, std::string_view caption) {
+  messages.push_back(make(RecordedMessage::Kind::Warning, text, caption));
+}
+void RecordingServices::informationBox(std::string_view text, std::string_view caption) {
+  messages.push_back(make(RecordedMessage::Kind::Information, text, caption));
+}
+void RecordingServices::statusMessage(std::string_view text) {
+  messages.push_back(make(RecordedMessage::Kind::Status, text, {}));
+}
+bool RecordingServices::askYesNo(std::string_view text, std::string_view caption) {
+  messages.push_back(make(RecordedMessage::Kind::Question, text, caption));
+  if (answers.empty()) return defaultAnswer;
+  bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+void RecordingServices::questionSound() {
+  messages.push_back(make(RecordedMessage::Kind::QuestionSound, {}, {}));
+}
+void RecordingServices::defaultSound() {
+  messages.push_back(make(RecordedMessage::Kind::DefaultSound, {}, {}));
+}
+int RecordingServices::openWithViewer(const std::filesystem::path& file) {
+  messages.push_back(make(RecordedMessage::Kind::Viewer, file.string(), {}));
+  return viewerResult;
+}
+
+std::vector<std::string> RecordingServices::texts(RecordedMessage::Kind kind) const {
+  std::vector<std::string> out;
+  for (const auto& m : messages)
+    if (m.kind == kind) out.push_back(m.text);
+  return out;
+}
+
+}  // namespace toq::services
