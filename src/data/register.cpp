@@ -38,8 +38,13 @@ std::string Register::IndexToOmitName(int number, services::Services& ui) const 
 }
 
 int Register::NextFreeNumber() const {
-  for (int n = 1;; ++n)
-    if (!FindPlayer(n)) return n;
+  // Only numbers up to count()+1 can be the answer, so one pass with a mark per number does.
+  std::vector<bool> used(players_.size() + 2, false);
+  for (const auto& p : players_)
+    if (p.number > 0 && static_cast<std::size_t>(p.number) < used.size()) used[p.number] = true;
+  int n = 1;
+  while (used[static_cast<std::size_t>(n)]) ++n;
+  return n;
 }
 
 int Register::AddPlayer(Player player) {
