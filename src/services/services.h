@@ -35,7 +35,8 @@ class Services {
   virtual int openWithViewer(const std::filesystem::path& file) = 0;
   /// Lets the window handle waiting events during long work (the repeated test).
   virtual void processEvents() {}
-  /// Replaces the main window's title (the repeated test shows its progress there).
+  /// Replaces the main window's title (the repeated test shows its progress there); an empty
+  /// title restores the usual one.
   virtual void setWindowTitle(std::string_view /*title*/) {}
 };
 
