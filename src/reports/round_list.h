@@ -1,0 +1,27 @@
+#pragma once
+// The round list: the pairs of one round with sides, handicaps and second meetings, written as
+// "<n>回戦組み合わせ.txt" beside the table file.
+
+#include <filesystem>
+#include <string>
+
+#include "data/register.h"
+#include "data/table.h"
+#include "reports/report_text.h"
+#include "services/services.h"
+
+namespace toq::reports {
+
+/// The round list of a 0-based round as CP932 bytes with CR LF.
+std::string composeRoundList(const data::Table& table, const data::Register& players, int round,
+                             const ReportHead& head, services::Services& ui);
+
+/// The round list's file for a 0-based round.
+std::filesystem::path roundListPath(const data::Table& table, int round);
+
+/// Writes the round list of a 0-based round (the pairing command passes the last paired round)
+/// and shows it. A round outside the table's rounds: "エラー" and kReportNotWritten.
+int writeRoundList(const data::Table& table, const data::Register& players, int round,
+                   services::Services& ui, std::filesystem::path* written = nullptr);
+
+}  // namespace toq::reports
