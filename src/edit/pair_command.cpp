@@ -1,0 +1,53 @@
+#include "edit/pair_command.h"
+
+#include <chrono>
+
+#include "data/table_file.h"
+#include "pairing/driver.h"
+#include "pairing/sides.h"
+#include "reports/round_list.h"
+#include "services/lock_check.h"
+#include "text/format.h"
+
+namespace toq::edit {
+
+int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                  PairOutcome* outcome) {
+  data::Table& table = ws.table;
+  if (!services::lockCheck(table, ui)) return -1;
+  const int round = table.FirstUnpairedRound();
+  if (round < 0) {
+    ui.errorBox("エラー：組み合わせる回がありません。");
+    return -1;
+  }
+  if (int complete = table.ResultsCompleteBefore(round); complete != 1) {
+    ui.errorBox(text::format("%d回戦に勝敗の未入力があります。", -complete + 1));
+    return -1;
+  }
+  if (!ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認")) return -1;
+  if (int odd = table.UnpairedCount(round); odd != 0) {
+    ui.errorBox(text::format("組み合わせ数が奇数(%d)です。", odd));
+    return -1;
+  }
+
+  const auto start = std::chrono::steady_clock::now();
+  auto ctx = ws.context(ui);
+  if (pairing::runPairing(ctx, round, refresh) != 0) return -2;
+  if (ws.komaoti)
+    pairing::assignHandicaps(ctx, round);
+  else if (ws.sengo)
+    pairing::assignSides(ctx, round);
+  const long long seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
+          .count();
+
+  data::WriteTableFile(table, {}, ui);
+  if (refresh) refresh();
+  ui.statusMessage(text::format("組み合わせました。 %lld 秒", seconds));
+  std::filesystem::path roundList;
+  reports::writeRoundList(table, ws.players, table.LastPairedRound(), ui, &roundList);
+  if (outcome) *outcome = PairOutcome{round, seconds, roundList};
+  return 0;
+}
+
+}  // namespace toq::edit

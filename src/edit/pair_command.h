@@ -1,0 +1,26 @@
+#pragma once
+// The pairing command: pairs the next round of the table after its checks and confirmation,
+// then decides sides or handicaps, saves the table and writes the round list.
+
+#include <filesystem>
+#include <functional>
+
+#include "edit/workspace.h"
+#include "services/services.h"
+
+namespace toq::edit {
+
+/// What a successful pairing did.
+struct PairOutcome {
+  int round = -1;                   ///< the 0-based round paired
+  long long elapsedSeconds = 0;     ///< time the driver took
+  std::filesystem::path roundList;  ///< the round list written, empty when none
+};
+
+/// Pairs the first round with an unpaired row. 0 on success; -1 when a check refused or the
+/// user said No (after the message); -2 when the driver failed (after its message; the table
+/// is not saved). `refresh` redraws the table display.
+int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                  PairOutcome* outcome = nullptr);
+
+}  // namespace toq::edit
