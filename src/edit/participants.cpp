@@ -1,0 +1,71 @@
+#include "edit/participants.h"
+
+#include "edit/edit_texts.h"
+#include "edit/guards.h"
+#include "services/lock_check.h"
+#include "text/cp932.h"
+#include "text/format.h"
+
+namespace toq::edit {
+
+namespace {
+// Classes the chooser never offers from other tables: フリークラス and 引退・物故・退会.
+constexpr int kFreeClass = 7;
+constexpr int kRetiredClass = 9;
+}  // namespace
+
+std::vector<ParticipantChoice> participantChoices(const Workspace& ws) {
+  const data::Table& t = ws.table;
+  std::vector<ParticipantChoice> out;
+  for (const data::Player& p : ws.players.all())
+    if (!t.IsParticipant(p.number) && (p.klass == 0 || p.klass == t.tableClass))
+      out.push_back({p.name, p.number});
+  for (const data::Player& p : ws.players.all())
+    if (!t.IsParticipant(p.number) && p.klass != 0 && p.klass != kFreeClass &&
+        p.klass != kRetiredClass && p.klass != t.tableClass)
+      out.push_back({p.name, p.number});
+  return out;
+}
+
+Outcome addParticipant(Workspace& ws, services::Services& ui, const ParticipantChooser& choose) {
+  data::Table& t = ws.table;
+  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  std::optional<int> choice = choose ? choose(participantChoices(ws)) : std::nullopt;
+  if (!choice) return stopped(Stop::Declined);
+  const data::Player* p = ws.players.FindPlayer(*choice);
+  if (!p) {
+    ui.errorBox(text::format(texts::kNotRegistered, *choice));
+    return stopped(Stop::Refused);
+  }
+  if (t.IsParticipant(*choice)) {
+    ui.errorBox(text::format(texts::kAlreadyParticipant, text::toUtf8(p->name).c_str()));
+    return stopped(Stop::Refused);
+  }
+  if (t.AddParticipant(*choice, ui) != 0) return stopped(Stop::Refused);
+  Outcome done;
+  done.row = t.participantCount - 1;
+  done.other = *choice;
+  return saveTable(ws, ui, done);
+}
+
+Outcome removeParticipant(Workspace& ws, services::Services& ui, int row) {
+  data::Table& t = ws.table;
+  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
+  const std::string name = rowNameUtf8(ws, row, ui);
+  const char* question =
+      t.HasPairings() ? texts::kRemoveWithPairingsQuestion : texts::kRemoveQuestion;
+  if (!ui.askYesNo(text::format(question, name.c_str()), services::kQuestionCaption))
+    return stopped(Stop::Declined);
+  t.RemoveParticipant(row);
+  Outcome done;
+  done.row = row;
+  return saveTable(ws, ui, done);
+}
+
+Outcome setLockFlag(Workspace& ws, services::Services& ui, bool locked) {
+  ws.table.lockFlag = locked ? 1 : 0;
+  return saveTable(ws, ui, Outcome{});
+}
+
+}  // namespace toq::edit

@@ -1,0 +1,152 @@
+#include "edit/players.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+#include "data/player_file.h"
+#include "edit/edit_texts.h"
+#include "text/cp932.h"
+#include "text/format.h"
+#include "text/paths.h"
+
+namespace toq::edit {
+
+namespace {
+
+// A typed name in CP932, or none after telling the user why it cannot be stored.
+std::optional<std::string> acceptName(std::string_view utf8, const char* field,
+                                      services::Services& ui) {
+  std::optional<std::string> cp932 = text::toCp932(utf8);
+  if (!cp932) {
+    ui.errorBox(text::format(texts::kNotCp932, field));
+    return std::nullopt;
+  }
+  if (data::NameProblem problem = data::checkName(*cp932); problem != data::NameProblem::None) {
+    ui.errorBox(data::nameProblemMessage(problem, field));
+    return std::nullopt;
+  }
+  return cp932;
+}
+
+// Checks both names of a form; fills `player` on success. `skipPosition` is the edited record.
+bool acceptForm(const Workspace& ws, services::Services& ui, const PlayerForm& form,
+                int skipPosition, data::Player& player) {
+  std::optional<std::string> name = acceptName(form.name, texts::kNameField, ui);
+  if (!name) return false;
+  if (data::SqueezeName(*name).empty()) {
+    ui.errorBox(texts::kEmptyName);
+    return false;
+  }
+  std::optional<std::string> shortName = acceptName(form.shortName, texts::kShortNameField, ui);
+  if (!shortName) return false;
+  if (ws.players.SameNameExists(*name, skipPosition)) {
+    ui.errorBox(texts::kSameName);
+    return false;
+  }
+  player.name = std::move(*name);
+  player.shortName = std::move(*shortName);
+  player.rating = form.rating;
+  player.professional = form.professional ? 1 : 0;
+  // Derived from the name, as every file reader derives it, so that the flag does not change
+  // when the register is next read back.
+  player.womanProfessional = 0;
+  data::MarkWomanProfessional(player);
+  return true;
+}
+
+// Writes the register at once: a registration must not wait for the end of the program.
+void savePlayers(const Workspace& ws, services::Services& ui, Outcome& done) {
+  done.changed = true;
+  done.stop = Stop::None;
+  if (ws.playerFile.empty()) {
+    // No player file is remembered yet: nothing to write to, the change stays in memory.
+    done.code = 0;
+    return;
+  }
+  if (data::WritePlayerFile(ws.players, ws.playerFile) == 0) {
+    done.code = 0;
+    done.saved = true;
+    return;
+  }
+  ui.errorBox(text::format(texts::kPlayerFileNotSaved, text::pathToUtf8(ws.playerFile).c_str()));
+  done.code = -2;
+}
+
+bool checkPosition(const Workspace& ws, int position, services::Services& ui) {
+  if (position >= 1 && position <= ws.players.count()) return true;
+  ui.errorBox(texts::kPositionOutOfRange);
+  return false;
+}
+
+}  // namespace
+
+PlayerForm newPlayerForm() {
+  PlayerForm form;
+  form.rating = data::kDefaultRating;
+  return form;
+}
+
+std::optional<PlayerForm> playerForm(const Workspace& ws, int position) {
+  if (position < 1 || position > ws.players.count()) return std::nullopt;
+  const data::Player& p = ws.players.at(position);
+  return PlayerForm{text::toUtf8(p.name), text::toUtf8(p.shortName), p.rating, p.professional != 0};
+}
+
+int playerPositionOfRow(const Workspace& ws, int row) {
+  if (row < 0 || row >= ws.table.participantCount || row >= data::kMaxRows) return 0;
+  return ws.players.positionOf(ws.table.participants[row]);
+}
+
+Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& form) {
+  data::Player player;
+  if (!acceptForm(ws, ui, form, 0, player)) return stopped(Stop::Refused);
+  if (ws.players.AddPlayer(player) != 0) {
+    ui.errorBox(text::format(texts::kRegisterFull, data::kMaxPlayers));
+    return stopped(Stop::Refused);
+  }
+  Outcome done;
+  done.row = ws.players.count();
+  done.other = ws.players.at(done.row).number;
+  savePlayers(ws, ui, done);
+  return done;
+}
+
+Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const PlayerForm& form) {
+  if (!checkPosition(ws, position, ui)) return stopped(Stop::BadIndex);
+  // The number, the boards and the fields no dialog shows stay as they are.
+  data::Player player = ws.players.at(position);
+  if (!acceptForm(ws, ui, form, position, player)) return stopped(Stop::Refused);
+  ws.players.at(position) = std::move(player);
+  Outcome done;
+  done.row = position;
+  done.other = ws.players.at(position).number;
+  savePlayers(ws, ui, done);
+  return done;
+}
+
+Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions) {
+  for (int position : positions)
+    if (!checkPosition(ws, position, ui)) return stopped(Stop::BadIndex);
+  if (positions.empty()) return stopped(Stop::NothingToDo);
+  std::sort(positions.begin(), positions.end(), std::greater<>());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+
+  Outcome done;
+  // From the bottom up, so that the positions still to be asked stay valid.
+  for (int position : positions) {
+    const std::string name = text::toUtf8(ws.players.at(position).name);
+    if (!ui.askYesNo(text::format(texts::kDeleteQuestion, name.c_str()), texts::kDeleteCaption))
+      break;
+    ws.players.RemovePlayer(position);
+    ++done.count;
+  }
+  if (done.count == 0) {
+    done.stop = Stop::Declined;
+    return done;
+  }
+  savePlayers(ws, ui, done);
+  return done;
+}
+
+}  // namespace toq::edit

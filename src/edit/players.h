@@ -1,0 +1,46 @@
+#pragma once
+// The player register's commands: register, edit and delete players (CKishiNewDlg and the
+// delete question). Every change writes the player file at once.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "edit/outcome.h"
+#include "edit/workspace.h"
+#include "services/services.h"
+
+namespace toq::edit {
+
+/// The fields of the registration dialog, as typed (UTF-8).
+struct PlayerForm {
+  std::string name;
+  std::string shortName;
+  int rating = 0;
+  bool professional = false;
+};
+
+/// The form of a new registration: empty names, rating 1600.
+PlayerForm newPlayerForm();
+/// The form of an edit, from the record at a 1-based register position; none when the
+/// position holds no record.
+std::optional<PlayerForm> playerForm(const Workspace& ws, int position);
+/// The register position of a participant row's player, 0 when the row or record is missing.
+int playerPositionOfRow(const Workspace& ws, int row);
+
+/// Registers a new player under the next free number. Refused, with a message, for a name
+/// that is empty, taken ("同名の登録があります。"), not representable in Shift-JIS, too long,
+/// or holding a double quote or a line break; and when the register is full. Outcome: the
+/// position in `row`, the new number in `other`.
+Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& form);
+
+/// Replaces name, short name, rating and professional flag of the record at a 1-based
+/// position, keeping its number and its number of boards. Refused like a registration (the
+/// edited record's own name does not count as taken).
+Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const PlayerForm& form);
+
+/// Deletes the records at the given 1-based positions, last first, each after its question;
+/// No ends the loop (records already deleted stay deleted). Outcome: `count` deleted.
+Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions);
+
+}  // namespace toq::edit

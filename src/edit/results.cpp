@@ -1,0 +1,102 @@
+#include "edit/results.h"
+
+#include "edit/edit_texts.h"
+#include "edit/guards.h"
+#include "services/lock_check.h"
+#include "text/format.h"
+
+namespace toq::edit {
+
+const char* const kResultNames[kResultPositions] = {"勝ち", "負け", "引き分け", "取り消し"};
+
+namespace {
+// Result of the row and of its opponent for each list position.
+constexpr std::int16_t kOwnResult[kResultPositions] = {data::kWin, data::kLoss, data::kDraw,
+                                                       data::kResultNone};
+constexpr std::int16_t kOtherResult[kResultPositions] = {data::kLoss, data::kWin, data::kDraw,
+                                                         data::kResultNone};
+}  // namespace
+
+int resultPosition(int result) {
+  switch (result) {
+    case data::kWin:
+      return 0;
+    case data::kLoss:
+      return 1;
+    case data::kDraw:
+      return 2;
+    default:
+      return 3;
+  }
+}
+
+bool applyResultPosition(data::Table& table, int round, int row, int other, int position) {
+  if (position < 0 || position >= kResultPositions) return false;
+  table.result[row][round] = kOwnResult[position];
+  table.result[other][round] = kOtherResult[position];
+  return true;
+}
+
+std::optional<ResultDialog> resultDialog(const Workspace& ws, services::Services& ui, int row,
+                                         int round) {
+  const data::Table& t = ws.table;
+  if (row < 0 || row >= usedRows(t) || round < 0 || round >= usedRounds(t)) return std::nullopt;
+  const int e = t.opponentRow(row, round);
+  if (e < 0) return std::nullopt;
+  ResultDialog d;
+  d.row = row;
+  d.round = round;
+  d.other = e;
+  d.caption =
+      formatCp932(texts::kResultCaption, rowName(ws, row, ui).c_str(), rowName(ws, e, ui).c_str());
+  d.label = formatCp932(texts::kResultLabel, round + 1);
+  d.position = resultPosition(t.result[row][round]);
+  return d;
+}
+
+Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
+                    const ResultChooser& choose) {
+  data::Table& t = ws.table;
+  if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
+  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
+  std::optional<ResultDialog> dialog = resultDialog(ws, ui, row, round);
+  if (!dialog) return stopped(Stop::NothingToDo);
+  std::optional<int> choice = choose ? choose(*dialog) : std::nullopt;
+  if (!choice) return stopped(Stop::Declined);
+  if (!applyResultPosition(t, round, row, dialog->other, *choice)) {
+    ui.errorBox(texts::kBadResultChoice);
+    return stopped(Stop::Refused);
+  }
+  Outcome done;
+  done.round = round;
+  done.row = row;
+  done.other = dialog->other;
+  done = saveTable(ws, ui, done);
+  ui.statusMessage(text::format(texts::kOpenGames, t.OpenGames(round)));
+  return done;
+}
+
+Outcome randomResults(Workspace& ws, services::Services& ui) {
+  data::Table& t = ws.table;
+  const int r = t.FirstIncompleteRound();
+  if (r < 0 || r >= data::kMaxRounds) {
+    ui.errorBox(texts::kResultsComplete);
+    return stopped(Stop::Refused);
+  }
+  if (!ui.askYesNo(text::format(texts::kRandomResultsQuestion, r + 1), services::kQuestionCaption))
+    return stopped(Stop::Declined);
+  // Each game is drawn from both of its rows; the later draw stands.
+  for (int k = 0; k < usedRows(t); ++k) {
+    const int e = t.opponentRow(k, r);
+    if (e < 0) continue;
+    const bool odd = ws.random.coin();
+    t.result[k][r] = odd ? data::kWin : data::kLoss;
+    t.result[e][r] = odd ? data::kLoss : data::kWin;
+  }
+  Outcome done;
+  done.round = r;
+  return saveTable(ws, ui, done);
+}
+
+}  // namespace toq::edit
