@@ -1,7 +1,90 @@
-// Placeholder until the file layer lands; its owner replaces this file.
 #include "data/player_file.h"
+
+#include "data/file_parsers.h"
+#include "data/file_texts.h"
+#include "data/int_scan.h"
+#include "data/line_reader.h"
+#include "data/name_field.h"
+#include "data/safe_write.h"
+#include "text/cp932.h"
+#include "text/format.h"
+
 namespace toq::data {
-int WritePlayerFile(const Register&, const std::filesystem::path&) { return -1; }
-int ReadPlayerFile(Register&, const std::filesystem::path&) { return -1; }
-int LoadPlayerFile(Register&, const std::filesystem::path&) { return -1; }
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+// A record line carries rating, entries and professional; up to nine integers are accepted.
+constexpr std::size_t kMaxRecordIntegers = 9;
+
+std::string playerFileText(const Register& players) {
+  std::string out =
+      text::sj(text::format(texts::kPlayerFileTitle, texts::kProduct, texts::kProductVersion)) +
+      kLineEnd;
+  out += text::sj(text::format(texts::kVersionLine, texts::kVersion)) + kLineEnd;
+  for (int pos = 1; pos <= players.count(); ++pos) {
+    const Player& p = players.at(pos);
+    out += text::format("%04d,%04d,", pos, p.number);
+    out += '"' + p.name + "\",\"" + p.shortName + "\",";
+    out += text::format("%d,%d,%d,", p.rating, p.entries, p.professional);
+    out += kLineEnd;
+  }
+  return out;
+}
+
+// Fills a fresh record from a record line; false when the line is malformed.
+bool parseRecordLine(std::string_view line, Player& p) {
+  std::size_t comma = line.find(',');
+  if (comma == std::string_view::npos) return false;
+  std::size_t pos = comma + 1;
+  auto number = scanInt(line, pos);
+  if (!number) return false;
+  p.number = *number;
+
+  auto name = quotedText(line, line.find('"'));
+  if (!name) return false;
+  p.name = std::move(name->text);
+  auto shortName = quotedText(line, line.find('"', name->closing + 1));
+  if (!shortName) return false;
+  p.shortName = std::move(shortName->text);
+
+  // The integers start after the closing quote and its comma.
+  std::vector<int> values = scanIntList(line, shortName->closing + 2, kMaxRecordIntegers);
+  if (values.size() > 0) p.rating = values[0];
+  if (values.size() > 1) p.entries = values[1];
+  if (values.size() > 2) p.professional = values[2];
+  return true;
+}
+
+}  // namespace
+
+int parsePlayerText(Register& players, std::string_view text) {
+  int result = 0;
+  LineReader lines(text);
+  std::string_view line;
+  while (lines.next(line)) {
+    if (line.empty() || line[0] == '#' || line[0] == '$') continue;
+    Player p;
+    if (!parseRecordLine(line, p)) return -1;
+    MarkWomanProfessional(p);
+    result = players.AddPlayer(std::move(p));
+  }
+  return result;
+}
+
+int WritePlayerFile(const Register& players, const std::filesystem::path& path) {
+  return writeFileSafely(path, playerFileText(players));
+}
+
+int ReadPlayerFile(Register& players, const std::filesystem::path& path) {
+  auto bytes = readWholeFile(path);
+  if (!bytes) return -1;
+  return parsePlayerText(players, *bytes);
+}
+
+int LoadPlayerFile(Register& players, const std::filesystem::path& path) {
+  players.clear();
+  return ReadPlayerFile(players, path);
+}
+
 }  // namespace toq::data

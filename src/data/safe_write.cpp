@@ -1,6 +1,122 @@
-// Placeholder until the file layer lands; its owner replaces this file.
 #include "data/safe_write.h"
+
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
 namespace toq::data {
-int writeFileSafely(const std::filesystem::path&, std::string_view) { return -1; }
-std::filesystem::path backupPath(const std::filesystem::path& path) { return path.string() + ".bak"; }
+
+namespace {
+
+// The new content is first written here, beside the target, so that the final rename stays on
+// one file system and replaces the target in one step.
+fs::path temporaryPath(const fs::path& target) {
+  fs::path temp = target;
+  temp += ".toq-tmp";
+  return temp;
+}
+
+#ifdef _WIN32
+int openNew(const fs::path& p) {
+  return ::_wopen(p.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+bool writeAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    unsigned chunk =
+        content.size() > (1u << 30) ? (1u << 30) : static_cast<unsigned>(content.size());
+    int n = ::_write(fd, content.data(), chunk);
+    if (n <= 0) return false;
+    content.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+bool flushToDisk(int fd) {
+  return ::_commit(fd) == 0;
+}
+bool closeFile(int fd) {
+  return ::_close(fd) == 0;
+}
+void syncFolder(const fs::path&) {}
+#else
+int openNew(const fs::path& p) {
+  return ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+bool writeAll(int fd, std::string_view content) {
+  while (!content.empty()) {
+    ssize_t n = ::write(fd, content.data(), content.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    content.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+bool flushToDisk(int fd) {
+  return ::fsync(fd) == 0;
+}
+bool closeFile(int fd) {
+  return ::close(fd) == 0;
+}
+// Makes the rename itself durable; a failure here loses nothing already written.
+void syncFolder(const fs::path& folder) {
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+
+}  // namespace
+
+fs::path backupPath(const fs::path& path) {
+  fs::path bak = path;
+  bak += ".bak";
+  return bak;
+}
+
+int writeFileSafely(const fs::path& path, std::string_view content) {
+  std::error_code ec;
+  // A link is written through, so that the link itself stays a link.
+  fs::path target = path;
+  if (fs::is_symlink(path, ec)) {
+    fs::path real = fs::weakly_canonical(path, ec);
+    if (!ec) target = real;
+  }
+  const fs::path temp = temporaryPath(target);
+  // A temporary file left behind by an interrupted run is stale; O_EXCL then refuses anything
+  // else (a folder) that stands in its place.
+  if (!fs::is_directory(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
+  int fd = openNew(temp);
+  if (fd < 0) return -1;
+  bool written = writeAll(fd, content) && flushToDisk(fd);
+  if (!closeFile(fd)) written = false;
+  if (!written) {
+    fs::remove(temp, ec);
+    return -2;
+  }
+
+  // Only now, with the new content safely on disk, is the previous file kept as ".bak".
+  const fs::file_status previous = fs::status(target, ec);
+  if (!ec && fs::is_regular_file(previous)) {
+    fs::permissions(temp, previous.permissions(), ec);
+    fs::copy_file(target, backupPath(path), fs::copy_options::overwrite_existing, ec);
+  }
+  fs::rename(temp, target, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return -1;
+  }
+  syncFolder(target.parent_path());
+  return 0;
+}
+
 }  // namespace toq::data
