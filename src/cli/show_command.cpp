@@ -1,0 +1,27 @@
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "cli/messages.h"
+#include "cli/text_grid.h"
+#include "cli/view_texts.h"
+#include "data/table_file.h"
+#include "text/format.h"
+#include "text/paths.h"
+
+namespace toq::cli {
+
+int openTable(Invocation& inv, const std::filesystem::path& path) {
+  edit::Workspace& ws = inv.workspace;
+  const std::size_t before = inv.ui.problemsShown();
+  if (data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, inv.ui) != 0)
+    return inv.fail(before, text::format(kTableReadError, text::pathToUtf8(path).c_str()));
+  return kExitOk;
+}
+
+int showCommand(Invocation& inv) {
+  if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
+  edit::Workspace& ws = inv.workspace;
+  inv.out << layOutColumns(tableModeLines(ws.table, ws.players, inv.ui));
+  return kExitOk;
+}
+
+}  // namespace toq::cli
