@@ -59,15 +59,16 @@ void parseNameListText(Register& players, Table& table, std::string_view text,
   std::string_view line;
   while (lines.next(line)) {
     if (line.empty() || line[0] == '#') continue;
+    // Without an integer after it, the games line is a player line like any other.
+    std::size_t pos = kGames.size();
     if (line.starts_with(kGames)) {
-      std::size_t pos = kGames.size();
       if (auto games = scanInt(line, pos)) {
         if (*games >= 1 && *games <= kMaxRounds)
           table.numberOfGames = *games;
         else
           err << texts::kGamesOutOfRange << lines.lineNumber() << '\n';
+        continue;
       }
-      continue;
     }
     auto player = parsePlayerLine(line, lines.lineNumber(), out, err);
     if (!player) continue;

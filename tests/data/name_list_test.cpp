@@ -56,7 +56,7 @@ TEST(NameList, LinesAreTakenWholeAndBadLinesSkipped) {
                               "$試合数：\r\n") +
                            "\"" + longName + "\",1234,1\r\n\"after\"\r\n";
   data::parseNameListText(t->players, t->table, text, t->ui, out, err);
-  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(out.str(), "名前がない\n");  // "$試合数：" without a number is a player line
   EXPECT_EQ(err.str(), "名前の閉じる引用符がありません: 3\n試合数は1から32までです: 4\n");
   EXPECT_EQ(t->table.numberOfGames, 4);
   ASSERT_EQ(t->players.count(), 4);

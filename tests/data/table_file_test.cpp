@@ -62,6 +62,21 @@ TEST(TableFile, GoldenWriteAndRoundTrip) {
   expectSameTable(again->table, back->table);
 }
 
+TEST(TableFile, PathLineIsCp932OrTheRawBytes) {
+  auto t = testing::threeRowTournament();
+  for (const char* folder : {"大会", "😀"}) {
+    fs::path dir = fs::path(testing::makeTempDir()) / folder;
+    fs::create_directories(dir);
+    ASSERT_EQ(data::WriteTableFile(t->table, dir / "t.tai", t->ui), 0);
+    const std::string utf8 = (dir / "t.tai").string();
+    const std::string expected = text::toCp932(utf8).value_or(utf8);
+    EXPECT_NE(testing::readFile(dir / "t.tai").find("\r\n# " + expected + "\r\n$"),
+              std::string::npos)
+        << folder;
+    EXPECT_EQ(t->ui.statuses().back(), utf8 + " を保存しました。3人");  // messages are UTF-8
+  }
+}
+
 TEST(TableFile, EmptyTableWritesNothingAndFailuresAreReported) {
   fs::path dir = testing::makeTempDir();
   auto t = testing::makeTournament(2);
