@@ -130,23 +130,6 @@ TEST_F(ResultsTable, RecordRateAndRankComeFromTheStandingsOfTheGivenRound) {
   EXPECT_EQ(lines[7], "| 1.A               |      |      |      | 0-0  |    |    |");
 }
 
-TEST_F(ResultsTable, BoardGroupShowsOneNumberedNameRateOnTheFirstRowAndTotalOnTheLast) {
-  t->addParticipant(cp("棋聖 太郎"), 2500, 3, true);  // rows 0..2
-  t->addParticipant("Ama", 0);                        // row 3
-  setRecord(0, 0, 1, 0, 0, 1);
-  setRecord(1, 0, 0, 1, 0, -1);
-  setRecord(2, 0, 1, 0, 0, -1);
-  setRecord(3, 0, 1, 2, 0, 2);
-  const auto lines = compose(0);
-  EXPECT_EQ(lines[7], cp("| 1.棋聖 太郎       |      |      |      | 1-0  |0.67|  1 |"));
-  EXPECT_EQ(lines[8], "|   2500            |      |      |      |      |    |    |");
-  EXPECT_EQ(lines[9], "|                   |      |      |      | 0-1  |    |    |");
-  EXPECT_EQ(lines[10], "|                   |      |      |      |      |    |    |");
-  EXPECT_EQ(lines[11], "|                   |      |      |      | 1-0  |    |    |");
-  EXPECT_EQ(lines[12], cp("|                   |      |      |      |計 2-1|    |    |"));
-  EXPECT_EQ(lines[13], "| 2.Ama             |      |      |      | 1-2  |0.33|  2 |");
-}
-
 TEST_F(ResultsTable, OpponentWithoutAPlayerNumberIsReportedAndLeftEmpty) {
   t->addParticipant("A");
   t->addParticipant("B");

@@ -43,17 +43,6 @@ TEST_F(RoundList, UndecidedSidesUseTheWiderSecondColumn) {
   EXPECT_EQ(title, cp("-------- 1回戦組み合わせ ---------"));
 }
 
-TEST_F(RoundList, EvenGamesShowFirstAndSecondMove) {
-  t->table.setPair(0, 0, 1);
-  t->table.side[0][0] = data::kSideSecond;
-  t->table.side[1][0] = data::kSideFirst;
-  t->table.setPair(0, 2, 3);
-  t->table.side[2][0] = data::kSideFirst;
-  t->table.side[3][0] = data::kSideSecond;
-  EXPECT_EQ(body(0), cp(" 1. (後)佐藤 一郎            対  2. (先)鈴木 花子      平手\r\n"
-                        " 3. (先)Watanabe Kenichiro Long 対  4. (後)高橋           平手\r\n"));
-}
-
 TEST_F(RoundList, HandicapGamesShowGiverAndReceiverAndTheHandicapName) {
   const int codes[] = {1, 2, 3, 4, 5, 7, 10};
   const char* names[] = {"香落ち",   "角落ち",   "飛車落ち", "飛香落ち",
@@ -102,25 +91,6 @@ TEST_F(RoundList, SecondMeetingIsMarkedOnTheLaterGameOnly) {
          " 2.     鈴木 花子            対  3.     Watanabe Kenichiro Long 平手　＊２局目\r\n"));
   const std::string round1 = body(1);
   EXPECT_EQ(round1.find(cp("＊２局目")), std::string::npos);
-}
-
-TEST_F(RoundList, MeetingsOnAnotherBoardOfTheSamePlayerCount) {
-  auto m = toq::testing::makeTournament(2);
-  m->addParticipant(cp("棋聖 太郎"), 2500, 2, true);  // rows 0, 1
-  m->addParticipant("Ama A");                         // row 2
-  m->addParticipant("Ama B");                         // row 3
-  m->table.setPair(0, 0, 2);
-  m->table.setPair(0, 1, 3);
-  m->table.setPair(1, 0, 3);
-  m->table.setPair(1, 1, 2);
-  const std::string out =
-      composeRoundList(m->table, m->players, 1, test::fixedHead("x.txt"), m->ui);
-  EXPECT_NE(
-      out.find(cp(" 1.     棋聖 太郎            対  4.     Ama B            平手　＊２局目\r\n")),
-      std::string::npos);
-  EXPECT_NE(
-      out.find(cp(" 2.     棋聖 太郎            対  3.     Ama A            平手　＊２局目\r\n")),
-      std::string::npos);
 }
 
 TEST_F(RoundList, MissingPlayerGetsTheLookupMessageAndAnEmptyName) {

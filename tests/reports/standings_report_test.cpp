@@ -84,19 +84,6 @@ TEST_F(StandingsReport, BoardGroupsNameHowManyRowsWereSummed) {
                        "\r\n"));
 }
 
-TEST_F(StandingsReport, ThreeAndFourBoardsWithoutDraws) {
-  t->addParticipant("Three", 2500, 3, true);
-  t->addParticipant("Four", 2500, 4, true);
-  for (int row = 0; row < 7; ++row) set(row, 1, 0, 0, -1);
-  set(0, 1, 0, 0, 1);
-  set(3, 0, 1, 0, 2);
-  const std::string out = body();
-  EXPECT_NE(out.find(cp("順位 1　Three             ３面 計 3勝0敗  勝率 1.00\r\n")),
-            std::string::npos);
-  EXPECT_NE(out.find(cp("順位 2　Four              ４面 計 3勝1敗  勝率 0.75\r\n")),
-            std::string::npos);
-}
-
 TEST_F(StandingsReport, RanksOutsideOneToRowsAreNeverListed) {
   t->addParticipant("A");
   t->addParticipant("B");
