@@ -28,6 +28,8 @@ class ConsoleServices : public services::Services {
   /// Error and warning boxes shown so far: a command that fails after the core showed its own
   /// message need not add another.
   std::size_t problemsShown() const { return problems_; }
+  /// The stream the messages go to.
+  std::ostream& messageStream() { return err_; }
 
  private:
   void line(std::string_view caption, std::string_view text, std::string_view suffix = {});

@@ -11,7 +11,6 @@ inline constexpr const char* kAnsweredYes = " → はい";
 inline constexpr const char* kViewerFailed = "テキストファイル(%s)の表示に失敗しました。";
 
 // import
-inline constexpr const char* kImportReadError = "読み込みエラー(%s)";
 inline constexpr const char* kNoPlayers = "対局者が登録されていません。";
 inline constexpr const char* kImportSummary = "対局者 %d人、対戦表 %d行、%d回戦\n";
 

@@ -28,7 +28,8 @@ class CliProgram : public ::testing::Test {
                                       "\r\n"
                                       "\"北村 勇気八段\",2400,2\r\n"
                                       "\"青山 大輔\",2050\r\n"
-                                      "\"桜井 健太\"\r\n"));
+                                      "\"桜井 健太\"\r\n"
+                                      "引用符のない行\r\n"));
   }
   void TearDown() override { fs::remove_all(dir_); }
   CliRun run(const std::vector<std::string>& args) { return runProgram(args, dir_); }
@@ -41,6 +42,8 @@ TEST_F(CliProgram, ImportShowPlayersAndCsv) {
   ASSERT_EQ(imported.code, 0) << imported.err;
   EXPECT_EQ(imported.out, "対局者 3人、対戦表 4行、3回戦\nnames.ply\nnames.tai\n");
   EXPECT_TRUE(contains(imported.err, "names.tai を保存しました。4人\n"));
+  // The import's note on the line without a name is a message, not data.
+  EXPECT_TRUE(contains(imported.err, "名前がない\n"));
   EXPECT_TRUE(fs::exists(dir_ / "names.ply"));
   EXPECT_TRUE(fs::exists(dir_ / "names.tai"));
 
@@ -93,8 +96,20 @@ TEST_F(CliProgram, MissingFilesFailWithTheProgramsMessages) {
 
   CliRun import = run({"import", "absent.txt"});
   EXPECT_EQ(import.code, 1);
+  EXPECT_EQ(import.out, "");
   EXPECT_TRUE(contains(import.err, "読み込みエラー(absent.txt)")) << import.err;
   EXPECT_FALSE(fs::exists(dir_ / "absent.ply"));
+}
+
+TEST_F(CliProgram, AnImportThatOverflowsTheTableWritesWhatFitsAndFails) {
+  std::string list;
+  for (int i = 1; i <= 100; ++i) list += "\"P" + std::to_string(i) + "\",1500\r\n";
+  writeBytes(dir_ / "many.txt", list);
+  CliRun r = run({"import", "many.txt"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, "対局者 100人、対戦表 99行、9回戦\nmany.ply\nmany.tai\n");
+  EXPECT_EQ(r.err, "エラー: 最大登録人数です。\n");
+  EXPECT_TRUE(fs::exists(dir_ / "many.tai"));
 }
 
 TEST_F(CliProgram, ACsvThatCannotBeWrittenFails) {
