@@ -20,7 +20,8 @@ long long floorDiv(long long a, long long b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 long long floorMod(long long a, long long b) {
-  return a - floorDiv(a, b) * b;
+  const long long r = a % b;
+  return (r != 0 && (r < 0) != (b < 0)) ? r + b : r;
 }
 
 /// A date of the proleptic Gregorian calendar.
@@ -78,7 +79,7 @@ long long localOffset(long long utcSeconds) {
 
 DateStamp makeDateStampAt(long long localSecondsSinceEpoch) {
   const long long days = floorDiv(localSecondsSinceEpoch, kSecondsPerDay);
-  const long long secondOfDay = localSecondsSinceEpoch - days * kSecondsPerDay;
+  const long long secondOfDay = floorMod(localSecondsSinceEpoch, kSecondsPerDay);
   const CivilDate date = civilFromDays(days);
   const int weekday = static_cast<int>(floorMod(days + 4, 7));  // 1970-01-01 was a Thursday
   const int hour = static_cast<int>(secondOfDay / 3600);

@@ -154,6 +154,19 @@ TEST(ChooseAmateur, WomanProfessionalPrefersWhoMetOnlyMen) {
   EXPECT_EQ(choicesOver(*t, 2, 0, 30), (std::set<int>{4}));
   // For a man professional both cost 10.
   EXPECT_EQ(choicesOver(*t, 2, 3, 30), (std::set<int>{4, 5}));
+  // The exact costs: eleven games against men (10 x 11 - 1 = 109) come before ten against a
+  // woman (10 x 10 + 10 = 110).
+  {
+    auto u = makeTournament(32);
+    u->addParticipant("W", 1600, 1, kPro, kWoman);  // row 0
+    u->addParticipant("M", 1600, 1, kPro);          // row 1
+    u->addParticipant("V", 1600, 1, kPro, kWoman);  // row 2
+    u->addParticipant("X");                         // row 3
+    u->addParticipant("Y");                         // row 4
+    for (int k = 0; k < 11; ++k) u->play(k, 1, 3, data::kWin);
+    for (int k = 0; k < 10; ++k) u->play(k, 2, 4, data::kWin);
+    EXPECT_EQ(choicesOver(*u, 12, 0, 30), (std::set<int>{3}));
+  }
   // Somebody who has met no professional comes before both.
   t->addParticipant("Z");
   EXPECT_EQ(choicesOver(*t, 2, 0, 30), (std::set<int>{6}));

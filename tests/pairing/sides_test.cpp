@@ -234,8 +234,8 @@ TEST(AssignSides, BalanceOverEarlierRounds) {
 
 TEST(AssignSides, ClashingSidesAreDecidedAnewAndByesGetNone) {
   auto t = threeGames(1);
-  t->table.setPair(0, 2, 4);
-  t->table.side[2][0] = kSideFirst;
+  t->table.setPair(0, 3, 4);
+  t->table.side[3][0] = kSideFirst;
   t->table.side[4][0] = kSideSecond;
   t->table.side[2][1] = kSideFirst;  // both rows of 2-3 claim first move
   t->table.side[3][1] = kSideFirst;
@@ -243,8 +243,9 @@ TEST(AssignSides, ClashingSidesAreDecidedAnewAndByesGetNone) {
   t->table.side[0][0] = kSideFirst;
   t->table.opponent[1][0] = data::kBye;
   sides(*t, 1);
-  EXPECT_EQ(t->table.side[2][1], kSideSecond);
-  EXPECT_EQ(t->table.side[3][1], kSideFirst);
+  // Decided anew from the balance (row 3 has had a first move), not by keeping row 3's claim.
+  EXPECT_EQ(t->table.side[2][1], kSideFirst);
+  EXPECT_EQ(t->table.side[3][1], kSideSecond);
   // Game 0-1 at equal balance (the bye ignored): first draw 41 is odd, row 0 moves first.
   EXPECT_EQ(t->table.side[0][1], kSideFirst);
   EXPECT_EQ(t->table.side[1][1], kSideSecond);
