@@ -171,6 +171,22 @@ TEST(ViewTexts, RunningNumbersSkipFurtherBoardsOfOnePlayer) {
   EXPECT_EQ(toUtf8(lines[0][4]), "勝率");
 }
 
+TEST(ViewTexts, StandingsThatCannotBeComputedLeaveTheirColumnsEmpty) {
+  auto t = makeTournament(1);
+  t->addParticipant("A");
+  t->addParticipant("B");
+  t->play(0, 0, 1, kWin);
+  t->table.result[1][0] = 9;  // a code no result has, as a damaged file may hold
+  auto lines = tableModeLines(t->table, t->players, t->ui);
+  ASSERT_EQ(lines.size(), 5u);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    ASSERT_EQ(lines[i].size(), i % 2 == 1 ? 6u : 4u);
+    for (std::size_t c = 3; c < lines[i].size(); ++c) EXPECT_EQ(lines[i][c], "") << i << c;
+  }
+  EXPECT_EQ(lines[1][2], "B");
+  EXPECT_EQ(toUtf8(lines[2][2]), " 　○");
+}
+
 TEST(ViewTexts, AMissingPlayerShowsTheLookupMessageAndAnEmptyName) {
   auto t = makeTournament(1);
   t->addParticipant("A");
