@@ -14,8 +14,7 @@ inline constexpr const char* kViewerFailed = "テキストファイル(%s)の表
 inline constexpr const char* kNoPlayers = "対局者が登録されていません。";
 inline constexpr const char* kImportSummary = "対局者 %d人、対戦表 %d行、%d回戦\n";
 
-// show, csv
-inline constexpr const char* kTableReadError = "データを読み込めませんでした(%s)。";
+// csv
 inline constexpr const char* kCsvSaveError = "CSVファイル保存エラー(%s)";
 inline constexpr const char* kCsvSaved = "CSVファイル(%s)を保存しました。";
 

@@ -3,6 +3,7 @@
 #include "cli/messages.h"
 #include "cli/text_grid.h"
 #include "cli/view_texts.h"
+#include "data/file_texts.h"
 #include "data/table_file.h"
 #include "text/format.h"
 #include "text/paths.h"
@@ -13,7 +14,8 @@ int openTable(Invocation& inv, const std::filesystem::path& path) {
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
   if (data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, inv.ui) != 0)
-    return inv.fail(before, text::format(kTableReadError, text::pathToUtf8(path).c_str()));
+    return inv.fail(before,
+                    text::format(data::texts::kTableNotRead, text::pathToUtf8(path).c_str()));
   return kExitOk;
 }
 
