@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <random>
 #include <vector>
@@ -167,7 +168,7 @@ std::unique_ptr<Tournament> randomCase(std::mt19937& rng, int& round) {
     }
   }
   // Up to 12 open rows, now and then up to 14 or 16.
-  const int limit = rng() % 200 == 0 ? 16 : rng() % 10 == 0 ? 14 : 12;
+  const int limit = rng() % 200 == 0 ? 16 : rng() % 25 == 0 ? 14 : 12;
   int unpaired = 0;
   for (int row : open) {
     if (table.opponent[row][round] != data::kUnpaired) continue;
@@ -208,15 +209,30 @@ TEST(ExhaustiveSearch, PairRoundMatchesTheEnumeration) {
 
 TEST(ExhaustiveSearch, PairWithProfessionalsMatchesTheEnumeration) {
   std::mt19937 rng(8086);
+  int paired = 0;
+  int again = 0;
   for (int iteration = 0; iteration < 1500; ++iteration) {
     int round = 0;
     auto t = randomCase(rng, round);
     SCOPED_TRACE(::testing::Message() << "iteration " << iteration << " round " << round);
     const Outcome expected = literalPairWithProfessionals(*t, round);
+    const data::Plane before = t->table.opponent;
     PairingContext ctx = t->context();
     const int result = pairWithProfessionalsExhaustively(ctx, round);
     expectSameOutcome(expected, result, *t, round);
+    if (result != 0) continue;
+    ++paired;
+    for (int row = 0; row < t->table.participantCount; ++row) {
+      const int o = t->table.opponent[row][round];
+      if (before[row][round] == data::kUnpaired && haveMet(t->table, round, row, o)) {
+        ++again;
+        break;
+      }
+    }
   }
+  // Enough of both: pairings found, and pairings that needed a second meeting.
+  EXPECT_GT(paired, 400);
+  EXPECT_GT(again, 20);
 }
 
 // Round 1 of six: rows 0, 1, 2 won round 0 against 3, 4, 5. One winner must meet a loser; the
@@ -230,6 +246,23 @@ TEST(ExhaustiveSearch, KeepsTheFirstLeastCostPairing) {
   ASSERT_EQ(pairRoundExhaustively(ctx, 1), 0);
   const std::vector<int> expected = {1, 0, 3, 2, 5, 4};
   for (int row = 0; row < 6; ++row) EXPECT_EQ(t->table.opponent[row][1], expected[row]);
+}
+
+// Scores far outside anything a real event reaches (a damaged standings block): every
+// pairing costs more than 10000, and the least-cost one is still found and written.
+TEST(ExhaustiveSearch, PairsWhateverTheScoresHold) {
+  auto t = testing::makeTournament(4);
+  for (int i = 0; i < 4; ++i) t->addParticipant("P" + std::to_string(i));
+  t->play(0, 0, 1, data::kWin);
+  t->play(0, 2, 3, data::kWin);
+  const int keys[] = {std::numeric_limits<std::int32_t>::max(),
+                      std::numeric_limits<std::int32_t>::min(), -30000, 20000};
+  for (int row = 0; row < 4; ++row) t->table.standings[row][0].score = keys[row];
+  PairingContext ctx = t->context();
+  ASSERT_EQ(pairRoundExhaustively(ctx, 1), 0);
+  // 0-2 1-3 costs 2^32 + 49999, 0-3 1-2 costs 2^32 - 50001.
+  const std::vector<int> expected = {3, 2, 1, 0};
+  for (int row = 0; row < 4; ++row) EXPECT_EQ(t->table.opponent[row][1], expected[row]);
 }
 
 TEST(ExhaustiveSearch, NoPairingLeavesTheTableAlone) {

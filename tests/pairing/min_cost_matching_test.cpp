@@ -37,9 +37,10 @@ Graph fromEdges(int n, const std::vector<MatchingEdge>& edges) {
   return g;
 }
 
-Graph randomGraph(std::mt19937& rng, int n, int densityPercent, int lowCost, int highCost) {
+Graph randomGraph(std::mt19937& rng, int n, int densityPercent, std::int64_t lowCost,
+                  std::int64_t highCost) {
   Graph g{n, std::vector<std::int64_t>(static_cast<std::size_t>(n * n), kNone), {}};
-  std::uniform_int_distribution<int> costOf(lowCost, highCost);
+  std::uniform_int_distribution<std::int64_t> costOf(lowCost, highCost);
   for (int a = 0; a < n; ++a) {
     for (int b = a + 1; b < n; ++b) {
       if (static_cast<int>(rng() % 100) >= densityPercent) continue;
@@ -305,6 +306,28 @@ TEST(MinCostMatching, LargeGraphsAreConsistent) {
         ASSERT_LE(g.at(a, b) + g.at(c, d), g.at(a, c) + g.at(b, d));
       }
     }
+  }
+}
+
+// Costs at the limit of the range, with 128 vertices: nothing overflows (the sanitizer build
+// would stop), and both methods still agree with each other and with a renumbered graph.
+TEST(MinCostMatching, ExtremeCostsStayExact) {
+  std::mt19937 rng(1234);
+  for (int n : {2, 12, 40, kMaxMatchingVertices}) {
+    const Graph g = randomGraph(rng, n, n > 40 ? 60 : 100, -kMaxMatchingCost, kMaxMatchingCost);
+    SCOPED_TRACE(::testing::Message() << "n " << n);
+    const auto least = minCostPerfectMatching(n, g.edges);
+    const auto first = firstMinCostPerfectMatching(n, g.edges);
+    ASSERT_TRUE(least && first);
+    expectValidMatching(g, *least);
+    expectValidMatching(g, *first);
+    EXPECT_EQ(first->cost, least->cost);
+    if (n == 12) {
+      EXPECT_EQ(first->mate, enumerate(g).assignment);
+    }
+    std::vector<MatchingEdge> reversed;
+    for (const MatchingEdge& e : g.edges) reversed.push_back({n - 1 - e.a, n - 1 - e.b, e.cost});
+    EXPECT_EQ(minCostPerfectMatching(n, reversed)->cost, least->cost);
   }
 }
 

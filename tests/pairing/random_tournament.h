@@ -42,8 +42,11 @@ inline std::unique_ptr<Tournament> randomTournament(std::mt19937& rng,
   }
   std::shuffle(entrants.begin(), entrants.end(), rng);
   int made = 0;
-  for (const Entry& e : entrants)
-    t->addParticipant("P" + std::to_string(++made), 1600, e.entries, e.professional, e.woman);
+  for (const Entry& e : entrants) {
+    std::string name = std::to_string(++made);
+    name.insert(0, 1, 'P');
+    t->addParticipant(name, 1600, e.entries, e.professional, e.woman);
+  }
 
   data::Table& table = t->table;
   const int n = table.participantCount;
