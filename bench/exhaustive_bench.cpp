@@ -11,6 +11,7 @@
 #include "pairing/brute_force_pairing.h"
 #include "pairing/compat.h"
 #include "pairing/exhaustive.h"
+#include "pairing/min_cost_matching.h"
 #include "pairing/random_tournament.h"
 
 namespace {
@@ -108,6 +109,23 @@ BENCHMARK(BM_Exact)
     ->Args({98, 0})
     ->Args({98, 20})
     ->Unit(benchmark::kMillisecond);
+
+// The matching alone at full capacity: 128 vertices, every pair allowed, costs 0..3 (many
+// ties) or up to 2^30 (almost none).
+void BM_FirstMinCostMatching(benchmark::State& state) {
+  const int n = toq::pairing::kMaxMatchingVertices;
+  std::mt19937_64 rng(7);
+  std::vector<toq::pairing::MatchingEdge> edges;
+  for (int a = 0; a < n; ++a)
+    for (int b = a + 1; b < n; ++b)
+      edges.push_back({a, b, static_cast<std::int64_t>(rng() % (state.range(0) + 1))});
+  for (auto _ : state) {
+    const auto m = toq::pairing::firstMinCostPerfectMatching(n, edges);
+    if (!m) state.SkipWithError("no matching");
+    benchmark::DoNotOptimize(m->cost);
+  }
+}
+BENCHMARK(BM_FirstMinCostMatching)->Arg(3)->Arg(1 << 30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
