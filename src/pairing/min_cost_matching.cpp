@@ -1,14 +1,21 @@
 #include "pairing/min_cost_matching.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "pairing/blossom.h"
 
 namespace toq::pairing {
 namespace {
 
+// The tie-breaking costs of firstMinCostPerfectMatching (cost * m + position) must stay within
+// what the dense solver takes.
+static_assert(kMaxMatchingVertices <= kMaxDenseVertices);
+static_assert(kMaxMatchingCost * kMaxMatchingVertices + kMaxMatchingVertices <= kMaxDenseCost);
+
+/// Index of (a, b) in an n x n matrix.
 std::size_t at(int n, int a, int b) {
-  return a * n + b;
+  return static_cast<std::size_t>(a * n + b);
 }
 
 bool validInput(int n, std::span<const MatchingEdge> edges) {
