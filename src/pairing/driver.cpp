@@ -41,9 +41,10 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
     ctx.ui.errorBox(kFailed);
     return -2;
   }
-  // The pre-pass of the later seeds reads the score keys of the round before from the block
-  // as the backup holds it; its failure makes every attempt fail later, so it is not checked.
-  computeStandings(table, ctx.players, round - 1);
+  // The standings of the round before go into the backup: the pre-pass of the later seeds and
+  // the searches read their score keys from the block, and the attempts need not compute them
+  // again (nothing an attempt changes enters them). A failure fails every attempt.
+  const int standings = computeStandings(table, ctx.players, round - 1);
 
   std::unique_ptr<data::Table> backup(new (std::nothrow) data::Table(table));
   if (!backup) {
@@ -59,7 +60,7 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
     ctx.ui.statusMessage(text::format("組み合わせ中です... %d", seed));
     table = *backup;
     ctx.random.seed(static_cast<std::uint32_t>(seed));
-    rc = pairAttempt(ctx, cache, round, seed);
+    rc = pairAttempt(ctx, cache, round, seed, standings);
     if (rc == 0) return 0;
   }
 

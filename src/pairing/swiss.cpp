@@ -88,7 +88,8 @@ int pairScoreGroup(RoundPairing& rp, int g) {
 
 }  // namespace
 
-int pairAttempt(PairingContext& ctx, const MeetingCache& cache, int round, int seed) {
+int pairAttempt(PairingContext& ctx, const MeetingCache& cache, int round, int seed,
+                std::optional<int> standingsOfRoundBefore) {
   data::Table& table = ctx.table;
   if (round < 0 || round >= data::kMaxRounds || round >= table.numberOfGames) return -1;
   if (cache.round() != round) return -1;
@@ -99,8 +100,11 @@ int pairAttempt(PairingContext& ctx, const MeetingCache& cache, int round, int s
     const RowList rows = rp.unpairedRows();
     if (rows.count % 2 != 0) return -2;
     if (splitFirstRound(rp, table, rows)) return 0;
-  } else if (computeStandings(table, ctx.players, round - 1) != 0) {
-    return -1;
+  } else {
+    const int standings = standingsOfRoundBefore.has_value()
+                              ? *standingsOfRoundBefore
+                              : computeStandings(table, ctx.players, round - 1);
+    if (standings != 0) return -1;
   }
   for (int g = rp.topKey(); g >= 0; --g)
     if (pairScoreGroup(rp, g) != 0) return -1;
