@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <exception>
+#include <limits>
 #include <memory>
 
 #include "cli/cli.h"
@@ -13,6 +15,19 @@ namespace toq::cli {
 
 namespace {
 
+// The options each sub-command accepts besides the global ones.
+constexpr std::string_view kPairFlags[] = {"--sides",     "--no-sides", "--handicaps",
+                                           "--six-piece", "--play2",    "--woman-twice"};
+constexpr std::string_view kRoundOption[] = {"--round"};
+constexpr std::string_view kOpenFlag[] = {"--open"};
+constexpr std::string_view kHandicapsFlag[] = {"--handicaps"};
+constexpr std::string_view kProFlag[] = {"--pro"};
+constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
+constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
+constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
+
+constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
+
 constexpr Command kCommands[] = {
     {"import", "NAMES.txt", "名簿を取り込み、NAMES.ply と NAMES.tai を書きます。", 1, 1,
      importCommand},
@@ -20,6 +35,49 @@ constexpr Command kCommands[] = {
     {"players", "FILE.ply", "対局者ファイルの一覧を表示します。", 1, 1, playersCommand},
     {"csv", "TABLE.tai [OUT.csv]", "CSVの対戦表を書きます（既定は TABLE.tai.csv）。", 1, 2,
      csvCommand},
+    {"pair", "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice]",
+     "次の回戦を組み合わせ、保存して組み合わせ表を書きます。", 1, 1, pairCommand, kPairFlags},
+    {"standings",
+     "TABLE.tai [--round K]",
+     "成績（最後に終了した回戦、または K 回戦まで）を表示します。",
+     1,
+     1,
+     standingsCommand,
+     {},
+     kRoundOption},
+    {"repeat-test", "TABLE.tai", "連続抽選テストをします（ファイルは変更しません）。", 1, 1,
+     repeatTestCommand},
+    {"report", "TABLE.tai round-list|results|standings|rating [--open]",
+     "帳票を対戦表のフォルダに書き、そのパスを表示します。", 2, 2, reportCommand, kOpenFlag},
+    {"opponent", "TABLE.tai ROW PLAYER_NO [--handicaps]",
+     "行 ROW の次の回戦の相手を番号 PLAYER_NO の対局者にします。", 3, 3, opponentCommand,
+     kHandicapsFlag},
+    {"opponents", "TABLE.tai ROW", "行 ROW の対戦相手の候補を表示します。", 2, 2, opponentsCommand},
+    {"bye", "TABLE.tai ROW", "行 ROW を次の回戦の抜け番にします。", 2, 2, byeCommand},
+    {"unpair", "TABLE.tai ROW", "行 ROW の最後の組み合わせを取り消します。", 2, 2, unpairCommand},
+    {"result", "TABLE.tai ROUND ROW win|loss|draw|clear", "対局の勝敗を入力・取り消しします。", 4,
+     4, resultCommand},
+    {"handicap", "TABLE.tai ROUND ROW HANDICAP [SIDE] [RESULT]",
+     "対局の手合割・先後（・勝敗）を設定します。", 4, 6, handicapCommand},
+    {"random-results", "TABLE.tai", "最初の未終了の回戦の結果を自動入力します。", 1, 1,
+     randomResultsCommand},
+    {"cancel-round", "TABLE.tai", "最後の回の組み合わせを取り消します。", 1, 1, cancelRoundCommand},
+    {"cancel-all", "TABLE.tai", "全ての組み合わせを取り消します。", 1, 1, cancelAllCommand},
+    {"games", "TABLE.tai N", "試合数を N にします。", 2, 2, gamesCommand},
+    {"exchange-byes", "TABLE.tai ROW ROW", "二人の抜け番を入れ替えます。", 3, 3,
+     exchangeByesCommand},
+    {"lock", "TABLE.tai on|off", "変更禁止を設定・解除します。", 2, 2, lockCommand},
+    {"add", "TABLE.tai PLAYER_NO", "番号 PLAYER_NO の対局者を対戦表に追加します。", 2, 2,
+     addCommand},
+    {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
+    {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
+    {"register", "FILE.ply NAME [--short S] [--rating R] [--pro]",
+     "対局者を新規登録します（ファイルがなければ作ります）。", 2, 2, registerCommand, kProFlag,
+     kRegisterOptions},
+    {"edit", "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro]",
+     "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
+     kEditOptions},
+    {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},
 };
 
 constexpr std::string_view kProgram = "toq-cli";
@@ -30,23 +88,124 @@ std::string usageLine(const Command& c) {
 
 void printHelp(std::ostream& os) {
   os << kUsagePrefix << kProgram << " [--verbose] [--view] <サブコマンド> [引数...]\n\n";
-  std::size_t width = 0;
-  for (const Command& c : kCommands) width = std::max(width, usageLine(c).size());
-  for (const Command& c : kCommands) {
-    std::string u = usageLine(c);
-    os << "  " << u << std::string(width - u.size() + 2, ' ') << c.description << '\n';
-  }
+  for (const Command& c : kCommands)
+    os << "  " << usageLine(c) << "\n      " << c.description << '\n';
   os << "\n"
         "  --verbose  状況メッセージも表示します。\n"
         "  --view     書いたファイルをビューアで開きます（xdg-open）。\n"
         "  --help     この一覧を表示します。\n"
-        "行番号と回戦は 1 から数えます。\n";
+        "行番号・回戦・登録番号は 1 から数えます。PLAYER_NO は対局者の番号です。\n"
+        "HANDICAP・SIDE・RESULT は一覧の位置（0 から）か名前です:\n"
+        "  手合割 0 平手 1 香落ち 2 角落ち 3 飛車落ち 4 飛香落ち 5 二枚落ち 6 四枚落ち 7 六枚落ち\n"
+        "  先後 0 未定 1 先手 2 後手   勝敗 0 勝ち 1 負け 2 引き分け 3 取り消し\n"
+        "確認の質問には「はい」と答えます。\n";
 }
 
 const Command* findCommand(std::string_view name) {
   for (const Command& c : kCommands)
     if (c.name == name) return &c;
   return nullptr;
+}
+
+bool listed(std::span<const std::string_view> names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool declaredBySomeCommand(std::string_view name) {
+  for (const Command& c : kCommands)
+    if (listed(c.flags, name) || listed(c.valueOptions, name)) return true;
+  return false;
+}
+
+// "-5" is a number, not an option; "-" alone stands for itself.
+bool looksLikeOption(const std::string& a) {
+  return a.size() >= 2 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]));
+}
+
+bool isGlobal(std::string_view name) {
+  return name == "--verbose" || name == "--view";
+}
+
+// The parsed command line.
+struct CommandLine {
+  const Command* command = nullptr;
+  std::vector<std::string> operands;
+  std::vector<std::string> flags;
+  std::vector<std::pair<std::string, std::string>> values;
+  bool verbose = false;
+  bool useViewer = false;
+};
+
+// Parses the arguments; kExitOk, or kExitUsage after telling why on `err`.
+int parse(const std::vector<std::string>& args, CommandLine& line, std::ostream& err) {
+  bool optionsEnd = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (optionsEnd || !looksLikeOption(a)) {
+      if (line.command) {
+        line.operands.push_back(a);
+        continue;
+      }
+      line.command = findCommand(a);
+      if (!line.command) {
+        err << text::format(kUnknownCommand, a.c_str()) << '\n';
+        printHelp(err);
+        return kExitUsage;
+      }
+      continue;
+    }
+    if (a == "--") {
+      optionsEnd = true;
+      continue;
+    }
+    const std::size_t eq = a.find('=');
+    const std::string name = a.substr(0, eq);
+    const bool inlineValue = eq != std::string::npos;
+    if (isGlobal(name) && !inlineValue) {
+      (name == "--verbose" ? line.verbose : line.useViewer) = true;
+      continue;
+    }
+    if (!line.command) {
+      err << text::format(declaredBySomeCommand(name) ? kOptionBeforeCommand : kUnknownOption,
+                          name.c_str())
+          << '\n';
+      printHelp(err);
+      return kExitUsage;
+    }
+    const Command& c = *line.command;
+    if (listed(c.flags, name) && !inlineValue) {
+      line.flags.push_back(name);
+    } else if (listed(c.valueOptions, name)) {
+      if (!inlineValue && i + 1 >= args.size()) {
+        err << text::format(kOptionNeedsValue, name.c_str()) << '\n';
+        err << kUsagePrefix << usageLine(c) << '\n';
+        return kExitUsage;
+      }
+      line.values.emplace_back(name, inlineValue ? a.substr(eq + 1) : args[++i]);
+    } else {
+      err << text::format(kUnknownOption, name.c_str()) << '\n';
+      err << kUsagePrefix << usageLine(c) << '\n';
+      return kExitUsage;
+    }
+  }
+  if (!line.command) {
+    printHelp(err);
+    return kExitUsage;
+  }
+  const Command& c = *line.command;
+  if (line.operands.size() < c.minArgs || line.operands.size() > c.maxArgs) {
+    err << kUsagePrefix << usageLine(c) << '\n';
+    return kExitUsage;
+  }
+  return kExitOk;
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--") return false;
+    if (a == "--help" || a == "-h") return true;
+  }
+  return !args.empty() && args[0] == "help";
 }
 
 }  // namespace
@@ -64,60 +223,55 @@ int Invocation::fail(std::size_t problemsBefore, const std::string& message) {
   return kExitFailure;
 }
 
-std::optional<int> parseOneBased(std::string_view text, int count) {
+int Invocation::usage() {
+  if (command) ui.messageStream() << kUsagePrefix << usageLine(*command) << '\n';
+  return kExitUsage;
+}
+
+bool Invocation::has(std::string_view flag) const {
+  return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+std::optional<std::string> Invocation::value(std::string_view option) const {
+  for (auto it = values.rbegin(); it != values.rend(); ++it)
+    if (it->first == option) return it->second;
+  return std::nullopt;
+}
+
+std::optional<int> parseInteger(std::string_view text) {
   int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < 1 || value > count) return std::nullopt;
-  return value - 1;
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
+  // from_chars takes no plus sign; a minus sign must be followed by a digit.
+  if (begin == end) return std::nullopt;
+  auto [stop, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+std::optional<int> parseOneBased(std::string_view text, int count) {
+  std::optional<int> value = parseInteger(text);
+  if (!value || *value < 1 || *value > count) return std::nullopt;
+  return *value - 1;
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  bool verbose = false, useViewer = false, help = false, optionsEnd = false;
-  std::vector<std::string> operands;
-  for (const std::string& a : args) {
-    if (optionsEnd || a.size() < 2 || a[0] != '-') {
-      operands.push_back(a);
-    } else if (a == "--") {
-      optionsEnd = true;
-    } else if (a == "--verbose") {
-      verbose = true;
-    } else if (a == "--view") {
-      useViewer = true;
-    } else if (a == "--help" || a == "-h") {
-      help = true;
-    } else {
-      err << text::format(kUnknownOption, a.c_str()) << '\n';
-      printHelp(err);
-      return kExitUsage;
-    }
-  }
-  if (help || (!operands.empty() && operands[0] == "help")) {
+  if (asksForHelp(args)) {
     printHelp(out);
     return kExitOk;
   }
-  if (operands.empty()) {
-    printHelp(err);
-    return kExitUsage;
-  }
-  const Command* command = findCommand(operands[0]);
-  if (!command) {
-    err << text::format(kUnknownCommand, operands[0].c_str()) << '\n';
-    printHelp(err);
-    return kExitUsage;
-  }
-  operands.erase(operands.begin());
-  if (operands.size() < command->minArgs || operands.size() > command->maxArgs) {
-    err << kUsagePrefix << usageLine(*command) << '\n';
-    return kExitUsage;
-  }
+  CommandLine line;
+  if (int code = parse(args, line, err); code != kExitOk) return code;
 
-  ConsoleServices ui(err, verbose, useViewer);
+  const bool open = std::find(line.flags.begin(), line.flags.end(), "--open") != line.flags.end();
+  ConsoleServices ui(err, line.verbose, line.useViewer || open);
   try {
     // The table is large; it lives on the heap like the desktop program's one document.
     auto workspace = std::make_unique<edit::Workspace>();
-    Invocation inv{std::move(operands), out, ui, *workspace};
-    int code = command->run(inv);
+    Invocation inv{
+        std::move(line.operands), out, ui, *workspace, line.command, std::move(line.flags),
+        std::move(line.values)};
+    int code = line.command->run(inv);
     out.flush();
     return code;
   } catch (const std::exception& e) {

@@ -11,7 +11,9 @@ namespace toq::cli {
 using GridLine = std::vector<std::string>;
 
 /// The lines in UTF-8, each column as wide as its widest cell, columns one space apart,
-/// trailing spaces dropped, every line ended by "\n".
-std::string layOutColumns(const std::vector<GridLine>& lines);
+/// trailing spaces dropped, every line ended by "\n". Columns marked in `rightAligned` (by
+/// index; missing entries are false) are padded on the left, as numbers are.
+std::string layOutColumns(const std::vector<GridLine>& lines,
+                          const std::vector<bool>& rightAligned = {});
 
 }  // namespace toq::cli
