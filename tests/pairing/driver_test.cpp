@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "pairing/compat.h"
 #include "pairing/driver.h"
 #include "pairing/standings.h"
@@ -187,6 +189,32 @@ TEST(Driver, ProfessionalSearchRescuesTheStep) {
   EXPECT_NE(done.find(" ms "), std::string::npos);
   EXPECT_EQ(done.substr(done.size() - 4), " 秒");
   EXPECT_EQ(run.refreshes, 0);
+}
+
+TEST(Driver, DamagedTablesNeitherCrashNorReportFalseSuccess) {
+  std::mt19937 rng(99);
+  int paired = 0;
+  for (int i = 0; i < 60; ++i) {
+    auto t = testing::scrambled(rng);
+    auto& tb = t->table;
+    const int round = static_cast<int>(rng() % 6);
+    tb.numberOfGames = round + 1 + static_cast<int>(rng() % 3);
+    std::vector<int> open;
+    for (int row = 0; row < tb.participantCount; ++row) {
+      if (rng() % 4 != 0) tb.opponent[row][round] = data::kUnpaired;
+      if (tb.opponent[row][round] == data::kUnpaired) open.push_back(row);
+    }
+    const int rc = runDriver(*t, round).rc;
+    ASSERT_TRUE(rc == 0 || rc == -2) << i;
+    if (rc != 0) continue;
+    paired += !open.empty();
+    for (int row : open) {
+      const int o = tb.opponent[row][round];
+      ASSERT_TRUE(o >= 0 && o < tb.participantCount) << i << " row " << row;
+      EXPECT_EQ(tb.opponent[o][round], row) << i;
+    }
+  }
+  EXPECT_GT(paired, 5);
 }
 
 }  // namespace

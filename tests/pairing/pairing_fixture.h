@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,36 @@ inline std::vector<std::pair<int, int>> pairsOf(const data::Table& table, int ro
 
 inline bool paired(const data::Table& table, int round, int a, int b) {
   return table.opponent[a][round] == b && table.opponent[b][round] == a;
+}
+
+/// A table with random players (some sharing rows, some multi-board or professional, some not
+/// in the register), random opponent codes (corrupt ones included) and random result codes in
+/// every round.
+inline std::unique_ptr<Tournament> scrambled(std::mt19937& rng) {
+  auto t = makeTournament(data::kMaxRounds);
+  const int players = 2 + static_cast<int>(rng() % 20);
+  for (int i = 0; i < players; ++i)
+    t->addPlayer("P" + std::to_string(i), 1600, 1 + static_cast<int>(rng() % 3 == 0),
+                 rng() % 5 == 0);
+  auto& tb = t->table;
+  const int rows = 1 + static_cast<int>(rng() % 30);
+  for (int row = 0; row < rows; ++row) {
+    // Mostly registered numbers, sometimes the previous row's, sometimes an unknown one.
+    const int pick = static_cast<int>(rng() % 10);
+    const int number = pick == 0 && row > 0 ? tb.participants[row - 1]
+                       : pick == 1          ? 900 + row
+                                            : 1 + static_cast<int>(rng() % players);
+    tb.participants[row] = number;
+  }
+  tb.participantCount = rows;
+  const std::int16_t codes[] = {data::kUnpaired, data::kBye, data::kAbsent, -7, 150, 99};
+  for (int row = 0; row < data::kMaxRows; ++row)
+    for (int k = 0; k < data::kMaxRounds; ++k) {
+      tb.opponent[row][k] =
+          rng() % 4 == 0 ? codes[rng() % 6] : static_cast<std::int16_t>(rng() % (rows + 2));
+      tb.result[row][k] = static_cast<std::int16_t>(rng() % 8 == 0 ? rng() % 6 : 1 + rng() % 3);
+    }
+  return t;
 }
 
 }  // namespace toq::testing
