@@ -49,6 +49,7 @@ TEST(CliDispatch, BadUsageExitsWithTwoAndTheUsageOnTheMessageStream) {
   EXPECT_EQ(extra.err, "使い方: toq-cli csv TABLE.tai [OUT.csv]\n");
 
   for (const cli::Command& c : cli::commands()) {
+    if (c.maxArgs > 10) continue;  // any number of operands
     std::vector<std::string> tooMany = {std::string(c.name)};
     tooMany.resize(c.maxArgs + 2, "x");
     EXPECT_EQ(runInProcess(tooMany).code, cli::kExitUsage) << c.name;
