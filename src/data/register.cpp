@@ -70,7 +70,7 @@ std::string SqueezeName(std::string_view text) { return text::squeeze(text); }
 
 void MarkWomanProfessional(Player& player) {
   static const std::string kWoman = text::sj("女流");
-  if (player.name.find(kWoman) != std::string::npos) player.womanProfessional = 1;
+  if (text::containsAtBoundary(player.name, kWoman)) player.womanProfessional = 1;
 }
 
 NameProblem checkName(std::string_view cp932) {

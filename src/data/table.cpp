@@ -15,7 +15,9 @@ int handicapPosition(int magnitude) {
 
 namespace {
 // A row that holds no game in the round: a bye, or an absence. Neither needs a result.
-bool sitsOut(std::int16_t opponent) { return opponent == kBye || opponent == kAbsent; }
+bool sitsOut(std::int16_t opponent) {
+  return opponent == kBye || opponent == kAbsent;
+}
 }  // namespace
 
 Table::Table() {
@@ -25,7 +27,7 @@ Table::Table() {
 int Table::opponentRow(int row, int round) const {
   if (row < 0 || row >= kMaxRows || round < 0 || round >= kMaxRounds) return -1;
   int o = opponent[row][round];
-  return (o >= 0 && o < participantCount) ? o : -1;
+  return (o >= 0 && o < rows()) ? o : -1;
 }
 
 void Table::clearEntries(int row, int from, int to) {
@@ -46,6 +48,7 @@ void Table::setPair(int round, int a, int b) {
 }
 
 int Table::AddParticipant(int number, services::Services& ui) {
+  participantCount = rows();
   if (participantCount >= kMaxParticipants) {
     ui.errorBox("最大登録人数です。");
     return -1;
@@ -58,6 +61,7 @@ int Table::AddParticipant(int number, services::Services& ui) {
 
 void Table::RemoveParticipant(int row) {
   if (!validRow(row)) return;
+  participantCount = rows();
   for (int i = row; i + 1 < participantCount; ++i) participants[i] = participants[i + 1];
   --participantCount;
 }
@@ -69,29 +73,28 @@ void Table::ResetEntries() {
 
 void Table::ClearRound(int round) {
   if (round < 0 || round >= kMaxRounds) return;
-  for (int row = 0; row < participantCount; ++row) clearEntries(row, round, round + 1);
+  for (int row = 0; row < rows(); ++row) clearEntries(row, round, round + 1);
 }
 
 int Table::IsParticipant(int number) const {
-  for (int row = 0; row < participantCount; ++row)
+  for (int row = 0; row < rows(); ++row)
     if (participants[row] == number) return 1;
   return 0;
 }
 
-std::string Table::ParticipantName(int row, const Register& players,
-                                   services::Services& ui) const {
+std::string Table::ParticipantName(int row, const Register& players, services::Services& ui) const {
   return players.IndexToName(participants[row], ui);
 }
 
 int Table::HasPairings() const {
-  for (int row = 0; row < participantCount; ++row)
+  for (int row = 0; row < rows(); ++row)
     if (opponent[row][0] != kUnpaired) return 1;
   return 0;
 }
 
 int Table::AnyEntryState(int mode) const {
-  for (int row = 0; row < participantCount; ++row)
-    for (int k = 0; k < numberOfGames; ++k) {
+  for (int row = 0; row < rows(); ++row)
+    for (int k = 0; k < rounds(); ++k) {
       int o = opponent[row][k];
       if (mode == 0 && o != kUnpaired) return 1;
       if (mode == 1 && o >= 0) return 1;
@@ -103,7 +106,7 @@ int Table::AnyEntryState(int mode) const {
 int Table::unpairedRows(int round) const {
   if (round < 0 || round >= kMaxRounds) return 0;
   int n = 0;
-  for (int row = 0; row < participantCount; ++row)
+  for (int row = 0; row < rows(); ++row)
     if (opponent[row][round] == kUnpaired) ++n;
   return n;
 }
@@ -114,25 +117,25 @@ int Table::UnpairedCount(int round) const {
 }
 
 int Table::FirstUnpairedRound() const {
-  for (int k = 0; k < numberOfGames; ++k)
+  for (int k = 0; k < rounds(); ++k)
     if (unpairedRows(k) > 0) return k;
   return -1;
 }
 
 int Table::LastPairedRound() const {
-  if (participantCount <= 0) return -1;
-  for (int k = 0; k < numberOfGames; ++k) {
+  if (rows() <= 0) return -1;
+  for (int k = 0; k < rounds(); ++k) {
     bool allEmpty = true;
-    for (int row = 0; row < participantCount && allEmpty; ++row)
+    for (int row = 0; row < rows() && allEmpty; ++row)
       if (opponent[row][k] != kUnpaired && opponent[row][k] != kBye) allEmpty = false;
     if (allEmpty) return k - 1;
   }
-  return numberOfGames - 1;
+  return rounds() - 1;
 }
 
 int Table::FirstIncompleteRound() const {
-  for (int k = 0; k < numberOfGames; ++k)
-    for (int row = 0; row < participantCount; ++row) {
+  for (int k = 0; k < rounds(); ++k)
+    for (int row = 0; row < rows(); ++row) {
       int o = opponent[row][k];
       if (sitsOut(static_cast<std::int16_t>(o))) continue;
       if (o == kUnpaired || result[row][k] == kResultNone) return k;
@@ -142,12 +145,12 @@ int Table::FirstIncompleteRound() const {
 
 int Table::LastCompletedRound() const {
   int k = FirstIncompleteRound();
-  return k < 0 ? numberOfGames - 1 : k - 1;
+  return k < 0 ? rounds() - 1 : k - 1;
 }
 
 int Table::ResultsCompleteBefore(int round) const {
-  for (int k = 0; k < round && k < numberOfGames && k < kMaxRounds; ++k)
-    for (int row = 0; row < participantCount; ++row)
+  for (int k = 0; k < round && k < rounds(); ++k)
+    for (int row = 0; row < rows(); ++row)
       if (!sitsOut(opponent[row][k]) && result[row][k] == kResultNone) return -k;
   return 1;
 }
@@ -155,13 +158,13 @@ int Table::ResultsCompleteBefore(int round) const {
 int Table::OpenGames(int round) const {
   if (round < 0 || round >= kMaxRounds) return 0;
   int n = 0;
-  for (int row = 0; row < participantCount; ++row)
+  for (int row = 0; row < rows(); ++row)
     if (!sitsOut(opponent[row][round]) && result[row][round] == kResultNone) ++n;
   return n / 2;
 }
 
 int Table::AnyMultiEntry(const Register& players) const {
-  for (int row = 0; row < participantCount; ++row)
+  for (int row = 0; row < rows(); ++row)
     if (const Player* p = players.FindPlayer(participants[row]); p && p->entries > 1) return 1;
   return 0;
 }

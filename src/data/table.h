@@ -62,27 +62,37 @@ using Plane = std::array<std::array<std::int16_t, kMaxRounds>, kMaxRows>;
 /// The one tournament table of the running program. Plain data: copying it is the pairing
 /// driver's backup.
 struct Table {
-  std::string title;                     ///< event title, CP932, at most 255 bytes
-  std::filesystem::path filePath;        ///< the table file
-  int tableClass = kDefaultTableClass;   ///< class the table is meant for
-  int participantCount = 0;              ///< rows in use, 0..99
-  int numberOfGames = kDefaultGames;     ///< rounds, 1..32
+  std::string title;                         ///< event title, CP932, at most 255 bytes
+  std::filesystem::path filePath;            ///< the table file
+  int tableClass = kDefaultTableClass;       ///< class the table is meant for
+  int participantCount = 0;                  ///< rows in use, 0..99
+  int numberOfGames = kDefaultGames;         ///< rounds, 1..32
   std::array<int, kMaxRows> participants{};  ///< player number of each row
-  Plane opponent;                        ///< row index, or kUnpaired / kBye / kAbsent
-  Plane side;                            ///< kSideUndecided / kSideFirst / kSideSecond
-  Plane handicap;                        ///< 0 even; +m giver, -m receiver
-  Plane result;                          ///< kResultNone / kLoss / kDraw / kWin
+  Plane opponent;                            ///< row index, or kUnpaired / kBye / kAbsent
+  Plane side;                                ///< kSideUndecided / kSideFirst / kSideSecond
+  Plane handicap;                            ///< 0 even; +m giver, -m receiver
+  Plane result;                              ///< kResultNone / kLoss / kDraw / kWin
   std::array<std::array<StandingsEntry, kMaxRounds>, kMaxRows> standings{};
-  int lockFlag = 0;                      ///< 1: the commands refuse changes
+  int lockFlag = 0;  ///< 1: the commands refuse changes
 
   Table();
 
   /// The folder of the table file, where the reports go.
   std::filesystem::path directory() const { return filePath.parent_path(); }
 
+  /// Used rows and rounds, kept within the table's capacity whatever the fields claim.
+  int rows() const {
+    return participantCount < 0                  ? 0
+           : participantCount > kMaxParticipants ? kMaxParticipants
+                                                 : participantCount;
+  }
+  int rounds() const {
+    return numberOfGames < 0 ? 0 : numberOfGames > kMaxRounds ? kMaxRounds : numberOfGames;
+  }
+
   /// True when `row` is a used row and `round` a used round.
-  bool validRow(int row) const { return row >= 0 && row < participantCount; }
-  bool validRound(int round) const { return round >= 0 && round < numberOfGames; }
+  bool validRow(int row) const { return row >= 0 && row < rows(); }
+  bool validRound(int round) const { return round >= 0 && round < rounds(); }
   /// The opponent of (row, round) when it is a used row of the table, else -1.
   int opponentRow(int row, int round) const;
 

@@ -1,5 +1,7 @@
 #include "pairing/compat.h"
 
+#include <algorithm>
+
 namespace toq::pairing {
 
 const data::Player* playerOf(const data::Table& table, const data::Register& players, int row) {
@@ -22,11 +24,19 @@ int entriesOf(const data::Table& table, const data::Register& players, int row) 
   return p ? p->entries : 1;
 }
 
+namespace {
+bool inRows(int row) {
+  return row >= 0 && row < data::kMaxRows;
+}
+}  // namespace
+
 int meetings(const data::Table& table, int round, int a, int b) {
+  if (!inRows(a) || !inRows(b)) return 0;
+  const int rows = std::clamp(table.participantCount, 0, data::kMaxRows);
   const int na = table.participants[a];
   const int nb = table.participants[b];
   int count = 0;
-  for (int row = 0; row < table.participantCount; ++row) {
+  for (int row = 0; row < rows; ++row) {
     if (table.participants[row] != na) continue;
     for (int k = 0; k < round && k < data::kMaxRounds; ++k) {
       int o = table.opponentRow(row, k);
@@ -41,6 +51,7 @@ bool haveMet(const data::Table& table, int round, int a, int b) {
 }
 
 bool canPair(const data::Table& table, const data::Register& players, int round, int a, int b) {
+  if (!inRows(a) || !inRows(b) || round < 0 || round >= data::kMaxRounds) return false;
   if (a == b || table.participants[a] == table.participants[b]) return false;
   if (table.opponent[b][round] != data::kUnpaired) return false;
   if (entriesOf(table, players, a) >= 2 && entriesOf(table, players, b) >= 2) return false;
@@ -49,7 +60,8 @@ bool canPair(const data::Table& table, const data::Register& players, int round,
 }
 
 int scoreKey(const data::Table& table, int round, int row) {
-  if (round <= 0) return 0;
+  if (round <= 0 || !inRows(row)) return 0;
+  if (round > data::kMaxRounds) round = data::kMaxRounds;
   return table.standings[row][round - 1].score;
 }
 
