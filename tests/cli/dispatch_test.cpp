@@ -66,6 +66,51 @@ TEST(CliDispatch, OptionsMayStandAnywhereAndADoubleDashEndsThem) {
   EXPECT_TRUE(contains(r.err, "--odd.tai"));
 }
 
+TEST(CliDispatch, EachSubCommandTakesOnlyItsOwnOptions) {
+  CliRun foreign = runInProcess({"show", "a.tai", "--sides"});
+  EXPECT_EQ(foreign.code, cli::kExitUsage);
+  EXPECT_EQ(foreign.err, "オプション --sides はありません。\n使い方: toq-cli show TABLE.tai\n");
+
+  CliRun early = runInProcess({"--sides", "pair", "a.tai"});
+  EXPECT_EQ(early.code, cli::kExitUsage);
+  EXPECT_TRUE(contains(early.err, "オプション --sides はサブコマンドの後に置いてください。"));
+
+  CliRun noValue = runInProcess({"standings", "a.tai", "--round"});
+  EXPECT_EQ(noValue.code, cli::kExitUsage);
+  EXPECT_TRUE(contains(noValue.err, "オプション --round には値が必要です。"));
+
+  // A flag takes no value, and the global options none either.
+  EXPECT_EQ(runInProcess({"pair", "a.tai", "--sides=1"}).code, cli::kExitUsage);
+  EXPECT_EQ(runInProcess({"pair", "a.tai", "--verbose=1"}).code, cli::kExitUsage);
+  EXPECT_EQ(runInProcess({"report", "a.tai", "results", "--view=no"}).code, cli::kExitUsage);
+
+  // Accepted options get as far as the missing file: 1, not 2.
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"pair", "/nonexistent/t.tai", "--no-sides", "--handicaps", "--six-piece", "--play2",
+            "--woman-twice"},
+           {"standings", "/nonexistent/t.tai", "--round", "2"},
+           {"standings", "/nonexistent/t.tai", "--round=2"},
+           {"opponent", "/nonexistent/t.tai", "1", "2", "--handicaps"},
+           {"edit", "/nonexistent/p.ply", "1", "--name", "N", "--short=S", "--rating", "-5",
+            "--no-pro"},
+           {"games", "/nonexistent/t.tai", "-3"}})
+    EXPECT_EQ(runInProcess(args).code, cli::kExitFailure) << args[0];
+}
+
+TEST(CliDispatch, WholeNumbersAndIndexOperands) {
+  EXPECT_EQ(cli::parseInteger("0"), 0);
+  EXPECT_EQ(cli::parseInteger("-5"), -5);
+  EXPECT_EQ(cli::parseInteger("2147483647"), 2147483647);
+  for (const char* bad : {"", "+5", "1.5", " 1", "1 ", "2147483648", "-", "x1"})
+    EXPECT_FALSE(cli::parseInteger(bad).has_value()) << bad;
+  EXPECT_EQ(cli::indexOperand("1"), 0);
+  EXPECT_EQ(cli::indexOperand("100"), 99);
+  // Numbers below 1 stay out of range for the core to refuse, without overflow.
+  EXPECT_EQ(cli::indexOperand("0"), -1);
+  EXPECT_EQ(cli::indexOperand("-2147483648"), -1);
+  EXPECT_FALSE(cli::indexOperand("first").has_value());
+}
+
 TEST(CliDispatch, RowAndRoundNumbersCountFromOne) {
   EXPECT_EQ(cli::parseOneBased("1", 5), 0);
   EXPECT_EQ(cli::parseOneBased("5", 5), 4);
