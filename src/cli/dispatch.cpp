@@ -200,12 +200,15 @@ int parse(const std::vector<std::string>& args, CommandLine& line, std::ostream&
   return kExitOk;
 }
 
+// --help or -h anywhere before "--", or "help" as the sub-command's name.
 bool asksForHelp(const std::vector<std::string>& args) {
   for (const std::string& a : args) {
     if (a == "--") return false;
     if (a == "--help" || a == "-h") return true;
   }
-  return !args.empty() && args[0] == "help";
+  for (const std::string& a : args)
+    if (!looksLikeOption(a)) return a == "help";
+  return false;
 }
 
 }  // namespace

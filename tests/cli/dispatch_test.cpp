@@ -22,6 +22,7 @@ TEST(CliDispatch, HelpListsEverySubCommandOnTheDataStream) {
       EXPECT_TRUE(contains(r.out, std::string(c.description))) << c.name;
     }
   }
+  EXPECT_EQ(runInProcess({"--verbose", "help"}).code, cli::kExitOk);
   // --help wins wherever it stands.
   EXPECT_EQ(runInProcess({"show", "x.tai", "--help"}).code, cli::kExitOk);
 }
