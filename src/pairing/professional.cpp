@@ -1,23 +1,12 @@
-// The professional step: before the score groups are formed, every professional row that is
-// still unpaired gets the amateur who has played professionals least (random among equals).
+// Who may take a professional's board, and which amateur gets it: the one who has played
+// professionals least so far (random among equals).
 #include "pairing/professional.h"
 
-#include <algorithm>
-#include <array>
-
 #include "pairing/compat.h"
+#include "pairing/professional_rows.h"
 
 namespace toq::pairing {
 namespace {
-
-/// The step gives up after this many failing passes; from kRelaxedPass on it allows second
-/// meetings as far as the options permit.
-constexpr int kPasses = 50;
-constexpr int kRelaxedPass = 25;
-/// Rejected choices for one row before the pass fails, and the limits of the repetition check.
-constexpr int kTriesBeforeFailing = 25;
-constexpr int kTriesNearBoards = 15;
-constexpr int kTriesMax = 50;
 
 /// Costs of rows that cannot take the professional at all.
 constexpr int kCostTaken = 2000;   ///< a professional, or already paired in the round
@@ -27,34 +16,23 @@ bool roundInPlanes(int round) {
   return round >= 0 && round < data::kMaxRounds;
 }
 
-int rowsInUse(const data::Table& t) {
-  return std::clamp(t.participantCount, 0, data::kMaxParticipants);
-}
-
 bool usedRow(const data::Table& t, int row) {
   return row >= 0 && row < rowsInUse(t);
-}
-
-/// The opponent row of (row, round) when it is a used row, else -1.
-int opponentOf(const data::Table& t, int row, int round) {
-  const int o = t.opponentRow(row, round);
-  return usedRow(t, o) ? o : -1;
 }
 
 bool unpaired(const data::Table& t, int row, int round) {
   return t.opponent[row][round] == data::kUnpaired;
 }
 
-/// True when some row of a's player already plays b or a row of b's player in the round.
-bool meetInRound(const data::Table& t, int round, int a, int b) {
-  const int na = t.participants[a];
-  const int nb = t.participants[b];
-  for (int row = 0; row < rowsInUse(t); ++row) {
-    if (t.participants[row] != na) continue;
-    const int o = opponentOf(t, row, round);
-    if (o >= 0 && (o == b || t.participants[o] == nb)) return true;
+int countGames(const data::Table& table, const data::Register& players, int round, int row,
+               bool (*counts)(const data::Table&, const data::Register&, int)) {
+  if (!usedRow(table, row)) return 0;
+  int games = 0;
+  for (int k = 0; k < std::min(round, data::kMaxRounds); ++k) {
+    const int o = opponentInUse(table, row, k);
+    if (o >= 0 && counts(table, players, o)) ++games;
   }
-  return false;
+  return games;
 }
 
 /// Picks one of the rows of least cost below kCostBarred, in table order, with one draw.
@@ -97,43 +75,45 @@ bool allProfessionalsPlaced(const data::Table& table, const data::Register& play
 
 int gamesAgainstProfessionals(const data::Table& table, const data::Register& players, int round,
                               int row) {
-  if (!usedRow(table, row)) return 0;
-  int games = 0;
-  for (int k = 0; k < std::min(round, data::kMaxRounds); ++k) {
-    const int o = opponentOf(table, row, k);
-    if (o >= 0 && isProfessional(table, players, o)) ++games;
-  }
-  return games;
+  return countGames(table, players, round, row, isProfessional);
 }
 
 int gamesAgainstWomen(const data::Table& table, const data::Register& players, int round, int row) {
-  if (!usedRow(table, row)) return 0;
-  int games = 0;
-  for (int k = 0; k < std::min(round, data::kMaxRounds); ++k) {
-    const int o = opponentOf(table, row, k);
-    if (o >= 0 && isWomanProfessional(table, players, o)) ++games;
-  }
-  return games;
+  return countGames(table, players, round, row, isWomanProfessional);
 }
 
 std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool relaxed) {
+  if (!roundInPlanes(round) || !usedRow(ctx.table, p)) return std::nullopt;
+  return chooseAmateurFor(ctx, ProfessionalRows(ctx.table, ctx.players, round), p, relaxed);
+}
+
+std::optional<int> chooseAmateurFor(PairingContext& ctx, const ProfessionalRows& rows, int p,
+                                    bool relaxed) {
   const data::Table& t = ctx.table;
-  if (!roundInPlanes(round) || !usedRow(t, p)) return std::nullopt;
-  const int n = rowsInUse(t);
-  const bool womanP = isWomanProfessional(t, ctx.players, p);
+  const int round = rows.round;
+  const int n = rows.count;
+  if (p < 0 || p >= n) return std::nullopt;
+  const bool womanP = rows.woman[p];
+  const MeetingsWith met = meetingsWith(t, rows, p);
+  // The tests of canPair (i, p) and canPairAgain (i, p) that do not depend on meetings.
+  auto mayMeet = [&](int i) {
+    return i != p && rows.player[i] != rows.player[p] && unpaired(t, p, round) &&
+           !(rows.entries[i] >= 2 && rows.entries[p] >= 2) &&
+           !(rows.professional[i] && rows.professional[p]);
+  };
   std::array<int, data::kMaxRows> cost{};
 
   for (int i = 0; i < n; ++i) {
-    if (isProfessional(t, ctx.players, i) || !unpaired(t, i, round)) {
+    if (rows.professional[i] || !unpaired(t, i, round)) {
       cost[i] = kCostTaken;
       continue;
     }
-    if (!canPair(t, ctx.players, round, i, p)) {
+    if (!mayMeet(i) || met.before[i] > 0) {
       cost[i] = kCostBarred;
       continue;
     }
-    const int games = gamesAgainstProfessionals(t, ctx.players, round, i);
-    const int women = gamesAgainstWomen(t, ctx.players, round, i);
+    const int games = rows.gamesAgainstProfessionals[i];
+    const int women = rows.gamesAgainstWomen[i];
     if (!womanP) {
       cost[i] = 10 * games;
     } else if (women > 0) {
@@ -143,122 +123,27 @@ std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool rel
       cost[i] = games > 0 ? 10 * games - 1 : 0;
     }
     // Avoid two games in a row against professionals of the same kind.
-    const int previous = round > 0 ? opponentOf(t, i, round - 1) : -1;
-    if (previous >= 0 && isProfessional(t, ctx.players, previous) &&
-        isWomanProfessional(t, ctx.players, previous) == womanP)
-      ++cost[i];
+    const int previous = rows.previousOpponent[i];
+    if (previous >= 0 && rows.professional[previous] && rows.woman[previous] == womanP) ++cost[i];
   }
   if (auto row = pickCheapest(ctx.random, cost, n)) return row;
   if (!relaxed) return std::nullopt;
   if (womanP && !ctx.options.womanProfessionalTwice) return std::nullopt;
 
+  // Second meetings, as far as the options allow; a third one never.
   for (int i = 0; i < n; ++i) {
-    if (isProfessional(t, ctx.players, i) || !unpaired(t, i, round) ||
-        !canPairAgain(t, ctx.players, ctx.options, round, i, p)) {
+    const int times = met.before[i];
+    const bool again =
+        mayMeet(i) && !met.inRound[i] && times <= 1 &&
+        (times == 0 ||
+         (ctx.options.play2 && (ctx.options.womanProfessionalTwice || !(rows.woman[i] || womanP))));
+    if (rows.professional[i] || !unpaired(t, i, round) || !again) {
       cost[i] = kCostBarred;
       continue;
     }
-    cost[i] = 10 * gamesAgainstProfessionals(t, ctx.players, round, i) +
-              (womanP ? gamesAgainstWomen(t, ctx.players, round, i) : 0);
+    cost[i] = 10 * rows.gamesAgainstProfessionals[i] + (womanP ? rows.gamesAgainstWomen[i] : 0);
   }
   return pickCheapest(ctx.random, cost, n);
-}
-
-namespace {
-
-/// How one pass ended.
-enum class PassEnd {
-  Placed,  ///< a game was placed by the fallback paths; start again from pass 0
-  Failed,  ///< a professional found no amateur; count the pass
-  Through  ///< every visited row was handled
-};
-
-/// Another unpaired professional row that may take amateur c, scanning from the last row.
-int otherProfessionalRowFor(const PairingContext& ctx, int round, int c) {
-  const data::Table& t = ctx.table;
-  for (int q = rowsInUse(t) - 1; q >= 0; --q) {
-    if (!isProfessional(t, ctx.players, q) || !unpaired(t, q, round)) continue;
-    if (haveMet(t, round, q, c)) continue;
-    // Never the same amateur twice for one professional in a round, never two multi-board
-    // players against each other.
-    if (!canPair(t, ctx.players, round, c, q) || meetInRound(t, round, q, c)) continue;
-    return q;
-  }
-  return -1;
-}
-
-bool someProfessionalHasNotMet(const PairingContext& ctx, int round, int c) {
-  const data::Table& t = ctx.table;
-  for (int q = 0; q < rowsInUse(t); ++q)
-    if (isProfessional(t, ctx.players, q) && !haveMet(t, round, q, c)) return true;
-  return false;
-}
-
-/// True when c repeats a game of the previous round on this professional's boards near row p,
-/// or when p's player already plays c's player in this round.
-bool repeats(const PairingContext& ctx, int round, int p, int c, int tries) {
-  const data::Table& t = ctx.table;
-  if (meetInRound(t, round, p, c)) return true;
-  if (round == 0) return false;
-  const int previous = round - 1;
-  const int number = t.participants[p];
-  auto boardHad = [&](int row) {
-    return usedRow(t, row) && t.participants[row] == number && opponentOf(t, row, previous) == c;
-  };
-  if (opponentOf(t, p, previous) == c || boardHad(p - 1) || boardHad(p + 1)) return true;
-  if (tries < kTriesNearBoards && (boardHad(p + 2) || (p > 1 && boardHad(p - 2)))) return true;
-  return false;
-}
-
-/// Visits every row once; unpaired professional rows get an amateur.
-PassEnd runPass(PairingContext& ctx, int round, int pass) {
-  data::Table& t = ctx.table;
-  const int n = rowsInUse(t);
-  const bool relaxed = pass >= kRelaxedPass;
-  // The options and the parity of the pass each turn the direction round.
-  const bool backwards =
-      (!ctx.options.play2 || ctx.options.womanProfessionalTwice) != (pass % 2 == 1);
-
-  for (int k = 0; k < n; ++k) {
-    const int p = backwards ? (n - 1 - k + pass) % n : (k + pass) % n;
-    if (!unpaired(t, p, round) || !isProfessional(t, ctx.players, p)) continue;
-
-    for (int tries = 0;;) {
-      const std::optional<int> chosen = chooseAmateur(ctx, round, p, relaxed);
-      if (!chosen) return PassEnd::Failed;
-      const int c = *chosen;
-      if (canPairAgain(t, ctx.players, ctx.options, round, p, c)) {
-        t.setPair(round, p, c);
-        return PassEnd::Placed;
-      }
-      if (const int q = otherProfessionalRowFor(ctx, round, c); q >= 0) {
-        t.setPair(round, q, c);
-        return PassEnd::Placed;
-      }
-      if (tries >= kTriesBeforeFailing || !someProfessionalHasNotMet(ctx, round, c))
-        return PassEnd::Failed;
-      if (canPair(t, ctx.players, round, c, p) && !repeats(ctx, round, p, c, tries)) {
-        t.setPair(round, p, c);
-        break;  // on with the next visited row of this pass
-      }
-      if (++tries > kTriesMax) return PassEnd::Failed;
-    }
-  }
-  return PassEnd::Through;
-}
-
-}  // namespace
-
-int professionalStep(PairingContext& ctx, int round) {
-  if (!roundInPlanes(round)) return -1;
-  int pass = 0;
-  for (;;) {
-    if (allProfessionalsPlaced(ctx.table, ctx.players, round)) return 0;
-    if (pass >= kPasses) return -1;
-    // A pass that runs through has placed every row it visited; counting it anyway keeps the
-    // loop finite whatever the table holds.
-    pass = runPass(ctx, round, pass) == PassEnd::Placed ? 0 : pass + 1;
-  }
 }
 
 }  // namespace toq::pairing

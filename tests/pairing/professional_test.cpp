@@ -189,6 +189,25 @@ TEST(ChooseAmateur, OneMoreForTheSameKindInThePreviousRound) {
   EXPECT_EQ(choicesOver(*t, 3, 3, 40), (std::set<int>{4, 5}));
 }
 
+TEST(ChooseAmateur, RelaxedStageAllowsASecondGameButNotTwoInOneRound) {
+  auto t = makeTournament();
+  t->addParticipant("P", 1600, 2, kPro);  // rows 0, 1
+  const int m = t->addPlayer("M");        // listed twice: rows 2, 3
+  t->table.AddParticipant(m, t->ui);
+  t->table.AddParticipant(m, t->ui);
+  t->addParticipant("A");  // row 4
+  t->play(0, 0, 2, data::kWin);
+  t->play(0, 1, 4, data::kWin);
+  t->table.setPair(1, 0, 2);  // P already plays M in round 1
+  t->options.play2 = true;
+  EXPECT_EQ(choicesOver(*t, 1, 1, 20), (std::set<int>{}));  // the strict stage finds nobody
+  for (int s = 1; s <= 20; ++s) {
+    t->random.seed(s);
+    auto ctx = t->context();
+    EXPECT_EQ(chooseAmateur(ctx, 1, 1, true), 4);
+  }
+}
+
 TEST(ProfessionalStep, VisitingOrderFollowsTheOptions) {
   struct Case {
     bool play2;
