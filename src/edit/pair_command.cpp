@@ -41,13 +41,13 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
           .count();
 
-  data::WriteTableFile(table, {}, ui);
+  const bool saved = data::WriteTableFile(table, {}, ui) == 0;
   if (refresh) refresh();
   ui.statusMessage(text::format("組み合わせました。 %lld 秒", seconds));
   std::filesystem::path roundList;
   reports::writeRoundList(table, ws.players, table.LastPairedRound(), ui, &roundList);
   if (outcome) *outcome = PairOutcome{round, seconds, roundList};
-  return 0;
+  return saved ? 0 : -3;
 }
 
 }  // namespace toq::edit

@@ -19,7 +19,8 @@ struct PairOutcome {
 
 /// Pairs the first round with an unpaired row. 0 on success; -1 when a check refused or the
 /// user said No (after the message); -2 when the driver failed (after its message; the table
-/// is not saved). `refresh` redraws the table display.
+/// is not saved); -3 when the round was paired but the table file could not be written (after
+/// the writer's message; the round stays paired in memory). `refresh` redraws the table.
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
                   PairOutcome* outcome = nullptr);
 

@@ -130,5 +130,14 @@ TEST_F(PairCommand, DriverFailureShowsItsMessageAndDoesNotSave) {
   EXPECT_FALSE(fileExists("cup.tai"));
 }
 
+TEST_F(PairCommand, UnwritableTableFileIsReportedNotHidden) {
+  addPlayers(4);
+  // A folder where the table file should be: the save must fail, and say so.
+  fs::create_directories(fs::path(dir_) / "cup.tai");
+  EXPECT_EQ(pair(), -3);
+  EXPECT_FALSE(ui_.errors().empty());
+  EXPECT_GE(ws_->table.opponent[0][0], 0);  // the round stays paired in memory
+}
+
 }  // namespace
 }  // namespace toq
