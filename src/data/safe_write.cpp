@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "data/line_reader.h"
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -75,6 +77,42 @@ void syncFolder(const fs::path& folder) {
 }
 #endif
 
+/// A temporary file left behind by an interrupted run is stale; O_EXCL then refuses anything
+/// else (a folder) that stands in its place.
+void removeStale(const fs::path& temp) {
+  std::error_code ec;
+  if (!fs::is_directory(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
+}
+
+/// Creates `temp` with the content, flushed to the disk: 0; -1 when it cannot be created; -2
+/// when writing failed (nothing is left behind).
+int writeTemporary(const fs::path& temp, std::string_view content) {
+  removeStale(temp);
+  int fd = openNew(temp);
+  if (fd < 0) return -1;
+  bool written = writeAll(fd, content) && flushToDisk(fd);
+  if (!closeFile(fd)) written = false;
+  if (!written) {
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return -2;
+  }
+  return 0;
+}
+
+/// Copies the file to `backup` through a temporary file that then replaces the backup in one
+/// step, so that an interruption leaves the previous backup whole. A backup that cannot be
+/// made leaves the previous one as it was.
+void keepBackup(const fs::path& file, const fs::path& backup) {
+  const fs::path temp = temporaryPath(backup);
+  std::error_code ec;
+  auto bytes = readWholeFile(file);
+  if (!bytes || writeTemporary(temp, *bytes) != 0) return;
+  fs::permissions(temp, fs::status(file, ec).permissions(), ec);
+  fs::rename(temp, backup, ec);
+  if (ec) fs::remove(temp, ec);
+}
+
 }  // namespace
 
 fs::path backupPath(const fs::path& path) {
@@ -92,23 +130,13 @@ int writeFileSafely(const fs::path& path, std::string_view content) {
     if (!ec) target = real;
   }
   const fs::path temp = temporaryPath(target);
-  // A temporary file left behind by an interrupted run is stale; O_EXCL then refuses anything
-  // else (a folder) that stands in its place.
-  if (!fs::is_directory(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
-  int fd = openNew(temp);
-  if (fd < 0) return -1;
-  bool written = writeAll(fd, content) && flushToDisk(fd);
-  if (!closeFile(fd)) written = false;
-  if (!written) {
-    fs::remove(temp, ec);
-    return -2;
-  }
+  if (int created = writeTemporary(temp, content); created != 0) return created;
 
   // Only now, with the new content safely on disk, is the previous file kept as ".bak".
   const fs::file_status previous = fs::status(target, ec);
   if (!ec && fs::is_regular_file(previous)) {
     fs::permissions(temp, previous.permissions(), ec);
-    fs::copy_file(target, backupPath(path), fs::copy_options::overwrite_existing, ec);
+    keepBackup(target, backupPath(path));
   }
   fs::rename(temp, target, ec);
   if (ec) {
