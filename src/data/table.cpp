@@ -18,6 +18,11 @@ namespace {
 bool sitsOut(std::int16_t opponent) {
   return opponent == kBye || opponent == kAbsent;
 }
+// A result code outside loss, draw and win (a damaged file) is no result for the pairing: the
+// standings could not be computed from it, so the pairing command names the round instead.
+bool hasResult(std::int16_t result) {
+  return result == kLoss || result == kDraw || result == kWin;
+}
 }  // namespace
 
 Table::Table() {
@@ -151,7 +156,7 @@ int Table::LastCompletedRound() const {
 int Table::ResultsCompleteBefore(int round) const {
   for (int k = 0; k < round && k < rounds(); ++k)
     for (int row = 0; row < rows(); ++row)
-      if (!sitsOut(opponent[row][k]) && result[row][k] == kResultNone) return -k;
+      if (!sitsOut(opponent[row][k]) && !hasResult(result[row][k])) return -k;
   return 1;
 }
 
