@@ -40,11 +40,17 @@ std::string pathCp932(const std::filesystem::path& path) {
 }
 
 std::string reportTitle(const data::Table& table) {
-  std::string title = pathUtf8(table.filePath.filename());
+  // Every ".tai" in the name becomes the mark, built anew rather than replaced in place.
+  const std::string name = pathUtf8(table.filePath.filename());
   const std::string_view from = texts::kTableExtension;
-  for (std::size_t pos = title.find(from); pos != std::string::npos;
-       pos = title.find(from, pos + texts::kTitleExtensionMark.size()))
-    title.replace(pos, from.size(), texts::kTitleExtensionMark);
+  std::string title;
+  std::size_t start = 0;
+  for (std::size_t pos = name.find(from); pos != std::string::npos; pos = name.find(from, start)) {
+    title.append(name, start, pos - start);
+    title += texts::kTitleExtensionMark;
+    start = pos + from.size();
+  }
+  title.append(name, start, std::string::npos);
   return title;
 }
 
