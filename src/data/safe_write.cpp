@@ -101,16 +101,20 @@ int writeTemporary(const fs::path& temp, std::string_view content) {
 }
 
 /// Copies the file to `backup` through a temporary file that then replaces the backup in one
-/// step, so that an interruption leaves the previous backup whole. A backup that cannot be
-/// made leaves the previous one as it was.
-void keepBackup(const fs::path& file, const fs::path& backup) {
+/// step, so that an interruption leaves the previous backup whole. False, with the previous
+/// backup as it was, when the copy cannot be made.
+bool keepBackup(const fs::path& file, const fs::path& backup) {
   const fs::path temp = temporaryPath(backup);
   std::error_code ec;
   auto bytes = readWholeFile(file);
-  if (!bytes || writeTemporary(temp, *bytes) != 0) return;
+  if (!bytes || writeTemporary(temp, *bytes) != 0) return false;
   fs::permissions(temp, fs::status(file, ec).permissions(), ec);
   fs::rename(temp, backup, ec);
-  if (ec) fs::remove(temp, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -132,11 +136,16 @@ int writeFileSafely(const fs::path& path, std::string_view content) {
   const fs::path temp = temporaryPath(target);
   if (int created = writeTemporary(temp, content); created != 0) return created;
 
-  // Only now, with the new content safely on disk, is the previous file kept as ".bak".
+  // Only now, with the new content safely on disk, is the previous file kept as ".bak". When
+  // that fails (a full disk), the file is not replaced either: the backup always holds the
+  // version before the file.
   const fs::file_status previous = fs::status(target, ec);
   if (!ec && fs::is_regular_file(previous)) {
     fs::permissions(temp, previous.permissions(), ec);
-    keepBackup(target, backupPath(path));
+    if (!keepBackup(target, backupPath(path))) {
+      fs::remove(temp, ec);
+      return -2;
+    }
   }
   fs::rename(temp, target, ec);
   if (ec) {

@@ -177,6 +177,19 @@ TEST(CrashSafeSave, AFullDiskHalfWayKeepsTheFilesAndTheirBackups) {
   EXPECT_EQ(tableVersion(tai), 59);
   EXPECT_EQ(tableVersion(data::backupPath(tai)), 2);
   EXPECT_EQ(playerVersion(data::backupPath(ply)), 2);
+
+  // Room for a small new version but not for the backup of the large one: the save fails as a
+  // whole, so that the backup still holds the version before the file.
+  const auto small = static_cast<rlim_t>(fs::file_size(tai) / 2);
+  fillTable(*t, 60);  // 20 rows, a third of version 59
+  {
+    FileSizeLimit limit(small);
+    ASSERT_TRUE(limit.active());
+    EXPECT_EQ(data::WriteTableFile(*t, tai, ui), -2);
+  }
+  EXPECT_EQ(tableVersion(tai), 59);
+  EXPECT_EQ(tableVersion(data::backupPath(tai)), 2);
+  EXPECT_TRUE(leftOvers(dir).empty());
   fs::remove_all(dir);
 }
 

@@ -365,5 +365,44 @@ TEST_F(HostileTable, NinetyNineRows) {
   EXPECT_EQ(again->opponent[0][0], table().opponent[0][0]);
 }
 
+// Both capacities at once: 99 rows and 32 rounds, 31 of them played (a round robin in which
+// each row sits out once). The last round is paired, and every file has every row and round.
+TEST_F(HostileTable, NinetyNineRowsAndThirtyTwoRounds) {
+  table().numberOfGames = data::kMaxRounds;
+  for (int i = 0; i < data::kMaxParticipants; ++i) add("P" + std::to_string(i), 1000 + 15 * i);
+  // Circle method over 100 places; the partner of the hundredth place sits out.
+  constexpr int kPlaces = data::kMaxParticipants + 1;
+  for (int k = 0; k < data::kMaxRounds - 1; ++k) {
+    for (int i = 0; i < kPlaces / 2; ++i) {
+      const int a = i == 0 ? kPlaces - 1 : (i + k) % (kPlaces - 1);
+      const int b = (kPlaces - 1 - i + k) % (kPlaces - 1);
+      if (a == kPlaces - 1)
+        table().opponent[b][k] = data::kBye;
+      else
+        play(k, a, b, (a + b + k) % 3 == 0 ? data::kDraw : data::kWin);
+    }
+  }
+  table().opponent[0][data::kMaxRounds - 1] = data::kBye;
+  saveAndReopen();
+  auto before = std::make_unique<data::Table>(table());
+  const Pass p = runEverything();
+
+  EXPECT_EQ(p.completed, data::kMaxRounds - 2);
+  EXPECT_EQ(p.standings, 0);
+  EXPECT_EQ(p.pairing, 0);
+  expectWholePairs(*before, data::kMaxRounds - 1);
+  EXPECT_EQ(p.reports, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(p.csv, 0);
+  EXPECT_TRUE(ui_.errors().empty());
+  // The chart: three head lines and two lines per round.
+  const std::string csv = bytes("cup.csv");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3 + 2 * data::kMaxRounds);
+  auto again = std::make_unique<data::Table>();
+  ASSERT_EQ(data::ReadTableFile(*again, file("cup.tai"), ui_), 0);
+  EXPECT_EQ(again->participantCount, data::kMaxParticipants);
+  EXPECT_EQ(again->numberOfGames, data::kMaxRounds);
+  EXPECT_EQ(again->FirstUnpairedRound(), -1);
+}
+
 }  // namespace
 }  // namespace toq
