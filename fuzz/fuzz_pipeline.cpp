@@ -15,10 +15,12 @@
 #include "data/csv_file.h"
 #include "data/file_parsers.h"
 #include "data/player_file.h"
+#include "data/table_file.h"
 #include "edit/pair_command.h"
 #include "edit/workspace.h"
 #include "fuzz_support.h"
 #include "pairing/compat.h"
+#include "pairing/driver.h"
 #include "pairing/standings.h"
 #include "reports/reports.h"
 #include "services/recording_services.h"
@@ -61,6 +63,39 @@ void checkNewPairs(const data::Table& before, const data::Table& after,
   }
 }
 
+/// The pairing is the same when the driver runs again on the table as it was.
+void checkSamePairingAgain(const toq::edit::Workspace& ws, const data::Table& before, int round) {
+  auto again = std::make_unique<toq::edit::Workspace>();
+  again->players = ws.players;
+  again->options = ws.options;
+  again->table = before;
+  toq::services::RecordingServices quiet;
+  auto ctx = again->context(quiet);
+  require(toq::pairing::runPairing(ctx, round, {}) == 0, "the same table pairs again");
+  for (int row = 0; row < before.participantCount; ++row)
+    require(again->table.opponent[row][round] == ws.table.opponent[row][round],
+            "the same table gives the same pairing");
+}
+
+/// The file the pairing command saved holds the table as it is in memory.
+void checkSaved(const data::Table& table) {
+  auto saved = std::make_unique<data::Table>();
+  toq::services::RecordingServices quiet;
+  require(data::ReadTableFile(*saved, table.filePath, quiet) == 0, "the saved table reads");
+  require(saved->participantCount == table.participantCount &&
+              saved->numberOfGames == table.numberOfGames,
+          "the saved table has the rows and rounds");
+  for (int row = 0; row < table.participantCount; ++row) {
+    require(saved->participants[row] == table.participants[row], "the saved rows");
+    for (int k = 0; k < table.numberOfGames; ++k)
+      require(saved->opponent[row][k] == table.opponent[row][k] &&
+                  saved->side[row][k] == table.side[row][k] &&
+                  saved->handicap[row][k] == table.handicap[row][k] &&
+                  saved->result[row][k] == table.result[row][k],
+              "the saved entries");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -93,6 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   if (toq::edit::pairNextRound(*ws, ui, refresh, &outcome) == 0) {
     require(outcome.round == round, "the first unpaired round was paired");
     checkNewPairs(*before, table, ws->players, round);
+    checkSaved(table);
+    checkSamePairingAgain(*ws, *before, round);
   }
 
   for (auto kind : {toq::reports::ReportKind::RoundList, toq::reports::ReportKind::Results,
