@@ -6,7 +6,6 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/text_grid.h"
-#include "cli/view_texts.h"
 #include "edit/edit_texts.h"
 #include "edit/pair_command.h"
 #include "pairing/repeat_test.h"
@@ -16,6 +15,7 @@
 #include "text/cp932.h"
 #include "text/format.h"
 #include "text/paths.h"
+#include "view/cells.h"
 
 namespace toq::cli {
 
@@ -97,7 +97,7 @@ int standingsCommand(Invocation& inv) {
                      points(e.solkoff),
                      points(e.beaten),
                      points(e.trimmed)};
-    if (rateMode) line.push_back(standingsCells(t, row, round, true).rateOrSolkoff);
+    if (rateMode) line.push_back(view::standingsCells(t, row, round, true).rateOrSolkoff);
     line.push_back(e.rank > 0 ? text::format("%d", e.rank) : std::string());
     lines.push_back(std::move(line));
   }

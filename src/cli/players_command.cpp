@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/text_grid.h"
-#include "cli/view_texts.h"
 #include "data/player_file.h"
 #include "text/format.h"
 #include "text/paths.h"
@@ -14,7 +13,7 @@ int playersCommand(Invocation& inv) {
   const std::filesystem::path file = inv.pathArg(0);
   const int result = data::LoadPlayerFile(ws.players, file);
   // The records read before a malformed line or a full register stay, as in the program.
-  if (!ws.players.empty()) inv.out << layOutColumns(playerModeLines(ws.players));
+  if (!ws.players.empty()) inv.out << layOutColumns(gridLines(view::playerGrid(ws.players)));
   if (result == 0) return kExitOk;
   const std::string where = text::pathToUtf8(file);
   inv.ui.errorBox(

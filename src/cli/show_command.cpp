@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/text_grid.h"
-#include "cli/view_texts.h"
 #include "data/file_texts.h"
 #include "data/table_file.h"
 #include "text/format.h"
@@ -22,7 +21,7 @@ int openTable(Invocation& inv, const std::filesystem::path& path) {
 int showCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
-  inv.out << layOutColumns(tableModeLines(ws.table, ws.players, inv.ui));
+  inv.out << layOutColumns(gridLines(view::tableGrid(ws.table, ws.players, &inv.ui)));
   return kExitOk;
 }
 

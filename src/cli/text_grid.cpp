@@ -28,4 +28,18 @@ std::string layOutColumns(const std::vector<GridLine>& lines,
   return result;
 }
 
+std::vector<GridLine> gridLines(const view::Grid& grid) {
+  std::vector<GridLine> lines;
+  lines.reserve(grid.lines.size() + 1);
+  GridLine header;
+  for (const view::Column& column : grid.columns) header.push_back(column.header);
+  lines.push_back(std::move(header));
+  for (const auto& cells : grid.lines) {
+    GridLine line;
+    for (const view::Cell& cell : cells) line.push_back(cell.text);
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
 }  // namespace toq::cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "view/grid.h"
+
 namespace toq::cli {
 
 using GridLine = std::vector<std::string>;
@@ -15,5 +17,8 @@ using GridLine = std::vector<std::string>;
 /// index; missing entries are false) are padded on the left, as numbers are.
 std::string layOutColumns(const std::vector<GridLine>& lines,
                           const std::vector<bool>& rightAligned = {});
+
+/// The main view's grid as lines of texts: the header line, then every line of the grid.
+std::vector<GridLine> gridLines(const view::Grid& grid);
 
 }  // namespace toq::cli

@@ -1,11 +1,12 @@
-#include "cli/view_texts.h"
+#include "view/cells.h"
+#include "view/grid.h"
 
 #include <gtest/gtest.h>
 
 #include "support/builders.h"
 #include "text/cp932.h"
 
-namespace toq::cli {
+namespace toq::view {
 namespace {
 
 using data::kAbsent;
@@ -17,14 +18,14 @@ using testing::makeTournament;
 using text::sj;
 using text::toUtf8;
 
-TEST(ViewTexts, RoundHeadersUseFullWidthDigitsUpToNine) {
+TEST(ViewCells, RoundHeadersUseFullWidthDigitsUpToNine) {
   EXPECT_EQ(toUtf8(roundHeader(0)), "１回戦");
   EXPECT_EQ(toUtf8(roundHeader(8)), "９回戦");
   EXPECT_EQ(toUtf8(roundHeader(9)), "10回戦");
   EXPECT_EQ(toUtf8(roundHeader(31)), "32回戦");
 }
 
-TEST(ViewTexts, MarksOfTheSecondLine) {
+TEST(ViewCells, MarksOfTheSecondLine) {
   const std::pair<int, const char*> handicaps[] = {
       {1, "香上"},    {2, "角上"},  {3, "飛上"},  {4, "飛香上"}, {5, "二上"},
       {7, "四上"},    {10, "六上"}, {-1, "香下"}, {-2, "角下"},  {-3, "飛下"},
@@ -43,7 +44,7 @@ TEST(ViewTexts, MarksOfTheSecondLine) {
   EXPECT_EQ(resultMark(7), "");
 }
 
-TEST(ViewTexts, RoundCellsShowOpponentAndMarks) {
+TEST(ViewCells, RoundCellsShowOpponentAndMarks) {
   auto t = makeTournament(4);
   for (const char* n : {"A", "B", "C", "D"}) t->addParticipant(n);
   const std::vector<std::string> shortNames = {"a", "b", "c", "d"};
@@ -80,7 +81,7 @@ TEST(ViewTexts, RoundCellsShowOpponentAndMarks) {
   EXPECT_EQ(cell(0, 4), "|");
 }
 
-TEST(ViewTexts, StandingsCellsOfScoreMode) {
+TEST(ViewCells, StandingsCellsOfScoreMode) {
   auto t = makeTournament(3);
   for (const char* n : {"A", "B"}) t->addParticipant(n);
   auto& table = t->table;
@@ -102,7 +103,7 @@ TEST(ViewTexts, StandingsCellsOfScoreMode) {
   EXPECT_EQ(none.rank, "");
 }
 
-TEST(ViewTexts, BoardGroupsShowTheirTotalsAndOneWinRate) {
+TEST(ViewCells, BoardGroupsShowTheirTotalsAndOneWinRate) {
   auto t = makeTournament(3);
   t->addParticipant("Pro", 2400, 3, true);   // rows 0..2
   t->addParticipant("X");                    // row 3
@@ -141,7 +142,7 @@ TEST(ViewTexts, BoardGroupsShowTheirTotalsAndOneWinRate) {
   EXPECT_EQ(standingsCells(table, 0, -1, true).rateOrSolkoff, "");
 }
 
-TEST(ViewTexts, AGroupTotalTakesAtMostFiveRowsAndOnlyTheRunOfTheRow) {
+TEST(ViewCells, AGroupTotalTakesAtMostFiveRowsAndOnlyTheRunOfTheRow) {
   auto t = makeTournament(1);
   const int pro = t->addParticipant("Pro", 2400, 6, true);  // rows 0..5
   const int x = t->addParticipant("X");                     // row 6
@@ -155,68 +156,80 @@ TEST(ViewTexts, AGroupTotalTakesAtMostFiveRowsAndOnlyTheRunOfTheRow) {
   EXPECT_EQ(toUtf8(standingsCells(t->table, 8, 0, true).record.second), "計 2-0");
 }
 
-TEST(ViewTexts, RunningNumbersSkipFurtherBoardsOfOnePlayer) {
+TEST(ViewCells, RunningNumbersSkipFurtherBoardsOfOnePlayer) {
   auto t = makeTournament(1);
   t->addParticipant("Pro", 2400, 2, true);
   t->addParticipant("Amateur", 0);
-  auto lines = tableModeLines(t->table, t->players, t->ui);
-  ASSERT_EQ(lines.size(), 1u + 2 * 3);
-  EXPECT_EQ(lines[1][0], "    1");
-  EXPECT_EQ(lines[3][0], "");
-  EXPECT_EQ(lines[5][0], "    2");
-  EXPECT_EQ(lines[2][1], "2400");
-  EXPECT_EQ(lines[6][1], "");  // a rating of 0 is not shown
+  Grid g = tableGrid(t->table, t->players);
+  ASSERT_EQ(g.rowCount(), 2 * 3);
+  EXPECT_EQ(g.at(0, 0).text, "    1");
+  EXPECT_EQ(g.at(2, 0).text, "");
+  EXPECT_EQ(g.at(4, 0).text, "    2");
+  EXPECT_EQ(g.at(1, 1).text, "2400");
+  EXPECT_EQ(g.at(5, 1).text, "");  // a rating of 0 is not shown
   // Header: No., player, one round, then the three standings columns (win-rate mode).
-  ASSERT_EQ(lines[0].size(), 2u + 1u + 3u);
-  EXPECT_EQ(toUtf8(lines[0][4]), "勝率");
+  ASSERT_EQ(g.columnCount(), 2 + 1 + 3);
+  EXPECT_EQ(toUtf8(g.columns[4].header), "勝率");
 }
 
-TEST(ViewTexts, StandingsThatCannotBeComputedLeaveTheirColumnsEmpty) {
+TEST(ViewCells, StandingsThatCannotBeComputedLeaveTheirColumnsEmpty) {
   auto t = makeTournament(1);
   t->addParticipant("A");
   t->addParticipant("B");
   t->play(0, 0, 1, kWin);
   t->table.result[1][0] = 9;  // a code no result has, as a damaged file may hold
-  auto lines = tableModeLines(t->table, t->players, t->ui);
-  ASSERT_EQ(lines.size(), 5u);
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    ASSERT_EQ(lines[i].size(), i % 2 == 1 ? 6u : 4u);
-    for (std::size_t c = 3; c < lines[i].size(); ++c) EXPECT_EQ(lines[i][c], "") << i << c;
+  Grid g = tableGrid(t->table, t->players);
+  ASSERT_EQ(g.rowCount(), 4);
+  for (int line = 0; line < 4; ++line) {
+    ASSERT_EQ(g.lines[line].size(), 6u);
+    for (int c = 3; c < 6; ++c) EXPECT_EQ(g.at(line, c).text, "") << line << c;
   }
-  EXPECT_EQ(lines[1][2], "B");
-  EXPECT_EQ(toUtf8(lines[2][2]), " 　○");
+  EXPECT_EQ(g.at(0, 2).text, "B");
+  EXPECT_EQ(toUtf8(g.at(1, 2).text), " 　○");
 }
 
-TEST(ViewTexts, AMissingPlayerShowsTheLookupMessageAndAnEmptyName) {
+TEST(ViewCells, AMissingPlayerShowsTheLookupMessageAndAnEmptyName) {
   auto t = makeTournament(1);
   t->addParticipant("A");
   t->table.AddParticipant(77, t->ui);
   t->table.setPair(0, 0, 1);
-  auto lines = tableModeLines(t->table, t->players, t->ui);
-  EXPECT_EQ(lines[3][1], "");
-  EXPECT_EQ(lines[1][2], "");  // the opponent's short name
+  // The command line shows every lookup's message...
+  Grid g = tableGrid(t->table, t->players, &t->ui);
+  EXPECT_EQ(g.at(2, 1).text, "");
+  EXPECT_EQ(g.at(0, 2).text, "");  // the opponent's short name
   EXPECT_EQ(t->ui.errors(),
             (std::vector<std::string>{"IndexToName error index=77 kishi_suu=1",
                                       "IndexToOmitName error index=77 kishi_suu=1"}));
+  EXPECT_EQ(g.missingPlayers, std::vector<int>{77});
+  // ...the window only collects the numbers, to say so once per fill.
+  t->ui.clear();
+  Grid quiet = tableGrid(t->table, t->players);
+  EXPECT_TRUE(t->ui.errors().empty());
+  EXPECT_EQ(quiet.missingPlayers, std::vector<int>{77});
+  EXPECT_EQ(quiet.lines, g.lines);
 }
 
-TEST(ViewTexts, PlayerModeListsTheRegisterInOrder) {
+TEST(ViewCells, PlayerModeListsTheRegisterInOrder) {
   auto t = makeTournament(1);
   t->addPlayer(sj("北村 勇気"), 2400, 3, true);
   t->addPlayer(sj("青山 大輔"), 0);
   t->players.at(2).shortName = sj("青山");
-  auto lines = playerModeLines(t->players);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(toUtf8(lines[0][1]), "氏　名");
-  EXPECT_EQ(lines[1], (GridLine{"    1", sj("北村 勇気"), "", "2400", "3", sj("○")}));
-  EXPECT_EQ(lines[2], (GridLine{"    2", sj("青山 大輔"), sj("青山"), "", "1", ""}));
-}
-
-TEST(ViewTexts, ColumnsAlignByDisplayWidth) {
-  // A double-byte character is two columns wide: padding counts CP932 bytes.
-  std::string out = layOutColumns({{sj("氏名"), "x"}, {"ab", sj("漢字")}, {"", ""}});
-  EXPECT_EQ(out, "氏名 x\nab   漢字\n\n");
+  Grid g = playerGrid(t->players);
+  ASSERT_EQ(g.rowCount(), 2);
+  ASSERT_EQ(g.columnCount(), 9);
+  EXPECT_FALSE(g.coloured);
+  EXPECT_EQ(toUtf8(g.columns[1].header), "氏　名");
+  auto texts = [&](int line) {
+    std::vector<std::string> out;
+    for (const Cell& c : g.lines[line]) out.push_back(c.text);
+    return out;
+  };
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(texts(0), (Texts{"    1", sj("北村 勇気"), "", "2400", "3", sj("○"), "", "", ""}));
+  EXPECT_EQ(texts(1), (Texts{"    2", sj("青山 大輔"), sj("青山"), "", "1", "", "", "", ""}));
+  const int widths[9] = {40, 120, 60, 80, 40, 50, 40, 80, 80};
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(g.columns[c].width, widths[c]);
 }
 
 }  // namespace
-}  // namespace toq::cli
+}  // namespace toq::view

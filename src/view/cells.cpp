@@ -1,12 +1,11 @@
-#include "cli/view_texts.h"
+#include "view/cells.h"
 
 #include <algorithm>
 
-#include "pairing/standings.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
-namespace toq::cli {
+namespace toq::view {
 
 using data::Table;
 using text::sj;
@@ -148,80 +147,4 @@ StandingsCells standingsCells(const Table& table, int row, int round, bool winRa
   return cells;
 }
 
-std::vector<GridLine> tableModeLines(Table& table, const data::Register& players,
-                                     services::Services& ui) {
-  const int rows = std::clamp(table.participantCount, 0, data::kMaxParticipants);
-  const int rounds = std::clamp(table.numberOfGames, 0, data::kMaxRounds);
-
-  const int completed = std::min(table.LastCompletedRound(), data::kMaxRounds - 1);
-  const bool standingsKnown =
-      completed < 0 || pairing::computeStandings(table, players, completed) == 0;
-  const bool rateMode = table.AnyMultiEntry(players) != 0;
-
-  std::vector<GridLine> lines;
-  GridLine header = {"No.", sj("対局者")};
-  for (int r = 0; r < rounds; ++r) header.push_back(roundHeader(r));
-  header.push_back(sj("勝-敗-分"));
-  header.push_back(sj(rateMode ? "勝率" : "ソルコフ"));
-  header.push_back(sj("順位"));
-  lines.push_back(std::move(header));
-
-  // Each name is looked up once, and a short name only for a row that is someone's
-  // opponent, so a missing player is reported once per lookup the view needs.
-  std::vector<std::string> names(static_cast<std::size_t>(rows));
-  std::vector<std::string> shortNames(static_cast<std::size_t>(rows));
-  std::vector<bool> isOpponent(static_cast<std::size_t>(rows), false);
-  for (int k = 0; k < rows; ++k) {
-    names[k] = players.IndexToName(table.participants[k], ui);
-    for (int r = 0; r < rounds; ++r)
-      if (int o = table.opponentRow(k, r); o >= 0) isOpponent[o] = true;
-  }
-  for (int k = 0; k < rows; ++k)
-    if (isOpponent[k] && table.participants[k] > 0)
-      shortNames[k] = players.IndexToOmitName(table.participants[k], ui);
-
-  int number = 1;
-  for (int k = 0; k < rows; ++k) {
-    GridLine first, second;
-    if (k == 0 || names[k] != names[k - 1])
-      first.push_back(text::format("%5d", number++));
-    else
-      first.emplace_back();
-    second.emplace_back();
-
-    first.push_back(names[k]);
-    const data::Player* player = players.FindPlayer(table.participants[k]);
-    second.push_back(player && player->rating != 0 ? text::format("%d", player->rating) : "");
-
-    for (int r = 0; r < rounds; ++r) {
-      CellPair cell = roundCell(table, k, r, shortNames);
-      first.push_back(std::move(cell.first));
-      second.push_back(std::move(cell.second));
-    }
-
-    StandingsCells standings;
-    if (standingsKnown) standings = standingsCells(table, k, completed, rateMode);
-    first.push_back(std::move(standings.record.first));
-    second.push_back(std::move(standings.record.second));
-    first.push_back(std::move(standings.rateOrSolkoff));
-    first.push_back(std::move(standings.rank));
-
-    lines.push_back(std::move(first));
-    lines.push_back(std::move(second));
-  }
-  return lines;
-}
-
-std::vector<GridLine> playerModeLines(const data::Register& players) {
-  std::vector<GridLine> lines;
-  lines.push_back({"No.", sj("氏　名"), sj("省略名"), sj("レーティング"), sj("面数"), sj("プロ")});
-  for (int p = 1; p <= players.count(); ++p) {
-    const data::Player& player = players.at(p);
-    lines.push_back({text::format("%5d", p), player.name, player.shortName,
-                     player.rating != 0 ? text::format("%d", player.rating) : "",
-                     text::format("%d", player.entries), player.professional ? sj("○") : ""});
-  }
-  return lines;
-}
-
-}  // namespace toq::cli
+}  // namespace toq::view

@@ -1,0 +1,66 @@
+#pragma once
+// The main view's list, decided cell by cell: every text with its background and text colour,
+// in table mode (two lines per participant) and in player mode (one line per player). Every
+// front end shows this grid as it is and decides nothing of its own.
+
+#include <string>
+#include <vector>
+
+#include "data/register.h"
+#include "data/table.h"
+#include "services/services.h"
+#include "view/colours.h"
+
+namespace toq::view {
+
+/// One cell: CP932 text and its colours.
+struct Cell {
+  std::string text;
+  Rgb background = kWhite;
+  Rgb foreground = kBlack;
+  bool operator==(const Cell&) const = default;
+};
+
+/// A column: its CP932 header and the width it starts with, in screen pixels.
+struct Column {
+  std::string header;
+  int width = 70;
+};
+
+/// The whole list. In table mode lines 2k and 2k+1 belong to participant row k.
+struct Grid {
+  std::vector<Column> columns;
+  std::vector<std::vector<Cell>> lines;  ///< every line has one cell per column
+  /// True when the list is coloured (table mode); player mode keeps the list's own colours.
+  bool coloured = false;
+  /// Table mode: the round whose standings the summary columns show, -1 when none is complete.
+  int standingsRound = -1;
+  /// Table mode: the table is in win-rate mode ("勝率" instead of "ソルコフ").
+  bool winRateMode = false;
+  /// Player numbers of table rows that the register does not hold, each once, ascending.
+  std::vector<int> missingPlayers;
+
+  int rowCount() const { return static_cast<int>(lines.size()); }
+  int columnCount() const { return static_cast<int>(columns.size()); }
+  /// The cell at (line, column), or an empty white cell outside the grid.
+  const Cell& at(int line, int column) const;
+};
+
+/// Widths the table mode's columns start with: 37, 110, then 70 for every further column.
+int defaultTableColumnWidth(int column);
+
+/// The table mode: computes the standings of the last completed round into the table, then
+/// every cell. With `lookupMessages`, a player number the register does not hold shows the
+/// register's lookup message once per lookup (as the command line does); without, the numbers
+/// are only collected in `missingPlayers` so that a window can say so once.
+Grid tableGrid(data::Table& table, const data::Register& players,
+               services::Services* lookupMessages = nullptr);
+
+/// The player mode: nine columns, one line per register position.
+Grid playerGrid(const data::Register& players);
+
+/// Number of games between the players of rows k and j up to and including `round`: every
+/// entry of a row holding k's player whose opponent is j or a row holding j's player.
+int meetingsUpTo(const data::Table& table, int k, int j, int round);
+
+}  // namespace toq::view

@@ -1,0 +1,11 @@
+#include "view/rules.h"
+
+namespace toq::view {
+
+PairingButton pairingButtonState(const data::Table& table) {
+  const int round = table.FirstUnpairedRound();
+  if (round < 0) return PairingButton::Keep;
+  return table.unpairedRows(round) % 2 == 0 ? PairingButton::Enable : PairingButton::Disable;
+}
+
+}  // namespace toq::view
