@@ -1,0 +1,73 @@
+#pragma once
+// The program's per-user settings: the sections "TOQ", "Option", "View", "Font" and
+// "Window size" with their values and defaults, and the recent-file list. On Windows they live
+// in the registry under Software\Tamsorel\TOQ, on Linux in ~/.config/Tamsorel/TOQ.conf.
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace toq::ui {
+
+/// The list font as stored: face, signed logical height, weight, italic flag.
+struct ListFont {
+  QString face;
+  int height = 0;
+  int weight = 0;
+  int italic = 0;
+  bool operator==(const ListFont&) const = default;
+};
+
+/// The main window's stored placement.
+struct StoredPlacement {
+  QString rect;  ///< "%04d %04d %04d %04d": left, top, right, bottom; empty when never saved
+  int icon = 0;  ///< 1 when the window was minimised
+  int max = 0;   ///< 1 when it was (or would be restored) maximised
+};
+
+/// Reader and writer of every stored value. Constructed on the user's own settings, or on a
+/// given file for the tests.
+class AppSettings {
+ public:
+  /// QSettings("Tamsorel", "TOQ").
+  AppSettings();
+  /// An INI file (the tests).
+  explicit AppSettings(const QString& iniFile);
+
+  QString entryFileName() const;
+  void setEntryFileName(const QString& name);
+  QString taisenFileName() const;
+  void setTaisenFileName(const QString& name);
+  int rokumaioti(int held) const;
+  void setRokumaioti(int value);
+  int play2(int held) const;
+  void setPlay2(int value);
+
+  int viewList() const;
+  int viewSengo() const;
+  int viewKomaoti() const;
+  void setView(int list, int sengo, int komaoti);
+
+  /// The list font; with an empty face the other three values are not read.
+  ListFont listFont(const ListFont& held) const;
+  void setListFont(const ListFont& font);
+
+  StoredPlacement placement() const;
+  void setPlacement(const StoredPlacement& placement);
+
+  /// The recent-file list, newest first, at most four entries.
+  QStringList recentFiles() const;
+  void setRecentFiles(const QStringList& files);
+
+  void sync() { settings_->sync(); }
+  QSettings& raw() { return *settings_; }
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};
+
+/// Puts a file first in a recent-file list, keeping at most four entries.
+QStringList withRecentFile(QStringList files, const QString& file);
+
+}  // namespace toq::ui

@@ -1,0 +1,103 @@
+#pragma once
+// What every command of the window does: each a thin slot that gathers the user's choice,
+// calls the core's operation and refreshes the view. Commands chosen from the context menu
+// run without the menu bar's enabling rules.
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include "edit/outcome.h"
+#include "edit/workspace.h"
+#include "services/services.h"
+#include "ui/app_settings.h"
+#include "view/commands.h"
+
+namespace toq::ui {
+
+class MainWindow;
+class MainView;
+
+class Commands : public QObject {
+  Q_OBJECT
+
+ public:
+  Commands(MainWindow& window, edit::Workspace& ws, services::Services& ui, AppSettings& settings,
+           QObject* parent = nullptr);
+
+  /// Runs a command; `fromContextMenu` skips nothing but documents where it came from.
+  void run(view::Command command);
+
+  /// The generic document commands (Ctrl+N, Ctrl+O, Ctrl+S) and the recent files.
+  void newDocument();
+  void openDocument();
+  void saveDocument();
+  /// Loads a file as the command line and the recent-file list do: a table (.tai, with the
+  /// player file beside it) or a register (.ply). False when nothing could be read.
+  bool openFile(const QString& path);
+
+  /// The print format flag ("印刷形式２"): on at every start.
+  bool printFormat2() const { return printFormat2_; }
+
+  /// The pairing button.
+  void pair();
+  /// The lock check box was switched.
+  void setLock(bool locked);
+
+  /// After a command that changed the table: refresh the list, update the pairing button and
+  /// the menu entries.
+  void afterTableChange();
+
+ signals:
+  /// The user chose "終了".
+  void exitRequested();
+
+ private:
+  // Commands of the menus (one member each, in the order of the menus).
+  void openTable();
+  void importNameList();
+  void saveTableAs();
+  void saveCsv();
+  void saveWebPage();
+  void savePdf();
+  void togglePrintFormat2();
+  void print();
+  void printPreview();
+  void printSetup();
+  void settingsSheet();
+  void showReport(view::Command which);
+  void toggleToolBar();
+  void toggleStatusBar();
+  void tableFont();
+  void addParticipant();
+  void removeParticipant();
+  void cancelLatestRound();
+  void cancelAllPairings();
+  void changeNumberOfGames();
+  void exchangeByes();
+  void setOpponent();
+  void setBye();
+  void cancelPairing();
+  void enterResult();
+  void randomResults();
+  void repeatedTest();
+  void registerPlayer();
+  void editPlayer();
+  void deletePlayers();
+  void manual();
+  void about();
+  void editRowPlayer();
+  void handicapAndResult();
+  void handicap();
+  /// The list's context menu at a screen position (the clicked cell is already recorded).
+  void showContextMenu(const QPoint& globalPos);
+
+  MainWindow& window_;
+  MainView& view_;
+  edit::Workspace& ws_;
+  services::Services& ui_;
+  AppSettings& settings_;
+  bool printFormat2_ = true;
+};
+
+}  // namespace toq::ui

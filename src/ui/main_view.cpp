@@ -1,0 +1,266 @@
+#include "ui/main_view.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "edit/participants.h"
+#include "text/format.h"
+#include "ui/qt_text.h"
+#include "ui/table_model.h"
+#include "view/grid.h"
+#include "view/rules.h"
+
+namespace toq::ui {
+
+namespace {
+
+constexpr int kListLeft = 6;
+constexpr int kListTop = 44;
+constexpr const char* kMissingPlayers = "対局者データにない番号の参加者がいます（番号 %s）。";
+
+}  // namespace
+
+MainView::MainView(edit::Workspace& ws, services::Services& ui, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(ui) {
+  for (int c = 0; c < 5 + data::kMaxRounds; ++c)
+    tableWidths_.push_back(view::defaultTableColumnWidth(c));
+  buildForm();
+}
+
+void MainView::buildForm() {
+  auto* form = new QWidget(this);
+  form->setObjectName("form");
+  auto* row = new QHBoxLayout(form);
+  row->setContentsMargins(kListLeft, 0, kListLeft, 0);
+
+  modeGroup_ = new QGroupBox(QStringLiteral("表示"), form);
+  auto* modes = new QHBoxLayout(modeGroup_);
+  modes->setContentsMargins(6, 0, 6, 0);
+  tableRadio_ = new QRadioButton(QStringLiteral("対戦表"), modeGroup_);
+  playerRadio_ = new QRadioButton(QStringLiteral("対局者"), modeGroup_);
+  modes->addWidget(tableRadio_);
+  modes->addWidget(playerRadio_);
+  row->addWidget(modeGroup_);
+
+  pairButton_ = new QPushButton(QStringLiteral("組み合わせ"), form);
+  row->addWidget(pairButton_);
+  lockBox_ = new QCheckBox(QStringLiteral("変更禁止"), form);
+  row->addWidget(lockBox_);
+  auto* options = new QVBoxLayout();
+  options->setSpacing(0);
+  sengoBox_ = new QCheckBox(QStringLiteral("先手後手決定"), form);
+  komaotiBox_ = new QCheckBox(QStringLiteral("駒落ち"), form);
+  options->addWidget(sengoBox_);
+  options->addWidget(komaotiBox_);
+  row->addLayout(options);
+  legend_ = new QLabel(QStringLiteral("緑：プロとの対戦\n桃：女流との対戦　黄：２局目"), form);
+  row->addWidget(legend_);
+  row->addStretch(1);
+
+  list_ = new QTableView(this);
+  list_->setObjectName("list");
+  list_->setAccessibleName(QStringLiteral("対戦表"));
+  model_ = new TableModel(list_);
+  list_->setModel(model_);
+  list_->setShowGrid(true);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setWordWrap(false);
+  list_->verticalHeader()->hide();
+  list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  list_->horizontalHeader()->setHighlightSections(false);
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  connect(tableRadio_, &QRadioButton::clicked, this, [this] { setTableMode(true); });
+  connect(playerRadio_, &QRadioButton::clicked, this, [this] { setTableMode(false); });
+  connect(pairButton_, &QPushButton::clicked, this, &MainView::pairRequested);
+  connect(lockBox_, &QCheckBox::clicked, this, [this](bool on) { emit lockToggled(on); });
+  connect(komaotiBox_, &QCheckBox::toggled, this, [this] {
+    readOptions();
+    sengoBox_->setEnabled(!ws_.komaoti);
+  });
+  connect(sengoBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
+  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    const QModelIndex index = list_->indexAt(pos);
+    setClickedCell(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1);
+    emit contextMenuRequested(list_->viewport()->mapToGlobal(pos));
+  });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &MainView::selectionChanged);
+  connect(model_, &QAbstractItemModel::modelReset, this, &MainView::selectionChanged);
+  // Widths the user sets are kept for the table mode for the rest of the run.
+  connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int column, int, int width) {
+            if (!filling_ && column >= 0 && static_cast<std::size_t>(column) < tableWidths_.size())
+              tableWidths_[static_cast<std::size_t>(column)] = width;
+          });
+}
+
+void MainView::firstUpdate(AppSettings& settings, const ListFont& font) {
+  tableMode_ = settings.viewList() == 0;
+  ws_.sengo = settings.viewSengo() != 0;
+  ws_.komaoti = settings.viewKomaoti() != 0;
+  if (font.height != 0) applyListFont(font);
+  fill();
+  enableControlsForMode();
+  tableRadio_->setChecked(tableMode_);
+  playerRadio_->setChecked(!tableMode_);
+  sengoBox_->setChecked(ws_.sengo);
+  komaotiBox_->setChecked(ws_.komaoti);
+  sengoBox_->setEnabled(!ws_.komaoti);
+  laidOut_ = true;
+  layOutList();
+}
+
+void MainView::saveViewState(AppSettings& settings) const {
+  settings.setView(tableMode_ ? 0 : 1, ws_.sengo ? 1 : 0, ws_.komaoti ? 1 : 0);
+}
+
+void MainView::fill() {
+  if (tableMode_)
+    fillTable();
+  else
+    fillPlayers();
+}
+
+void MainView::applyGrid(const std::vector<int>& widths) {
+  filling_ = true;
+  list_->setUpdatesEnabled(false);
+  QHeaderView* header = list_->horizontalHeader();
+  for (int c = 0; c < model_->columnCount(); ++c)
+    header->resizeSection(c, static_cast<std::size_t>(c) < widths.size()
+                                 ? widths[static_cast<std::size_t>(c)]
+                                 : view::defaultTableColumnWidth(c));
+  const int lineHeight = list_->fontMetrics().height() + 4;
+  list_->verticalHeader()->setDefaultSectionSize(lineHeight);
+  list_->setUpdatesEnabled(true);
+  filling_ = false;
+}
+
+void MainView::fillTable() {
+  list_->setUpdatesEnabled(false);
+  model_->setGrid(view::tableGrid(ws_.table, ws_.players));
+  applyGrid(tableWidths_);
+  reportMissingPlayers();
+}
+
+void MainView::fillPlayers() {
+  list_->setUpdatesEnabled(false);
+  view::Grid grid = view::playerGrid(ws_.players);
+  std::vector<int> widths;
+  for (const view::Column& column : grid.columns) widths.push_back(column.width);
+  model_->setGrid(grid);
+  applyGrid(widths);
+}
+
+void MainView::reportMissingPlayers() {
+  const auto& missing = model_->grid().missingPlayers;
+  if (missing.empty()) return;
+  std::string numbers;
+  for (int n : missing) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
+  ui_.errorBox(text::format(kMissingPlayers, numbers.c_str()), services::kErrorCaption);
+}
+
+void MainView::refreshTable() {
+  if (!tableMode_) return;
+  const int top = list_->verticalScrollBar()->value();
+  fillTable();
+  list_->verticalScrollBar()->setValue(top);
+}
+
+void MainView::updatePairingButton() {
+  switch (view::pairingButtonState(ws_.table)) {
+    case view::PairingButton::Enable:
+      pairButton_->setEnabled(true);
+      break;
+    case view::PairingButton::Disable:
+      pairButton_->setEnabled(false);
+      break;
+    case view::PairingButton::Keep:
+      break;
+  }
+}
+
+void MainView::enableControlsForMode() {
+  lockBox_->setEnabled(tableMode_);
+  if (tableMode_) {
+    lockBox_->setChecked(ws_.table.lockFlag != 0);
+    updatePairingButton();
+  } else {
+    pairButton_->setEnabled(false);
+  }
+}
+
+void MainView::setTableMode(bool tableMode) {
+  tableRadio_->setChecked(tableMode);
+  playerRadio_->setChecked(!tableMode);
+  if (tableMode == tableMode_) return;
+  tableMode_ = tableMode;
+  fill();
+  enableControlsForMode();
+  emit modeChanged(tableMode_);
+}
+
+void MainView::readOptions() {
+  ws_.sengo = sengoBox_->isChecked();
+  ws_.komaoti = komaotiBox_->isChecked();
+}
+
+int MainView::selectedRow() const {
+  const auto lines = selectedLines();
+  return lines.empty() ? -1 : lines.front();
+}
+
+int MainView::selectedLineCount() const {
+  return static_cast<int>(selectedLines().size());
+}
+
+std::vector<int> MainView::selectedLines() const {
+  std::vector<int> lines;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+    lines.push_back(index.row());
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+void MainView::setClickedCell(int line, int column) {
+  clickedLine_ = line;
+  clickedColumn_ = column;
+}
+
+void MainView::applyListFont(const ListFont& font) {
+  listFont_ = font;
+  QFont f = list_->font();
+  // The stored face is cut to 31 bytes, as a font description holds it.
+  f.setFamily(font.face.left(31));
+  if (font.height != 0) f.setPixelSize(std::abs(font.height));
+  if (font.weight > 0) f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+  f.setItalic(font.italic != 0);
+  list_->setFont(f);
+  list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+  list_->viewport()->update();
+}
+
+void MainView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (auto* form = findChild<QWidget*>("form")) form->setGeometry(0, 0, width(), kListTop);
+  layOutList();
+}
+
+void MainView::layOutList() {
+  if (!laidOut_) return;
+  list_->setGeometry(kListLeft, kListTop, std::max(0, width() - 2 * kListLeft),
+                     std::max(0, height() - kListTop - kListLeft));
+}
+
+}  // namespace toq::ui

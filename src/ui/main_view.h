@@ -1,0 +1,120 @@
+#pragma once
+// The main view: the form with the mode radio buttons, the pairing button, the three check
+// boxes and the legend, over the list that shows the tournament table or the player register.
+// It owns the display state the commands read.
+
+#include <QPoint>
+#include <QWidget>
+#include <vector>
+
+#include "edit/workspace.h"
+#include "services/services.h"
+#include "ui/app_settings.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class QGroupBox;
+
+namespace toq::ui {
+
+class TableModel;
+
+class MainView : public QWidget {
+  Q_OBJECT
+
+ public:
+  MainView(edit::Workspace& ws, services::Services& ui, QWidget* parent = nullptr);
+
+  /// The first update: reads the "View" values, applies the list font, fills the list in the
+  /// stored mode and sets the controls.
+  void firstUpdate(AppSettings& settings, const ListFont& font);
+  /// Writes the "View" values (when the view goes).
+  void saveViewState(AppSettings& settings) const;
+
+  /// Fills the list in the current mode.
+  void fill();
+  void fillTable();
+  void fillPlayers();
+  /// Table mode only: fills the table again keeping the same lines in view.
+  void refreshTable();
+  /// Enables the pairing button when the first round with unpaired rows has an even number of
+  /// them; leaves it alone when every round is paired.
+  void updatePairingButton();
+  /// Table mode enables the lock box (set from the table) and applies the pairing-button rule;
+  /// player mode disables both.
+  void enableControlsForMode();
+
+  bool tableMode() const { return tableMode_; }
+  /// Switches the mode as the radio buttons do.
+  void setTableMode(bool tableMode);
+  /// Reads the check boxes into the workspace's options.
+  void readOptions();
+
+  /// The first selected line, -1 when none; the number of selected lines; all of them.
+  int selectedRow() const;
+  int selectedLineCount() const;
+  std::vector<int> selectedLines() const;
+  /// Line and column of the last right click, -1 until the first.
+  int clickedLine() const { return clickedLine_; }
+  int clickedColumn() const { return clickedColumn_; }
+  void setClickedCell(int line, int column);
+
+  void applyListFont(const ListFont& font);
+  ListFont listFont() const { return listFont_; }
+
+  QTableView* list() const { return list_; }
+  TableModel* model() const { return model_; }
+  QPushButton* pairingButton() const { return pairButton_; }
+  QCheckBox* lockBox() const { return lockBox_; }
+  QCheckBox* sengoBox() const { return sengoBox_; }
+  QCheckBox* komaotiBox() const { return komaotiBox_; }
+  QRadioButton* tableRadio() const { return tableRadio_; }
+  QRadioButton* playerRadio() const { return playerRadio_; }
+
+ signals:
+  /// The pairing button was pressed.
+  void pairRequested();
+  /// Right click on the list, after the clicked cell was recorded.
+  void contextMenuRequested(const QPoint& globalPos);
+  /// The mode changed (the window sets its document path name).
+  void modeChanged(bool tableMode);
+  /// The selection of the list changed.
+  void selectionChanged();
+  /// The lock check box was switched by the user.
+  void lockToggled(bool locked);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void buildForm();
+  void layOutList();
+  void applyGrid(const std::vector<int>& widths);
+  void reportMissingPlayers();
+
+  edit::Workspace& ws_;
+  services::Services& ui_;
+  bool tableMode_ = true;
+  bool laidOut_ = false;
+  bool filling_ = false;
+  int clickedLine_ = -1;
+  int clickedColumn_ = -1;
+  std::vector<int> tableWidths_;
+  ListFont listFont_;
+
+  QTableView* list_ = nullptr;
+  TableModel* model_ = nullptr;
+  QGroupBox* modeGroup_ = nullptr;
+  QRadioButton* tableRadio_ = nullptr;
+  QRadioButton* playerRadio_ = nullptr;
+  QPushButton* pairButton_ = nullptr;
+  QCheckBox* lockBox_ = nullptr;
+  QCheckBox* sengoBox_ = nullptr;
+  QCheckBox* komaotiBox_ = nullptr;
+  QLabel* legend_ = nullptr;
+};
+
+}  // namespace toq::ui

@@ -1,0 +1,124 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "ui/actions.h"
+#include "ui/main_view.h"
+#include "ui/window_placement.h"
+
+namespace toq::ui {
+
+namespace {
+
+constexpr const char* kUntitled = "無題";
+
+}  // namespace
+
+MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings& settings,
+                       QWidget* parent)
+    : QMainWindow(parent), ws_(ws), settings_(settings) {
+  setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
+  actions_ = new Actions(this);
+  actions_->buildMenus(this);
+  view_ = new MainView(ws, ui, this);
+  setCentralWidget(view_);
+
+  // The message pane, then the keyboard state indicators of the status bar.
+  statusBar()->showMessage(QStringLiteral("レディ"));
+  for (const char* indicator : {"かな", "CAP", "NUM", "SCRL"}) {
+    auto* label = new QLabel(QString::fromUtf8(indicator), statusBar());
+    label->setEnabled(false);
+    statusBar()->addPermanentWidget(label);
+  }
+
+  QAction* toolBarAction = actions_->action(view::Command::ToolBar);
+  QAction* statusBarAction = actions_->action(view::Command::StatusBar);
+  toolBarAction->setChecked(true);
+  statusBarAction->setChecked(true);
+  connect(actions_->toolBar(), &QToolBar::visibilityChanged, toolBarAction, &QAction::setChecked);
+
+  connect(view_, &MainView::selectionChanged, this, &MainWindow::updateCommandStates);
+  connect(view_, &MainView::modeChanged, this, &MainWindow::updateCommandStates);
+  // Entries are evaluated again when a menu opens, in case the table changed meanwhile.
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
+  rebuildRecentMenu();
+}
+
+void MainWindow::setDocumentPath(const QString& path) {
+  documentPath_ = path;
+  restoreTitle();
+  if (!path.isEmpty()) {
+    settings_.setRecentFiles(withRecentFile(settings_.recentFiles(), path));
+    rebuildRecentMenu();
+  }
+}
+
+void MainWindow::restoreTitle() {
+  const QString name =
+      documentPath_.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(documentPath_).fileName();
+  setWindowTitle(name + QStringLiteral(" - TOQ"));
+}
+
+void MainWindow::rebuildRecentMenu() {
+  QMenu* file = actions_->fileMenu();
+  for (QAction* a : recentActions_) {
+    file->removeAction(a);
+    a->deleteLater();
+  }
+  recentActions_.clear();
+  const QStringList files = settings_.recentFiles();
+  int n = 1;
+  for (const QString& path : files) {
+    auto* a = new QAction(QString("&%1 %2").arg(n++).arg(QDir::toNativeSeparators(path)), file);
+    connect(a, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
+    file->insertAction(actions_->recentSeparator(), a);
+    recentActions_ << a;
+  }
+  if (files.isEmpty()) {
+    auto* none = new QAction(QStringLiteral("最近使ったファイル"), file);
+    none->setEnabled(false);
+    file->insertAction(actions_->recentSeparator(), none);
+    recentActions_ << none;
+  }
+}
+
+void MainWindow::updateCommandStates() {
+  view::ViewState state;
+  state.tableMode = view_->tableMode();
+  state.selectedLines = view_->selectedLineCount();
+  actions_->updateEnabled(state, ws_.table);
+  actions_->action(view::Command::StatusBar)->setChecked(statusBar()->isVisible());
+  actions_->action(view::Command::ToolBar)->setChecked(actions_->toolBar()->isVisible());
+}
+
+void MainWindow::restorePlacement() {
+  QList<QRect> screens;
+  for (QScreen* s : QGuiApplication::screens()) screens << s->geometry();
+  applyPlacement(*this, ui::restorePlacement(settings_.placement(), screens));
+}
+
+void MainWindow::savePlacement() {
+  settings_.setPlacement(ui::savePlacement(placementOf(*this)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    event->ignore();
+    emit closeRequested();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace toq::ui

@@ -1,0 +1,67 @@
+#pragma once
+// The main window: menu bar, toolbar "メイン", the main view and the status bar with its
+// message pane. Its title shows the document's path name.
+
+#include <QMainWindow>
+#include <QString>
+
+#include "edit/workspace.h"
+#include "services/services.h"
+#include "ui/app_settings.h"
+
+class QLabel;
+
+namespace toq::ui {
+
+class Actions;
+class MainView;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings& settings,
+             QWidget* parent = nullptr);
+
+  MainView* view() const { return view_; }
+  Actions* actions() const { return actions_; }
+
+  /// The document's path name: shown in the title and put first in the recent-file list; an
+  /// empty one shows the untitled name.
+  void setDocumentPath(const QString& path);
+  QString documentPath() const { return documentPath_; }
+  /// Sets the usual title again (after the repeated test showed its progress there).
+  void restoreTitle();
+
+  /// Greys the menu entries by their rules for the current mode, selection and table.
+  void updateCommandStates();
+
+  /// Restores the stored placement on the first show.
+  void restorePlacement();
+  /// Writes the placement (when the window goes).
+  void savePlacement();
+
+ signals:
+  /// A recent-file entry was chosen.
+  void recentFileChosen(const QString& path);
+  /// The user asked to close the window; the application decides.
+  void closeRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void rebuildRecentMenu();
+
+  edit::Workspace& ws_;
+  AppSettings& settings_;
+  MainView* view_ = nullptr;
+  Actions* actions_ = nullptr;
+  QString documentPath_;
+  QList<QAction*> recentActions_;
+  bool closing_ = false;
+
+  friend class Application;
+};
+
+}  // namespace toq::ui

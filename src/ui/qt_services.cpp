@@ -1,0 +1,70 @@
+#include "ui/qt_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "text/format.h"
+#include "text/paths.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+namespace {
+
+constexpr const char* kViewerFailed = "テキストファイル(%s)の表示に失敗しました。";
+
+}  // namespace
+
+void QtServices::errorBox(std::string_view text, std::string_view caption) {
+  QMessageBox::critical(window_, fromUtf8(caption), fromUtf8(text));
+}
+
+void QtServices::warningBox(std::string_view text, std::string_view caption) {
+  QMessageBox::warning(window_, fromUtf8(caption), fromUtf8(text));
+}
+
+void QtServices::informationBox(std::string_view text, std::string_view caption) {
+  QMessageBox::information(window_, fromUtf8(caption), fromUtf8(text));
+}
+
+void QtServices::statusMessage(std::string_view text) {
+  if (window_ && window_->statusBar()) window_->statusBar()->showMessage(fromUtf8(text));
+}
+
+bool QtServices::askYesNo(std::string_view text, std::string_view caption) {
+  return QMessageBox::question(window_, fromUtf8(caption), fromUtf8(text),
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+// Qt has no named system sounds; the simple beep stands for both.
+void QtServices::questionSound() {
+  QApplication::beep();
+}
+void QtServices::defaultSound() {
+  QApplication::beep();
+}
+
+int QtServices::openWithViewer(const std::filesystem::path& file) {
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file)))) return 0;
+  errorBox(text::format(kViewerFailed, text::pathToUtf8(file).c_str()), services::kErrorCaption);
+  return -1;
+}
+
+void QtServices::processEvents() {
+  QApplication::processEvents();
+}
+
+void QtServices::setWindowTitle(std::string_view title) {
+  if (!window_) return;
+  if (title.empty() && restoreTitle_)
+    restoreTitle_();
+  else
+    window_->setWindowTitle(fromUtf8(title));
+}
+
+}  // namespace toq::ui

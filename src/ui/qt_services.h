@@ -1,0 +1,39 @@
+#pragma once
+// The user-interface services on Qt: message boxes owned by the main window, the status bar's
+// message pane, questions, sounds and the desktop's viewer.
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "services/services.h"
+
+class QMainWindow;
+
+namespace toq::ui {
+
+class QtServices : public services::Services {
+ public:
+  /// The main window, once it exists: it owns the boxes and holds the status bar.
+  void setMainWindow(QMainWindow* window) { window_ = window; }
+  QMainWindow* mainWindow() const { return window_; }
+  /// How the usual window title is restored after the repeated test showed its progress.
+  void setTitleRestorer(std::function<void()> restore) { restoreTitle_ = std::move(restore); }
+
+  void errorBox(std::string_view text, std::string_view caption) override;
+  void warningBox(std::string_view text, std::string_view caption) override;
+  void informationBox(std::string_view text, std::string_view caption) override;
+  void statusMessage(std::string_view text) override;
+  bool askYesNo(std::string_view text, std::string_view caption) override;
+  void questionSound() override;
+  void defaultSound() override;
+  int openWithViewer(const std::filesystem::path& file) override;
+  void processEvents() override;
+  void setWindowTitle(std::string_view title) override;
+
+ private:
+  QPointer<QMainWindow> window_;
+  std::function<void()> restoreTitle_;
+};
+
+}  // namespace toq::ui
