@@ -115,8 +115,11 @@ void MainView::firstUpdate(AppSettings& settings, const ListFont& font) {
   enableControlsForMode();
   tableRadio_->setChecked(tableMode_);
   playerRadio_->setChecked(!tableMode_);
-  sengoBox_->setChecked(ws_.sengo);
-  komaotiBox_->setChecked(ws_.komaoti);
+  const bool sengo = ws_.sengo;
+  const bool komaoti = ws_.komaoti;
+  sengoBox_->setChecked(sengo);
+  komaotiBox_->setChecked(komaoti);
+  readOptions();
   sengoBox_->setEnabled(!ws_.komaoti);
   laidOut_ = true;
   layOutList();

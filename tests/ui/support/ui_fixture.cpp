@@ -25,7 +25,7 @@ std::unique_ptr<ui::Application> UiSandbox::makeApp() {
 std::filesystem::path UiSandbox::importSample(const QString& name) {
   const QString list = dir.filePath(name + ".txt");
   QFile::remove(list);
-  QFile::copy(QStringLiteral(TOQ_SOURCE_DIR "/resources/sample-names.txt"), list);
+  QFile::copy(QString::fromUtf8(TOQ_SOURCE_DIR "/resources/sample-names.txt"), list);
   auto ws = std::make_unique<edit::Workspace>();
   data::ImportNameList(ws->players, ws->table, path(name + ".txt"), ws->playerFile, ui);
   return path(name + ".tai");
