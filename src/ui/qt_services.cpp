@@ -50,7 +50,11 @@ void QtServices::defaultSound() {
 }
 
 int QtServices::openWithViewer(const std::filesystem::path& file) {
-  if (QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file)))) return 0;
+  // A file that is not there cannot be shown, whatever the desktop's opener answers.
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(file, ec) &&
+      QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file))))
+    return 0;
   errorBox(text::format(kViewerFailed, text::pathToUtf8(file).c_str()), services::kErrorCaption);
   return -1;
 }

@@ -1,0 +1,108 @@
+// The services on Qt: boxes owned by the main window with their captions and icons, the status
+// pane, questions, and the viewer's failure message.
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/qt_services.h"
+
+using namespace toq;
+
+namespace {
+
+struct SeenBox {
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QWidget* owner = nullptr;
+};
+
+// Answers the next modal message box with `button` and tells what it showed.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
+  QTimer::singleShot(0, [&seen, button] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return answerNextBox(seen, button);
+    seen = {box->windowTitle(), box->text(), box->icon(), box->parentWidget()};
+    box->button(button)->click();
+  });
+}
+
+}  // namespace
+
+class ServicesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void beforeTheWindowExistsTheStatusMessageDoesNothing() {
+    ui::QtServices services;
+    services.statusMessage("組み合わせました。 0 秒");
+    services.setWindowTitle("x");
+    QVERIFY(services.mainWindow() == nullptr);
+  }
+
+  void boxesCarryTheirCaptionsIconsAndOwner() {
+    QMainWindow window;
+    window.statusBar();
+    ui::QtServices services;
+    services.setMainWindow(&window);
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Ok);
+    services.errorBox("組み合わせ数が奇数(3)です。", "エラー");
+    QCOMPARE(seen.caption, QStringLiteral("エラー"));
+    QCOMPARE(seen.text, QStringLiteral("組み合わせ数が奇数(3)です。"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.owner, &window);
+
+    answerNextBox(seen, QMessageBox::Ok);
+    services.warningBox("変更は禁止されています。", "TOQ");
+    QCOMPARE(seen.caption, QStringLiteral("TOQ"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+
+    answerNextBox(seen, QMessageBox::Ok);
+    services.informationBox("x", "TOQ");
+    QCOMPARE(seen.icon, QMessageBox::Information);
+
+    answerNextBox(seen, QMessageBox::Yes);
+    QVERIFY(services.askYesNo("1回戦の組み合わせをしますか？", "確認"));
+    QCOMPARE(seen.caption, QStringLiteral("確認"));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    answerNextBox(seen, QMessageBox::No);
+    QVERIFY(!services.askYesNo("全ての組み合わせを取り消しますか？", "確認"));
+
+    services.statusMessage("結果の未入力は 3組");
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("結果の未入力は 3組"));
+  }
+
+  void theTitleShowsProgressAndComesBack() {
+    QMainWindow window;
+    window.setWindowTitle("names.tai - TOQ");
+    ui::QtServices services;
+    services.setMainWindow(&window);
+    services.setTitleRestorer([&] { window.setWindowTitle("names.tai - TOQ"); });
+    services.setWindowTitle("連続抽選 3/256");
+    QCOMPARE(window.windowTitle(), QStringLiteral("連続抽選 3/256"));
+    services.setWindowTitle("");
+    QCOMPARE(window.windowTitle(), QStringLiteral("names.tai - TOQ"));
+  }
+
+  void aFileTheViewerCannotOpenIsReported() {
+    QMainWindow window;
+    ui::QtServices services;
+    services.setMainWindow(&window);
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Ok);
+    const int result = services.openWithViewer("/nonexistent/フォルダ/成績.txt");
+    QCOMPARE(result, -1);
+    QCOMPARE(
+        seen.text,
+        QStringLiteral("テキストファイル(/nonexistent/フォルダ/成績.txt)の表示に失敗しました。"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+  }
+};
+
+QTEST_MAIN(ServicesTest)
+#include "services_test.moc"
