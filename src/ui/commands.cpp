@@ -44,6 +44,8 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
   connect(&view_, &MainView::pairRequested, this, &Commands::pair);
   connect(&view_, &MainView::lockToggled, this, &Commands::setLock);
   connect(&view_, &MainView::contextMenuRequested, this, &Commands::showContextMenu);
+  // Closing the window during the repeated test stops the test after its current run.
+  connect(&window, &MainWindow::closeRequested, this, [this] { stopTest_ = testRunning_; });
   connect(&view_, &MainView::modeChanged, this, [this](bool tableMode) {
     window_.setDocumentPath(tableMode ? fromPath(ws_.table.filePath) : fromPath(ws_.playerFile));
   });
@@ -182,8 +184,8 @@ bool Commands::openFile(const QString& path) {
 }
 
 void Commands::saveDocument() {
-  // The table is written to its own file; a table without rows writes nothing.
-  if (ws_.table.filePath.empty()) return;
+  // The table is written to its own file; a table without rows is never written over it.
+  if (ws_.table.filePath.empty() || ws_.table.rows() == 0) return;
   if (data::WriteTableFile(ws_.table, {}, ui_) == 0 && ws_.table.rows() > 0)
     ui_.statusMessage(
         text::format("%s を保存しました。", text::pathToUtf8(ws_.table.filePath).c_str()));

@@ -1,5 +1,6 @@
 // The main view and its model: what the list shows in both modes, the controls of each mode,
 // the pairing button, the clicked cell, the kept column widths.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -204,6 +205,29 @@ class MainViewTest : public QObject {
     QCOMPARE(ui.errors().size(), std::size_t{1});
     QVERIFY(QString::fromStdString(ui.errors()[0]).contains(QStringLiteral("77, 78")));
     QCOMPARE(view.model()->rowCount(), 18);
+  }
+
+  void cellsReachAssistiveTechnologyWithTheirText() {
+    auto ws = field();
+    services::RecordingServices ui;
+    ui::MainView view(*ws, ui);
+    view.fillTable();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view.list());
+    QVERIFY(list && list->tableInterface());
+    QAccessibleInterface* cell = list->tableInterface()->cellAt(0, 1);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("北村 勇気八段"));
+    QCOMPARE(list->tableInterface()->cellAt(1, 2)->text(QAccessible::Name),
+             QStringLiteral(" 　○"));  // even game, sides undecided, won
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             view.pairingButton(), view.lockBox(), view.sengoBox(), view.komaotiBox(),
+             view.tableRadio(), view.playerRadio()}) {
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+      QVERIFY(a);
+      QVERIFY(!a->text(QAccessible::Name).isEmpty());
+    }
   }
 
   void listFontIsApplied() {
