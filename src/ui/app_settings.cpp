@@ -91,6 +91,19 @@ void AppSettings::setPlacement(const StoredPlacement& placement) {
   settings_->setValue("Window size/max", placement.max);
 }
 
+QByteArray AppSettings::barState() const {
+  return settings_->value("Bar state/Toolbars").toByteArray();
+}
+
+bool AppSettings::statusBarVisible() const {
+  return intValue(*settings_, "Bar state/StatusBar", 1) != 0;
+}
+
+void AppSettings::setBarState(const QByteArray& state, bool statusBarVisible) {
+  settings_->setValue("Bar state/Toolbars", state);
+  settings_->setValue("Bar state/StatusBar", statusBarVisible ? 1 : 0);
+}
+
 QStringList AppSettings::recentFiles() const {
   QStringList files;
   for (int i = 1; i <= kRecentFiles; ++i) {

@@ -56,6 +56,11 @@ class AppSettings {
   StoredPlacement placement() const;
   void setPlacement(const StoredPlacement& placement);
 
+  /// The toolbar's and status bar's state, saved with the placement ("Bar state").
+  QByteArray barState() const;
+  bool statusBarVisible() const;
+  void setBarState(const QByteArray& state, bool statusBarVisible);
+
   /// The recent-file list, newest first, at most four entries.
   QStringList recentFiles() const;
   void setRecentFiles(const QStringList& files);

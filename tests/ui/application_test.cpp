@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QtTest>
 
 #include "data/player_file.h"
@@ -72,6 +73,8 @@ class ApplicationTest : public QObject {
       app->workspace().options.rokumaioti = true;
       app->workspace().options.womanProfessionalTwice = true;
       app->window()->setGeometry(QRect(120, 130, 800, 500));
+      app->window()->actions()->action(view::Command::StatusBar)->trigger();
+      app->window()->actions()->action(view::Command::ToolBar)->trigger();
       app->exit();
     }
     ui::AppSettings settings(box.settingsFile());
@@ -93,6 +96,11 @@ class ApplicationTest : public QObject {
     QVERIFY(!again->window()->view()->sengoBox()->isEnabled());
     QCOMPARE(again->window()->windowTitle(), QStringLiteral("event.tai - TOQ"));
     QCOMPARE(again->window()->normalGeometry(), QRect(120, 130, 800, 500));
+    // The bars come back as they were left, and the menu's check marks say so.
+    QVERIFY(again->window()->statusBar()->isHidden());
+    QVERIFY(again->window()->actions()->toolBar()->isHidden());
+    QVERIFY(!again->window()->actions()->action(view::Command::StatusBar)->isChecked());
+    QVERIFY(!again->window()->actions()->action(view::Command::ToolBar)->isChecked());
   }
 
   void exitWritesThePlayerFile() {
