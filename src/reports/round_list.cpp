@@ -11,8 +11,6 @@
 
 namespace toq::reports {
 
-namespace {
-
 std::string sideLabel(int side, bool handicapGame) {
   const auto& labels = handicapGame ? texts::kHandicapSideLabels : texts::kEvenSideLabels;
   // Side codes outside 1 and 2 read as undecided.
@@ -23,6 +21,8 @@ std::string handicapName(int code) {
   const int position = data::handicapPosition(std::abs(code));
   return position < 0 ? std::string() : text::sj(data::kHandicapNames[position]);
 }
+
+namespace {
 
 void writePair(ReportText& out, const data::Table& table, const data::Register& players, int round,
                int row, int opponent, services::Services& ui) {

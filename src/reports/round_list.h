@@ -12,6 +12,14 @@
 
 namespace toq::reports {
 
+/// The side label of a side code (CP932): "先"/"後" in an even game, "下"/"上" in a handicap
+/// game, "未" for any other code.
+std::string sideLabel(int side, bool handicapGame);
+
+/// The handicap name of a handicap code's magnitude (CP932, "平手" to "六枚落ち"); empty for a
+/// code outside the list.
+std::string handicapName(int code);
+
 /// The round list of a 0-based round as CP932 bytes with CR LF.
 std::string composeRoundList(const data::Table& table, const data::Register& players, int round,
                              const ReportHead& head, services::Services& ui);
