@@ -18,11 +18,6 @@ namespace {
 bool sitsOut(std::int16_t opponent) {
   return opponent == kBye || opponent == kAbsent;
 }
-// A result code outside loss, draw and win (a damaged file) is no result for the pairing: the
-// standings could not be computed from it, so the pairing command names the round instead.
-bool hasResult(std::int16_t result) {
-  return result == kLoss || result == kDraw || result == kWin;
-}
 }  // namespace
 
 Table::Table() {
@@ -143,7 +138,7 @@ int Table::FirstIncompleteRound() const {
     for (int row = 0; row < rows(); ++row) {
       int o = opponent[row][k];
       if (sitsOut(static_cast<std::int16_t>(o))) continue;
-      if (o == kUnpaired || result[row][k] == kResultNone) return k;
+      if (o == kUnpaired || !hasResult(result[row][k])) return k;
     }
   return -1;
 }
@@ -164,7 +159,7 @@ int Table::OpenGames(int round) const {
   if (round < 0 || round >= kMaxRounds) return 0;
   int n = 0;
   for (int row = 0; row < rows(); ++row)
-    if (!sitsOut(opponent[row][round]) && result[row][round] == kResultNone) ++n;
+    if (!sitsOut(opponent[row][round]) && !hasResult(result[row][round])) ++n;
   return n / 2;
 }
 

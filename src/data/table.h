@@ -38,6 +38,12 @@ inline constexpr std::int16_t kLoss = 1;
 inline constexpr std::int16_t kDraw = 2;
 inline constexpr std::int16_t kWin = 3;
 
+/// True when a game's result code is a result: loss, draw or win. Any other code (only a
+/// damaged or hand-edited file holds one) cannot be counted and is a missing result.
+inline bool hasResult(int code) {
+  return code == kLoss || code == kDraw || code == kWin;
+}
+
 /// Handicap magnitudes, in the order of the handicap list; +m for the giver, -m for the receiver.
 inline constexpr std::array<int, 8> kHandicapMagnitudes = {0, 1, 2, 3, 4, 5, 7, 10};
 /// Names of the handicap list (UTF-8), in the same order.

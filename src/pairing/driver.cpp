@@ -51,7 +51,8 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
     ctx.ui.errorBox(kFailed);
     return -2;
   }
-  // Earlier rounds and the players do not change while this round is paired.
+  // Earlier rounds and the players do not change while this round is paired: the attempts
+  // and both searches take their answers from one cache.
   MeetingCache cache;
   cache.build(table, ctx.players, round);
 
@@ -68,7 +69,7 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
     ctx.ui.statusMessage("棋士と組み合わせ中です... *");
     table = *backup;
     const auto start = std::chrono::steady_clock::now();
-    if (pairWithProfessionalsExhaustively(ctx, round) == 0) {
+    if (pairWithProfessionalsExhaustively(ctx, cache) == 0) {
       const long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                             std::chrono::steady_clock::now() - start)
                                             .count());
@@ -79,7 +80,7 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
 
   ctx.ui.statusMessage("組み合わせ中です... *");
   table = *backup;
-  if (pairRoundExhaustively(ctx, round) == 0) return 0;
+  if (pairRoundExhaustively(ctx, cache) == 0) return 0;
 
   if (refresh) refresh();
   if (rc == -3)

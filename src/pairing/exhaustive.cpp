@@ -6,11 +6,13 @@
 #include "pairing/compat.h"
 #include "pairing/min_cost_matching.h"
 #include "pairing/professional.h"
+#include "pairing/professional_round.h"
 
 namespace toq::pairing {
 namespace {
 
 constexpr int kSecondMeetingCost = 20;
+constexpr const char* kSearchingWithProfessionals = "棋士と全組み合わせ中...";
 
 /// The round can be paired at all: a used round of a table within its capacity.
 bool pairable(const data::Table& table, int round) {
@@ -50,41 +52,61 @@ bool pairFirstLeastCost(data::Table& table, int round, const std::vector<int>& r
   return true;
 }
 
-}  // namespace
-
-int pairRoundExhaustively(PairingContext& ctx, int round) {
+/// The professional exhaustive search without its status message.
+int pairWithProfessionals(PairingContext& ctx, const MeetingCache& facts) {
   data::Table& table = ctx.table;
-  if (!pairable(table, round)) return -1;
-  if (professionalStep(ctx, round) != 0) return -3;
-  const std::vector<int> rows = unpairedRows(table, round);
-  for (int row : rows)
-    if (isProfessional(table, ctx.players, row)) return -1;
-  const bool paired = pairFirstLeastCost(
-      table, round, rows, [&](int a, int b) { return canPair(table, ctx.players, round, a, b); },
-      [&](int a, int b) { return scoreDifference(table, round, a, b); });
-  return paired ? 0 : -1;
-}
-
-int pairWithProfessionalsExhaustively(PairingContext& ctx, int round) {
-  ctx.ui.statusMessage("棋士と全組み合わせ中...");
-  data::Table& table = ctx.table;
+  const int round = facts.round();
   if (!pairable(table, round)) return -1;
   const std::vector<int> rows = unpairedRows(table, round);
+  const ProfessionalRound state(table, facts);
   // A second meeting costs 20 for each amateur in it, when second meetings are allowed at all.
   const auto secondMeetings = [&](int a, int b) {
     if (!ctx.options.play2) return 0;
     int extra = 0;
-    if (!isProfessional(table, ctx.players, a) && haveMet(table, round, a, b))
-      extra += kSecondMeetingCost;
-    if (!isProfessional(table, ctx.players, b) && haveMet(table, round, b, a))
-      extra += kSecondMeetingCost;
+    if (!facts.professional(a) && facts.haveMet(a, b)) extra += kSecondMeetingCost;
+    if (!facts.professional(b) && facts.haveMet(b, a)) extra += kSecondMeetingCost;
     return extra;
   };
   const bool paired = pairFirstLeastCost(
-      table, round, rows,
-      [&](int a, int b) { return canPairAgain(table, ctx.players, ctx.options, round, a, b); },
+      table, round, rows, [&](int a, int b) { return state.canPairAgain(ctx.options, a, b); },
       [&](int a, int b) { return scoreDifference(table, round, a, b) + secondMeetings(a, b); });
   return paired ? 0 : -1;
+}
+
+}  // namespace
+
+int pairRoundExhaustively(PairingContext& ctx, const MeetingCache& facts) {
+  data::Table& table = ctx.table;
+  const int round = facts.round();
+  if (!pairable(table, round)) return -1;
+  if (professionalStep(ctx, facts) != 0) return -3;
+  const std::vector<int> rows = unpairedRows(table, round);
+  for (int row : rows)
+    if (facts.professional(row)) return -1;
+  const bool paired = pairFirstLeastCost(
+      table, round, rows, [&](int a, int b) { return facts.canPair(table, a, b); },
+      [&](int a, int b) { return scoreDifference(table, round, a, b); });
+  return paired ? 0 : -1;
+}
+
+int pairRoundExhaustively(PairingContext& ctx, int round) {
+  if (!pairable(ctx.table, round)) return -1;
+  MeetingCache facts;
+  facts.build(ctx.table, ctx.players, round);
+  return pairRoundExhaustively(ctx, facts);
+}
+
+int pairWithProfessionalsExhaustively(PairingContext& ctx, const MeetingCache& facts) {
+  ctx.ui.statusMessage(kSearchingWithProfessionals);
+  return pairWithProfessionals(ctx, facts);
+}
+
+int pairWithProfessionalsExhaustively(PairingContext& ctx, int round) {
+  ctx.ui.statusMessage(kSearchingWithProfessionals);
+  if (!pairable(ctx.table, round)) return -1;
+  MeetingCache facts;
+  facts.build(ctx.table, ctx.players, round);
+  return pairWithProfessionals(ctx, facts);
 }
 
 }  // namespace toq::pairing

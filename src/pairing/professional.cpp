@@ -2,26 +2,38 @@
 // professionals least so far (random among equals).
 #include "pairing/professional.h"
 
+#include <algorithm>
+
 #include "pairing/compat.h"
-#include "pairing/professional_rows.h"
 
 namespace toq::pairing {
 namespace {
 
-/// Costs of rows that cannot take the professional at all.
-constexpr int kCostTaken = 2000;   ///< a professional, or already paired in the round
-constexpr int kCostBarred = 1000;  ///< may not meet this professional
+/// Rows that may not meet the professional cost this much or more; none of them is chosen.
+constexpr int kCostBarred = 1000;
 
 bool roundInPlanes(int round) {
   return round >= 0 && round < data::kMaxRounds;
 }
 
 bool usedRow(const data::Table& t, int row) {
-  return row >= 0 && row < rowsInUse(t);
+  return row >= 0 && row < t.rows();
 }
 
 bool unpaired(const data::Table& t, int row, int round) {
   return t.opponent[row][round] == data::kUnpaired;
+}
+
+/// True when some row of a's player already plays b or a row of b's player in the round.
+bool meetInRound(const data::Table& t, int round, int a, int b) {
+  const int na = t.participants[a];
+  const int nb = t.participants[b];
+  for (int row = 0; row < t.rows(); ++row) {
+    if (t.participants[row] != na) continue;
+    const int o = t.opponentRow(row, round);
+    if (o >= 0 && (o == b || t.participants[o] == nb)) return true;
+  }
+  return false;
 }
 
 int countGames(const data::Table& table, const data::Register& players, int round, int row,
@@ -29,24 +41,29 @@ int countGames(const data::Table& table, const data::Register& players, int roun
   if (!usedRow(table, row)) return 0;
   int games = 0;
   for (int k = 0; k < std::min(round, data::kMaxRounds); ++k) {
-    const int o = opponentInUse(table, row, k);
+    const int o = table.opponentRow(row, k);
     if (o >= 0 && counts(table, players, o)) ++games;
   }
   return games;
 }
 
-/// Picks one of the rows of least cost below kCostBarred, in table order, with one draw.
-std::optional<int> pickCheapest(Random& random, const std::array<int, data::kMaxRows>& cost,
-                                int n) {
-  int best = kCostBarred;
-  for (int i = 0; i < n; ++i) best = std::min(best, cost[i]);
-  if (best >= kCostBarred) return std::nullopt;
-  std::array<int, data::kMaxRows> rows{};
-  int count = 0;
-  for (int i = 0; i < n; ++i)
-    if (cost[i] == best) rows[count++] = i;
-  return rows[random.choose(count)];
-}
+/// The rows of least cost below kCostBarred, in table order.
+class Cheapest {
+ public:
+  void offer(int row, int cost) {
+    if (cost > best_ || cost >= kCostBarred) return;
+    if (cost < best_) {
+      best_ = cost;
+      rows_.count = 0;
+    }
+    rows_.push(row);
+  }
+  const RowList& rows() const { return rows_; }
+
+ private:
+  int best_ = kCostBarred;
+  RowList rows_;
+};
 
 }  // namespace
 
@@ -68,7 +85,7 @@ bool canPairAgain(const data::Table& table, const data::Register& players,
 
 bool allProfessionalsPlaced(const data::Table& table, const data::Register& players, int round) {
   if (!roundInPlanes(round)) return true;
-  for (int row = 0; row < rowsInUse(table); ++row)
+  for (int row = 0; row < table.rows(); ++row)
     if (unpaired(table, row, round) && isProfessional(table, players, row)) return false;
   return true;
 }
@@ -82,68 +99,68 @@ int gamesAgainstWomen(const data::Table& table, const data::Register& players, i
   return countGames(table, players, round, row, isWomanProfessional);
 }
 
-std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool relaxed) {
-  if (!roundInPlanes(round) || !usedRow(ctx.table, p)) return std::nullopt;
-  return chooseAmateurFor(ctx, ProfessionalRows(ctx.table, ctx.players, round), p, relaxed);
-}
-
-std::optional<int> chooseAmateurFor(PairingContext& ctx, const ProfessionalRows& rows, int p,
-                                    bool relaxed) {
-  const data::Table& t = ctx.table;
-  const int round = rows.round;
-  const int n = rows.count;
-  if (p < 0 || p >= n) return std::nullopt;
-  const bool womanP = rows.woman[p];
-  const MeetingsWith met = meetingsWith(t, rows, p);
+RowList cheapestAmateurs(const ProfessionalRound& r, const PairingOptions& options, int p,
+                         bool relaxed) {
+  const MeetingCache& f = r.facts();
+  const int n = r.rows();
+  if (p < 0 || p >= n) return {};
+  const bool womanP = f.woman(p);
   // The tests of canPair (i, p) and canPairAgain (i, p) that do not depend on meetings.
   auto mayMeet = [&](int i) {
-    return i != p && rows.player[i] != rows.player[p] && unpaired(t, p, round) &&
-           !(rows.entries[i] >= 2 && rows.entries[p] >= 2) &&
-           !(rows.professional[i] && rows.professional[p]);
+    return i != p && f.player(i) != f.player(p) && r.unpaired(p) &&
+           !(f.entries(i) >= 2 && f.entries(p) >= 2) && !(f.professional(i) && f.professional(p));
   };
-  std::array<int, data::kMaxRows> cost{};
 
+  Cheapest strict;
   for (int i = 0; i < n; ++i) {
-    if (rows.professional[i] || !unpaired(t, i, round)) {
-      cost[i] = kCostTaken;
-      continue;
-    }
-    if (!mayMeet(i) || met.before[i] > 0) {
-      cost[i] = kCostBarred;
-      continue;
-    }
-    const int games = rows.gamesAgainstProfessionals[i];
-    const int women = rows.gamesAgainstWomen[i];
+    // Professionals, rows already paired and rows that may not meet p are never chosen.
+    if (f.professional(i) || !r.unpaired(i) || !mayMeet(i) || f.timesMet(i, p) > 0) continue;
+    const int games = f.gamesAgainstProfessionals(i);
+    const int women = f.gamesAgainstWomen(i);
+    int cost = 0;
     if (!womanP) {
-      cost[i] = 10 * games;
+      cost = 10 * games;
     } else if (women > 0) {
-      cost[i] = 10 * games + women;
+      cost = 10 * games + women;
     } else {
       // Someone who has met only men professionals suits a woman professional best.
-      cost[i] = games > 0 ? 10 * games - 1 : 0;
+      cost = games > 0 ? 10 * games - 1 : 0;
     }
     // Avoid two games in a row against professionals of the same kind.
-    const int previous = rows.previousOpponent[i];
-    if (previous >= 0 && rows.professional[previous] && rows.woman[previous] == womanP) ++cost[i];
+    const int previous = f.previousOpponent(i);
+    if (previous >= 0 && f.professional(previous) && f.woman(previous) == womanP) ++cost;
+    strict.offer(i, cost);
   }
-  if (auto row = pickCheapest(ctx.random, cost, n)) return row;
-  if (!relaxed) return std::nullopt;
-  if (womanP && !ctx.options.womanProfessionalTwice) return std::nullopt;
+  if (!strict.rows().empty() || !relaxed) return strict.rows();
+  if (womanP && !options.womanProfessionalTwice) return {};
 
   // Second meetings, as far as the options allow; a third one never.
+  Cheapest again;
   for (int i = 0; i < n; ++i) {
-    const int times = met.before[i];
-    const bool again =
-        mayMeet(i) && !met.inRound[i] && times <= 1 &&
-        (times == 0 ||
-         (ctx.options.play2 && (ctx.options.womanProfessionalTwice || !(rows.woman[i] || womanP))));
-    if (rows.professional[i] || !unpaired(t, i, round) || !again) {
-      cost[i] = kCostBarred;
-      continue;
-    }
-    cost[i] = 10 * rows.gamesAgainstProfessionals[i] + (womanP ? rows.gamesAgainstWomen[i] : 0);
+    if (f.professional(i) || !r.unpaired(i) || !mayMeet(i) || r.meetInRound(i, p)) continue;
+    const int times = f.timesMet(i, p);
+    const bool allowed =
+        times == 0 || (times == 1 && options.play2 &&
+                       (options.womanProfessionalTwice || !(f.woman(i) || womanP)));
+    if (!allowed) continue;
+    again.offer(i, 10 * f.gamesAgainstProfessionals(i) + (womanP ? f.gamesAgainstWomen(i) : 0));
   }
-  return pickCheapest(ctx.random, cost, n);
+  return again.rows();
+}
+
+std::optional<int> chooseAmateur(PairingContext& ctx, const ProfessionalRound& round, int p,
+                                 bool relaxed) {
+  const RowList rows = cheapestAmateurs(round, ctx.options, p, relaxed);
+  if (rows.empty()) return std::nullopt;
+  return rows[ctx.random.choose(rows.count)];
+}
+
+std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool relaxed) {
+  if (!roundInPlanes(round) || !usedRow(ctx.table, p)) return std::nullopt;
+  MeetingCache facts;
+  facts.build(ctx.table, ctx.players, round);
+  const ProfessionalRound state(ctx.table, facts);
+  return chooseAmateur(ctx, state, p, relaxed);
 }
 
 }  // namespace toq::pairing

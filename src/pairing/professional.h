@@ -5,6 +5,9 @@
 #include <optional>
 
 #include "pairing/context.h"
+#include "pairing/meeting_cache.h"
+#include "pairing/professional_round.h"
+#include "pairing/row_list.h"
 
 namespace toq::pairing {
 
@@ -21,10 +24,20 @@ int gamesAgainstProfessionals(const data::Table& table, const data::Register& pl
                               int row);
 int gamesAgainstWomen(const data::Table& table, const data::Register& players, int round, int row);
 
-/// An amateur row for professional row p, or none.
-std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool relaxed);
+/// The amateur rows of least cost for professional row p, in table order: those of the strict
+/// stage, or when it has none and `relaxed` is set, those of the relaxed stage; empty when
+/// none. No draw.
+RowList cheapestAmateurs(const ProfessionalRound& round, const PairingOptions& options, int p,
+                         bool relaxed);
 
-/// 0 when every professional row is paired, -1 when it gave up after 50 passes.
+/// An amateur row for professional row p, or none: one draw among `cheapestAmateurs`.
+std::optional<int> chooseAmateur(PairingContext& ctx, int round, int p, bool relaxed);
+std::optional<int> chooseAmateur(PairingContext& ctx, const ProfessionalRound& round, int p,
+                                 bool relaxed);
+
+/// 0 when every professional row is paired, -1 when it gave up after 50 passes. The second
+/// form pairs round `facts.round()` with the run's answers, built for the table as it is.
 int professionalStep(PairingContext& ctx, int round);
+int professionalStep(PairingContext& ctx, const MeetingCache& facts);
 
 }  // namespace toq::pairing

@@ -7,21 +7,9 @@
 #include "data/table.h"
 #include "pairing/context.h"
 #include "pairing/meeting_cache.h"
+#include "pairing/row_list.h"
 
 namespace toq::pairing {
-
-/// A list of at most 100 row indices, kept on the stack.
-struct RowList {
-  std::array<int, data::kMaxRows> rows{};
-  int count = 0;
-
-  void push(int row) {
-    if (count < data::kMaxRows) rows[static_cast<std::size_t>(count++)] = row;
-  }
-  int operator[](int k) const { return rows[static_cast<std::size_t>(k)]; }
-  int& operator[](int k) { return rows[static_cast<std::size_t>(k)]; }
-  bool empty() const { return count == 0; }
-};
 
 /// Positions tried for an odd group's floater, relative to the middle of the group.
 inline constexpr std::array<int, 25> kFloaterOffsets = {

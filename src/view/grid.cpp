@@ -176,7 +176,7 @@ Grid tableGrid(Table& table, const data::Register& players, services::Services* 
       CellPair cell = roundCell(table, k, r, shortNames);
       first[kFirstRoundColumn + r].text = std::move(cell.first);
       second[kFirstRoundColumn + r].text = std::move(cell.second);
-      if (table.result[k][r] == data::kResultNone) second[kFirstRoundColumn + r].foreground = kBlue;
+      if (!data::hasResult(table.result[k][r])) second[kFirstRoundColumn + r].foreground = kBlue;
     }
 
     StandingsCells standings;

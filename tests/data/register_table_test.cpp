@@ -73,5 +73,33 @@ TEST(Table, ParticipantsAndQueries) {
   EXPECT_EQ(t->ui.errors().back(), "最大登録人数です。");
 }
 
+// Every query that asks whether a game has its result agrees: a code outside loss, draw and
+// win (only a damaged or hand-edited file holds one) is a missing result, like 0.
+TEST(Table, ResultCodesOutsideTheSetAreMissingInEveryQuery) {
+  struct Case {
+    std::int16_t code;
+    bool counts;
+  };
+  for (const Case c : {Case{data::kResultNone, false}, Case{4, false}, Case{9, false},
+                       Case{-1, false}, Case{-32768, false}, Case{32767, false},
+                       Case{data::kLoss, true}, Case{data::kDraw, true}, Case{data::kWin, true}}) {
+    auto t = testing::makeTournament(3);
+    for (int i = 0; i < 4; ++i) t->addParticipant("P" + std::to_string(i));
+    auto& tb = t->table;
+    t->play(0, 0, 1, data::kWin);
+    t->play(0, 2, 3, data::kDraw);
+    t->play(1, 0, 1, data::kWin);
+    tb.result[1][1] = c.code;  // one row of a game
+    tb.setPair(1, 2, 3);
+    tb.result[2][1] = c.code;  // both rows of the other
+    tb.result[3][1] = c.code;
+    EXPECT_EQ(data::hasResult(c.code), c.counts) << c.code;
+    EXPECT_EQ(tb.FirstIncompleteRound(), c.counts ? 2 : 1) << c.code;
+    EXPECT_EQ(tb.LastCompletedRound(), c.counts ? 1 : 0) << c.code;
+    EXPECT_EQ(tb.ResultsCompleteBefore(2), c.counts ? 1 : -1) << c.code;
+    EXPECT_EQ(tb.OpenGames(1), c.counts ? 0 : 1) << c.code;  // three rows, halved
+  }
+}
+
 }  // namespace
 }  // namespace toq

@@ -246,5 +246,41 @@ TEST_F(Results, RandomResultsRefuseWhenEveryRoundIsComplete) {
   EXPECT_TRUE(ui_.questions().empty());
 }
 
+// A result code outside the set (a damaged or hand-edited file) is no result: random results
+// fill that round, and entering a result counts its game as open.
+TEST_F(Results, ACodeOutsideTheSetIsAMissingResult) {
+  addRows(4);
+  ws_->table.numberOfGames = 2;
+  play(0, 0, 1, data::kWin);
+  play(0, 2, 3, data::kLoss);
+  play(1, 0, 2, data::kWin);
+  play(1, 1, 3, data::kLoss);
+  ws_->table.result[3][1] = 9;
+  ws_->table.result[1][1] = 4;
+
+  // Entering the other game's result again: one game of the round is still open.
+  auto done = edit::enterResult(*ws_, ui_, 0, 1, [](const edit::ResultDialog&) { return 0; });
+  ASSERT_EQ(done.code, 0);
+  EXPECT_EQ(ui_.statuses().back(), "結果の未入力は 1組");
+
+  ws_->random.seed(3);
+  done = edit::randomResults(*ws_, ui_);
+  ASSERT_EQ(done.code, 0);
+  EXPECT_EQ(done.round, 1);
+  EXPECT_EQ(ui_.questions().back(), "2回戦の結果を自動入力しますか？");
+  const auto& t = ws_->table;
+  constexpr std::int16_t kFirstRound[] = {data::kWin, data::kLoss, data::kLoss, data::kWin};
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_TRUE(data::hasResult(t.result[row][1])) << row;
+    EXPECT_EQ(t.result[row][1] + t.result[t.opponent[row][1]][1], data::kWin + data::kLoss);
+    EXPECT_EQ(t.result[row][0], kFirstRound[row]) << row;  // kept
+  }
+  ASSERT_TRUE(onDisk());
+  EXPECT_TRUE(testing::sameEntries(*onDisk(), t));
+  // Now every round is complete.
+  EXPECT_EQ(edit::randomResults(*ws_, ui_).stop, Stop::Refused);
+  EXPECT_EQ(lastError(), "結果は入力済みです。");
+}
+
 }  // namespace
 }  // namespace toq

@@ -56,7 +56,7 @@ TEST_F(RepeatedTest, CompletedTestLeavesEveryRoundPairedAndResulted) {
       EXPECT_EQ(t->table.opponent[o][r], row);
       EXPECT_EQ(t->table.result[row][r] + t->table.result[o][r], data::kWin + data::kLoss);
     }
-  const std::string content = testing::readFile(log.string());
+  const std::string content = testing::readFile(log);
   EXPECT_EQ(count(content, "No."), 256);
   EXPECT_EQ(count(content, text::sj("平均時間")), 1);
   EXPECT_NE(content.find("V0.60\ncup 10" + text::sj("名") + "\nNo.  1 No.  2 "), std::string::npos);

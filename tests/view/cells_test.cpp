@@ -172,7 +172,7 @@ TEST(ViewCells, RunningNumbersSkipFurtherBoardsOfOnePlayer) {
   EXPECT_EQ(toUtf8(g.columns[4].header), "勝率");
 }
 
-TEST(ViewCells, StandingsThatCannotBeComputedLeaveTheirColumnsEmpty) {
+TEST(ViewCells, AResultCodeOutsideTheSetCountsAsMissing) {
   auto t = makeTournament(1);
   t->addParticipant("A");
   t->addParticipant("B");
@@ -180,12 +180,18 @@ TEST(ViewCells, StandingsThatCannotBeComputedLeaveTheirColumnsEmpty) {
   t->table.result[1][0] = 9;  // a code no result has, as a damaged file may hold
   Grid g = tableGrid(t->table, t->players);
   ASSERT_EQ(g.rowCount(), 4);
-  for (int line = 0; line < 4; ++line) {
-    ASSERT_EQ(g.lines[line].size(), 6u);
-    for (int c = 3; c < 6; ++c) EXPECT_EQ(g.at(line, c).text, "") << line << c;
+  // The round is not complete: no standings yet, and both lower lines wait for a result.
+  EXPECT_EQ(g.standingsRound, -1);
+  for (int line : {0, 2}) {
+    EXPECT_EQ(g.at(line, 3).text, "0-0");
+    EXPECT_EQ(g.at(line, 4).text, "0");
+    EXPECT_EQ(g.at(line, 5).text, "");
   }
   EXPECT_EQ(g.at(0, 2).text, "B");
   EXPECT_EQ(toUtf8(g.at(1, 2).text), " 　○");
+  EXPECT_EQ(toUtf8(g.at(3, 2).text), " 　");
+  EXPECT_EQ(g.at(3, 2).foreground, kBlue);
+  EXPECT_EQ(g.at(1, 2).foreground, kBlack);
 }
 
 TEST(ViewCells, AMissingPlayerShowsTheLookupMessageAndAnEmptyName) {
