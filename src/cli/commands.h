@@ -87,6 +87,9 @@ int importCommand(Invocation& inv);
 int showCommand(Invocation& inv);
 int playersCommand(Invocation& inv);
 int csvCommand(Invocation& inv);
+int htmlCommand(Invocation& inv);
+/// Needs the Qt painting library; a build without it refuses with a message.
+int printCommand(Invocation& inv);
 
 // Pairing and standings.
 int pairCommand(Invocation& inv);

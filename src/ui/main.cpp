@@ -4,7 +4,7 @@
 #include <QIcon>
 
 #include "ui/application.h"
-#include "ui/fonts.h"
+#include "ui/print/paint/font_substitutes.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/print/paint/font_substitutes.h"
 
 #include <QFont>
 #include <QStringList>

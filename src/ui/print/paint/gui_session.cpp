@@ -1,0 +1,40 @@
+#include "ui/print/paint/gui_session.h"
+
+#include <QtGlobal>
+
+#include "ui/print/paint/font_substitutes.h"
+
+namespace toq::ui::print {
+
+namespace {
+
+// The handler that was there before the session's own.
+QtMessageHandler previous = nullptr;
+
+void criticalOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && previous) previous(type, context, message);
+}
+
+}  // namespace
+
+GuiSession::GuiSession() {
+  if (!QCoreApplication::instance()) {
+    previous = qInstallMessageHandler(criticalOnly);
+    argv_[argc_++] = program_;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      argv_[argc_++] = platformOption_;
+      argv_[argc_++] = platform_;
+    }
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  installFontSubstitutes();
+}
+
+GuiSession::~GuiSession() {
+  if (app_) {
+    app_.reset();
+    qInstallMessageHandler(previous);
+  }
+}
+
+}  // namespace toq::ui::print
