@@ -5,6 +5,7 @@
 
 #include "pairing/standings.h"
 #include "text/cp932.h"
+#include "view/grid.h"
 
 namespace toq::reports {
 
@@ -23,17 +24,7 @@ int opponentOf(const data::Table& table, int row, int round) {
 }
 
 int meetingsUpTo(const data::Table& table, int lastRound, int a, int b) {
-  if (!table.validRow(a) || !table.validRow(b) || a >= rowsOf(table) || b >= rowsOf(table))
-    return 0;
-  int count = 0;
-  for (int row = 0; row < rowsOf(table); ++row) {
-    if (table.participants[row] != table.participants[a]) continue;
-    for (int k = 0; k <= lastRound && k < data::kMaxRounds; ++k) {
-      const int o = opponentOf(table, row, k);
-      if (o >= 0 && (o == b || table.participants[o] == table.participants[b])) ++count;
-    }
-  }
-  return count;
+  return view::meetingsUpTo(table, a, b, lastRound);
 }
 
 int standingsRound(data::Table& table, const data::Register& players) {
