@@ -10,9 +10,9 @@ namespace toq::cli {
 int csvCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
-  std::filesystem::path target = inv.args.size() > 1
-                                     ? inv.pathArg(1)
-                                     : std::filesystem::path(ws.table.filePath.native() + ".csv");
+  std::filesystem::path target = ws.table.filePath;
+  target += ".csv";
+  if (inv.args.size() > 1) target = inv.pathArg(1);
   const std::string where = text::pathToUtf8(target);
   const std::size_t before = inv.ui.problemsShown();
   if (data::WriteCsvFile(ws.table, ws.players, target, inv.ui) != 0)

@@ -113,7 +113,7 @@ int repeatTestCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   // The test clears and pairs the table in memory only: nothing here writes it back.
   pairing::PairingContext ctx = ws.context(inv.ui);
-  const std::filesystem::path folder = services::programDirectory(nullptr);
+  const std::filesystem::path folder = services::logFolder(services::programDirectory(nullptr));
   const std::size_t before = inv.ui.problemsShown();
   std::filesystem::path log;
   if (pairing::runRepeatedTest(ctx, folder, {}, &log) != 0) {

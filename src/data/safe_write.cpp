@@ -77,11 +77,20 @@ void syncFolder(const fs::path& folder) {
 }
 #endif
 
+/// Removes a temporary file of ours. It may be read-only, as the target it was made for, and
+/// Windows deletes no read-only file.
+void removeTemporary(const fs::path& temp) {
+  std::error_code ec;
+  if (fs::is_regular_file(fs::symlink_status(temp, ec)))
+    fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ec);
+  fs::remove(temp, ec);
+}
+
 /// A temporary file left behind by an interrupted run is stale; O_EXCL then refuses anything
 /// else (a folder) that stands in its place.
 void removeStale(const fs::path& temp) {
   std::error_code ec;
-  if (!fs::is_directory(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
+  if (!fs::is_directory(fs::symlink_status(temp, ec))) removeTemporary(temp);
 }
 
 /// Creates `temp` with the content, flushed to the disk: 0; -1 when it cannot be created; -2
@@ -111,7 +120,7 @@ bool keepBackup(const fs::path& file, const fs::path& backup) {
   fs::permissions(temp, fs::status(file, ec).permissions(), ec);
   fs::rename(temp, backup, ec);
   if (ec) {
-    fs::remove(temp, ec);
+    removeTemporary(temp);
     return false;
   }
   return true;
@@ -143,13 +152,13 @@ int writeFileSafely(const fs::path& path, std::string_view content) {
   if (!ec && fs::is_regular_file(previous)) {
     fs::permissions(temp, previous.permissions(), ec);
     if (!keepBackup(target, backupPath(path))) {
-      fs::remove(temp, ec);
+      removeTemporary(temp);
       return -2;
     }
   }
   fs::rename(temp, target, ec);
   if (ec) {
-    fs::remove(temp, ec);
+    removeTemporary(temp);
     return -1;
   }
   syncFolder(target.parent_path());

@@ -30,7 +30,7 @@ class ReportWriting : public ::testing::Test {
     t->play(0, 2, 3, data::kLoss);
     t->table.filePath = dir.path() / text::pathFromUtf8("春季大会.tai");
   }
-  std::string read(const fs::path& path) { return toq::testing::readFile(path.string()); }
+  std::string read(const fs::path& path) { return toq::testing::readFile(path); }
   ReportHead headFor(const fs::path& path) { return {pathCp932(path), pairing::makeDateStamp()}; }
   std::vector<std::string> viewed() const { return t->ui.texts(RecordedMessage::Kind::Viewer); }
 
@@ -117,7 +117,7 @@ TEST_F(ReportWriting, StandingsWithoutACompleteRoundDoNothingAtAll) {
 }
 
 TEST_F(ReportWriting, ResultCodesThatCannotBeCountedGiveNoStandings) {
-  t->table.result[0][0] = 9;  // from a damaged file; the round still counts as complete
+  t->table.result[0][0] = 9;  // from a damaged file: a missing result, so no round is complete
   EXPECT_EQ(standingsRound(t->table, t->players), -1);
   EXPECT_EQ(writeStandings(t->table, t->players, t->ui), kReportNotWritten);
   EXPECT_TRUE(t->ui.messages.empty());
@@ -129,15 +129,15 @@ TEST_F(ReportWriting, ResultCodesThatCannotBeCountedGiveNoStandings) {
 
 TEST_F(ReportWriting, AFolderThatCannotBeWrittenGivesEachReportsOwnMessage) {
   t->table.filePath = dir.path() / "missing" / "event.tai";
-  const std::string folder = text::pathToUtf8(dir.path() / "missing");
+  const std::string folder = text::pathToUtf8(dir.path() / "missing" / "");  // with separator
   struct Case {
     ReportKind kind;
     std::string message;  // empty: silently nothing
   };
   for (const Case& c :
-       {Case{ReportKind::RoundList, "ファイル作成エラー " + folder + "/1回戦組み合わせ.txt"},
-        Case{ReportKind::Results, folder + "/event-結果.txtが読めません。"},
-        Case{ReportKind::Standings, folder + "/成績.txtが読めません。"},
+       {Case{ReportKind::RoundList, "ファイル作成エラー " + folder + "1回戦組み合わせ.txt"},
+        Case{ReportKind::Results, folder + "event-結果.txtが読めません。"},
+        Case{ReportKind::Standings, folder + "成績.txtが読めません。"},
         Case{ReportKind::Rating, ""}}) {
     t->ui.clear();
     fs::path written;

@@ -48,7 +48,7 @@ std::unique_ptr<Tournament> makeTournament(int games) {
   return t;
 }
 
-std::string readFile(const std::string& path) {
+std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();

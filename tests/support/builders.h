@@ -1,6 +1,7 @@
 #pragma once
 // Small tournaments built in code for the tests.
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -36,7 +37,7 @@ struct Tournament {
 std::unique_ptr<Tournament> makeTournament(int games = 9);
 
 /// Reads a whole file as bytes.
-std::string readFile(const std::string& path);
+std::string readFile(const std::filesystem::path& path);
 /// A fresh empty folder under the system temp folder, unique per call.
 std::string makeTempDir();
 
