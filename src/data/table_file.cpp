@@ -119,8 +119,11 @@ TableTextResult parseTableText(Table& table, std::string_view text) {
   return TableTextResult::Ok;
 }
 
-int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui) {
-  if (table.participantCount <= 0) return 0;
+int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui,
+                   bool evenEmpty) {
+  // A table without rows is written only when asked for: an empty table in memory may as well
+  // be one whose file could not be read, and that file must not be overwritten.
+  if (table.participantCount < 0 || (table.participantCount == 0 && !evenEmpty)) return 0;
   const std::filesystem::path target = path.empty() ? table.filePath : path;
   int result = writeFileSafely(target, tableFileText(table, target));
   if (result != 0) {

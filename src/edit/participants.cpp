@@ -1,5 +1,6 @@
 #include "edit/participants.h"
 
+#include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "services/lock_check.h"
@@ -60,7 +61,13 @@ Outcome removeParticipant(Workspace& ws, services::Services& ui, int row) {
   t.RemoveParticipant(row);
   Outcome done;
   done.row = row;
-  return saveTable(ws, ui, done);
+  if (t.participantCount > 0) return saveTable(ws, ui, done);
+  // The last participant gone: the emptied table is written as well, or he would come back
+  // when the file is next read.
+  done.changed = true;
+  done.saved = data::WriteTableFile(t, {}, ui, true) == 0;
+  done.code = done.saved ? 0 : -2;
+  return done;
 }
 
 Outcome setLockFlag(Workspace& ws, services::Services& ui, bool locked) {

@@ -14,6 +14,9 @@ namespace toq::edit {
 
 namespace {
 
+constexpr const char* kDeleteParticipant =
+    "対局者(%s)は対戦表の参加者なので削除できません。先に対戦表から削除してください。";
+
 // A typed name in CP932, or none after telling the user why it cannot be stored.
 std::optional<std::string> acceptName(std::string_view utf8, const char* field,
                                       services::Services& ui) {
@@ -131,6 +134,13 @@ Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> po
   if (positions.empty()) return stopped(Stop::NothingToDo);
   std::sort(positions.begin(), positions.end(), std::greater<>());
   positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  // A player who holds a row of the table stays: the row would point at no one.
+  for (int position : positions) {
+    const data::Player& p = ws.players.at(position);
+    if (ws.table.IsParticipant(p.number) == 0) continue;
+    ui.errorBox(text::format(kDeleteParticipant, text::toUtf8(p.name).c_str()));
+    return stopped(Stop::Refused);
+  }
 
   Outcome done;
   // From the bottom up, so that the positions still to be asked stay valid.

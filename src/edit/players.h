@@ -40,7 +40,8 @@ Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& 
 Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const PlayerForm& form);
 
 /// Deletes the records at the given 1-based positions, last first, each after its question;
-/// No ends the loop (records already deleted stay deleted). Outcome: `count` deleted.
+/// No ends the loop (records already deleted stay deleted). Refused before any question when
+/// one of them holds a row of the table. Outcome: `count` deleted.
 Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions);
 
 }  // namespace toq::edit

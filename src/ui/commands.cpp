@@ -202,12 +202,12 @@ void Commands::settingsSheet() {
 
 void Commands::toggleToolBar() {
   QToolBar* bar = window_.actions()->toolBar();
-  bar->setVisible(!bar->isVisible());
+  bar->setHidden(!bar->isHidden());
   window_.updateCommandStates();
 }
 
 void Commands::toggleStatusBar() {
-  window_.statusBar()->setVisible(!window_.statusBar()->isVisible());
+  window_.statusBar()->setHidden(!window_.statusBar()->isHidden());
   window_.updateCommandStates();
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <filesystem>
 
 #include "edit/outcome.h"
 #include "edit/workspace.h"
@@ -47,6 +48,9 @@ class Commands : public QObject {
   /// After a command that changed the table: refresh the list, update the pairing button and
   /// the menu entries.
   void afterTableChange();
+
+  /// Where the repeated test writes its log (the tests point it at a scratch folder).
+  void setLogFolder(const std::filesystem::path& folder) { logFolder_ = folder; }
 
  signals:
   /// The user chose "終了".
@@ -92,12 +96,30 @@ class Commands : public QObject {
   /// The list's context menu at a screen position (the clicked cell is already recorded).
   void showContextMenu(const QPoint& globalPos);
 
+  // Helpers of the commands.
+  /// After a table or register was read: fill the list in the current mode, its controls and
+  /// the menu entries.
+  void afterDocumentChange();
+  /// The participant row of the selected row; -1 when no line is selected.
+  int selectedParticipant() const;
+  /// The participant row and round of the clicked cell; false when it is no round cell of a
+  /// participant.
+  bool clickedRoundCell(int& row, int& round) const;
+  /// Opens CKishiNewDlg on the record at a register position and stores what it answers.
+  void editPlayerAt(int position);
+  /// Greys the whole window but its frame while the repeated test runs.
+  void setBusy(bool busy);
+
   MainWindow& window_;
   MainView& view_;
   edit::Workspace& ws_;
   services::Services& ui_;
   AppSettings& settings_;
   bool printFormat2_ = true;
+  int nameListFilter_ = 0;           ///< the import dialog's filter chosen last time
+  std::filesystem::path logFolder_;  ///< empty: the program's own log folder
+  bool testRunning_ = false;
+  bool stopTest_ = false;  ///< the window is closing: the repeated test stops after its run
 };
 
 }  // namespace toq::ui

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 
 #include "edit/participants.h"
@@ -90,10 +91,14 @@ void MainView::buildForm() {
     sengoBox_->setEnabled(!ws_.komaoti);
   });
   connect(sengoBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
-  connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-    const QModelIndex index = list_->indexAt(pos);
-    setClickedCell(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1);
-    emit contextMenuRequested(list_->viewport()->mapToGlobal(pos));
+  connect(list_, &QWidget::customContextMenuRequested, this, &MainView::requestContextMenu);
+  // Shift+F10 opens the context menu at the current cell, as the menu key does (and as
+  // Windows does by itself).
+  auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), list_);
+  menuKey->setContext(Qt::WidgetShortcut);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QModelIndex current = list_->currentIndex();
+    requestContextMenu(current.isValid() ? list_->visualRect(current).center() : QPoint());
   });
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &MainView::selectionChanged);
@@ -175,9 +180,30 @@ void MainView::reportMissingPlayers() {
 }
 
 void MainView::refreshTable() {
-  if (!tableMode_) return;
+  if (tableMode_) refill(&MainView::fillTable);
+}
+
+void MainView::refreshPlayers() {
+  if (!tableMode_) refill(&MainView::fillPlayers);
+}
+
+void MainView::refill(void (MainView::*fillMode)()) {
+  // The same lines stay in view, selected and current, so that the next command (from the
+  // keyboard above all) goes on from where the last one was.
   const int top = list_->verticalScrollBar()->value();
-  fillTable();
+  const std::vector<int> lines = selectedLines();
+  const QModelIndex current = list_->currentIndex();
+  (this->*fillMode)();
+  const int rows = model_->rowCount();
+  const int columns = model_->columnCount();
+  if (current.isValid() && current.row() < rows && columns > 0)
+    list_->selectionModel()->setCurrentIndex(
+        model_->index(current.row(), std::min(current.column(), columns - 1)),
+        QItemSelectionModel::NoUpdate);
+  QItemSelection kept;
+  for (int line : lines)
+    if (line < rows && columns > 0) kept.select(model_->index(line, 0), model_->index(line, 0));
+  list_->selectionModel()->select(kept, QItemSelectionModel::Select | QItemSelectionModel::Rows);
   list_->verticalScrollBar()->setValue(top);
 }
 
@@ -234,6 +260,12 @@ std::vector<int> MainView::selectedLines() const {
     lines.push_back(index.row());
   std::sort(lines.begin(), lines.end());
   return lines;
+}
+
+void MainView::requestContextMenu(const QPoint& viewportPos) {
+  const QModelIndex index = list_->indexAt(viewportPos);
+  setClickedCell(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1);
+  emit contextMenuRequested(list_->viewport()->mapToGlobal(viewportPos));
 }
 
 void MainView::setClickedCell(int line, int column) {

@@ -38,8 +38,11 @@ class MainView : public QWidget {
   void fill();
   void fillTable();
   void fillPlayers();
-  /// Table mode only: fills the table again keeping the same lines in view.
+  /// Table mode only: fills the table again keeping the same lines in view, selected and
+  /// current.
   void refreshTable();
+  /// Player mode only: fills the players list again, keeping the lines as refreshTable does.
+  void refreshPlayers();
   /// Enables the pairing button when the first round with unpaired rows has an even number of
   /// them; leaves it alone when every round is paired.
   void updatePairingButton();
@@ -94,6 +97,9 @@ class MainView : public QWidget {
   void layOutList();
   void applyGrid(const std::vector<int>& widths);
   void reportMissingPlayers();
+  void refill(void (MainView::*fillMode)());
+  /// Records the cell at a point of the list's viewport and asks for the context menu there.
+  void requestContextMenu(const QPoint& viewportPos);
 
   edit::Workspace& ws_;
   services::Services& ui_;

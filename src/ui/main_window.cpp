@@ -58,10 +58,12 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
 void MainWindow::setDocumentPath(const QString& path) {
   documentPath_ = path;
   restoreTitle();
-  if (!path.isEmpty()) {
-    settings_.setRecentFiles(withRecentFile(settings_.recentFiles(), path));
-    rebuildRecentMenu();
-  }
+  if (!path.isEmpty()) addRecentFile(path);
+}
+
+void MainWindow::addRecentFile(const QString& path) {
+  settings_.setRecentFiles(withRecentFile(settings_.recentFiles(), path));
+  rebuildRecentMenu();
 }
 
 void MainWindow::restoreTitle() {
@@ -98,18 +100,23 @@ void MainWindow::updateCommandStates() {
   state.tableMode = view_->tableMode();
   state.selectedLines = view_->selectedLineCount();
   actions_->updateEnabled(state, ws_.table);
-  actions_->action(view::Command::StatusBar)->setChecked(statusBar()->isVisible());
-  actions_->action(view::Command::ToolBar)->setChecked(actions_->toolBar()->isVisible());
+  actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
+  actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }
 
 void MainWindow::restorePlacement() {
   QList<QRect> screens;
   for (QScreen* s : QGuiApplication::screens()) screens << s->geometry();
+  const QByteArray bars = settings_.barState();
+  if (!bars.isEmpty()) restoreState(bars);
+  statusBar()->setVisible(settings_.statusBarVisible());
   applyPlacement(*this, ui::restorePlacement(settings_.placement(), screens));
+  updateCommandStates();
 }
 
 void MainWindow::savePlacement() {
   settings_.setPlacement(ui::savePlacement(placementOf(*this)));
+  settings_.setBarState(saveState(), !statusBar()->isHidden());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,8 @@ class MainWindow : public QMainWindow {
   /// empty one shows the untitled name.
   void setDocumentPath(const QString& path);
   QString documentPath() const { return documentPath_; }
+  /// Puts a file first in the recent-file list without making it the document.
+  void addRecentFile(const QString& path);
   /// Sets the usual title again (after the repeated test showed its progress there).
   void restoreTitle();
 

@@ -1,0 +1,67 @@
+// The commands of the menu "ファイル" that read or write the table and the register: open a
+// table, import a name list, save the table under a new name, save the CSV chart.
+
+#include "data/table_file.h"
+#include "edit/file_commands.h"
+#include "services/program_directory.h"
+#include "ui/commands.h"
+#include "ui/dialogs/file_dialogs.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+namespace {
+
+// The save dialogs start in the folder that holds the program.
+QString programFolder() {
+  return fromPath(services::programDirectory(nullptr));
+}
+
+// A chooser over a save dialog, from the core's suggested name.
+template <class Dialog>
+edit::SaveNameChooser saveChooser(QWidget* parent, Dialog dialog) {
+  return [parent,
+          dialog](const std::filesystem::path& suggested) -> std::optional<std::filesystem::path> {
+    const QString chosen = dialog(parent, fromPath(suggested), programFolder());
+    if (chosen.isEmpty()) return std::nullopt;
+    return toPath(chosen);
+  };
+}
+
+}  // namespace
+
+void Commands::afterDocumentChange() {
+  view_.fill();
+  view_.enableControlsForMode();
+  window_.updateCommandStates();
+}
+
+void Commands::openTable() {
+  const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
+  if (chosen.isEmpty()) return;
+  data::OpenTableFile(ws_.players, ws_.table, toPath(chosen), ws_.playerFile, ui_);
+  window_.setDocumentPath(fromPath(ws_.table.filePath));
+  afterDocumentChange();
+}
+
+void Commands::importNameList() {
+  const QString chosen = chooseNameList(&window_, fromPath(ws_.table.directory()), nameListFilter_);
+  if (chosen.isEmpty()) return;
+  if (edit::importNameList(ws_, ui_, toPath(chosen)) != 0) return;
+  window_.setDocumentPath(fromPath(ws_.table.filePath));
+  afterDocumentChange();
+}
+
+void Commands::saveTableAs() {
+  const edit::SavedFile saved =
+      edit::saveTableAs(ws_, ui_, saveChooser(&window_, chooseTableSaveName));
+  if (saved.done()) window_.addRecentFile(fromPath(saved.path));
+}
+
+void Commands::saveCsv() {
+  edit::saveCsv(ws_, ui_, saveChooser(&window_, chooseCsvSaveName));
+}
+
+}  // namespace toq::ui

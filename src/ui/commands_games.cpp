@@ -1,0 +1,82 @@
+// The commands on one participant's games, from the menu "対戦表" and the context menu: an
+// opponent or a bye set by hand, cancelling the row's last pairing, the result, the handicap.
+#include "edit/handicap_edits.h"
+#include "edit/pairing_edits.h"
+#include "edit/results.h"
+#include "ui/commands.h"
+#include "ui/dialogs/result_dialog.h"
+#include "ui/dialogs/taisen_opp_dialog.h"
+#include "ui/dialogs/teai_dialog.h"
+#include "ui/dialogs/teai_result_dlg.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+
+namespace toq::ui {
+
+int Commands::selectedParticipant() const {
+  const int line = view_.selectedRow();
+  return line < 0 ? -1 : line / 2;
+}
+
+bool Commands::clickedRoundCell(int& row, int& round) const {
+  const int line = view_.clickedLine();
+  if (line < 0) return false;
+  row = line / 2;
+  // Columns 0 and 1 hold the number and the name; round r stands in column r + 2.
+  round = view_.clickedColumn() - 2;
+  return ws_.table.validRow(row) && ws_.table.validRound(round);
+}
+
+void Commands::setOpponent() {
+  const int k = selectedParticipant();
+  if (k < 0) return;
+  view_.readOptions();
+  const edit::Outcome o = edit::setOpponent(ws_, ui_, k, [this](const edit::OpponentDialog& d) {
+    return CTaisenOppDlg::choose(d, &window_);
+  });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::setBye() {
+  const int k = selectedParticipant();
+  if (k < 0) return;
+  if (edit::setBye(ws_, ui_, k).changed) afterTableChange();
+}
+
+void Commands::cancelPairing() {
+  const int k = selectedParticipant();
+  if (k < 0) return;
+  if (edit::cancelLastPairing(ws_, ui_, k).changed) afterTableChange();
+}
+
+void Commands::enterResult() {
+  int row = -1;
+  int round = -1;
+  if (!clickedRoundCell(row, round)) return;
+  const edit::Outcome o = edit::enterResult(
+      ws_, ui_, row, round,
+      [this](const edit::ResultDialog& d) { return CResultDialog::choose(d, &window_); });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::handicapAndResult() {
+  int row = -1;
+  int round = -1;
+  if (!clickedRoundCell(row, round)) return;
+  const edit::Outcome o = edit::setHandicapAndResult(
+      ws_, ui_, row, round,
+      [this](const edit::HandicapDialog& d) { return CTeaiResultDlg::choose(d, &window_); });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::handicap() {
+  int row = -1;
+  int round = -1;
+  if (!clickedRoundCell(row, round)) return;
+  const edit::Outcome o = edit::setHandicap(
+      ws_, ui_, row, round,
+      [this](const edit::HandicapDialog& d) { return CTeaiDialog::choose(d, &window_); });
+  if (o.changed) afterTableChange();
+}
+
+}  // namespace toq::ui

@@ -1,0 +1,81 @@
+// "テスト：繰り返し組み合わせ(&T)": the repeated pairing test in the window. The window stays
+// responsive between the runs, shows the progress in its title, and may be closed meanwhile:
+// the test then stops after its current run, writing nothing more.
+#include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "pairing/repeat_test.h"
+#include "services/program_directory.h"
+#include "ui/actions.h"
+#include "ui/commands.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+
+namespace toq::ui {
+
+namespace {
+
+// Leaves the test when the window closed while the waiting events were handled. It is thrown
+// only between two runs, where the test holds nothing but its own texts: no file is open and
+// the table holds a whole run.
+struct TestStopped {};
+
+// The window's services, with the stop check after the waiting events.
+class StoppableServices : public services::Services {
+ public:
+  StoppableServices(services::Services& ui, const bool& stop) : ui_(ui), stop_(stop) {}
+
+  void errorBox(std::string_view t, std::string_view c) override { ui_.errorBox(t, c); }
+  void warningBox(std::string_view t, std::string_view c) override { ui_.warningBox(t, c); }
+  void informationBox(std::string_view t, std::string_view c) override { ui_.informationBox(t, c); }
+  void statusMessage(std::string_view t) override { ui_.statusMessage(t); }
+  bool askYesNo(std::string_view t, std::string_view c) override { return ui_.askYesNo(t, c); }
+  void questionSound() override { ui_.questionSound(); }
+  void defaultSound() override { ui_.defaultSound(); }
+  int openWithViewer(const std::filesystem::path& f) override { return ui_.openWithViewer(f); }
+  void setWindowTitle(std::string_view title) override { ui_.setWindowTitle(title); }
+  void processEvents() override {
+    ui_.processEvents();
+    if (stop_) throw TestStopped{};
+  }
+
+ private:
+  services::Services& ui_;
+  const bool& stop_;
+};
+
+}  // namespace
+
+void Commands::setBusy(bool busy) {
+  window_.menuBar()->setEnabled(!busy);
+  window_.actions()->toolBar()->setEnabled(!busy);
+  view_.setEnabled(!busy);
+  Actions* actions = window_.actions();
+  for (QAction* a : {actions->newDocument(), actions->openDocument(), actions->saveDocument()})
+    a->setEnabled(!busy);
+}
+
+void Commands::repeatedTest() {
+  if (testRunning_) return;
+  const std::filesystem::path folder =
+      logFolder_.empty() ? services::logFolder(services::programDirectory(nullptr)) : logFolder_;
+  StoppableServices ui(ui_, stopTest_);
+  pairing::PairingContext ctx = ws_.context(ui);
+  testRunning_ = true;
+  stopTest_ = false;
+  setBusy(true);
+  bool stopped = false;
+  try {
+    pairing::runRepeatedTest(ctx, folder, [this] { view_.refreshTable(); });
+  } catch (const TestStopped&) {
+    stopped = true;
+  }
+  testRunning_ = false;
+  setBusy(false);
+  if (stopped) return;
+  view_.enableControlsForMode();  // the test cleared the lock flag
+  afterTableChange();
+}
+
+}  // namespace toq::ui

@@ -1,0 +1,60 @@
+// The commands of the menu "対戦表" on the whole table: participants, whole rounds, the number
+// of games, exchanging byes and the random results.
+#include "data/table_file.h"
+#include "edit/edit_texts.h"
+#include "edit/participants.h"
+#include "edit/results.h"
+#include "edit/rounds.h"
+#include "ui/commands.h"
+#include "ui/dialogs/play_n_dialog.h"
+#include "ui/dialogs/taisen_add_dialog.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+
+namespace toq::ui {
+
+void Commands::addParticipant() {
+  const edit::Outcome o =
+      edit::addParticipant(ws_, ui_, [this](const std::vector<edit::ParticipantChoice>& choices) {
+        return CTaisenAddDlg::choose(choices, &window_);
+      });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::removeParticipant() {
+  const int k = selectedParticipant();
+  if (k < 0) return;
+  if (edit::removeParticipant(ws_, ui_, k).changed) afterTableChange();
+}
+
+void Commands::cancelLatestRound() {
+  if (edit::cancelLatestRound(ws_, ui_).changed) afterTableChange();
+}
+
+void Commands::cancelAllPairings() {
+  if (!edit::cancelAllPairings(ws_, ui_).changed) return;
+  // Written at once like every other change, so that a program killed now does not bring the
+  // pairings back.
+  data::WriteTableFile(ws_.table, {}, ui_);
+  ui_.statusMessage(edit::texts::kPairingsCancelled);
+  view_.enableControlsForMode();  // the lock flag was cleared too
+  afterTableChange();
+}
+
+void Commands::changeNumberOfGames() {
+  const edit::Outcome o = edit::changeNumberOfGames(
+      ws_, ui_, [this](const edit::GamesDialog& d) { return CPlayNDialog::ask(d, ui_, &window_); });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::exchangeByes() {
+  const std::vector<int> lines = view_.selectedLines();
+  if (lines.size() != 2) return;
+  if (edit::exchangeByes(ws_, ui_, lines[0] / 2, lines[1] / 2).changed) afterTableChange();
+}
+
+void Commands::randomResults() {
+  if (edit::randomResults(ws_, ui_).changed) afterTableChange();
+}
+
+}  // namespace toq::ui

@@ -1,0 +1,62 @@
+// The commands of the menu "表示": the four text reports and the table font.
+#include <QFontDialog>
+#include <QTableView>
+#include <cmath>
+
+#include "reports/reports.h"
+#include "ui/commands.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+
+namespace toq::ui {
+
+namespace {
+
+reports::ReportKind reportOf(view::Command command) {
+  switch (command) {
+    case view::Command::ShowResults:
+      return reports::ReportKind::Results;
+    case view::Command::ShowStandings:
+      return reports::ReportKind::Standings;
+    case view::Command::ShowRatingData:
+      return reports::ReportKind::Rating;
+    default:
+      return reports::ReportKind::RoundList;
+  }
+}
+
+// The list font as the settings keep it: the face, the character height in pixels as a
+// negative logical height, the weight and the italic flag.
+ListFont listFontOf(const QFont& font, int dpi) {
+  ListFont f;
+  f.face = font.family();
+  const int pixels = font.pixelSize() > 0
+                         ? font.pixelSize()
+                         : static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0));
+  f.height = -pixels;
+  f.weight = font.weight();
+  f.italic = font.italic() ? 1 : 0;
+  return f;
+}
+
+}  // namespace
+
+void Commands::showReport(view::Command which) {
+  reports::writeReport(reportOf(which), ws_.table, ws_.players, ui_);
+}
+
+void Commands::tableFont() {
+  QTableView* list = view_.list();
+  QFontDialog dialog(list->font(), &window_);
+  dialog.setWindowTitle(QStringLiteral("フォント"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QFont chosen = dialog.selectedFont();
+  const ListFont font = listFontOf(chosen, list->logicalDpiY());
+  // The whole description chosen is the base of later list fonts.
+  list->setFont(chosen);
+  view_.applyListFont(font);
+  settings_.setListFont(font);
+  settings_.sync();
+}
+
+}  // namespace toq::ui

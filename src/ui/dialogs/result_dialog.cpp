@@ -1,0 +1,36 @@
+#include "ui/dialogs/result_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/dialog_buttons.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+CResultDialog::CResultDialog(const edit::ResultDialog& dialog, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(fromCp932(dialog.caption));
+  list_ = new QComboBox(this);
+  for (const char* name : edit::kResultNames) list_->addItem(fromUtf8(name));
+  list_->setCurrentIndex(dialog.position);
+  auto* grid = new QGridLayout;
+  label_ = addLabelledRow(grid, 0, fromCp932(dialog.label), list_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(okCancelButtons(this));
+}
+
+int CResultDialog::position() const {
+  return list_->currentIndex();
+}
+
+std::optional<int> CResultDialog::choose(const edit::ResultDialog& dialog, QWidget* parent) {
+  CResultDialog d(dialog, parent);
+  if (d.exec() != QDialog::Accepted) return std::nullopt;
+  return d.position();
+}
+
+}  // namespace toq::ui

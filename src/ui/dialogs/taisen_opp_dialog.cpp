@@ -1,0 +1,38 @@
+#include "ui/dialogs/taisen_opp_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/dialog_buttons.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+CTaisenOppDlg::CTaisenOppDlg(const edit::OpponentDialog& dialog, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(fromCp932(dialog.title));
+  list_ = new QComboBox(this);
+  for (const edit::OpponentEntry& e : dialog.entries) list_->addItem(fromCp932(e.text), e.number);
+  list_->setCurrentIndex(-1);
+  list_->setMinimumWidth(260);
+  auto* grid = new QGridLayout;
+  addLabelledRow(grid, 0, QStringLiteral("対戦相手："), list_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(okCancelButtons(this));
+}
+
+std::optional<int> CTaisenOppDlg::choice() const {
+  if (list_->currentIndex() < 0) return std::nullopt;
+  return list_->currentData().toInt();
+}
+
+std::optional<int> CTaisenOppDlg::choose(const edit::OpponentDialog& dialog, QWidget* parent) {
+  CTaisenOppDlg d(dialog, parent);
+  if (d.exec() != QDialog::Accepted) return std::nullopt;
+  return d.choice();
+}
+
+}  // namespace toq::ui

@@ -1,0 +1,34 @@
+#include "ui/dialogs/teai_result_dlg.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+#include "edit/results.h"
+#include "ui/dialogs/dialog_buttons.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+CTeaiResultDlg::CTeaiResultDlg(const edit::HandicapDialog& dialog, QWidget* parent)
+    : CTeaiDialog(dialog, QStringLiteral("手合割り・結果の設定"), parent) {
+  result_ = new QComboBox(this);
+  for (const char* name : edit::kResultNames) result_->addItem(fromUtf8(name));
+  result_->setCurrentIndex(dialog.resultPosition);
+  addLabelledRow(grid(), 3, QStringLiteral("勝敗："), result_);
+  finishLayout();
+}
+
+edit::HandicapAnswer CTeaiResultDlg::answer() const {
+  edit::HandicapAnswer a = CTeaiDialog::answer();
+  a.resultPosition = result_->currentIndex();
+  return a;
+}
+
+std::optional<edit::HandicapAnswer> CTeaiResultDlg::choose(const edit::HandicapDialog& dialog,
+                                                           QWidget* parent) {
+  CTeaiResultDlg d(dialog, parent);
+  if (d.exec() != QDialog::Accepted) return std::nullopt;
+  return d.answer();
+}
+
+}  // namespace toq::ui
