@@ -89,6 +89,8 @@ int runRepeatedTest(PairingContext& ctx, const std::filesystem::path& programDir
     if (refresh) refresh();
     ctx.ui.processEvents();
     ++finished;
+    // Stopped between two runs: the log holds the finished runs and no summary.
+    if (ctx.ui.stopRequested()) return -2;
   }
   if (finished > 0) {
     const long long average = total / finished;

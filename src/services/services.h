@@ -35,6 +35,9 @@ class Services {
   virtual int openWithViewer(const std::filesystem::path& file) = 0;
   /// Lets the window handle waiting events during long work (the repeated test).
   virtual void processEvents() {}
+  /// True once the user asked long work to stop (the window was closed during the repeated
+  /// test); asked after processEvents.
+  virtual bool stopRequested() const { return false; }
   /// Replaces the main window's title (the repeated test shows its progress there); an empty
   /// title restores the usual one.
   virtual void setWindowTitle(std::string_view /*title*/) {}

@@ -212,9 +212,8 @@ void Commands::toggleStatusBar() {
 }
 
 void Commands::manual() {
-  const QString file =
-      fromPath(services::programDirectory(nullptr)) + QStringLiteral("manual.html");
-  // A missing manual is not reported.
+  // Beside the executable, or where the package puts it; a missing manual is not reported.
+  const QString file = fromPath(services::manualPath(services::programDirectory(nullptr)));
   if (QFileInfo::exists(file)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 

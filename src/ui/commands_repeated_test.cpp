@@ -16,12 +16,7 @@ namespace toq::ui {
 
 namespace {
 
-// Leaves the test when the window closed while the waiting events were handled. It is thrown
-// only between two runs, where the test holds nothing but its own texts: no file is open and
-// the table holds a whole run.
-struct TestStopped {};
-
-// The window's services, with the stop check after the waiting events.
+// The window's services, telling the test to stop once the window was closed.
 class StoppableServices : public services::Services {
  public:
   StoppableServices(services::Services& ui, const bool& stop) : ui_(ui), stop_(stop) {}
@@ -35,10 +30,8 @@ class StoppableServices : public services::Services {
   void defaultSound() override { ui_.defaultSound(); }
   int openWithViewer(const std::filesystem::path& f) override { return ui_.openWithViewer(f); }
   void setWindowTitle(std::string_view title) override { ui_.setWindowTitle(title); }
-  void processEvents() override {
-    ui_.processEvents();
-    if (stop_) throw TestStopped{};
-  }
+  void processEvents() override { ui_.processEvents(); }
+  bool stopRequested() const override { return stop_; }
 
  private:
   services::Services& ui_;
@@ -65,15 +58,10 @@ void Commands::repeatedTest() {
   testRunning_ = true;
   stopTest_ = false;
   setBusy(true);
-  bool stopped = false;
-  try {
-    pairing::runRepeatedTest(ctx, folder, [this] { view_.refreshTable(); });
-  } catch (const TestStopped&) {
-    stopped = true;
-  }
+  const int result = pairing::runRepeatedTest(ctx, folder, [this] { view_.refreshTable(); });
   testRunning_ = false;
   setBusy(false);
-  if (stopped) return;
+  if (result == -2) return;       // the window closed: the program is ending
   view_.enableControlsForMode();  // the test cleared the lock flag
   afterTableChange();
 }

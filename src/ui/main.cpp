@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "ui/application.h"
 #include "ui/print/paint/font_substitutes.h"
@@ -12,6 +15,11 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Tamsorel"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
   toq::ui::installFontSubstitutes();
+  // Qt's own dialogs (files, fonts, printing) speak Japanese where the translations are there.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 
   toq::ui::Application toqApp;
   QObject::connect(&toqApp, &toq::ui::Application::exited, &app, &QApplication::quit);

@@ -120,9 +120,10 @@ void MainWindow::savePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The application decides (it may be busy); when it ended the program, the window closes.
+  if (!closing_) emit closeRequested();
   if (!closing_) {
     event->ignore();
-    emit closeRequested();
     return;
   }
   QMainWindow::closeEvent(event);

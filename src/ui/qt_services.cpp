@@ -1,5 +1,6 @@
 #include "ui/qt_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMainWindow>
@@ -36,9 +37,13 @@ void QtServices::statusMessage(std::string_view text) {
 }
 
 bool QtServices::askYesNo(std::string_view text, std::string_view caption) {
-  return QMessageBox::question(window_, fromUtf8(caption), fromUtf8(text),
-                               QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Yes) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text),
+                  QMessageBox::Yes | QMessageBox::No, window_);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 // Qt has no named system sounds; the simple beep stands for both.

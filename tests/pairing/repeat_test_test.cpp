@@ -82,5 +82,31 @@ TEST_F(RepeatedTest, NoChangesNothingAndOddFieldIsRefused) {
   EXPECT_EQ(t->table.opponent[0][0], data::kUnpaired);  // cleared before the refusal
 }
 
+// Services whose user closes the window after a number of runs.
+class StoppingServices : public services::RecordingServices {
+ public:
+  explicit StoppingServices(int afterRuns) : left_(afterRuns) {}
+  void processEvents() override { --left_; }
+  bool stopRequested() const override { return left_ <= 0; }
+
+ private:
+  int left_;
+};
+
+TEST_F(RepeatedTest, AStopBetweenRunsEndsTheTestWithoutASummary) {
+  auto t = testing::makeTournament(3);
+  for (int i = 0; i < 8; ++i) t->addParticipant("P" + std::to_string(i));
+  StoppingServices ui(3);
+  pairing::PairingContext ctx{t->table, t->players, t->options, t->random, ui};
+  fs::path log;
+  EXPECT_EQ(pairing::runRepeatedTest(ctx, dir_, {}, &log), -2);
+  const std::string content = testing::readFile(log);
+  EXPECT_EQ(count(content, "No."), 3);
+  EXPECT_EQ(count(content, text::sj("平均時間")), 0);
+  for (const auto& m : ui.messages) EXPECT_NE(m.kind, services::RecordedMessage::Kind::Viewer);
+  // The table holds the whole third run.
+  for (int row = 0; row < 8; ++row) EXPECT_GE(t->table.opponent[row][2], 0);
+}
+
 }  // namespace
 }  // namespace toq
