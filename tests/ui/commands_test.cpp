@@ -33,16 +33,11 @@
 
 using namespace toq;
 using testing::Await;
+using testing::button;
 using testing::RunningApp;
 using view::Command;
 
 namespace {
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
 
 int indexOf(const QComboBox* list, const QString& text) {
   return list->findText(text);

@@ -20,6 +20,7 @@
 
 using namespace toq;
 using testing::Await;
+using testing::button;
 using testing::RunningApp;
 
 namespace {
@@ -32,12 +33,6 @@ const QString kCancel = QStringLiteral("組み合わせの取り消し(&C)");
 const QString kAdd = QStringLiteral("対局者を対戦表に追加(&A)...");
 const QString kEditRow = QStringLiteral("対局者データの編集(&E)...");
 const QString kRemove = QStringLiteral("対局者を対戦表から削除(&D)...");
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
 
 // Right-clicks a cell and answers the entries the menu showed (the menu is closed unchosen).
 QStringList menuAt(RunningApp& run, int line, int column) {

@@ -26,6 +26,7 @@
 
 using namespace toq;
 using testing::Await;
+using testing::button;
 
 namespace {
 
@@ -39,12 +40,6 @@ QList<int> numbers(const QComboBox* list) {
   QList<int> out;
   for (int i = 0; i < list->count(); ++i) out << list->itemData(i).toInt();
   return out;
-}
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
 }
 
 // Types into a spin box as the keyboard does, replacing its text.

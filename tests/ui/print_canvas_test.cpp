@@ -12,7 +12,7 @@
 #include "ui/print/paint/painter_canvas.h"
 
 using namespace toq;
-using reports::print::FontSpec;
+using reports::print::FontRequest;
 using reports::print::Rect;
 using ui::print::PainterCanvas;
 
@@ -34,13 +34,13 @@ struct Sheet {
 };
 
 /// Draws one text with a fresh font on a white sheet; `height` receives the text height.
-QImage drawn(const FontSpec& spec, int x, int y, const std::string& cp932,
+QImage drawn(const FontRequest& request, int x, int y, const std::string& cp932,
              std::optional<Rect> clip = std::nullopt, int* height = nullptr,
              int* advance = nullptr) {
   Sheet sheet;
   QPainter painter(&sheet.image);
   PainterCanvas canvas(painter);
-  canvas.selectFont(canvas.createFont(spec));
+  canvas.selectFont(canvas.createFont(request));
   if (height) *height = canvas.textHeight();
   if (advance)
     *advance = canvas.textWidth(text::charLengthAt(cp932, 0) == 2 ? cp932.substr(0, 2)
@@ -50,8 +50,8 @@ QImage drawn(const FontSpec& spec, int x, int y, const std::string& cp932,
   return sheet.image;
 }
 
-FontSpec vertical(int height) {
-  return FontSpec{"@ＭＳ ゴシック", -height, 0, false, 2700};
+FontRequest vertical(int height) {
+  return FontRequest{"@ＭＳ ゴシック", -height, 0, false, 2700};
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ class PrintCanvasTest : public QObject {
 
   void theMsFacesAreAskedForAndTheIpaFontsStandIn() {
     for (const char* face : {"ＭＳ 明朝", "@ＭＳ 明朝"}) {
-      const QFont font = PainterCanvas::qtFont(FontSpec{face, -66, 0, false, 0});
+      const QFont font = PainterCanvas::qtFont(FontRequest{face, -66, 0, false, 0});
       QCOMPARE(font.family(), QStringLiteral("ＭＳ 明朝"));
       QCOMPARE(font.pixelSize(), 66);
       QVERIFY2(QFontInfo(font).family().startsWith(QStringLiteral("IPA")),
@@ -74,7 +74,8 @@ class PrintCanvasTest : public QObject {
     const QFont gothic = PainterCanvas::qtFont(vertical(108));
     QCOMPARE(gothic.family(), QStringLiteral("ＭＳ ゴシック"));
     QVERIFY(QFontInfo(gothic).family().contains(QStringLiteral("Gothic")));
-    QCOMPARE(PainterCanvas::qtFont(FontSpec{"ＭＳ 明朝", -8, 700, true, 0}).weight(), QFont::Bold);
+    QCOMPARE(PainterCanvas::qtFont(FontRequest{"ＭＳ 明朝", -8, 700, true, 0}).weight(),
+             QFont::Bold);
   }
 
   void verticalTextStandsUprightOneCharacterUnderTheOther() {
@@ -111,15 +112,15 @@ class PrintCanvasTest : public QObject {
   }
 
   void textKeepsToItsClipBox() {
-    const QImage image = drawn(FontSpec{"ＭＳ 明朝", -40, 0, false, 0}, 10, 100,
+    const QImage image = drawn(FontRequest{"ＭＳ 明朝", -40, 0, false, 0}, 10, 100,
                                text::sj("一二三四五六七八九十"), Rect{10, 100, 90, 140});
     const QRect all = ink(image, image.rect());
     QVERIFY(!all.isEmpty());
     QVERIFY(all.right() < 90);
     QVERIFY(all.left() >= 10);
     // Unclipped, the same text runs far wider.
-    const QImage free =
-        drawn(FontSpec{"ＭＳ 明朝", -40, 0, false, 0}, 10, 100, text::sj("一二三四五六七八九十"));
+    const QImage free = drawn(FontRequest{"ＭＳ 明朝", -40, 0, false, 0}, 10, 100,
+                              text::sj("一二三四五六七八九十"));
     QVERIFY(ink(free, free.rect()).right() > 300);
   }
 

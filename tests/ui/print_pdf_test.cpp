@@ -83,12 +83,13 @@ class PrintPdfTest : public QObject {
     pdf.setPageLayout(ui::print::pdfPageLayout(job.naturalWidthMm()));
     auto canvas = std::make_unique<RecordingCanvas>(pdf.logicalDpiX(), pdf.logicalDpiY(),
                                                     pdf.width(), pdf.height());
-    canvas->measureHeight = [&pdf](const reports::print::FontSpec& spec) {
-      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(spec), &pdf);
+    canvas->measureHeight = [&pdf](const reports::print::FontRequest& request) {
+      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(request), &pdf);
       return int(std::lround(m.ascent() + m.descent()));
     };
-    canvas->measureWidth = [&pdf](const reports::print::FontSpec& spec, std::string_view cp932) {
-      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(spec), &pdf);
+    canvas->measureWidth = [&pdf](const reports::print::FontRequest& request,
+                                  std::string_view cp932) {
+      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(request), &pdf);
       return int(std::lround(m.horizontalAdvance(ui::fromCp932(cp932))));
     };
     reports::print::printDocument(job, *canvas, box_.ui);

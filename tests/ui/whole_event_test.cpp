@@ -26,16 +26,11 @@
 
 using namespace toq;
 using testing::Await;
+using testing::button;
 using testing::RunningApp;
 using view::Command;
 
 namespace {
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
 
 // The result entered for row k in round r (k the game's first row): mostly alternating wins
 // and losses, with a draw now and then.

@@ -24,14 +24,14 @@ struct Rect {
 };
 
 /// A font as a layout asks for it.
-struct FontSpec {
+struct FontRequest {
   std::string face;  ///< face name, UTF-8 ("ＭＳ 明朝"; "@ＭＳ ゴシック" writes vertically)
   int height = 0;    ///< device pixels; negative: the character height without leading
   int weight = 0;    ///< 0 the face's normal weight; else 100 to 900 (400 normal, 700 bold)
   bool italic = false;
   int escapement = 0;  ///< direction of the line in tenths of a degree counter-clockwise;
                        ///< 2700 runs top to bottom
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontRequest&) const = default;
 
   /// A vertical face ("@...") on a line running top to bottom: the characters stand upright,
   /// one under the other.
@@ -56,7 +56,7 @@ class Canvas {
   virtual int printableHeight() const = 0;
 
   /// Fonts live from createFont to deleteFont; the texts use the one selected last.
-  virtual FontId createFont(const FontSpec& spec) = 0;
+  virtual FontId createFont(const FontRequest& request) = 0;
   virtual void deleteFont(FontId font) = 0;
   virtual void selectFont(FontId font) = 0;
 

@@ -26,13 +26,13 @@ constexpr RoleFont kRoleFonts[kFontRoles] = {
 
 }  // namespace
 
-FontSpec fontSpec(FontRole role, int dpiY) {
+FontRequest fontSpec(FontRole role, int dpiY) {
   const RoleFont& f = kRoleFonts[static_cast<int>(role)];
-  FontSpec spec;
-  spec.face = std::string(f.face);
-  spec.height = -(dpiY * f.points / 72);
-  spec.escapement = f.escapement;
-  return spec;
+  FontRequest request;
+  request.face = std::string(f.face);
+  request.height = -(dpiY * f.points / 72);
+  request.escapement = f.escapement;
+  return request;
 }
 
 void JobFonts::create(Canvas& canvas) {

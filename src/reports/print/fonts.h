@@ -20,7 +20,7 @@ inline constexpr int kFontRoles = 7;
 
 /// The font of a role on a device with `dpiY` pixels per inch down: its height is the
 /// character height of the point size, as a negative number.
-FontSpec fontSpec(FontRole role, int dpiY);
+FontRequest fontSpec(FontRole role, int dpiY);
 
 class JobFonts {
  public:

@@ -10,8 +10,8 @@ namespace toq::reports::print {
 RecordingCanvas::RecordingCanvas(int dpiX, int dpiY, int printableWidth, int printableHeight)
     : dpiX_(dpiX), dpiY_(dpiY), width_(printableWidth), height_(printableHeight) {}
 
-FontId RecordingCanvas::createFont(const FontSpec& spec) {
-  fontsCreated.push_back(spec);
+FontId RecordingCanvas::createFont(const FontRequest& request) {
+  fontsCreated.push_back(request);
   live_.push_back(true);
   return static_cast<FontId>(fontsCreated.size()) - 1;
 }
@@ -29,14 +29,14 @@ int RecordingCanvas::liveFonts() const {
   return static_cast<int>(std::count(live_.begin(), live_.end(), true));
 }
 
-const FontSpec* RecordingCanvas::selected() const {
+const FontRequest* RecordingCanvas::selected() const {
   if (selected_ < 0 || selected_ >= static_cast<FontId>(fontsCreated.size()) || !live_[selected_])
     return nullptr;
   return &fontsCreated[selected_];
 }
 
 int RecordingCanvas::em() const {
-  const FontSpec* font = selected();
+  const FontRequest* font = selected();
   return font ? std::abs(font->height) : 0;
 }
 
@@ -58,7 +58,7 @@ int RecordingCanvas::textWidth(std::string_view cp932) {
 
 void RecordingCanvas::drawText(int x, int y, std::string_view cp932, std::optional<Rect> clip) {
   pages.back().texts.push_back(
-      Text{x, y, std::string(cp932), clip, selected() ? *selected() : FontSpec{}});
+      Text{x, y, std::string(cp932), clip, selected() ? *selected() : FontRequest{}});
 }
 
 void RecordingCanvas::fillRect(const Rect& rect, view::Rgb colour) {

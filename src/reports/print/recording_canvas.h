@@ -20,7 +20,7 @@ class RecordingCanvas : public Canvas {
     int y = 0;
     std::string text;  ///< CP932
     std::optional<Rect> clip;
-    FontSpec font;
+    FontRequest font;
   };
   struct Fill {
     Rect rect;
@@ -45,7 +45,7 @@ class RecordingCanvas : public Canvas {
   int dpiY() const override { return dpiY_; }
   int printableWidth() const override { return width_; }
   int printableHeight() const override { return height_; }
-  FontId createFont(const FontSpec& spec) override;
+  FontId createFont(const FontRequest& request) override;
   void deleteFont(FontId font) override;
   void selectFont(FontId font) override;
   int textHeight() override;
@@ -56,12 +56,12 @@ class RecordingCanvas : public Canvas {
   void newPage() override { pages.emplace_back(); }
 
   /// Measures of a real font, when given, replace the simple ones.
-  std::function<int(const FontSpec&)> measureHeight;
-  std::function<int(const FontSpec&, std::string_view)> measureWidth;
+  std::function<int(const FontRequest&)> measureHeight;
+  std::function<int(const FontRequest&, std::string_view)> measureWidth;
 
   std::vector<Page> pages{1};
   /// Every font ever created, in order; the ones not yet deleted.
-  std::vector<FontSpec> fontsCreated;
+  std::vector<FontRequest> fontsCreated;
   int liveFonts() const;
 
   /// The first text of a page equal to `cp932`, or none.
@@ -71,7 +71,7 @@ class RecordingCanvas : public Canvas {
 
  private:
   int em() const;
-  const FontSpec* selected() const;
+  const FontRequest* selected() const;
 
   int dpiX_;
   int dpiY_;

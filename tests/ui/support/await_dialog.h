@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +12,13 @@
 #include <memory>
 
 namespace toq::testing {
+
+/// The push button of a dialog with this text, or null.
+inline QPushButton* button(QWidget* dialog, const QString& text) {
+  for (QPushButton* b : dialog->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
 
 /// Waits, in whatever event loop runs, for the next modal dialog of a type (or popup menu) and
 /// hands it to an action, which must close it. Stops waiting when destroyed.

@@ -14,7 +14,7 @@ namespace toq::ui::print {
 
 namespace {
 
-using reports::print::FontSpec;
+using reports::print::FontRequest;
 using reports::print::Rect;
 
 QString fromCp932(std::string_view cp932) {
@@ -63,21 +63,22 @@ int PainterCanvas::printableHeight() const {
   return painter_.device()->height();
 }
 
-QFont PainterCanvas::qtFont(const FontSpec& spec) {
-  std::string_view face = spec.face;
+QFont PainterCanvas::qtFont(const FontRequest& request) {
+  std::string_view face = request.face;
   if (face.starts_with('@')) face.remove_prefix(1);
   QFont font(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
-  font.setPixelSize(std::max(1, std::abs(spec.height)));
-  font.setWeight(spec.weight <= 0 ? QFont::Normal
-                                  : static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
-  font.setItalic(spec.italic);
+  font.setPixelSize(std::max(1, std::abs(request.height)));
+  font.setWeight(request.weight <= 0
+                     ? QFont::Normal
+                     : static_cast<QFont::Weight>(std::clamp(request.weight, 100, 900)));
+  font.setItalic(request.italic);
   // Printer metrics, not the screen's hinted ones, so that widths scale with the page.
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
-reports::print::FontId PainterCanvas::createFont(const FontSpec& spec) {
-  fonts_.push_back(Font{spec, qtFont(spec), true});
+reports::print::FontId PainterCanvas::createFont(const FontRequest& request) {
+  fonts_.push_back(Font{request, qtFont(request), true});
   return static_cast<reports::print::FontId>(fonts_.size()) - 1;
 }
 
@@ -117,13 +118,13 @@ void PainterCanvas::drawText(int x, int y, std::string_view cp932, std::optional
   if (clip) painter_.setClipRect(toQRect(*clip));
   painter_.setPen(Qt::black);
   painter_.setFont(f->font);
-  if (f->spec.vertical()) {
+  if (f->request.vertical()) {
     drawVertical(x, y, cp932, *f);
   } else {
     const QFontMetricsF metrics(f->font, painter_.device());
     painter_.translate(x, y);
     // Escapement turns the line counter-clockwise about the text's top-left corner.
-    if (f->spec.escapement != 0) painter_.rotate(-f->spec.escapement / 10.0);
+    if (f->request.escapement != 0) painter_.rotate(-f->request.escapement / 10.0);
     painter_.drawText(QPointF(0, metrics.ascent()), fromCp932(cp932));
   }
   painter_.restore();

@@ -25,7 +25,7 @@ class PainterCanvas final : public reports::print::Canvas {
   int dpiY() const override;
   int printableWidth() const override;
   int printableHeight() const override;
-  reports::print::FontId createFont(const reports::print::FontSpec& spec) override;
+  reports::print::FontId createFont(const reports::print::FontRequest& request) override;
   void deleteFont(reports::print::FontId font) override;
   void selectFont(reports::print::FontId font) override;
   int textHeight() override;
@@ -36,13 +36,13 @@ class PainterCanvas final : public reports::print::Canvas {
   void drawLine(int x1, int y1, int x2, int y2, int width) override;
   void newPage() override;
 
-  /// The Qt font made for a spec: the face without its "@", the character height as pixel
+  /// The Qt font made for a request: the face without its "@", the character height as pixel
   /// size, weight and italic.
-  static QFont qtFont(const reports::print::FontSpec& spec);
+  static QFont qtFont(const reports::print::FontRequest& request);
 
  private:
   struct Font {
-    reports::print::FontSpec spec;
+    reports::print::FontRequest request;
     QFont font;
     bool live = true;
   };
