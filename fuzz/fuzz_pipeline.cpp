@@ -40,9 +40,9 @@ void applySwitches(toq::edit::Workspace& ws, std::string_view switches) {
   const unsigned bits = switches.empty() ? 0u : static_cast<unsigned char>(switches[0]);
   ws.options.play2 = (bits & 1u) != 0;
   ws.options.womanProfessionalTwice = (bits & 2u) != 0;
-  ws.options.rokumaioti = (bits & 4u) != 0;
-  ws.komaoti = (bits & 8u) != 0;
-  ws.sengo = (bits & 16u) == 0;
+  ws.options.allowSixPieceHandicaps = (bits & 4u) != 0;
+  ws.deriveHandicaps = (bits & 8u) != 0;
+  ws.decideSides = (bits & 16u) == 0;
 }
 
 /// After a successful pairing: every row that was unpaired now has a partner that was

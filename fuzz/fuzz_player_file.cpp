@@ -25,7 +25,7 @@ void checkRecords(const data::Register& players) {
     require(p.name.find('\n') == std::string::npos, "no line end in a name");
     require(p.name.find('\0') == std::string::npos, "no NUL in a name");
     require(players.FindPlayer(p.number) != nullptr, "every number is found");
-    players.IndexToOmitName(p.number, ui);
+    players.IndexToShortName(p.number, ui);
   }
   require(ui.errors().empty(), "no look-up of a stored number fails");
   require(players.NextFreeNumber() > 0, "a free number exists");

@@ -10,7 +10,7 @@
 #include "cli/text_grid.h"
 #include "edit/edit_texts.h"
 #include "edit/handicap_edits.h"
-#include "edit/opponent_dialog.h"
+#include "edit/opponent_choices.h"
 #include "edit/pairing_edits.h"
 #include "edit/results.h"
 #include "text/cp932.h"
@@ -65,7 +65,7 @@ int opponentCommand(Invocation& inv) {
   if (!row || !number || *number < 1) return inv.usage();
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
-  ws.komaoti = inv.has("--handicaps");
+  ws.deriveHandicaps = inv.has("--handicaps");
   const std::size_t before = inv.ui.problemsShown();
   const edit::Outcome o = edit::setOpponent(ws, inv.ui, *row, edit::given(*number));
   if (!o.done())
@@ -85,7 +85,7 @@ int opponentsCommand(Invocation& inv) {
     inv.ui.errorBox(edit::texts::kRowOutOfRange, services::kErrorCaption);
     return kExitFailure;
   }
-  const std::optional<edit::OpponentDialog> dialog = edit::opponentDialog(ws, inv.ui, *row);
+  const std::optional<edit::OpponentChoices> dialog = edit::opponentChoices(ws, inv.ui, *row);
   if (!dialog) {
     inv.ui.errorBox(text::format(kNoFreeRound, rowLabel(ws, *row).c_str()),
                     services::kErrorCaption);

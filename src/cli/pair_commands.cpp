@@ -32,9 +32,9 @@ int pairCommand(Invocation& inv) {
   if (inv.has("--sides") && inv.has("--no-sides")) return inv.usage();
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
-  ws.sengo = !inv.has("--no-sides");
-  ws.komaoti = inv.has("--handicaps");
-  ws.options.rokumaioti = inv.has("--six-piece");
+  ws.decideSides = !inv.has("--no-sides");
+  ws.deriveHandicaps = inv.has("--handicaps");
+  ws.options.allowSixPieceHandicaps = inv.has("--six-piece");
   ws.options.play2 = inv.has("--play2");
   ws.options.womanProfessionalTwice = inv.has("--woman-twice");
 

@@ -36,7 +36,7 @@ std::string csvText(const Table& table, const Register& players, services::Servi
       if (table.opponent[r][k] == kBye) {
         out += kByeCell;
       } else if (int o = table.opponentRow(r, k); o >= 0) {
-        out += players.IndexToOmitName(table.participants[o], ui) + ",";
+        out += players.IndexToShortName(table.participants[o], ui) + ",";
       } else {
         // An empty cell keeps every later cell of the line under its own participant.
         out += ",";

@@ -15,17 +15,17 @@ inline constexpr int kDefaultRating = 1600;
 
 /// One known player. Texts are CP932 bytes.
 struct Player {
-  int number = 0;            ///< identity, 1 or more; tables refer to the player by it
-  int klass = 0;             ///< class code; nothing sets it to anything but 0
-  int teacher = 0;           ///< player number of the teacher; 0 = none
-  int hasDisciples = 0;      ///< 0/1
-  int reserved = 0;          ///< always 0
-  std::string name;          ///< full name, at most 255 bytes
-  std::string shortName;     ///< may be empty; see IndexToOmitName
-  int rating = 0;            ///< rating points; 0 = no rating
-  int entries = 1;           ///< rows the player takes when a table is built by the import
-  int professional = 0;      ///< 0/1: never paired with another professional
-  int womanProfessional = 0; ///< 0/1: derived from the name when read from a file
+  int number = 0;             ///< identity, 1 or more; tables refer to the player by it
+  int klass = 0;              ///< class code; nothing sets it to anything but 0
+  int teacher = 0;            ///< player number of the teacher; 0 = none
+  int hasDisciples = 0;       ///< 0/1
+  int reserved = 0;           ///< always 0
+  std::string name;           ///< full name, at most 255 bytes
+  std::string shortName;      ///< may be empty; see IndexToShortName
+  int rating = 0;             ///< rating points; 0 = no rating
+  int entries = 1;            ///< rows the player takes when a table is built by the import
+  int professional = 0;       ///< 0/1: never paired with another professional
+  int womanProfessional = 0;  ///< 0/1: derived from the name when read from a file
 
   bool operator==(const Player&) const = default;
 };

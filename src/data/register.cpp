@@ -5,9 +5,9 @@
 
 namespace toq::data {
 
-const char* const kClassNames[11] = {"（未設定）", "名人",     "Ａ級",         "Ｂ級１組",
-                                     "Ｂ級２組",   "Ｃ級１組", "Ｃ級２組",     "フリークラス",
-                                     "三段",       "引退・物故・退会", "その他"};
+const char* const kClassNames[11] = {
+    "（未設定）", "名人",         "Ａ級", "Ｂ級１組",         "Ｂ級２組", "Ｃ級１組",
+    "Ｃ級２組",   "フリークラス", "三段", "引退・物故・退会", "その他"};
 
 const Player* Register::FindPlayer(int number) const {
   for (const auto& p : players_)
@@ -27,7 +27,7 @@ std::string Register::IndexToName(int number, services::Services& ui) const {
   return {};
 }
 
-std::string Register::IndexToOmitName(int number, services::Services& ui) const {
+std::string Register::IndexToShortName(int number, services::Services& ui) const {
   const Player* p = FindPlayer(number);
   if (!p) {
     ui.errorBox(text::format("IndexToOmitName error index=%d kishi_suu=%d", number, count()));
@@ -66,7 +66,9 @@ bool Register::SameNameExists(std::string_view name, int skipPosition) const {
   return false;
 }
 
-std::string SqueezeName(std::string_view text) { return text::squeeze(text); }
+std::string SqueezeName(std::string_view text) {
+  return text::squeeze(text);
+}
 
 void MarkWomanProfessional(Player& player) {
   static const std::string kWoman = text::sj("女流");

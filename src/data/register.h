@@ -31,7 +31,7 @@ class Register {
   /// The record's name; on a missing number an error box and an empty text.
   std::string IndexToName(int number, services::Services& ui) const;
   /// The short name, or the name's first word when it is empty; same failure as IndexToName.
-  std::string IndexToOmitName(int number, services::Services& ui) const;
+  std::string IndexToShortName(int number, services::Services& ui) const;
   /// The smallest positive number no record uses.
   int NextFreeNumber() const;
   /// Appends a copy; numbers 0 or below get NextFreeNumber. 0, or -2 when the register is full.

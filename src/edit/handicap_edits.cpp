@@ -27,7 +27,7 @@ Outcome runHandicapDialog(Workspace& ws, services::Services& ui, int row, int ro
                           const HandicapChooser& choose, bool withResult) {
   if (!checkRow(ws.table, row, ui) || !checkRound(ws.table, round, ui))
     return stopped(Stop::BadIndex);
-  std::optional<HandicapDialog> dialog = handicapDialog(ws, ui, row, round, withResult);
+  std::optional<HandicapQuestion> dialog = handicapQuestion(ws, ui, row, round, withResult);
   if (!dialog) return stopped(Stop::NothingToDo);
   std::optional<HandicapAnswer> answer = choose ? choose(*dialog) : std::nullopt;
   if (!answer) return stopped(Stop::Declined);
@@ -42,13 +42,13 @@ Outcome runHandicapDialog(Workspace& ws, services::Services& ui, int row, int ro
 
 }  // namespace
 
-std::optional<HandicapDialog> handicapDialog(const Workspace& ws, services::Services& ui, int row,
-                                             int round, bool withResult) {
+std::optional<HandicapQuestion> handicapQuestion(const Workspace& ws, services::Services& ui,
+                                                 int row, int round, bool withResult) {
   const data::Table& t = ws.table;
   if (row < 0 || row >= usedRows(t) || round < 0 || round >= usedRounds(t)) return std::nullopt;
   const int e = t.opponentRow(row, round);
   if (e < 0) return std::nullopt;
-  HandicapDialog d;
+  HandicapQuestion d;
   d.row = row;
   d.round = round;
   d.other = e;

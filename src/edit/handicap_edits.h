@@ -1,6 +1,6 @@
 #pragma once
-// Handicap, sides and result of one game set by hand: the handicap dialog (CTeaiDialog) and
-// the handicap and result dialog (CTeaiResultDlg). Neither has a lock check; both write the
+// Handicap, sides and result of one game set by hand: the handicap dialog (HandicapDialog) and
+// the handicap and result dialog (HandicapResultDialog). Neither has a lock check; both write the
 // table.
 
 #include <functional>
@@ -24,30 +24,30 @@ inline bool sideListEnabled(int handicapPosition) {
 }
 
 /// What a handicap dialog shows for one game.
-struct HandicapDialog {
+struct HandicapQuestion {
   int row = -1;
   int round = -1;
   int other = -1;            ///< the opponent's row
-  bool withResult = false;   ///< CTeaiResultDlg (with the result list) or CTeaiDialog
+  bool withResult = false;   ///< HandicapResultDialog (with the result list) or HandicapDialog
   std::string title;         ///< CP932 "%d回戦 %s 対 %s の手合割" (…の手合割・勝敗)
   int handicapPosition = 0;  ///< of the game's handicap; -1 when the code is none of the list
   int sidePosition = 0;      ///< always opens at "未定"
-  int resultPosition = 3;    ///< of the row's result (CTeaiResultDlg only)
+  int resultPosition = 3;    ///< of the row's result (HandicapResultDialog only)
 };
 
 /// The answer of a handicap dialog.
 struct HandicapAnswer {
   int handicapPosition = 0;
   int sidePosition = 0;
-  int resultPosition = 3;  ///< read only for CTeaiResultDlg
+  int resultPosition = 3;  ///< read only for HandicapResultDialog
 };
 
 /// The dialog for the game of (row, round); none when the cell holds no game.
-std::optional<HandicapDialog> handicapDialog(const Workspace& ws, services::Services& ui, int row,
-                                             int round, bool withResult);
+std::optional<HandicapQuestion> handicapQuestion(const Workspace& ws, services::Services& ui,
+                                                 int row, int round, bool withResult);
 
 /// Shows the dialog and answers the chosen positions; none on cancel.
-using HandicapChooser = std::function<std::optional<HandicapAnswer>(const HandicapDialog&)>;
+using HandicapChooser = std::function<std::optional<HandicapAnswer>(const HandicapQuestion&)>;
 
 /// Stores an answer in both rows of the game: an even game takes the chosen side ("未定"
 /// makes both undecided); in a handicap game the lower-rated player receives it and moves
@@ -56,10 +56,10 @@ using HandicapChooser = std::function<std::optional<HandicapAnswer>(const Handic
 bool applyHandicapAnswer(Workspace& ws, services::Services& ui, int round, int row, int other,
                          const HandicapAnswer& answer, bool withResult);
 
-/// CTeaiDialog: handicap and sides.
+/// HandicapDialog: handicap and sides.
 Outcome setHandicap(Workspace& ws, services::Services& ui, int row, int round,
                     const HandicapChooser& choose);
-/// CTeaiResultDlg: handicap, sides and result.
+/// HandicapResultDialog: handicap, sides and result.
 Outcome setHandicapAndResult(Workspace& ws, services::Services& ui, int row, int round,
                              const HandicapChooser& choose);
 

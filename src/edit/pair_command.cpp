@@ -33,9 +33,9 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   const auto start = std::chrono::steady_clock::now();
   auto ctx = ws.context(ui);
   if (pairing::runPairing(ctx, round, refresh) != 0) return -2;
-  if (ws.komaoti)
+  if (ws.deriveHandicaps)
     pairing::assignHandicaps(ctx, round);
-  else if (ws.sengo)
+  else if (ws.decideSides)
     pairing::assignSides(ctx, round);
   const long long seconds =
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)

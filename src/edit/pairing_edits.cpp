@@ -45,7 +45,7 @@ Outcome setOpponent(Workspace& ws, services::Services& ui, int row, const Oppone
   data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
   if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
-  std::optional<OpponentDialog> dialog = opponentDialog(ws, ui, row);
+  std::optional<OpponentChoices> dialog = opponentChoices(ws, ui, row);
   if (!dialog) return stopped(Stop::NothingToDo);
   const int r = dialog->round;
   std::optional<int> choice = choose ? choose(*dialog) : std::nullopt;
@@ -68,7 +68,7 @@ Outcome setOpponent(Workspace& ws, services::Services& ui, int row, const Oppone
     return stopped(Stop::Refused);
   }
   t.setPair(r, row, j);
-  if (ws.komaoti) assignNewGame(ws, ui, r, row, j);
+  if (ws.deriveHandicaps) assignNewGame(ws, ui, r, row, j);
   done.other = j;
   return saveTable(ws, ui, done);
 }

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "edit/opponent_dialog.h"
+#include "edit/opponent_choices.h"
 #include "edit/outcome.h"
 #include "edit/workspace.h"
 #include "services/services.h"
@@ -15,11 +15,11 @@ namespace toq::edit {
 
 /// Shows the chooser and answers the chosen player number (or data::kBye); none on cancel or
 /// when nothing is selected.
-using OpponentChooser = std::function<std::optional<int>(const OpponentDialog&)>;
+using OpponentChooser = std::function<std::optional<int>(const OpponentChoices&)>;
 
 /// Pairs the row in its first free round with the first free row of the chosen player, or
-/// gives it a bye. With `komaoti` on, the new game's handicap and sides come from the ratings.
-/// Lock check; "相手が未定でありません。" when the player has no free row in that round.
+/// gives it a bye. With `deriveHandicaps` on, the new game's handicap and sides come from the
+/// ratings. Lock check; "相手が未定でありません。" when the player has no free row in that round.
 /// Outcome: round, row and the opponent row in `other` (-1 for a bye).
 Outcome setOpponent(Workspace& ws, services::Services& ui, int row, const OpponentChooser& choose);
 

@@ -1,5 +1,5 @@
 #pragma once
-// The table's participants: the chooser's list (CTaisenAddDlg), adding and removing a
+// The table's participants: the chooser's list (AddParticipantDialog), adding and removing a
 // participant row, and the lock flag. Each writes the table, so that the change survives the
 // end of the program.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The player register's commands: register, edit and delete players (CKishiNewDlg and the
+// The player register's commands: register, edit and delete players (PlayerDialog and the
 // delete question). Every change writes the player file at once.
 
 #include <optional>

@@ -37,13 +37,13 @@ bool applyResultPosition(data::Table& table, int round, int row, int other, int 
   return true;
 }
 
-std::optional<ResultDialog> resultDialog(const Workspace& ws, services::Services& ui, int row,
-                                         int round) {
+std::optional<ResultQuestion> resultQuestion(const Workspace& ws, services::Services& ui, int row,
+                                             int round) {
   const data::Table& t = ws.table;
   if (row < 0 || row >= usedRows(t) || round < 0 || round >= usedRounds(t)) return std::nullopt;
   const int e = t.opponentRow(row, round);
   if (e < 0) return std::nullopt;
-  ResultDialog d;
+  ResultQuestion d;
   d.row = row;
   d.round = round;
   d.other = e;
@@ -60,7 +60,7 @@ Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
   if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
   if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
-  std::optional<ResultDialog> dialog = resultDialog(ws, ui, row, round);
+  std::optional<ResultQuestion> dialog = resultQuestion(ws, ui, row, round);
   if (!dialog) return stopped(Stop::NothingToDo);
   std::optional<int> choice = choose ? choose(*dialog) : std::nullopt;
   if (!choice) return stopped(Stop::Declined);

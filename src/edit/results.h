@@ -1,5 +1,5 @@
 #pragma once
-// Results: one game's result from the result dialog (CResultDialog), and random results for a
+// Results: one game's result from the result dialog (ResultDialog), and random results for a
 // whole round (a test aid).
 
 #include <functional>
@@ -23,7 +23,7 @@ int resultPosition(int result);
 bool applyResultPosition(data::Table& table, int round, int row, int other, int position);
 
 /// What the result dialog shows for one game.
-struct ResultDialog {
+struct ResultQuestion {
   int row = -1;
   int round = -1;
   int other = -1;       ///< the opponent's row
@@ -33,11 +33,11 @@ struct ResultDialog {
 };
 
 /// The dialog for the game of (row, round); none when the cell holds no game.
-std::optional<ResultDialog> resultDialog(const Workspace& ws, services::Services& ui, int row,
-                                         int round);
+std::optional<ResultQuestion> resultQuestion(const Workspace& ws, services::Services& ui, int row,
+                                             int round);
 
 /// Shows the result dialog and answers the chosen list position; none on cancel.
-using ResultChooser = std::function<std::optional<int>(const ResultDialog&)>;
+using ResultChooser = std::function<std::optional<int>(const ResultQuestion&)>;
 
 /// Enters the result of the game in (row, round), writes the table and shows
 /// "結果の未入力は %d組" for that round. Lock check.

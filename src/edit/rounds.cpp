@@ -39,7 +39,7 @@ Outcome cancelAllPairings(Workspace& ws, services::Services& ui) {
 
 Outcome changeNumberOfGames(Workspace& ws, services::Services& ui, const GamesChooser& choose) {
   data::Table& t = ws.table;
-  GamesDialog dialog;
+  GamesQuestion dialog;
   dialog.current = t.numberOfGames;
   std::optional<int> choice = choose ? choose(dialog) : std::nullopt;
   if (!choice) return stopped(Stop::Declined);

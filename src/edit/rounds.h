@@ -11,13 +11,14 @@
 
 namespace toq::edit {
 
-/// Range of the number of games (CPlayNDialog); its spin button steps up to kSpinMaxGames only.
+/// Range of the number of games (NumberOfGamesDialog); its spin button steps up to kSpinMaxGames
+/// only.
 inline constexpr int kMinGames = 1;
 inline constexpr int kMaxGames = 32;
 inline constexpr int kSpinMaxGames = 15;
 
 /// What the number-of-games dialog starts from.
-struct GamesDialog {
+struct GamesQuestion {
   int current = 0;  ///< the table's number of games
   int min = kMinGames;
   int max = kMaxGames;
@@ -25,7 +26,7 @@ struct GamesDialog {
 };
 
 /// Shows the dialog and answers the new number; none on cancel.
-using GamesChooser = std::function<std::optional<int>(const GamesDialog&)>;
+using GamesChooser = std::function<std::optional<int>(const GamesQuestion&)>;
 
 /// Clears the latest paired round after a question; "エラー kaisen=%d" when no round is
 /// paired. Lock check; writes the table.

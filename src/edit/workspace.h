@@ -19,8 +19,8 @@ struct Workspace {
   pairing::PairingOptions options;
   pairing::Random random;
   std::filesystem::path playerFile;  ///< the remembered player file
-  bool sengo = true;                 ///< decide sides after pairing ("先手後手決定")
-  bool komaoti = false;              ///< derive handicaps after pairing ("駒落ち")
+  bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
+  bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
 
   pairing::PairingContext context(services::Services& ui) {
     return {table, players, options, random, ui};

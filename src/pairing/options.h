@@ -5,8 +5,8 @@ namespace toq::pairing {
 
 /// Switches of the settings sheet that steer the engine.
 struct PairingOptions {
-  bool rokumaioti = false;           ///< handicaps up to six pieces (四枚落ち, 六枚落ち)
-  bool play2 = false;                ///< a second game against a professional is allowed
+  bool allowSixPieceHandicaps = false;  ///< handicaps up to six pieces (四枚落ち, 六枚落ち)
+  bool play2 = false;                   ///< a second game against a professional is allowed
   bool womanProfessionalTwice = false;  ///< the same against a woman professional
 };
 

@@ -42,8 +42,8 @@ void setSides(data::Table& t, int round, int first, int second) {
 }
 
 /// Handicap magnitude the stronger player gives for a rating difference (0: even).
-int handicapFor(long long difference, bool rokumaioti) {
-  if (rokumaioti) {
+int handicapFor(long long difference, bool allowSixPieceHandicaps) {
+  if (allowSixPieceHandicaps) {
     if (difference >= 1000) return 10;
     if (difference >= 800) return 7;
   }
@@ -104,7 +104,7 @@ void assignHandicapForRow(PairingContext& ctx, int round, int row) {
   const long long ro = ratingOf(t, ctx.players, o);
   if (ri == 0 || ro == 0) return;
 
-  if (const int m = handicapFor(ri - ro, ctx.options.rokumaioti); m > 0) {
+  if (const int m = handicapFor(ri - ro, ctx.options.allowSixPieceHandicaps); m > 0) {
     t.handicap[row][round] = static_cast<std::int16_t>(m);
     t.handicap[o][round] = static_cast<std::int16_t>(-m);
     setSides(t, round, o, row);  // the receiver moves first

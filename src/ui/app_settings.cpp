@@ -19,22 +19,22 @@ AppSettings::AppSettings() : settings_(std::make_unique<QSettings>("Tamsorel", "
 AppSettings::AppSettings(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
-QString AppSettings::entryFileName() const {
+QString AppSettings::playerFile() const {
   return settings_->value("TOQ/entry_file_name").toString();
 }
-void AppSettings::setEntryFileName(const QString& name) {
+void AppSettings::setPlayerFile(const QString& name) {
   settings_->setValue("TOQ/entry_file_name", name);
 }
-QString AppSettings::taisenFileName() const {
+QString AppSettings::tableFile() const {
   return settings_->value("TOQ/taisen_file_name").toString();
 }
-void AppSettings::setTaisenFileName(const QString& name) {
+void AppSettings::setTableFile(const QString& name) {
   settings_->setValue("TOQ/taisen_file_name", name);
 }
-int AppSettings::rokumaioti(int held) const {
+int AppSettings::allowSixPieceHandicaps(int held) const {
   return intValue(*settings_, "TOQ/Rokumaioti", held);
 }
-void AppSettings::setRokumaioti(int value) {
+void AppSettings::setAllowSixPieceHandicaps(int value) {
   settings_->setValue("TOQ/Rokumaioti", value);
 }
 int AppSettings::play2(int held) const {
@@ -47,16 +47,16 @@ void AppSettings::setPlay2(int value) {
 int AppSettings::viewList() const {
   return intValue(*settings_, "View/List", 0);
 }
-int AppSettings::viewSengo() const {
+int AppSettings::viewDecideSides() const {
   return intValue(*settings_, "View/Sengo", 1);
 }
-int AppSettings::viewKomaoti() const {
+int AppSettings::viewDeriveHandicaps() const {
   return intValue(*settings_, "View/Komaoti", 0);
 }
-void AppSettings::setView(int list, int sengo, int komaoti) {
+void AppSettings::setView(int list, int decideSides, int deriveHandicaps) {
   settings_->setValue("View/List", list);
-  settings_->setValue("View/Sengo", sengo);
-  settings_->setValue("View/Komaoti", komaoti);
+  settings_->setValue("View/Sengo", decideSides);
+  settings_->setValue("View/Komaoti", deriveHandicaps);
 }
 
 ListFont AppSettings::listFont(const ListFont& held) const {

@@ -35,19 +35,19 @@ class AppSettings {
   /// An INI file (the tests).
   explicit AppSettings(const QString& iniFile);
 
-  QString entryFileName() const;
-  void setEntryFileName(const QString& name);
-  QString taisenFileName() const;
-  void setTaisenFileName(const QString& name);
-  int rokumaioti(int held) const;
-  void setRokumaioti(int value);
+  QString playerFile() const;
+  void setPlayerFile(const QString& name);
+  QString tableFile() const;
+  void setTableFile(const QString& name);
+  int allowSixPieceHandicaps(int held) const;
+  void setAllowSixPieceHandicaps(int value);
   int play2(int held) const;
   void setPlay2(int value);
 
   int viewList() const;
-  int viewSengo() const;
-  int viewKomaoti() const;
-  void setView(int list, int sengo, int komaoti);
+  int viewDecideSides() const;
+  int viewDeriveHandicaps() const;
+  void setView(int list, int decideSides, int deriveHandicaps);
 
   /// The list font; with an empty face the other three values are not read.
   ListFont listFont(const ListFont& held) const;

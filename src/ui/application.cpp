@@ -60,7 +60,8 @@ void Application::start(const QString& file, bool show) {
   if (!file.isEmpty()) commands_->openFile(file);
 
   // 10. The options.
-  ws_->options.rokumaioti = settings_->rokumaioti(ws_->options.rokumaioti ? 1 : 0) != 0;
+  ws_->options.allowSixPieceHandicaps =
+      settings_->allowSixPieceHandicaps(ws_->options.allowSixPieceHandicaps ? 1 : 0) != 0;
   ws_->options.play2 = settings_->play2(ws_->options.play2 ? 1 : 0) != 0;
   ws_->options.womanProfessionalTwice = false;
 
@@ -76,7 +77,7 @@ void Application::start(const QString& file, bool show) {
 }
 
 void Application::loadRememberedFiles() {
-  const QString entry = settings_->entryFileName();
+  const QString entry = settings_->playerFile();
   ws_->playerFile = toPath(entry);
   if (!entry.isEmpty()) {
     if (data::LoadPlayerFile(ws_->players, ws_->playerFile) != 0) {
@@ -85,10 +86,10 @@ void Application::loadRememberedFiles() {
                     services::kErrorCaption);
     }
   }
-  const QString taisen = settings_->taisenFileName();
+  const QString tableFile = settings_->tableFile();
   listFont_ = settings_->listFont(listFont_);
-  if (!taisen.isEmpty()) {
-    ws_->table.SetTableFile(toPath(taisen));
+  if (!tableFile.isEmpty()) {
+    ws_->table.SetTableFile(toPath(tableFile));
     data::ReadTableFile(ws_->table, {}, *ui_);
   }
 }
@@ -98,9 +99,9 @@ void Application::exit() {
   finished_ = true;
   window_->view()->saveViewState(*settings_);
   window_->savePlacement();
-  settings_->setTaisenFileName(fromPath(ws_->table.filePath));
-  settings_->setEntryFileName(fromPath(ws_->playerFile));
-  settings_->setRokumaioti(ws_->options.rokumaioti ? 1 : 0);
+  settings_->setTableFile(fromPath(ws_->table.filePath));
+  settings_->setPlayerFile(fromPath(ws_->playerFile));
+  settings_->setAllowSixPieceHandicaps(ws_->options.allowSixPieceHandicaps ? 1 : 0);
   settings_->sync();
 
   const bool untouched = unreadRegister_ && *unreadRegister_ == ws_->players.all();

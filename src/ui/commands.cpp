@@ -18,7 +18,7 @@
 #include "text/paths.h"
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
-#include "ui/dialogs/settings_sheet.h"
+#include "ui/dialogs/settings_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"

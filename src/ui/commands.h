@@ -105,7 +105,7 @@ class Commands : public QObject {
   /// The participant row and round of the clicked cell; false when it is no round cell of a
   /// participant.
   bool clickedRoundCell(int& row, int& round) const;
-  /// Opens CKishiNewDlg on the record at a register position and stores what it answers.
+  /// Opens PlayerDialog on the record at a register position and stores what it answers.
   void editPlayerAt(int position);
   /// Greys the whole window but its frame while the repeated test runs.
   void setBusy(bool busy);

@@ -4,10 +4,10 @@
 #include "edit/pairing_edits.h"
 #include "edit/results.h"
 #include "ui/commands.h"
+#include "ui/dialogs/handicap_dialog.h"
+#include "ui/dialogs/handicap_result_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
 #include "ui/dialogs/result_dialog.h"
-#include "ui/dialogs/taisen_opp_dialog.h"
-#include "ui/dialogs/teai_dialog.h"
-#include "ui/dialogs/teai_result_dlg.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 
@@ -31,8 +31,8 @@ void Commands::setOpponent() {
   const int k = selectedParticipant();
   if (k < 0) return;
   view_.readOptions();
-  const edit::Outcome o = edit::setOpponent(ws_, ui_, k, [this](const edit::OpponentDialog& d) {
-    return CTaisenOppDlg::choose(d, &window_);
+  const edit::Outcome o = edit::setOpponent(ws_, ui_, k, [this](const edit::OpponentChoices& d) {
+    return OpponentDialog::choose(d, &window_);
   });
   if (o.changed) afterTableChange();
 }
@@ -55,7 +55,7 @@ void Commands::enterResult() {
   if (!clickedRoundCell(row, round)) return;
   const edit::Outcome o = edit::enterResult(
       ws_, ui_, row, round,
-      [this](const edit::ResultDialog& d) { return CResultDialog::choose(d, &window_); });
+      [this](const edit::ResultQuestion& d) { return ResultDialog::choose(d, &window_); });
   if (o.changed) afterTableChange();
 }
 
@@ -63,9 +63,10 @@ void Commands::handicapAndResult() {
   int row = -1;
   int round = -1;
   if (!clickedRoundCell(row, round)) return;
-  const edit::Outcome o = edit::setHandicapAndResult(
-      ws_, ui_, row, round,
-      [this](const edit::HandicapDialog& d) { return CTeaiResultDlg::choose(d, &window_); });
+  const edit::Outcome o =
+      edit::setHandicapAndResult(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
+        return HandicapResultDialog::choose(d, &window_);
+      });
   if (o.changed) afterTableChange();
 }
 
@@ -75,7 +76,7 @@ void Commands::handicap() {
   if (!clickedRoundCell(row, round)) return;
   const edit::Outcome o = edit::setHandicap(
       ws_, ui_, row, round,
-      [this](const edit::HandicapDialog& d) { return CTeaiDialog::choose(d, &window_); });
+      [this](const edit::HandicapQuestion& d) { return HandicapDialog::choose(d, &window_); });
   if (o.changed) afterTableChange();
 }
 

@@ -2,7 +2,7 @@
 // edit and delete players.
 #include "edit/players.h"
 #include "ui/commands.h"
-#include "ui/dialogs/kishi_new_dialog.h"
+#include "ui/dialogs/player_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 
@@ -10,7 +10,7 @@ namespace toq::ui {
 
 void Commands::registerPlayer() {
   const std::optional<edit::PlayerForm> form =
-      CKishiNewDlg::ask(edit::newPlayerForm(), ui_, &window_);
+      PlayerDialog::ask(edit::newPlayerForm(), ui_, &window_);
   if (!form) return;
   if (!edit::registerPlayer(ws_, ui_, *form).changed) return;
   view_.refreshPlayers();
@@ -20,7 +20,7 @@ void Commands::registerPlayer() {
 void Commands::editPlayerAt(int position) {
   const std::optional<edit::PlayerForm> initial = edit::playerForm(ws_, position);
   if (!initial) return;
-  const std::optional<edit::PlayerForm> form = CKishiNewDlg::ask(*initial, ui_, &window_);
+  const std::optional<edit::PlayerForm> form = PlayerDialog::ask(*initial, ui_, &window_);
   if (!form) return;
   if (!edit::editPlayer(ws_, ui_, position, *form).changed) return;
   // The name shows in both lists.

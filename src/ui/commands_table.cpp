@@ -6,8 +6,8 @@
 #include "edit/results.h"
 #include "edit/rounds.h"
 #include "ui/commands.h"
-#include "ui/dialogs/play_n_dialog.h"
-#include "ui/dialogs/taisen_add_dialog.h"
+#include "ui/dialogs/add_participant_dialog.h"
+#include "ui/dialogs/number_of_games_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 
@@ -16,7 +16,7 @@ namespace toq::ui {
 void Commands::addParticipant() {
   const edit::Outcome o =
       edit::addParticipant(ws_, ui_, [this](const std::vector<edit::ParticipantChoice>& choices) {
-        return CTaisenAddDlg::choose(choices, &window_);
+        return AddParticipantDialog::choose(choices, &window_);
       });
   if (o.changed) afterTableChange();
 }
@@ -42,8 +42,9 @@ void Commands::cancelAllPairings() {
 }
 
 void Commands::changeNumberOfGames() {
-  const edit::Outcome o = edit::changeNumberOfGames(
-      ws_, ui_, [this](const edit::GamesDialog& d) { return CPlayNDialog::ask(d, ui_, &window_); });
+  const edit::Outcome o = edit::changeNumberOfGames(ws_, ui_, [this](const edit::GamesQuestion& d) {
+    return NumberOfGamesDialog::ask(d, ui_, &window_);
+  });
   if (o.changed) afterTableChange();
 }
 

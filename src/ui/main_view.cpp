@@ -57,10 +57,10 @@ void MainView::buildForm() {
   row->addWidget(lockBox_);
   auto* options = new QVBoxLayout();
   options->setSpacing(0);
-  sengoBox_ = new QCheckBox(QStringLiteral("先手後手決定"), form);
-  komaotiBox_ = new QCheckBox(QStringLiteral("駒落ち"), form);
-  options->addWidget(sengoBox_);
-  options->addWidget(komaotiBox_);
+  decideSidesBox_ = new QCheckBox(QStringLiteral("先手後手決定"), form);
+  deriveHandicapsBox_ = new QCheckBox(QStringLiteral("駒落ち"), form);
+  options->addWidget(decideSidesBox_);
+  options->addWidget(deriveHandicapsBox_);
   row->addLayout(options);
   legend_ = new QLabel(QStringLiteral("緑：プロとの対戦\n桃：女流との対戦　黄：２局目"), form);
   row->addWidget(legend_);
@@ -86,11 +86,11 @@ void MainView::buildForm() {
   connect(playerRadio_, &QRadioButton::clicked, this, [this] { setTableMode(false); });
   connect(pairButton_, &QPushButton::clicked, this, &MainView::pairRequested);
   connect(lockBox_, &QCheckBox::clicked, this, [this](bool on) { emit lockToggled(on); });
-  connect(komaotiBox_, &QCheckBox::toggled, this, [this] {
+  connect(deriveHandicapsBox_, &QCheckBox::toggled, this, [this] {
     readOptions();
-    sengoBox_->setEnabled(!ws_.komaoti);
+    decideSidesBox_->setEnabled(!ws_.deriveHandicaps);
   });
-  connect(sengoBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
+  connect(decideSidesBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
   connect(list_, &QWidget::customContextMenuRequested, this, &MainView::requestContextMenu);
   // Shift+F10 opens the context menu at the current cell, as the menu key does (and as
   // Windows does by itself).
@@ -113,25 +113,25 @@ void MainView::buildForm() {
 
 void MainView::firstUpdate(AppSettings& settings, const ListFont& font) {
   tableMode_ = settings.viewList() == 0;
-  ws_.sengo = settings.viewSengo() != 0;
-  ws_.komaoti = settings.viewKomaoti() != 0;
+  ws_.decideSides = settings.viewDecideSides() != 0;
+  ws_.deriveHandicaps = settings.viewDeriveHandicaps() != 0;
   if (font.height != 0) applyListFont(font);
   fill();
   enableControlsForMode();
   tableRadio_->setChecked(tableMode_);
   playerRadio_->setChecked(!tableMode_);
-  const bool sengo = ws_.sengo;
-  const bool komaoti = ws_.komaoti;
-  sengoBox_->setChecked(sengo);
-  komaotiBox_->setChecked(komaoti);
+  const bool decideSides = ws_.decideSides;
+  const bool deriveHandicaps = ws_.deriveHandicaps;
+  decideSidesBox_->setChecked(decideSides);
+  deriveHandicapsBox_->setChecked(deriveHandicaps);
   readOptions();
-  sengoBox_->setEnabled(!ws_.komaoti);
+  decideSidesBox_->setEnabled(!ws_.deriveHandicaps);
   laidOut_ = true;
   layOutList();
 }
 
 void MainView::saveViewState(AppSettings& settings) const {
-  settings.setView(tableMode_ ? 0 : 1, ws_.sengo ? 1 : 0, ws_.komaoti ? 1 : 0);
+  settings.setView(tableMode_ ? 0 : 1, ws_.decideSides ? 1 : 0, ws_.deriveHandicaps ? 1 : 0);
 }
 
 void MainView::fill() {
@@ -241,8 +241,8 @@ void MainView::setTableMode(bool tableMode) {
 }
 
 void MainView::readOptions() {
-  ws_.sengo = sengoBox_->isChecked();
-  ws_.komaoti = komaotiBox_->isChecked();
+  ws_.decideSides = decideSidesBox_->isChecked();
+  ws_.deriveHandicaps = deriveHandicapsBox_->isChecked();
 }
 
 int MainView::selectedRow() const {

@@ -72,8 +72,8 @@ class MainView : public QWidget {
   TableModel* model() const { return model_; }
   QPushButton* pairingButton() const { return pairButton_; }
   QCheckBox* lockBox() const { return lockBox_; }
-  QCheckBox* sengoBox() const { return sengoBox_; }
-  QCheckBox* komaotiBox() const { return komaotiBox_; }
+  QCheckBox* decideSidesBox() const { return decideSidesBox_; }
+  QCheckBox* deriveHandicapsBox() const { return deriveHandicapsBox_; }
   QRadioButton* tableRadio() const { return tableRadio_; }
   QRadioButton* playerRadio() const { return playerRadio_; }
 
@@ -118,8 +118,8 @@ class MainView : public QWidget {
   QRadioButton* playerRadio_ = nullptr;
   QPushButton* pairButton_ = nullptr;
   QCheckBox* lockBox_ = nullptr;
-  QCheckBox* sengoBox_ = nullptr;
-  QCheckBox* komaotiBox_ = nullptr;
+  QCheckBox* decideSidesBox_ = nullptr;
+  QCheckBox* deriveHandicapsBox_ = nullptr;
   QLabel* legend_ = nullptr;
 };
 

@@ -152,7 +152,7 @@ Grid tableGrid(Table& table, const data::Register& players, services::Services* 
   }
   for (int k = 0; k < rows; ++k)
     if (isOpponent[k] && table.participants[k] > 0)
-      shortNames[k] = players.IndexToOmitName(table.participants[k], ui);
+      shortNames[k] = players.IndexToShortName(table.participants[k], ui);
   grid.missingPlayers.assign(missing.begin(), missing.end());
 
   grid.lines.reserve(static_cast<std::size_t>(2 * rows));

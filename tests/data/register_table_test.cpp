@@ -30,15 +30,15 @@ TEST(Register, FullRegisterRefuses) {
   EXPECT_EQ(r.count(), data::kMaxPlayers);
 }
 
-TEST(Register, OmitNameAndSameName) {
+TEST(Register, ShortNameAndSameName) {
   auto t = testing::makeTournament();
   auto& r = t->players;
   int a = t->addPlayer(text::sj("羽生　善治"));
   int b = t->addPlayer("Taro Yamada");
   int c = t->addPlayer(text::sj("女流名人"));
-  EXPECT_EQ(r.IndexToOmitName(a, t->ui), text::sj("羽生"));
-  EXPECT_EQ(r.IndexToOmitName(b, t->ui), "Taro");
-  EXPECT_EQ(r.IndexToOmitName(c, t->ui), text::sj("女流名人"));
+  EXPECT_EQ(r.IndexToShortName(a, t->ui), text::sj("羽生"));
+  EXPECT_EQ(r.IndexToShortName(b, t->ui), "Taro");
+  EXPECT_EQ(r.IndexToShortName(c, t->ui), text::sj("女流名人"));
   EXPECT_TRUE(r.SameNameExists(text::sj("羽生 善治"), 2));
   EXPECT_FALSE(r.SameNameExists(text::sj("羽生 善治"), 1));
   data::Player w;

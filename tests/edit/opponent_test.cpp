@@ -14,12 +14,12 @@ using edit::Stop;
 class Opponent : public testing::EditTest {
  protected:
   // Entry texts of the chooser as UTF-8.
-  std::vector<std::string> texts(const edit::OpponentDialog& d) {
+  std::vector<std::string> texts(const edit::OpponentChoices& d) {
     std::vector<std::string> out;
     for (const auto& e : d.entries) out.push_back(text::toUtf8(e.text));
     return out;
   }
-  std::vector<int> numbers(const edit::OpponentDialog& d) {
+  std::vector<int> numbers(const edit::OpponentChoices& d) {
     std::vector<int> out;
     for (const auto& e : d.entries) out.push_back(e.number);
     return out;
@@ -34,7 +34,7 @@ TEST_F(Opponent, ChooserListsNewOpponentsThenByeThenEarlierOpponents) {
   play(1, 0, 2);
   play(1, 1, 4);
   play(1, 3, 5);
-  auto d = edit::opponentDialog(*ws_, ui_, 0);
+  auto d = edit::opponentChoices(*ws_, ui_, 0);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->round, 2);
   EXPECT_EQ(text::toUtf8(d->title), "3回戦　P0  対戦相手の指定");
@@ -44,7 +44,7 @@ TEST_F(Opponent, ChooserListsNewOpponentsThenByeThenEarlierOpponents) {
 
   // Rows already paired in the round are not offered.
   play(2, 3, 4);
-  d = edit::opponentDialog(*ws_, ui_, 0);
+  d = edit::opponentChoices(*ws_, ui_, 0);
   EXPECT_EQ(texts(*d), (std::vector<std::string>{"P5", "（抜け番）", "--- 以下は過去に対戦済 ---",
                                                  "P1", "P2"}));
 }
@@ -57,7 +57,7 @@ TEST_F(Opponent, OpponentMetTwiceShowsThePaddedCount) {
   ws_->table.opponent[2][1] = data::kBye;
   play(2, 0, 2);
   ws_->table.opponent[1][2] = data::kBye;
-  auto d = edit::opponentDialog(*ws_, ui_, 0);
+  auto d = edit::opponentChoices(*ws_, ui_, 0);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->round, 3);
   // Nobody left unmet: the first section is empty.
@@ -72,7 +72,7 @@ TEST_F(Opponent, PairRulesApplyOnlyToOpponentsNotMet) {
   const int am = add("Am", 1500);
   play(0, 0, 1);  // two professionals met once (forced by hand)
   play(0, 2, 3);
-  auto d = edit::opponentDialog(*ws_, ui_, 0);
+  auto d = edit::opponentChoices(*ws_, ui_, 0);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->round, 1);
   // ProC is never offered to ProA among new opponents; ProB, met before, is listed below.
@@ -82,7 +82,7 @@ TEST_F(Opponent, PairRulesApplyOnlyToOpponentsNotMet) {
   // Two multi-board players are kept apart the same way.
   ws_->players.at(1).entries = 2;
   ws_->players.at(4).entries = 2;
-  d = edit::opponentDialog(*ws_, ui_, 0);
+  d = edit::opponentChoices(*ws_, ui_, 0);
   EXPECT_EQ(numbers(*d), (std::vector<int>{data::kBye, data::kBye, proB}));
 }
 
@@ -91,7 +91,7 @@ TEST_F(Opponent, PlayerWithSeveralRowsIsOfferedOnceAndPairedOnItsFirstFreeRow) {
   const int multi = add("Multi", 2400, 3, true, 3);
   add("Other");
   play(0, 1, 4);  // Multi's first row is already busy in round 0
-  auto d = edit::opponentDialog(*ws_, ui_, 0);
+  auto d = edit::opponentChoices(*ws_, ui_, 0);
   ASSERT_TRUE(d);
   EXPECT_EQ(texts(*d)[0], "Multi");
   EXPECT_EQ(texts(*d)[1], "（抜け番）");
@@ -107,7 +107,7 @@ TEST_F(Opponent, PlayerWithSeveralRowsIsOfferedOnceAndPairedOnItsFirstFreeRow) {
 TEST_F(Opponent, SetOpponentPairsAndWritesTheTable) {
   addRows(4);
   int seen = -1;
-  auto done = edit::setOpponent(*ws_, ui_, 1, [&](const edit::OpponentDialog& d) {
+  auto done = edit::setOpponent(*ws_, ui_, 1, [&](const edit::OpponentChoices& d) {
     seen = d.round;
     return std::optional<int>(ws_->table.participants[3]);
   });
@@ -131,7 +131,7 @@ TEST_F(Opponent, SetOpponentPairsAndWritesTheTable) {
 
 TEST_F(Opponent, SeparatorLineGivesABye) {
   addRows(3);
-  auto done = edit::setOpponent(*ws_, ui_, 2, [](const edit::OpponentDialog& d) {
+  auto done = edit::setOpponent(*ws_, ui_, 2, [](const edit::OpponentChoices& d) {
     for (const auto& e : d.entries)
       if (text::toUtf8(e.text) == "--- 以下は過去に対戦済 ---") return std::optional<int>(e.number);
     return std::optional<int>();
@@ -146,7 +146,7 @@ TEST_F(Opponent, SetOpponentRefusals) {
   play(0, 2, 3);
   int opened = 0;
   auto chooser = [&](int answer) {
-    return [&opened, answer](const edit::OpponentDialog&) {
+    return [&opened, answer](const edit::OpponentChoices&) {
       ++opened;
       return std::optional<int>(answer);
     };
@@ -168,7 +168,7 @@ TEST_F(Opponent, SetOpponentRefusals) {
 
   // Cancelled dialog.
   done = edit::setOpponent(*ws_, ui_, 0,
-                           [](const edit::OpponentDialog&) { return std::optional<int>(); });
+                           [](const edit::OpponentChoices&) { return std::optional<int>(); });
   EXPECT_EQ(done.stop, Stop::Declined);
 
   // Rows out of range and the lock flag stop before the chooser opens.
@@ -190,7 +190,7 @@ TEST_F(Opponent, RowWithoutFreeRoundDoesNothing) {
   for (int k = 0; k < 4; ++k) play(k, 0, 1);
   ws_->table.opponent[0][3] = data::kAbsent;
   bool opened = false;
-  auto done = edit::setOpponent(*ws_, ui_, 0, [&](const edit::OpponentDialog&) {
+  auto done = edit::setOpponent(*ws_, ui_, 0, [&](const edit::OpponentChoices&) {
     opened = true;
     return std::optional<int>(2);
   });
@@ -201,7 +201,7 @@ TEST_F(Opponent, RowWithoutFreeRoundDoesNothing) {
   EXPECT_FALSE(tableWritten());
 }
 
-TEST_F(Opponent, KomaotiDecidesOnlyTheNewGame) {
+TEST_F(Opponent, DerivedHandicapsDecideOnlyTheNewGame) {
   add("Strong", 1700);
   add("Weak", 1500);
   add("A", 1900);
@@ -210,7 +210,7 @@ TEST_F(Opponent, KomaotiDecidesOnlyTheNewGame) {
   play(0, 2, 3);
   ws_->table.side[2][0] = data::kSideFirst;
   ws_->table.side[3][0] = data::kSideSecond;
-  ws_->komaoti = true;
+  ws_->deriveHandicaps = true;
   ASSERT_EQ(edit::setOpponent(*ws_, ui_, 1, given(1)).code, 0);
   const auto& t = ws_->table;
   EXPECT_EQ(t.handicap[0][0], 1);  // lance: the 1700 player gives
@@ -223,16 +223,16 @@ TEST_F(Opponent, KomaotiDecidesOnlyTheNewGame) {
   EXPECT_EQ(t.side[3][0], data::kSideSecond);
 }
 
-TEST_F(Opponent, KomaotiEqualRatingsGiveTheLaterRowTheFirstMove) {
+TEST_F(Opponent, DerivedHandicapsAtEqualRatingsGiveTheLaterRowTheFirstMove) {
   addRows(2);
-  ws_->komaoti = true;
+  ws_->deriveHandicaps = true;
   ASSERT_EQ(edit::setOpponent(*ws_, ui_, 1, given(1)).code, 0);
   EXPECT_EQ(ws_->table.handicap[0][0], 0);
   EXPECT_EQ(ws_->table.side[1][0], data::kSideFirst);
   EXPECT_EQ(ws_->table.side[0][0], data::kSideSecond);
 
-  // Without Komaoti the sides stay undecided.
-  ws_->komaoti = false;
+  // Without derived handicaps the sides stay undecided.
+  ws_->deriveHandicaps = false;
   ASSERT_EQ(edit::setOpponent(*ws_, ui_, 0, given(2)).code, 0);
   EXPECT_EQ(ws_->table.side[0][1], data::kSideUndecided);
   EXPECT_EQ(ws_->table.side[1][1], data::kSideUndecided);

@@ -101,14 +101,14 @@ TEST_F(PairCommand, PairsSavesAndWritesTheRoundList) {
 
 TEST_F(PairCommand, HandicapsReplaceSidesAndBothOffLeavesSidesOpen) {
   addPlayers(4, 1500, 200);
-  ws_->komaoti = true;
+  ws_->deriveHandicaps = true;
   ASSERT_EQ(pair(), 0);
   int handicapped = 0;
   for (int row = 0; row < 4; ++row) handicapped += ws_->table.handicap[row][0] != 0;
   EXPECT_EQ(handicapped, 4);  // ratings 200 apart in the half split: every game has a handicap
 
-  ws_->komaoti = false;
-  ws_->sengo = false;
+  ws_->deriveHandicaps = false;
+  ws_->decideSides = false;
   for (int row = 0; row < 4; ++row) {
     int o = ws_->table.opponent[row][0];
     ws_->table.result[row][0] = row < o ? data::kWin : data::kLoss;

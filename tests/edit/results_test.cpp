@@ -18,7 +18,7 @@ class Results : public testing::EditTest {};
 TEST_F(Results, DialogShowsTheGameAndPreselectsTheStoredResult) {
   addRows(2);
   play(2, 0, 1, data::kWin);
-  auto d = edit::resultDialog(*ws_, ui_, 1, 2);
+  auto d = edit::resultQuestion(*ws_, ui_, 1, 2);
   ASSERT_TRUE(d);
   EXPECT_EQ(text::toUtf8(d->caption), "P1 対 P0");
   EXPECT_EQ(text::toUtf8(d->label), "3回戦の勝敗");
@@ -55,7 +55,7 @@ TEST_F(Results, EnterResultStopsWithoutAGame) {
   ws_->table.opponent[2][0] = data::kBye;
   ws_->table.opponent[2][1] = data::kAbsent;
   int opened = 0;
-  auto chooser = [&](const edit::ResultDialog&) {
+  auto chooser = [&](const edit::ResultQuestion&) {
     ++opened;
     return std::optional<int>(0);
   };
@@ -74,7 +74,7 @@ TEST_F(Results, EnterResultStopsWithoutAGame) {
   ws_->table.lockFlag = 0;
 
   EXPECT_EQ(edit::enterResult(*ws_, ui_, 0, 0,
-                              [](const edit::ResultDialog&) { return std::optional<int>(); })
+                              [](const edit::ResultQuestion&) { return std::optional<int>(); })
                 .stop,
             Stop::Declined);
   EXPECT_EQ(edit::enterResult(*ws_, ui_, 0, 0, given(4)).stop, Stop::Refused);
@@ -90,21 +90,21 @@ TEST_F(Results, HandicapDialogOpensAtTheGamesHandicap) {
   ws_->table.handicap[0][1] = -7;
   ws_->table.handicap[1][1] = 7;
   ws_->table.side[0][1] = data::kSideFirst;
-  auto d = edit::handicapDialog(*ws_, ui_, 0, 1, false);
+  auto d = edit::handicapQuestion(*ws_, ui_, 0, 1, false);
   ASSERT_TRUE(d);
   EXPECT_EQ(text::toUtf8(d->title), "2回戦 A 対 B の手合割");
   EXPECT_EQ(d->handicapPosition, 6);  // 四枚落ち
   EXPECT_EQ(d->sidePosition, 0);
   ws_->table.handicap[1][1] = 10;
-  d = edit::handicapDialog(*ws_, ui_, 1, 1, true);
+  d = edit::handicapQuestion(*ws_, ui_, 1, 1, true);
   EXPECT_EQ(text::toUtf8(d->title), "2回戦 B 対 A の手合割・勝敗");
   EXPECT_EQ(d->handicapPosition, 7);  // 六枚落ち
   EXPECT_EQ(d->resultPosition, 2);
   ws_->table.handicap[1][1] = 6;  // no list entry stands for it
-  EXPECT_EQ(edit::handicapDialog(*ws_, ui_, 1, 1, true)->handicapPosition, -1);
+  EXPECT_EQ(edit::handicapQuestion(*ws_, ui_, 1, 1, true)->handicapPosition, -1);
   EXPECT_TRUE(edit::sideListEnabled(0));
   EXPECT_FALSE(edit::sideListEnabled(1));
-  EXPECT_FALSE(edit::handicapDialog(*ws_, ui_, 0, 0, false));
+  EXPECT_FALSE(edit::handicapQuestion(*ws_, ui_, 0, 0, false));
 }
 
 TEST_F(Results, EvenGameTakesTheChosenSideOrBecomesUndecided) {
@@ -115,7 +115,7 @@ TEST_F(Results, EvenGameTakesTheChosenSideOrBecomesUndecided) {
   ws_->table.handicap[0][0] = 2;
   ws_->table.handicap[1][0] = -2;
   // OK on an opened dialog: handicap "平手", side "未定".
-  auto done = edit::setHandicap(*ws_, ui_, 1, 0, [](const edit::HandicapDialog& d) {
+  auto done = edit::setHandicap(*ws_, ui_, 1, 0, [](const edit::HandicapQuestion& d) {
     return std::optional<HandicapAnswer>(HandicapAnswer{0, d.sidePosition, 3});
   });
   ASSERT_EQ(done.code, 0);
@@ -126,7 +126,7 @@ TEST_F(Results, EvenGameTakesTheChosenSideOrBecomesUndecided) {
   ASSERT_EQ(edit::setHandicap(*ws_, ui_, 1, 0, given(HandicapAnswer{0, 2, 0})).code, 0);
   EXPECT_EQ(ws_->table.side[1][0], data::kSideSecond);
   EXPECT_EQ(ws_->table.side[0][0], data::kSideFirst);
-  // CTeaiDialog leaves the result alone.
+  // HandicapDialog leaves the result alone.
   EXPECT_EQ(ws_->table.result[1][0], data::kResultNone);
   auto disk = onDisk();
   ASSERT_TRUE(disk);
@@ -259,7 +259,7 @@ TEST_F(Results, ACodeOutsideTheSetIsAMissingResult) {
   ws_->table.result[1][1] = 4;
 
   // Entering the other game's result again: one game of the round is still open.
-  auto done = edit::enterResult(*ws_, ui_, 0, 1, [](const edit::ResultDialog&) { return 0; });
+  auto done = edit::enterResult(*ws_, ui_, 0, 1, [](const edit::ResultQuestion&) { return 0; });
   ASSERT_EQ(done.code, 0);
   EXPECT_EQ(ui_.statuses().back(), "結果の未入力は 1組");
 

@@ -45,7 +45,7 @@ TEST_F(Robustness, CommandsOnDamagedTablesStayInBounds) {
   for (int i = 0; i < 6; ++i) add("P" + std::to_string(i), pick(0, 2500), 0, pick(0, 1) == 1);
   for (int iteration = 0; iteration < 150; ++iteration) {
     damage();
-    ws_->komaoti = pick(0, 1) == 1;
+    ws_->deriveHandicaps = pick(0, 1) == 1;
     ui_.clear();
     ui_.defaultAnswer = pick(0, 1) == 1;
     const int row = pick(-2, 101);
@@ -53,7 +53,7 @@ TEST_F(Robustness, CommandsOnDamagedTablesStayInBounds) {
     const int round = pick(-2, 33);
     switch (iteration % 12) {
       case 0:
-        edit::opponentDialog(*ws_, ui_, row);
+        edit::opponentChoices(*ws_, ui_, row);
         edit::setOpponent(*ws_, ui_, row, given(pick(-3, 9)));
         break;
       case 1:
@@ -118,7 +118,7 @@ TEST_F(Robustness, HandMadePairsStayWhole) {
     switch (pick(0, 3)) {
       case 0:
       case 1:
-        edit::setOpponent(*ws_, ui_, row, [&](const edit::OpponentDialog& d) {
+        edit::setOpponent(*ws_, ui_, row, [&](const edit::OpponentChoices& d) {
           return std::optional<int>(d.entries[pick(0, int(d.entries.size()) - 1)].number);
         });
         break;

@@ -89,7 +89,7 @@ TEST_F(Rounds, MoreGamesAddEmptyRounds) {
   ws_->table.opponent[0][4] = 1;
   ws_->table.result[1][5] = data::kWin;
   int shown = -1;
-  auto done = edit::changeNumberOfGames(*ws_, ui_, [&](const edit::GamesDialog& d) {
+  auto done = edit::changeNumberOfGames(*ws_, ui_, [&](const edit::GamesQuestion& d) {
     shown = d.current;
     EXPECT_EQ(d.min, 1);
     EXPECT_EQ(d.max, 32);
@@ -131,8 +131,8 @@ TEST_F(Rounds, NumberOfGamesOutsideTheRangeIsRefused) {
     EXPECT_EQ(lastError(), "1 から 32 までの整数を入力してください。");
   }
   EXPECT_EQ(ws_->table.numberOfGames, 4);
-  EXPECT_EQ(edit::changeNumberOfGames(*ws_, ui_,
-                                      [](const edit::GamesDialog&) { return std::optional<int>(); })
+  EXPECT_EQ(edit::changeNumberOfGames(
+                *ws_, ui_, [](const edit::GamesQuestion&) { return std::optional<int>(); })
                 .stop,
             Stop::Declined);
   ASSERT_EQ(edit::changeNumberOfGames(*ws_, ui_, given(32)).code, 0);

@@ -25,12 +25,13 @@ void sides(testing::Tournament& t, int round) {
 }
 
 /// A table of two rows with the given ratings, paired in round 0.
-std::unique_ptr<testing::Tournament> game(int ratingA, int ratingB, bool rokumaioti = false) {
+std::unique_ptr<testing::Tournament> game(int ratingA, int ratingB,
+                                          bool allowSixPieceHandicaps = false) {
   auto t = makeTournament();
   t->addParticipant("A", ratingA);
   t->addParticipant("B", ratingB);
   t->table.setPair(0, 0, 1);
-  t->options.rokumaioti = rokumaioti;
+  t->options.allowSixPieceHandicaps = allowSixPieceHandicaps;
   return t;
 }
 
@@ -155,7 +156,7 @@ TEST(AssignHandicaps, DamagedEntriesAndExtremeRatings) {
   t->addParticipant("C", INT_MIN);
   t->addParticipant("D", 1600);
   t->addParticipant("E", 1600);
-  t->options.rokumaioti = true;
+  t->options.allowSixPieceHandicaps = true;
   t->table.setPair(0, 0, 1);
   t->table.setPair(0, 2, 3);
   t->table.opponent[4][0] = 250;  // names no row

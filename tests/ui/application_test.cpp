@@ -41,8 +41,8 @@ class ApplicationTest : public QObject {
     QVERIFY(box.ui.warnings().empty());
     QCOMPARE(app->window()->windowTitle(), QStringLiteral("無題 - TOQ"));
     QCOMPARE(app->window()->view()->model()->rowCount(), 0);
-    QVERIFY(app->workspace().sengo);
-    QVERIFY(!app->workspace().komaoti);
+    QVERIFY(app->workspace().decideSides);
+    QVERIFY(!app->workspace().deriveHandicaps);
     QCOMPARE(app->window()->geometry().size(), QSize(690, 590));
     app->exit();
     QVERIFY(app->finished());
@@ -69,8 +69,8 @@ class ApplicationTest : public QObject {
       app->start(str(tai), false);
       QCOMPARE(app->window()->windowTitle(), QStringLiteral("event.tai - TOQ"));
       QCOMPARE(app->window()->view()->model()->rowCount(), 2 * app->workspace().table.rows());
-      app->window()->view()->komaotiBox()->click();
-      app->workspace().options.rokumaioti = true;
+      app->window()->view()->deriveHandicapsBox()->click();
+      app->workspace().options.allowSixPieceHandicaps = true;
       app->workspace().options.womanProfessionalTwice = true;
       app->window()->setGeometry(QRect(120, 130, 800, 500));
       app->window()->actions()->action(view::Command::StatusBar)->trigger();
@@ -78,10 +78,10 @@ class ApplicationTest : public QObject {
       app->exit();
     }
     ui::AppSettings settings(box.settingsFile());
-    QCOMPARE(settings.taisenFileName(), str(tai));
-    QCOMPARE(settings.entryFileName(), str(box.path("event.ply")));
-    QCOMPARE(settings.rokumaioti(0), 1);
-    QCOMPARE(settings.viewKomaoti(), 1);
+    QCOMPARE(settings.tableFile(), str(tai));
+    QCOMPARE(settings.playerFile(), str(box.path("event.ply")));
+    QCOMPARE(settings.allowSixPieceHandicaps(0), 1);
+    QCOMPARE(settings.viewDeriveHandicaps(), 1);
     QCOMPARE(settings.recentFiles().value(0), str(tai));
 
     auto again = box.makeApp();
@@ -90,10 +90,10 @@ class ApplicationTest : public QObject {
     QCOMPARE(ws.table.filePath, tai);
     QVERIFY(ws.table.rows() > 0);
     QVERIFY(ws.players.count() > 0);
-    QVERIFY(ws.komaoti);
-    QVERIFY(ws.options.rokumaioti);
+    QVERIFY(ws.deriveHandicaps);
+    QVERIFY(ws.options.allowSixPieceHandicaps);
     QVERIFY(!ws.options.womanProfessionalTwice);  // never stored
-    QVERIFY(!again->window()->view()->sengoBox()->isEnabled());
+    QVERIFY(!again->window()->view()->decideSidesBox()->isEnabled());
     QCOMPARE(again->window()->windowTitle(), QStringLiteral("event.tai - TOQ"));
     QCOMPARE(again->window()->normalGeometry(), QRect(120, 130, 800, 500));
     // The bars come back as they were left, and the menu's check marks say so.
@@ -135,8 +135,8 @@ class ApplicationTest : public QObject {
     }();
     {
       ui::AppSettings s(box.settingsFile());
-      s.setEntryFileName(ply);
-      s.setTaisenFileName(box.dir.filePath("gone.tai"));
+      s.setPlayerFile(ply);
+      s.setTableFile(box.dir.filePath("gone.tai"));
       s.sync();
     }
     auto app = box.makeApp();

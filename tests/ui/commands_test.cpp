@@ -17,13 +17,13 @@
 #include "text/cp932.h"
 #include "ui/actions.h"
 #include "ui/commands.h"
-#include "ui/dialogs/kishi_new_dialog.h"
-#include "ui/dialogs/play_n_dialog.h"
+#include "ui/dialogs/add_participant_dialog.h"
+#include "ui/dialogs/handicap_dialog.h"
+#include "ui/dialogs/handicap_result_dialog.h"
+#include "ui/dialogs/number_of_games_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
+#include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/result_dialog.h"
-#include "ui/dialogs/taisen_add_dialog.h"
-#include "ui/dialogs/taisen_opp_dialog.h"
-#include "ui/dialogs/teai_dialog.h"
-#include "ui/dialogs/teai_result_dlg.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -200,8 +200,8 @@ class CommandsTest : public QObject {
     run.view()->setTableMode(true);
     // A game entered greys the exchange of byes at once, without a menu being opened.
     run.select({0});
-    run.ws().komaoti = false;
-    auto chooser = Await::dialog<ui::CTaisenOppDlg>([](ui::CTaisenOppDlg* d) {
+    run.ws().deriveHandicaps = false;
+    auto chooser = Await::dialog<ui::OpponentDialog>([](ui::OpponentDialog* d) {
       d->list()->setCurrentIndex(0);
       button(d, "OK")->click();
     });
@@ -244,7 +244,7 @@ class CommandsTest : public QObject {
     // 青山 (row 6) against 桜井, chosen by name in the chooser.
     run.select({12});
     QStringList offered;
-    auto chooser = Await::dialog<ui::CTaisenOppDlg>([&](ui::CTaisenOppDlg* d) {
+    auto chooser = Await::dialog<ui::OpponentDialog>([&](ui::OpponentDialog* d) {
       for (int i = 0; i < d->list()->count(); ++i) offered << d->list()->itemText(i);
       QCOMPARE(d->windowTitle(), QStringLiteral("1回戦　青山 大輔  対戦相手の指定"));
       d->list()->setCurrentIndex(indexOf(d->list(), "桜井 健太"));
@@ -263,8 +263,8 @@ class CommandsTest : public QObject {
     // キャンセル in the chooser changes nothing.
     run.select({16});
     const std::string saved = run.bytes(run.tai);
-    auto cancel = Await::dialog<ui::CTaisenOppDlg>(
-        [](ui::CTaisenOppDlg* d) { button(d, "キャンセル")->click(); });
+    auto cancel = Await::dialog<ui::OpponentDialog>(
+        [](ui::OpponentDialog* d) { button(d, "キャンセル")->click(); });
     run.action(Command::SetOpponent)->trigger();
     QVERIFY(cancel->handled());
     QCOMPARE(run.bytes(run.tai), saved);
@@ -317,7 +317,7 @@ class CommandsTest : public QObject {
     // The menu entry takes the clicked cell, not the selection.
     run.select({0});
     run.view()->setClickedCell(13, 2);  // second line of row 6, round 1
-    auto result = Await::dialog<ui::CResultDialog>([](ui::CResultDialog* d) {
+    auto result = Await::dialog<ui::ResultDialog>([](ui::ResultDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("青山 大輔 対 桜井 健太"));
       QCOMPARE(d->list()->currentText(), QStringLiteral("取り消し"));
       d->list()->setCurrentIndex(2);
@@ -338,9 +338,9 @@ class CommandsTest : public QObject {
     }
     QCOMPARE(run.bytes(run.tai), saved);
 
-    // CTeaiResultDlg: a lance handicap; the lower-rated 桜井 receives it and moves first.
+    // HandicapResultDialog: a lance handicap; the lower-rated 桜井 receives it and moves first.
     run.view()->setClickedCell(12, 2);
-    auto both = Await::dialog<ui::CTeaiResultDlg>([](ui::CTeaiResultDlg* d) {
+    auto both = Await::dialog<ui::HandicapResultDialog>([](ui::HandicapResultDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("1回戦 青山 大輔 対 桜井 健太 の手合割・勝敗"));
       QCOMPARE(d->resultList()->currentIndex(), 2);
       d->handicapList()->setCurrentIndex(1);
@@ -356,8 +356,8 @@ class CommandsTest : public QObject {
     QCOMPARE(disk->result[6][0], data::kLoss);
     QCOMPARE(disk->result[7][0], data::kWin);
 
-    // CTeaiDialog: back to an even game with 後手 for 青山.
-    auto handicap = Await::dialog<ui::CTeaiDialog>([](ui::CTeaiDialog* d) {
+    // HandicapDialog: back to an even game with 後手 for 青山.
+    auto handicap = Await::dialog<ui::HandicapDialog>([](ui::HandicapDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("1回戦 青山 大輔 対 桜井 健太 の手合割"));
       QCOMPARE(d->handicapList()->currentIndex(), 1);
       d->handicapList()->setCurrentIndex(0);
@@ -425,7 +425,7 @@ class CommandsTest : public QObject {
   void numberOfGamesThroughItsDialog() {
     RunningApp run;
     edit::Workspace& ws = run.ws();
-    auto grow = Await::dialog<ui::CPlayNDialog>([](ui::CPlayNDialog* d) {
+    auto grow = Await::dialog<ui::NumberOfGamesDialog>([](ui::NumberOfGamesDialog* d) {
       QCOMPARE(d->box()->value(), 5);
       d->box()->selectAll();
       QTest::keyClicks(d->box(), "20");
@@ -439,7 +439,7 @@ class CommandsTest : public QObject {
 
     // Fewer games than the paired rounds are refused; nothing changes.
     for (int r = 0; r < 3; ++r) ws.table.setPair(r, 0, 1);
-    auto shrink = Await::dialog<ui::CPlayNDialog>([](ui::CPlayNDialog* d) {
+    auto shrink = Await::dialog<ui::NumberOfGamesDialog>([](ui::NumberOfGamesDialog* d) {
       d->box()->selectAll();
       QTest::keyClicks(d->box(), "2");
       button(d, "OK")->click();
@@ -448,8 +448,8 @@ class CommandsTest : public QObject {
     run.action(Command::ChangeNumberOfGames)->trigger();
     QCOMPARE(run.box.ui.errors(), std::vector<std::string>{"組み合わせがあります。"});
     QCOMPARE(ws.table.numberOfGames, 20);
-    auto cancel = Await::dialog<ui::CPlayNDialog>(
-        [](ui::CPlayNDialog* d) { button(d, "キャンセル")->click(); });
+    auto cancel = Await::dialog<ui::NumberOfGamesDialog>(
+        [](ui::NumberOfGamesDialog* d) { button(d, "キャンセル")->click(); });
     run.action(Command::ChangeNumberOfGames)->trigger();
     QVERIFY(cancel->handled());
     QCOMPARE(run.onDisk()->numberOfGames, 20);
@@ -460,7 +460,7 @@ class CommandsTest : public QObject {
     edit::Workspace& ws = run.ws();
     const int rows = ws.table.rows();
     // Nobody is left to add: the sample's players are all in the table.
-    auto empty = Await::dialog<ui::CTaisenAddDlg>([](ui::CTaisenAddDlg* d) {
+    auto empty = Await::dialog<ui::AddParticipantDialog>([](ui::AddParticipantDialog* d) {
       QCOMPARE(d->list()->count(), 0);
       button(d, "OK")->click();
     });
@@ -480,7 +480,7 @@ class CommandsTest : public QObject {
              std::vector<std::string>(2, "選択対局者 青山 大輔 を削除しますか？"));
 
     // He comes back through the chooser, as the last row.
-    auto add = Await::dialog<ui::CTaisenAddDlg>([](ui::CTaisenAddDlg* d) {
+    auto add = Await::dialog<ui::AddParticipantDialog>([](ui::AddParticipantDialog* d) {
       QCOMPARE(d->list()->count(), 1);
       QCOMPARE(d->list()->itemText(0), QStringLiteral("青山 大輔"));
       d->list()->setCurrentIndex(0);
@@ -525,7 +525,7 @@ class CommandsTest : public QObject {
     const auto ply = ws.playerFile;
     const int count = ws.players.count();
     run.view()->setTableMode(false);
-    auto fresh = Await::dialog<ui::CKishiNewDlg>([](ui::CKishiNewDlg* d) {
+    auto fresh = Await::dialog<ui::PlayerDialog>([](ui::PlayerDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("参加者の新規登録"));
       d->nameEdit()->setText("新人 太郎");
       d->ratingEdit()->setText("1450");
@@ -541,7 +541,7 @@ class CommandsTest : public QObject {
 
     // Editing the new player (the last line) to a taken name is refused.
     run.select({count});
-    auto taken = Await::dialog<ui::CKishiNewDlg>([](ui::CKishiNewDlg* d) {
+    auto taken = Await::dialog<ui::PlayerDialog>([](ui::PlayerDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("棋士データの編集"));
       QCOMPARE(d->nameEdit()->text(), QStringLiteral("新人 太郎"));
       d->nameEdit()->setText("青山大輔");
@@ -576,7 +576,7 @@ class CommandsTest : public QObject {
     // In table mode the row's player is edited, and the table shows the new name.
     run.view()->setTableMode(true);
     run.select({12});
-    auto rename = Await::dialog<ui::CKishiNewDlg>([](ui::CKishiNewDlg* d) {
+    auto rename = Await::dialog<ui::PlayerDialog>([](ui::PlayerDialog* d) {
       QCOMPARE(d->nameEdit()->text(), QStringLiteral("青山 大輔"));
       d->nameEdit()->setText("青山 大介");
       button(d, "OK")->click();

@@ -10,9 +10,9 @@
 #include <QtTest>
 
 #include "ui/commands.h"
-#include "ui/dialogs/kishi_new_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
+#include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/result_dialog.h"
-#include "ui/dialogs/taisen_opp_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/support/await_dialog.h"
@@ -136,7 +136,7 @@ class ContextMenuTest : public QObject {
 
     // The edit entry opens the selected player's record.
     run.select({3});
-    auto dialog = Await::dialog<ui::CKishiNewDlg>([](ui::CKishiNewDlg* d) {
+    auto dialog = Await::dialog<ui::PlayerDialog>([](ui::PlayerDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("棋士データの編集"));
       QCOMPARE(d->nameEdit()->text(), QStringLiteral("青山 大輔"));
       button(d, QStringLiteral("キャンセル"))->click();
@@ -152,7 +152,7 @@ class ContextMenuTest : public QObject {
     // pairs the first selected row all the same.
     run.select({12, 14});
     QVERIFY(!run.action(view::Command::SetOpponent)->isEnabled());
-    auto chooser = Await::dialog<ui::CTaisenOppDlg>([](ui::CTaisenOppDlg* d) {
+    auto chooser = Await::dialog<ui::OpponentDialog>([](ui::OpponentDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("1回戦　青山 大輔  対戦相手の指定"));
       d->list()->setCurrentIndex(d->list()->findText(QStringLiteral("宮下 美咲")));
       button(d, QStringLiteral("OK"))->click();
@@ -164,7 +164,7 @@ class ContextMenuTest : public QObject {
 
     // The result of the clicked game.
     run.select({12});
-    auto result = Await::dialog<ui::CResultDialog>([](ui::CResultDialog* d) {
+    auto result = Await::dialog<ui::ResultDialog>([](ui::ResultDialog* d) {
       QCOMPARE(d->label()->text(), QStringLiteral("1回戦の勝敗"));
       d->list()->setCurrentIndex(0);
       button(d, QStringLiteral("OK"))->click();

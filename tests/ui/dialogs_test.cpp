@@ -10,18 +10,18 @@
 #include <QtTest>
 
 #include "edit/handicap_edits.h"
-#include "edit/opponent_dialog.h"
+#include "edit/opponent_choices.h"
 #include "edit/participants.h"
 #include "edit/results.h"
 #include "support/builders.h"
 #include "text/cp932.h"
-#include "ui/dialogs/kishi_new_dialog.h"
-#include "ui/dialogs/play_n_dialog.h"
+#include "ui/dialogs/add_participant_dialog.h"
+#include "ui/dialogs/handicap_dialog.h"
+#include "ui/dialogs/handicap_result_dialog.h"
+#include "ui/dialogs/number_of_games_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
+#include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/result_dialog.h"
-#include "ui/dialogs/taisen_add_dialog.h"
-#include "ui/dialogs/taisen_opp_dialog.h"
-#include "ui/dialogs/teai_dialog.h"
-#include "ui/dialogs/teai_result_dlg.h"
 #include "ui/support/await_dialog.h"
 
 using namespace toq;
@@ -89,7 +89,7 @@ class DialogsTest : public QObject {
  private slots:
   void registrationDialogShowsLabelledFieldsAndValidates() {
     services::RecordingServices ui;
-    ui::CKishiNewDlg fresh(edit::newPlayerForm(), ui);
+    ui::PlayerDialog fresh(edit::newPlayerForm(), ui);
     QCOMPARE(fresh.windowTitle(), QStringLiteral("参加者の新規登録"));
     QCOMPARE(fresh.nameEdit()->text(), QString());
     QCOMPARE(fresh.ratingEdit()->text(), QStringLiteral("1600"));
@@ -100,7 +100,7 @@ class DialogsTest : public QObject {
     QCOMPARE(labelOf(fresh.ratingEdit()), QStringLiteral("レーティング点："));
 
     edit::PlayerForm form{"羽生 善治", "羽生", 2100, true};
-    ui::CKishiNewDlg edit(form, ui);
+    ui::PlayerDialog edit(form, ui);
     QCOMPARE(edit.windowTitle(), QStringLiteral("棋士データの編集"));
     QCOMPARE(edit.nameEdit()->text(), QStringLiteral("羽生 善治"));
     QCOMPARE(edit.shortNameEdit()->text(), QStringLiteral("羽生"));
@@ -139,19 +139,19 @@ class DialogsTest : public QObject {
 
   void registrationDialogOkAndCancel() {
     services::RecordingServices ui;
-    auto ok = Await::dialog<ui::CKishiNewDlg>([](ui::CKishiNewDlg* d) {
+    auto ok = Await::dialog<ui::PlayerDialog>([](ui::PlayerDialog* d) {
       d->nameEdit()->setText(QStringLiteral("新人"));
       button(d, QStringLiteral("OK"))->click();
     });
-    auto form = ui::CKishiNewDlg::ask(edit::newPlayerForm(), ui, nullptr);
+    auto form = ui::PlayerDialog::ask(edit::newPlayerForm(), ui, nullptr);
     QVERIFY(ok->handled());
     QVERIFY(form.has_value());
     QCOMPARE(QString::fromStdString(form->name), QStringLiteral("新人"));
     QCOMPARE(form->rating, 1600);
 
-    auto cancel = Await::dialog<ui::CKishiNewDlg>(
-        [](ui::CKishiNewDlg* d) { button(d, QStringLiteral("キャンセル"))->click(); });
-    QVERIFY(!ui::CKishiNewDlg::ask(edit::newPlayerForm(), ui, nullptr).has_value());
+    auto cancel = Await::dialog<ui::PlayerDialog>(
+        [](ui::PlayerDialog* d) { button(d, QStringLiteral("キャンセル"))->click(); });
+    QVERIFY(!ui::PlayerDialog::ask(edit::newPlayerForm(), ui, nullptr).has_value());
     QVERIFY(cancel->handled());
   }
 
@@ -160,7 +160,7 @@ class DialogsTest : public QObject {
     ws->players.at(3).klass = 5;  // another class: offered after class 0 and the table's class
     ws->players.at(4).klass = 7;  // フリークラス: never offered
     const auto choices = edit::participantChoices(*ws);
-    ui::CTaisenAddDlg dialog(choices);
+    ui::AddParticipantDialog dialog(choices);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("対戦表に追加"));
     QCOMPARE(labelOf(dialog.list()), QStringLiteral("棋士："));
     QCOMPARE(items(dialog.list()), (QStringList{QStringLiteral("五"), QStringLiteral("三")}));
@@ -171,20 +171,20 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog.choice().value(), 3);
 
     // OK without a selection chooses nobody; キャンセル after a selection neither.
-    auto none = Await::dialog<ui::CTaisenAddDlg>(
-        [](ui::CTaisenAddDlg* d) { button(d, QStringLiteral("OK"))->click(); });
-    QVERIFY(!ui::CTaisenAddDlg::choose(choices, nullptr).has_value());
+    auto none = Await::dialog<ui::AddParticipantDialog>(
+        [](ui::AddParticipantDialog* d) { button(d, QStringLiteral("OK"))->click(); });
+    QVERIFY(!ui::AddParticipantDialog::choose(choices, nullptr).has_value());
     QVERIFY(none->handled());
-    auto cancel = Await::dialog<ui::CTaisenAddDlg>([](ui::CTaisenAddDlg* d) {
+    auto cancel = Await::dialog<ui::AddParticipantDialog>([](ui::AddParticipantDialog* d) {
       d->list()->setCurrentIndex(0);
       button(d, QStringLiteral("キャンセル"))->click();
     });
-    QVERIFY(!ui::CTaisenAddDlg::choose(choices, nullptr).has_value());
-    auto ok = Await::dialog<ui::CTaisenAddDlg>([](ui::CTaisenAddDlg* d) {
+    QVERIFY(!ui::AddParticipantDialog::choose(choices, nullptr).has_value());
+    auto ok = Await::dialog<ui::AddParticipantDialog>([](ui::AddParticipantDialog* d) {
       d->list()->setCurrentIndex(0);
       button(d, QStringLiteral("OK"))->click();
     });
-    QCOMPARE(ui::CTaisenAddDlg::choose(choices, nullptr).value(), 5);
+    QCOMPARE(ui::AddParticipantDialog::choose(choices, nullptr).value(), 5);
   }
 
   void opponentChooserShowsTheThreeSectionsWithoutPreselection() {
@@ -202,9 +202,9 @@ class DialogsTest : public QObject {
     pairUp(t, 2, 4, 5, data::kWin);
     t.setPair(3, 5, 1);
     services::RecordingServices ui;
-    const auto d = edit::opponentDialog(*ws, ui, 0);
+    const auto d = edit::opponentChoices(*ws, ui, 0);
     QVERIFY(d.has_value());
-    ui::CTaisenOppDlg dialog(*d);
+    ui::OpponentDialog dialog(*d);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("4回戦　青山  対戦相手の指定"));
     QCOMPARE(labelOf(dialog.list()), QStringLiteral("対戦相手："));
     QCOMPARE(
@@ -223,20 +223,20 @@ class DialogsTest : public QObject {
     t.ClearRound(2);
     pairUp(t, 2, 0, 4, data::kWin);
     pairUp(t, 2, 2, 5, data::kWin);
-    const auto d1 = edit::opponentDialog(*ws, ui, 0);
-    ui::CTaisenOppDlg again(*d1);
+    const auto d1 = edit::opponentChoices(*ws, ui, 0);
+    ui::OpponentDialog again(*d1);
     QVERIFY(items(again.list()).contains(QStringLiteral("桜井             2回")));
 
-    auto ok = Await::dialog<ui::CTaisenOppDlg>([](ui::CTaisenOppDlg* w) {
+    auto ok = Await::dialog<ui::OpponentDialog>([](ui::OpponentDialog* w) {
       w->list()->setCurrentIndex(1);
       button(w, QStringLiteral("OK"))->click();
     });
-    QCOMPARE(ui::CTaisenOppDlg::choose(*d, nullptr).value(), 5);
-    auto cancel = Await::dialog<ui::CTaisenOppDlg>([](ui::CTaisenOppDlg* w) {
+    QCOMPARE(ui::OpponentDialog::choose(*d, nullptr).value(), 5);
+    auto cancel = Await::dialog<ui::OpponentDialog>([](ui::OpponentDialog* w) {
       w->list()->setCurrentIndex(1);
       button(w, QStringLiteral("キャンセル"))->click();
     });
-    QVERIFY(!ui::CTaisenOppDlg::choose(*d, nullptr).has_value());
+    QVERIFY(!ui::OpponentDialog::choose(*d, nullptr).has_value());
     QVERIFY(cancel->handled());
   }
 
@@ -250,9 +250,9 @@ class DialogsTest : public QObject {
     for (const auto& c : cases) {
       ws->table.ClearRound(2);
       pairUp(ws->table, 2, 1, 0, c.result);
-      const auto d = edit::resultDialog(*ws, ui, 1, 2);
+      const auto d = edit::resultQuestion(*ws, ui, 1, 2);
       QVERIFY(d.has_value());
-      ui::CResultDialog dialog(*d);
+      ui::ResultDialog dialog(*d);
       QCOMPARE(dialog.windowTitle(), QStringLiteral("桜井 対 青山"));
       QCOMPARE(dialog.label()->text(), QStringLiteral("3回戦の勝敗"));
       QCOMPARE(labelOf(dialog.list()), QStringLiteral("3回戦の勝敗"));
@@ -261,22 +261,22 @@ class DialogsTest : public QObject {
                             QStringLiteral("引き分け"), QStringLiteral("取り消し")}));
       QCOMPARE(dialog.position(), c.position);
     }
-    const auto d = edit::resultDialog(*ws, ui, 1, 2);
-    auto ok = Await::dialog<ui::CResultDialog>([](ui::CResultDialog* w) {
+    const auto d = edit::resultQuestion(*ws, ui, 1, 2);
+    auto ok = Await::dialog<ui::ResultDialog>([](ui::ResultDialog* w) {
       w->list()->setCurrentIndex(2);
       button(w, QStringLiteral("OK"))->click();
     });
-    QCOMPARE(ui::CResultDialog::choose(*d, nullptr).value(), 2);
-    auto cancel = Await::dialog<ui::CResultDialog>(
-        [](ui::CResultDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
-    QVERIFY(!ui::CResultDialog::choose(*d, nullptr).has_value());
+    QCOMPARE(ui::ResultDialog::choose(*d, nullptr).value(), 2);
+    auto cancel = Await::dialog<ui::ResultDialog>(
+        [](ui::ResultDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
+    QVERIFY(!ui::ResultDialog::choose(*d, nullptr).has_value());
   }
 
   void gamesDialogStepsToFifteenAndTakesUpToThirtyTwo() {
     services::RecordingServices ui;
-    edit::GamesDialog range;
+    edit::GamesQuestion range;
     range.current = 14;
-    ui::CPlayNDialog dialog(range, ui);
+    ui::NumberOfGamesDialog dialog(range, ui);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("試合数の変更"));
     QCOMPARE(labelOf(dialog.box()), QStringLiteral("試合数："));
     QCOMPARE(dialog.box()->value(), 14);
@@ -303,14 +303,14 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.games(), 20);
 
-    auto ok = Await::dialog<ui::CPlayNDialog>([](ui::CPlayNDialog* w) {
+    auto ok = Await::dialog<ui::NumberOfGamesDialog>([](ui::NumberOfGamesDialog* w) {
       type(w->box(), QStringLiteral("32"));
       button(w, QStringLiteral("OK"))->click();
     });
-    QCOMPARE(ui::CPlayNDialog::ask(range, ui, nullptr).value(), 32);
-    auto cancel = Await::dialog<ui::CPlayNDialog>(
-        [](ui::CPlayNDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
-    QVERIFY(!ui::CPlayNDialog::ask(range, ui, nullptr).has_value());
+    QCOMPARE(ui::NumberOfGamesDialog::ask(range, ui, nullptr).value(), 32);
+    auto cancel = Await::dialog<ui::NumberOfGamesDialog>(
+        [](ui::NumberOfGamesDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
+    QVERIFY(!ui::NumberOfGamesDialog::ask(range, ui, nullptr).has_value());
   }
 
   void handicapDialogsPreselectAndTheSideListFollowsTheHandicap() {
@@ -329,7 +329,7 @@ class DialogsTest : public QObject {
       t.handicap[1][0] = static_cast<std::int16_t>(-c.code);
       t.side[0][0] = data::kSideFirst;
       t.side[1][0] = data::kSideSecond;
-      ui::CTeaiDialog dialog(*edit::handicapDialog(*ws, ui, 0, 0, false));
+      ui::HandicapDialog dialog(*edit::handicapQuestion(*ws, ui, 0, 0, false));
       QCOMPARE(dialog.windowTitle(), QStringLiteral("1回戦 青山 対 桜井 の手合割"));
       QCOMPARE(items(dialog.handicapList()), handicaps);
       QCOMPARE(
@@ -339,7 +339,7 @@ class DialogsTest : public QObject {
       QCOMPARE(dialog.sideList()->currentIndex(), 0);  // always opens at 未定
       QCOMPARE(dialog.sideList()->isEnabled(), c.position == 0);
     }
-    ui::CTeaiDialog plain(*edit::handicapDialog(*ws, ui, 0, 0, false));
+    ui::HandicapDialog plain(*edit::handicapQuestion(*ws, ui, 0, 0, false));
     QCOMPARE(labelOf(plain.handicapList()), QStringLiteral("手合："));
     QCOMPARE(labelOf(plain.sideList()), QStringLiteral("先後："));
     bool note = false;
@@ -349,7 +349,7 @@ class DialogsTest : public QObject {
 
     t.result[0][0] = data::kLoss;
     t.result[1][0] = data::kWin;
-    ui::CTeaiResultDlg dialog(*edit::handicapDialog(*ws, ui, 0, 0, true));
+    ui::HandicapResultDialog dialog(*edit::handicapQuestion(*ws, ui, 0, 0, true));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("1回戦 青山 対 桜井 の手合割・勝敗"));
     QCOMPARE(labelOf(dialog.resultList()), QStringLiteral("勝敗："));
     QCOMPARE(dialog.resultList()->currentIndex(), 1);
@@ -367,19 +367,19 @@ class DialogsTest : public QObject {
     QCOMPARE(a.sidePosition, 2);
     QCOMPARE(a.resultPosition, 2);
 
-    const auto d = *edit::handicapDialog(*ws, ui, 0, 0, true);
-    auto ok = Await::dialog<ui::CTeaiResultDlg>([](ui::CTeaiResultDlg* w) {
+    const auto d = *edit::handicapQuestion(*ws, ui, 0, 0, true);
+    auto ok = Await::dialog<ui::HandicapResultDialog>([](ui::HandicapResultDialog* w) {
       w->handicapList()->setCurrentIndex(6);
       w->resultList()->setCurrentIndex(0);
       button(w, QStringLiteral("OK"))->click();
     });
-    const auto chosen = ui::CTeaiResultDlg::choose(d, nullptr);
+    const auto chosen = ui::HandicapResultDialog::choose(d, nullptr);
     QVERIFY(chosen.has_value());
     QCOMPARE(chosen->handicapPosition, 6);
     QCOMPARE(chosen->resultPosition, 0);
-    auto cancel = Await::dialog<ui::CTeaiDialog>(
-        [](ui::CTeaiDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
-    QVERIFY(!ui::CTeaiDialog::choose(*edit::handicapDialog(*ws, ui, 0, 0, false), nullptr));
+    auto cancel = Await::dialog<ui::HandicapDialog>(
+        [](ui::HandicapDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
+    QVERIFY(!ui::HandicapDialog::choose(*edit::handicapQuestion(*ws, ui, 0, 0, false), nullptr));
     QVERIFY(cancel->handled());
   }
 };

@@ -130,7 +130,7 @@ class MainViewTest : public QObject {
     QVERIFY(view.pairingButton()->isEnabled());
   }
 
-  void komaotiDisablesTheSideBoxAndTheLockBoxFollowsTheTable() {
+  void deriveHandicapsDisablesTheSideBoxAndTheLockBoxFollowsTheTable() {
     auto ws = field();
     ws->table.lockFlag = 1;
     services::RecordingServices ui;
@@ -140,13 +140,13 @@ class MainViewTest : public QObject {
     settings.setView(0, 1, 1);
     view.firstUpdate(settings, {});
     QVERIFY(view.lockBox()->isChecked());
-    QVERIFY(view.komaotiBox()->isChecked());
-    QVERIFY(!view.sengoBox()->isEnabled());
-    view.komaotiBox()->click();
-    QVERIFY(view.sengoBox()->isEnabled());
-    QVERIFY(!ws->komaoti);
-    view.sengoBox()->click();
-    QVERIFY(!ws->sengo);
+    QVERIFY(view.deriveHandicapsBox()->isChecked());
+    QVERIFY(!view.decideSidesBox()->isEnabled());
+    view.deriveHandicapsBox()->click();
+    QVERIFY(view.decideSidesBox()->isEnabled());
+    QVERIFY(!ws->deriveHandicaps);
+    view.decideSidesBox()->click();
+    QVERIFY(!ws->decideSides);
   }
 
   void selectionAndTheClickedCell() {
@@ -222,7 +222,7 @@ class MainViewTest : public QObject {
     QCOMPARE(list->tableInterface()->cellAt(1, 2)->text(QAccessible::Name),
              QStringLiteral(" 　○"));  // even game, sides undecided, won
     for (QWidget* control : std::initializer_list<QWidget*>{
-             view.pairingButton(), view.lockBox(), view.sengoBox(), view.komaotiBox(),
+             view.pairingButton(), view.lockBox(), view.decideSidesBox(), view.deriveHandicapsBox(),
              view.tableRadio(), view.playerRadio()}) {
       QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
       QVERIFY(a);

@@ -169,7 +169,7 @@ class RepeatedTestTest : public QObject {
     // The table file is as it was; the exit wrote its settings and the player file whole.
     QCOMPARE(testing::readFile(run.tai), table);
     ui::AppSettings settings(run.box.settingsFile());
-    QCOMPARE(settings.taisenFileName(), ui::fromPath(run.tai));
+    QCOMPARE(settings.tableFile(), ui::fromPath(run.tai));
     data::Register players;
     QCOMPARE(data::LoadPlayerFile(players, run.box.path("event.ply")), 0);
     QCOMPARE(players.count(), 20);

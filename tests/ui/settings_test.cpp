@@ -21,13 +21,13 @@ class SettingsTest : public QObject {
   void defaultsWhenNothingIsStored() {
     testing::UiSandbox box;
     ui::AppSettings s(box.settingsFile());
-    QCOMPARE(s.entryFileName(), QString());
-    QCOMPARE(s.taisenFileName(), QString());
-    QCOMPARE(s.rokumaioti(0), 0);
+    QCOMPARE(s.playerFile(), QString());
+    QCOMPARE(s.tableFile(), QString());
+    QCOMPARE(s.allowSixPieceHandicaps(0), 0);
     QCOMPARE(s.play2(0), 0);
     QCOMPARE(s.viewList(), 0);
-    QCOMPARE(s.viewSengo(), 1);
-    QCOMPARE(s.viewKomaoti(), 0);
+    QCOMPARE(s.viewDecideSides(), 1);
+    QCOMPARE(s.viewDeriveHandicaps(), 0);
     QCOMPARE(s.listFont({}), ui::ListFont{});
     QCOMPARE(s.placement().rect, QString());
     QCOMPARE(s.placement().icon, 0);
@@ -39,9 +39,9 @@ class SettingsTest : public QObject {
     testing::UiSandbox box;
     {
       ui::AppSettings s(box.settingsFile());
-      s.setEntryFileName(QStringLiteral("/大会 2026/names.ply"));
-      s.setTaisenFileName(QStringLiteral("/大会 2026/names.tai"));
-      s.setRokumaioti(1);
+      s.setPlayerFile(QStringLiteral("/大会 2026/names.ply"));
+      s.setTableFile(QStringLiteral("/大会 2026/names.tai"));
+      s.setAllowSixPieceHandicaps(1);
       s.setPlay2(1);
       s.setView(1, 0, 1);
       s.setListFont({QStringLiteral("IPAGothic"), -16, 700, 1});
@@ -57,9 +57,9 @@ class SettingsTest : public QObject {
     QCOMPARE(raw.value("Window size/max").toInt(), 1);
 
     ui::AppSettings s(box.settingsFile());
-    QCOMPARE(s.entryFileName(), QStringLiteral("/大会 2026/names.ply"));
+    QCOMPARE(s.playerFile(), QStringLiteral("/大会 2026/names.ply"));
     QCOMPARE(s.viewList(), 1);
-    QCOMPARE(s.viewKomaoti(), 1);
+    QCOMPARE(s.viewDeriveHandicaps(), 1);
     QCOMPARE(s.listFont({}), (ui::ListFont{QStringLiteral("IPAGothic"), -16, 700, 1}));
     QCOMPARE(s.placement().rect, QStringLiteral("-1920 0010 -0100 0600"));
   }

@@ -1,6 +1,6 @@
 // A small event run entirely through the window's actions and dialogs: a name list imported,
 // byes set, rounds paired, every result entered in the result dialog, an opponent set by hand
-// and its handicap game entered in CTeaiResultDlg, the number of games changed, a round
+// and its handicap game entered in HandicapResultDialog, the number of games changed, a round
 // cancelled and paired again, the four reports and the CSV chart. The same event is then run
 // through toq-cli, and the files of both must agree.
 #include <QComboBox>
@@ -15,10 +15,10 @@
 
 #include "support/builders.h"
 #include "ui/commands.h"
-#include "ui/dialogs/play_n_dialog.h"
+#include "ui/dialogs/handicap_result_dialog.h"
+#include "ui/dialogs/number_of_games_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
 #include "ui/dialogs/result_dialog.h"
-#include "ui/dialogs/taisen_opp_dialog.h"
-#include "ui/dialogs/teai_result_dlg.h"
 #include "ui/main_view.h"
 #include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
@@ -84,7 +84,7 @@ class Event {
   void result(int k, int r, int position) {
     run_.select({2 * k});
     run_.view()->setClickedCell(2 * k + 1, r + 2);
-    auto dialog = Await::dialog<ui::CResultDialog>([&](ui::CResultDialog* d) {
+    auto dialog = Await::dialog<ui::ResultDialog>([&](ui::ResultDialog* d) {
       d->list()->setCurrentIndex(position);
       button(d, "OK")->click();
     });
@@ -108,7 +108,7 @@ class Event {
   int opponentByHand(int row) {
     int number = 0;
     run_.select({2 * row});
-    auto dialog = Await::dialog<ui::CTaisenOppDlg>([&](ui::CTaisenOppDlg* d) {
+    auto dialog = Await::dialog<ui::OpponentDialog>([&](ui::OpponentDialog* d) {
       d->list()->setCurrentIndex(0);
       number = d->list()->currentData().toInt();
       button(d, "OK")->click();
@@ -118,10 +118,10 @@ class Event {
     return number;
   }
 
-  // Handicap, sides and result from the context menu's CTeaiResultDlg.
+  // Handicap, sides and result from the context menu's HandicapResultDialog.
   void handicapGame(int row, int r, int handicap, int position) {
     run_.select({2 * row});
-    auto dialog = Await::dialog<ui::CTeaiResultDlg>([&](ui::CTeaiResultDlg* d) {
+    auto dialog = Await::dialog<ui::HandicapResultDialog>([&](ui::HandicapResultDialog* d) {
       d->handicapList()->setCurrentIndex(handicap);
       d->resultList()->setCurrentIndex(position);
       button(d, "OK")->click();
@@ -137,7 +137,7 @@ class Event {
   }
 
   void games(int n) {
-    auto dialog = Await::dialog<ui::CPlayNDialog>([&](ui::CPlayNDialog* d) {
+    auto dialog = Await::dialog<ui::NumberOfGamesDialog>([&](ui::NumberOfGamesDialog* d) {
       d->box()->selectAll();
       QTest::keyClicks(d->box(), QString::number(n));
       button(d, "OK")->click();

@@ -22,7 +22,7 @@ struct ClassSizes {
 constexpr ClassSizes kSizes[] = {
     {kClassA, 220, 140, 0, 32, 220, 70},  {kClassB1, 190, 140, 0, 32, 200, 55},
     {kClassB2, 150, 140, 0, 26, 160, 42}, {kClassC1, 0, 0, 150, 26, 150, 42},
-    {kClassC2, 0, 0, 200, 26, 140, 42},   {kClassSandan, 0, 0, 150, 26, 118, 30},
+    {kClassC2, 0, 0, 200, 26, 140, 42},   {kClassThreeDan, 0, 0, 150, 26, 118, 30},
 };
 
 const ClassSizes& sizesOf(int layoutClass) {
@@ -83,16 +83,18 @@ ChartGeometry geometryOfClass(const DeviceMeasures& m, int layoutClass, int part
   g.roundRow = g.rounds <= kChartFullHeightRounds
                    ? m.down(s.roundRow)
                    : m.down(static_cast<double>(s.roundRow) * kChartFullHeightRounds / g.rounds);
-  if (g.layoutClass == kClassSandan) g.teacherStrip = m.down(kTeacherStrip);
+  if (g.layoutClass == kClassThreeDan) g.teacherStrip = m.down(kTeacherStrip);
 
   g.left = m.leftMargin + m.unitsAcross(leftOffsetUnits(g.layoutClass));
-  const double topUnits = g.layoutClass == kClassSandan ? 73 : g.layoutClass > kClassB1 ? 240 : 260;
+  const double topUnits = g.layoutClass == kClassThreeDan ? 73
+                          : g.layoutClass > kClassB1      ? 240
+                                                          : 260;
   g.top = m.bodyTop() + m.unitsDown(topUnits);
 
   g.titleX = g.left;
   if (g.layoutClass > kClassB1) g.titleX += m.unitsAcross(500);
-  if (g.layoutClass == kClassSandan) g.titleX += m.unitsAcross(300);
-  g.titleY = g.top - m.unitsDown(g.layoutClass == kClassSandan ? 110 : 180);
+  if (g.layoutClass == kClassThreeDan) g.titleX += m.unitsAcross(300);
+  g.titleY = g.top - m.unitsDown(g.layoutClass == kClassThreeDan ? 110 : 180);
   return g;
 }
 

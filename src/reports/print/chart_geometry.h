@@ -8,12 +8,12 @@ namespace toq::reports::print {
 /// Table classes the chart has sizes for; every other class is printed with the sizes of
 /// Ｃ級１組, which fit any number of participants across the page. A class of fixed sizes
 /// (Ａ級 to Ｂ級２組) whose chart would run off the printable area is printed with them too.
-inline constexpr int kClassA = 2;       ///< Ａ級
-inline constexpr int kClassB1 = 3;      ///< Ｂ級１組
-inline constexpr int kClassB2 = 4;      ///< Ｂ級２組
-inline constexpr int kClassC1 = 5;      ///< Ｃ級１組
-inline constexpr int kClassC2 = 6;      ///< Ｃ級２組: two pages
-inline constexpr int kClassSandan = 8;  ///< 三段: a strip for the teacher under each name
+inline constexpr int kClassA = 2;         ///< Ａ級
+inline constexpr int kClassB1 = 3;        ///< Ｂ級１組
+inline constexpr int kClassB2 = 4;        ///< Ｂ級２組
+inline constexpr int kClassC1 = 5;        ///< Ｃ級１組
+inline constexpr int kClassC2 = 6;        ///< Ｃ級２組: two pages
+inline constexpr int kClassThreeDan = 8;  ///< 三段: a strip for the teacher under each name
 /// Round rows keep their height up to this many rounds; beyond, they share that height.
 inline constexpr int kChartFullHeightRounds = 19;
 

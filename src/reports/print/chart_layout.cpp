@@ -27,12 +27,12 @@ std::string teacherName(const data::Table& table, const data::Register& players,
   const data::Player* player = players.FindPlayer(table.participants[row]);
   if (!player || !players.FindPlayer(player->teacher)) return {};
   services::RecordingServices quiet;
-  return players.IndexToOmitName(player->teacher, quiet);
+  return players.IndexToShortName(player->teacher, quiet);
 }
 
 /// Where the first-move mark starts below the top of its cell, in eighths of its height.
 int firstMoveEighths(int layoutClass) {
-  return layoutClass < kClassB2 ? 4 : layoutClass == kClassSandan ? 1 : 2;
+  return layoutClass < kClassB2 ? 4 : layoutClass == kClassThreeDan ? 1 : 2;
 }
 
 struct Heights {
@@ -51,7 +51,7 @@ void drawLabelColumn(const PageContext& page, const ChartGeometry& g) {
 
   const int labelHeight = page.fonts.select(c, FontRole::VerticalLabel);
   int y = g.nameTop() + g.nameRow / 2 - labelHeight * 3 / 2;
-  if (g.layoutClass == kClassSandan) y -= m.down(9);
+  if (g.layoutClass == kClassThreeDan) y -= m.down(9);
   const int nameBottom = g.nameTop() + g.nameRow - g.teacherStrip;
   drawVertical(c, Rect{left, g.nameTop(), right, nameBottom}, y, text::sj(texts::kNameLabel));
 
@@ -78,7 +78,7 @@ void drawRoundCell(const PageContext& page, const ChartGeometry& g, const data::
   page.fonts.select(c, FontRole::Small);
   const std::string& opponent = cells.at(2 * row, 2 + round).text;
   const int nameTop =
-      g.layoutClass == kClassSandan ? cell.bottom - h.small * 4 / 3 : cell.bottom - h.small - 20;
+      g.layoutClass == kClassThreeDan ? cell.bottom - h.small * 4 / 3 : cell.bottom - h.small - 20;
   c.drawText(cell.left + (cell.width() - c.textWidth(opponent)) / 2, nameTop, opponent, cell);
 
   if (table.side[row][round] == data::kSideFirst) {
@@ -102,7 +102,7 @@ void drawParticipant(const PageContext& page, const ChartGeometry& g, const data
   if (table.participants[row] <= 0) return;
 
   page.fonts.select(c, FontRole::VerticalName);
-  const bool shallow = g.layoutClass == kClassC2 || g.layoutClass == kClassSandan;
+  const bool shallow = g.layoutClass == kClassC2 || g.layoutClass == kClassThreeDan;
   const int nameBottom = g.nameTop() + g.nameRow - g.teacherStrip;
   drawVertical(c, Rect{left, g.nameTop(), right, nameBottom},
                g.nameTop() + (shallow ? h.small / 2 : h.small), cells.at(2 * row, 1).text);
@@ -141,7 +141,7 @@ void drawRules(const PageContext& page, const ChartGeometry& g) {
   c.drawLine(left, bottom, right, bottom, thick);
   c.drawLine(left, top, left, bottom, thick);
   c.drawLine(right, top, right, bottom, thick);
-  if (g.layoutClass == kClassSandan) c.drawLine(left, g.roundTop(0), right, g.roundTop(0), thick);
+  if (g.layoutClass == kClassThreeDan) c.drawLine(left, g.roundTop(0), right, g.roundTop(0), thick);
 }
 
 }  // namespace

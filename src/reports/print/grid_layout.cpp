@@ -18,7 +18,7 @@ constexpr int kColumnWidth = 45;
 constexpr int kFirstRoundColumn = 2;
 constexpr int kSummaryColumns = 3;
 // The class whose grid has stronger rules between pairs of round columns.
-constexpr int kSandanClass = 8;
+constexpr int kThreeDanClass = 8;
 
 /// The text of one printed cell: the main view's, except the row number (the participant's
 /// place in the table) and an absence, which the paper leaves blank.
@@ -67,7 +67,7 @@ std::optional<view::Rgb> gridCellFill(const data::Table& table, const data::Regi
 
 bool gridColumnRuleIsThin(const data::Table& table, int column) {
   if (column == 0) return true;
-  if (table.tableClass != kSandanClass) return false;
+  if (table.tableClass != kThreeDanClass) return false;
   if (column == kFirstRoundColumn) return true;
   if (table.rows() % 2 == 1 && column > 10) return column % 2 == 1;
   return column % 2 == 0;

@@ -11,7 +11,7 @@
 
 namespace toq::ui {
 
-CResultDialog::CResultDialog(const edit::ResultDialog& dialog, QWidget* parent) : QDialog(parent) {
+ResultDialog::ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent) : QDialog(parent) {
   setWindowTitle(fromCp932(dialog.caption));
   list_ = new QComboBox(this);
   for (const char* name : edit::kResultNames) list_->addItem(fromUtf8(name));
@@ -23,12 +23,12 @@ CResultDialog::CResultDialog(const edit::ResultDialog& dialog, QWidget* parent) 
   layout->addWidget(okCancelButtons(this));
 }
 
-int CResultDialog::position() const {
+int ResultDialog::position() const {
   return list_->currentIndex();
 }
 
-std::optional<int> CResultDialog::choose(const edit::ResultDialog& dialog, QWidget* parent) {
-  CResultDialog d(dialog, parent);
+std::optional<int> ResultDialog::choose(const edit::ResultQuestion& dialog, QWidget* parent) {
+  ResultDialog d(dialog, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
   return d.position();
 }

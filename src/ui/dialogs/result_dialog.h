@@ -1,5 +1,5 @@
 #pragma once
-// CResultDialog: the result of one game ("勝ち", "負け", "引き分け", "取り消し"), with the
+// ResultDialog: the result of one game ("勝ち", "負け", "引き分け", "取り消し"), with the
 // caption and the label the core composes for it.
 
 #include <QDialog>
@@ -12,11 +12,11 @@ class QLabel;
 
 namespace toq::ui {
 
-class CResultDialog : public QDialog {
+class ResultDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CResultDialog(const edit::ResultDialog& dialog, QWidget* parent = nullptr);
+  ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent = nullptr);
 
   /// The chosen list position (0 … 3).
   int position() const;
@@ -24,7 +24,7 @@ class CResultDialog : public QDialog {
   QLabel* label() const { return label_; }
 
   /// Runs the dialog: the chosen position on OK, none on キャンセル.
-  static std::optional<int> choose(const edit::ResultDialog& dialog, QWidget* parent);
+  static std::optional<int> choose(const edit::ResultQuestion& dialog, QWidget* parent);
 
  private:
   QComboBox* list_ = nullptr;

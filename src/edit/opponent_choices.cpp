@@ -1,4 +1,4 @@
-#include "edit/opponent_dialog.h"
+#include "edit/opponent_choices.h"
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
@@ -11,19 +11,20 @@ namespace {
 
 // A player with several consecutive rows is offered once: a row is skipped when it holds the
 // same player as the line added just before it.
-bool repeatsLastLine(const OpponentDialog& dialog, int number) {
+bool repeatsLastLine(const OpponentChoices& dialog, int number) {
   return !dialog.entries.empty() && dialog.entries.back().number == number;
 }
 
 }  // namespace
 
-std::optional<OpponentDialog> opponentDialog(const Workspace& ws, services::Services& ui, int row) {
+std::optional<OpponentChoices> opponentChoices(const Workspace& ws, services::Services& ui,
+                                               int row) {
   const data::Table& t = ws.table;
   if (row < 0 || row >= usedRows(t)) return std::nullopt;
   const int r = firstFreeRound(t, row);
   if (r < 0) return std::nullopt;
 
-  OpponentDialog dialog;
+  OpponentChoices dialog;
   dialog.row = row;
   dialog.round = r;
   dialog.title = formatCp932(texts::kOpponentDialogTitle, r + 1, rowName(ws, row, ui).c_str());

@@ -1,6 +1,6 @@
 #pragma once
-// The settings sheet "設定" (CProSheet) with its one page (CEnvPage): the three pairing options
-// as check boxes, OK and キャンセル only.
+// The settings sheet "設定" (SettingsDialog) with its one page (PairingOptionsPage): the three
+// pairing options as check boxes, OK and キャンセル only.
 
 #include <QDialog>
 
@@ -12,29 +12,29 @@ class QTabWidget;
 namespace toq::ui {
 
 /// The page: the three check boxes.
-class CEnvPage : public QWidget {
+class PairingOptionsPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CEnvPage(QWidget* parent = nullptr);
-  QCheckBox* rokumaioti = nullptr;
+  explicit PairingOptionsPage(QWidget* parent = nullptr);
+  QCheckBox* allowSixPieceHandicaps = nullptr;
   QCheckBox* play2 = nullptr;
   QCheckBox* womanTwice = nullptr;
 };
 
 /// The sheet: one tab, OK and キャンセル, no Apply button.
-class CProSheet : public QDialog {
+class SettingsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CProSheet(const pairing::PairingOptions& options, QWidget* parent = nullptr);
+  SettingsDialog(const pairing::PairingOptions& options, QWidget* parent = nullptr);
   /// The options as the check boxes hold them.
   pairing::PairingOptions options() const;
-  CEnvPage* page() const { return page_; }
+  PairingOptionsPage* page() const { return page_; }
   QTabWidget* tabs() const { return tabs_; }
 
  private:
-  CEnvPage* page_ = nullptr;
+  PairingOptionsPage* page_ = nullptr;
   QTabWidget* tabs_ = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/play_n_dialog.h"
+#include "ui/dialogs/number_of_games_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -46,7 +46,8 @@ class GamesSpin : public QSpinBox {
 
 }  // namespace
 
-CPlayNDialog::CPlayNDialog(const edit::GamesDialog& dialog, services::Services& ui, QWidget* parent)
+NumberOfGamesDialog::NumberOfGamesDialog(const edit::GamesQuestion& dialog, services::Services& ui,
+                                         QWidget* parent)
     : QDialog(parent), ui_(ui), range_(dialog), games_(dialog.current) {
   setWindowTitle(QStringLiteral("試合数の変更"));
   box_ = new GamesSpin(dialog.min, dialog.spinMax, this);
@@ -58,7 +59,7 @@ CPlayNDialog::CPlayNDialog(const edit::GamesDialog& dialog, services::Services& 
   layout->addWidget(okCancelButtons(this));
 }
 
-void CPlayNDialog::accept() {
+void NumberOfGamesDialog::accept() {
   bool ok = false;
   const int value = box_->cleanText().trimmed().toInt(&ok);
   if (!ok || value < range_.min || value > range_.max) {
@@ -72,9 +73,9 @@ void CPlayNDialog::accept() {
   QDialog::accept();
 }
 
-std::optional<int> CPlayNDialog::ask(const edit::GamesDialog& dialog, services::Services& ui,
-                                     QWidget* parent) {
-  CPlayNDialog d(dialog, ui, parent);
+std::optional<int> NumberOfGamesDialog::ask(const edit::GamesQuestion& dialog,
+                                            services::Services& ui, QWidget* parent) {
+  NumberOfGamesDialog d(dialog, ui, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
   return d.games();
 }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/taisen_opp_dialog.h"
+#include "ui/dialogs/opponent_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,7 +10,7 @@
 
 namespace toq::ui {
 
-CTaisenOppDlg::CTaisenOppDlg(const edit::OpponentDialog& dialog, QWidget* parent)
+OpponentDialog::OpponentDialog(const edit::OpponentChoices& dialog, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(fromCp932(dialog.title));
   list_ = new QComboBox(this);
@@ -24,13 +24,13 @@ CTaisenOppDlg::CTaisenOppDlg(const edit::OpponentDialog& dialog, QWidget* parent
   layout->addWidget(okCancelButtons(this));
 }
 
-std::optional<int> CTaisenOppDlg::choice() const {
+std::optional<int> OpponentDialog::choice() const {
   if (list_->currentIndex() < 0) return std::nullopt;
   return list_->currentData().toInt();
 }
 
-std::optional<int> CTaisenOppDlg::choose(const edit::OpponentDialog& dialog, QWidget* parent) {
-  CTaisenOppDlg d(dialog, parent);
+std::optional<int> OpponentDialog::choose(const edit::OpponentChoices& dialog, QWidget* parent) {
+  OpponentDialog d(dialog, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
   return d.choice();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// CTeaiDialog "手合割りの設定": the handicap and the sides of one game. The side list can be
+// HandicapDialog "手合割りの設定": the handicap and the sides of one game. The side list can be
 // used only for an even game; in a handicap game the giver and the receiver follow from the
 // ratings.
 
@@ -13,11 +13,11 @@ class QGridLayout;
 
 namespace toq::ui {
 
-class CTeaiDialog : public QDialog {
+class HandicapDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CTeaiDialog(const edit::HandicapDialog& dialog, QWidget* parent = nullptr);
+  HandicapDialog(const edit::HandicapQuestion& dialog, QWidget* parent = nullptr);
 
   /// The chosen list positions.
   virtual edit::HandicapAnswer answer() const;
@@ -25,13 +25,14 @@ class CTeaiDialog : public QDialog {
   QComboBox* sideList() const { return side_; }
 
   /// Runs the dialog: the positions on OK, none on キャンセル.
-  static std::optional<edit::HandicapAnswer> choose(const edit::HandicapDialog& dialog,
+  static std::optional<edit::HandicapAnswer> choose(const edit::HandicapQuestion& dialog,
                                                     QWidget* parent);
 
  protected:
   /// Builds the handicap and side rows and the note; `resourceCaption` is shown when the core
   /// gave no title. The grid's next free row is left for a subclass.
-  CTeaiDialog(const edit::HandicapDialog& dialog, const QString& resourceCaption, QWidget* parent);
+  HandicapDialog(const edit::HandicapQuestion& dialog, const QString& resourceCaption,
+                 QWidget* parent);
   QGridLayout* grid() const { return grid_; }
   /// Puts the OK and キャンセル buttons under the grid; called once by the most derived class.
   void finishLayout();

@@ -1,5 +1,5 @@
 #pragma once
-// CPlayNDialog "試合数の変更": the number of games, typed (1 to 32) or stepped with the spin
+// NumberOfGamesDialog "試合数の変更": the number of games, typed (1 to 32) or stepped with the spin
 // arrows (1 to 15).
 
 #include <QDialog>
@@ -12,11 +12,12 @@ class QSpinBox;
 
 namespace toq::ui {
 
-class CPlayNDialog : public QDialog {
+class NumberOfGamesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CPlayNDialog(const edit::GamesDialog& dialog, services::Services& ui, QWidget* parent = nullptr);
+  NumberOfGamesDialog(const edit::GamesQuestion& dialog, services::Services& ui,
+                      QWidget* parent = nullptr);
 
   /// The number as accepted by OK.
   int games() const { return games_; }
@@ -26,12 +27,12 @@ class CPlayNDialog : public QDialog {
   void accept() override;
 
   /// Runs the dialog: the new number on OK, none on キャンセル.
-  static std::optional<int> ask(const edit::GamesDialog& dialog, services::Services& ui,
+  static std::optional<int> ask(const edit::GamesQuestion& dialog, services::Services& ui,
                                 QWidget* parent);
 
  private:
   services::Services& ui_;
-  edit::GamesDialog range_;
+  edit::GamesQuestion range_;
   QSpinBox* box_ = nullptr;
   int games_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "ui/dialogs/teai_dialog.h"
+#include "ui/dialogs/handicap_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,13 +12,13 @@
 
 namespace toq::ui {
 
-CTeaiDialog::CTeaiDialog(const edit::HandicapDialog& dialog, QWidget* parent)
-    : CTeaiDialog(dialog, QStringLiteral("手合割りの設定"), parent) {
+HandicapDialog::HandicapDialog(const edit::HandicapQuestion& dialog, QWidget* parent)
+    : HandicapDialog(dialog, QStringLiteral("手合割りの設定"), parent) {
   finishLayout();
 }
 
-CTeaiDialog::CTeaiDialog(const edit::HandicapDialog& dialog, const QString& resourceCaption,
-                         QWidget* parent)
+HandicapDialog::HandicapDialog(const edit::HandicapQuestion& dialog, const QString& resourceCaption,
+                               QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(dialog.title.empty() ? resourceCaption : fromCp932(dialog.title));
   handicap_ = new QComboBox(this);
@@ -32,30 +32,30 @@ CTeaiDialog::CTeaiDialog(const edit::HandicapDialog& dialog, const QString& reso
   addLabelledRow(grid_, 0, QStringLiteral("手合："), handicap_);
   addLabelledRow(grid_, 1, QStringLiteral("先後："), side_);
   grid_->addWidget(new QLabel(QStringLiteral("駒落ちでは上手下手は自動設定"), this), 2, 0, 1, 2);
-  connect(handicap_, &QComboBox::currentIndexChanged, this, &CTeaiDialog::followHandicap);
+  connect(handicap_, &QComboBox::currentIndexChanged, this, &HandicapDialog::followHandicap);
   followHandicap();
 }
 
-void CTeaiDialog::finishLayout() {
+void HandicapDialog::finishLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid_);
   layout->addWidget(okCancelButtons(this));
 }
 
-void CTeaiDialog::followHandicap() {
+void HandicapDialog::followHandicap() {
   side_->setEnabled(edit::sideListEnabled(handicap_->currentIndex()));
 }
 
-edit::HandicapAnswer CTeaiDialog::answer() const {
+edit::HandicapAnswer HandicapDialog::answer() const {
   edit::HandicapAnswer a;
   a.handicapPosition = handicap_->currentIndex();
   a.sidePosition = side_->currentIndex();
   return a;
 }
 
-std::optional<edit::HandicapAnswer> CTeaiDialog::choose(const edit::HandicapDialog& dialog,
-                                                        QWidget* parent) {
-  CTeaiDialog d(dialog, parent);
+std::optional<edit::HandicapAnswer> HandicapDialog::choose(const edit::HandicapQuestion& dialog,
+                                                           QWidget* parent) {
+  HandicapDialog d(dialog, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
   return d.answer();
 }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/taisen_add_dialog.h"
+#include "ui/dialogs/add_participant_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,7 +10,8 @@
 
 namespace toq::ui {
 
-CTaisenAddDlg::CTaisenAddDlg(const std::vector<edit::ParticipantChoice>& choices, QWidget* parent)
+AddParticipantDialog::AddParticipantDialog(const std::vector<edit::ParticipantChoice>& choices,
+                                           QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("対戦表に追加"));
   list_ = new QComboBox(this);
@@ -24,14 +25,14 @@ CTaisenAddDlg::CTaisenAddDlg(const std::vector<edit::ParticipantChoice>& choices
   layout->addWidget(okCancelButtons(this));
 }
 
-std::optional<int> CTaisenAddDlg::choice() const {
+std::optional<int> AddParticipantDialog::choice() const {
   if (list_->currentIndex() < 0) return std::nullopt;
   return list_->currentData().toInt();
 }
 
-std::optional<int> CTaisenAddDlg::choose(const std::vector<edit::ParticipantChoice>& choices,
-                                         QWidget* parent) {
-  CTaisenAddDlg dialog(choices, parent);
+std::optional<int> AddParticipantDialog::choose(const std::vector<edit::ParticipantChoice>& choices,
+                                                QWidget* parent) {
+  AddParticipantDialog dialog(choices, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();
 }

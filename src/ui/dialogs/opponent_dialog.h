@@ -1,28 +1,28 @@
 #pragma once
-// CTaisenOppDlg: the opponent of a participant in its next unpaired round, from the core's
+// OpponentDialog: the opponent of a participant in its next unpaired round, from the core's
 // list (players not met, the bye, the separator, players met before); nothing preselected.
 
 #include <QDialog>
 #include <optional>
 
-#include "edit/opponent_dialog.h"
+#include "edit/opponent_choices.h"
 
 class QComboBox;
 
 namespace toq::ui {
 
-class CTaisenOppDlg : public QDialog {
+class OpponentDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CTaisenOppDlg(const edit::OpponentDialog& dialog, QWidget* parent = nullptr);
+  OpponentDialog(const edit::OpponentChoices& dialog, QWidget* parent = nullptr);
 
   /// The player number (or the bye) beside the selected entry; none when nothing is selected.
   std::optional<int> choice() const;
   QComboBox* list() const { return list_; }
 
   /// Runs the dialog: the choice on OK, none on キャンセル or no selection.
-  static std::optional<int> choose(const edit::OpponentDialog& dialog, QWidget* parent);
+  static std::optional<int> choose(const edit::OpponentChoices& dialog, QWidget* parent);
 
  private:
   QComboBox* list_ = nullptr;

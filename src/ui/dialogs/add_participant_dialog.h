@@ -1,5 +1,5 @@
 #pragma once
-// CTaisenAddDlg "対戦表に追加": the player to add to the table, from the core's list of
+// AddParticipantDialog "対戦表に追加": the player to add to the table, from the core's list of
 // players not yet in it.
 
 #include <QDialog>
@@ -12,11 +12,12 @@ class QComboBox;
 
 namespace toq::ui {
 
-class CTaisenAddDlg : public QDialog {
+class AddParticipantDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CTaisenAddDlg(const std::vector<edit::ParticipantChoice>& choices, QWidget* parent = nullptr);
+  AddParticipantDialog(const std::vector<edit::ParticipantChoice>& choices,
+                       QWidget* parent = nullptr);
 
   /// The player number of the selected line; none when no line is selected.
   std::optional<int> choice() const;

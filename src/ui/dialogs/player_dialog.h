@@ -1,5 +1,5 @@
 #pragma once
-// CKishiNewDlg: a player's name, short name, professional flag and rating, for a new
+// PlayerDialog: a player's name, short name, professional flag and rating, for a new
 // registration ("参加者の新規登録") or an edit ("棋士データの編集").
 
 #include <QDialog>
@@ -13,12 +13,12 @@ class QLineEdit;
 
 namespace toq::ui {
 
-class CKishiNewDlg : public QDialog {
+class PlayerDialog : public QDialog {
   Q_OBJECT
 
  public:
   /// The dialog over a form; a form with a name is an edit.
-  CKishiNewDlg(const edit::PlayerForm& form, services::Services& ui, QWidget* parent = nullptr);
+  PlayerDialog(const edit::PlayerForm& form, services::Services& ui, QWidget* parent = nullptr);
 
   /// The fields as the controls hold them (the rating as accepted by OK).
   edit::PlayerForm form() const;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/kishi_new_dialog.h"
+#include "ui/dialogs/player_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -24,7 +24,7 @@ int characters(const QString& text) {
 
 }  // namespace
 
-CKishiNewDlg::CKishiNewDlg(const edit::PlayerForm& form, services::Services& ui, QWidget* parent)
+PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui, QWidget* parent)
     : QDialog(parent), ui_(ui), acceptedRating_(form.rating) {
   setWindowTitle(form.name.empty() ? QStringLiteral("参加者の新規登録")
                                    : QStringLiteral("棋士データの編集"));
@@ -45,18 +45,18 @@ CKishiNewDlg::CKishiNewDlg(const edit::PlayerForm& form, services::Services& ui,
   layout->addWidget(okCancelButtons(this));
 }
 
-edit::PlayerForm CKishiNewDlg::form() const {
+edit::PlayerForm PlayerDialog::form() const {
   return edit::PlayerForm{toUtf8(name_->text()), toUtf8(shortName_->text()), acceptedRating_,
                           professional_->isChecked()};
 }
 
-void CKishiNewDlg::refuse(QLineEdit* field, const QString& message) {
+void PlayerDialog::refuse(QLineEdit* field, const QString& message) {
   ui_.warningBox(toUtf8(message), services::kAppCaption);
   field->setFocus();
   field->selectAll();
 }
 
-void CKishiNewDlg::accept() {
+void PlayerDialog::accept() {
   const QString tooLong = fromUtf8(kTooLong).arg(kMaxChars);
   for (QLineEdit* field : {name_, shortName_}) {
     if (characters(field->text()) > kMaxChars) {
@@ -74,9 +74,9 @@ void CKishiNewDlg::accept() {
   QDialog::accept();
 }
 
-std::optional<edit::PlayerForm> CKishiNewDlg::ask(const edit::PlayerForm& form,
+std::optional<edit::PlayerForm> PlayerDialog::ask(const edit::PlayerForm& form,
                                                   services::Services& ui, QWidget* parent) {
-  CKishiNewDlg dialog(form, ui, parent);
+  PlayerDialog dialog(form, ui, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.form();
 }

@@ -1,25 +1,25 @@
 #pragma once
-// CTeaiResultDlg "手合割り・結果の設定": handicap, sides and result of one game together.
+// HandicapResultDialog "手合割り・結果の設定": handicap, sides and result of one game together.
 
 #include <QDialog>
 #include <optional>
 
-#include "ui/dialogs/teai_dialog.h"
+#include "ui/dialogs/handicap_dialog.h"
 
 namespace toq::ui {
 
-class CTeaiResultDlg : public CTeaiDialog {
+class HandicapResultDialog : public HandicapDialog {
   Q_OBJECT
 
  public:
-  CTeaiResultDlg(const edit::HandicapDialog& dialog, QWidget* parent = nullptr);
+  HandicapResultDialog(const edit::HandicapQuestion& dialog, QWidget* parent = nullptr);
 
   /// The chosen positions, the result's included.
   edit::HandicapAnswer answer() const override;
   QComboBox* resultList() const { return result_; }
 
   /// Runs the dialog: the positions on OK, none on キャンセル.
-  static std::optional<edit::HandicapAnswer> choose(const edit::HandicapDialog& dialog,
+  static std::optional<edit::HandicapAnswer> choose(const edit::HandicapQuestion& dialog,
                                                     QWidget* parent);
 
  private:

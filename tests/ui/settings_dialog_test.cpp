@@ -10,7 +10,7 @@
 #include "ui/actions.h"
 #include "ui/application.h"
 #include "ui/commands.h"
-#include "ui/dialogs/settings_sheet.h"
+#include "ui/dialogs/settings_dialog.h"
 #include "ui/main_window.h"
 #include "ui/support/ui_fixture.h"
 
@@ -19,9 +19,9 @@ using namespace toq;
 namespace {
 
 // Acts on the settings sheet once it is open.
-void onSheet(const std::function<void(ui::CProSheet&)>& act) {
+void onSheet(const std::function<void(ui::SettingsDialog&)>& act) {
   QTimer::singleShot(0, [act] {
-    auto* sheet = qobject_cast<ui::CProSheet*>(QApplication::activeModalWidget());
+    auto* sheet = qobject_cast<ui::SettingsDialog*>(QApplication::activeModalWidget());
     if (!sheet) return onSheet(act);
     act(*sheet);
   });
@@ -36,13 +36,14 @@ class SettingsSheetTest : public QObject {
   void theSheetShowsTheOptionsAndOnlyOkAndCancel() {
     pairing::PairingOptions options;
     options.play2 = true;
-    ui::CProSheet sheet(options);
+    ui::SettingsDialog sheet(options);
     QCOMPARE(sheet.windowTitle(), QStringLiteral("設定"));
     QCOMPARE(sheet.tabs()->count(), 1);
-    QVERIFY(!sheet.page()->rokumaioti->isChecked());
+    QVERIFY(!sheet.page()->allowSixPieceHandicaps->isChecked());
     QVERIFY(sheet.page()->play2->isChecked());
     QVERIFY(!sheet.page()->womanTwice->isChecked());
-    QCOMPARE(sheet.page()->rokumaioti->text(), QStringLiteral("手合割を六枚落ちまでとする(&6)"));
+    QCOMPARE(sheet.page()->allowSixPieceHandicaps->text(),
+             QStringLiteral("手合割を六枚落ちまでとする(&6)"));
     QCOMPARE(sheet.page()->play2->text(), QStringLiteral("棋士と２度対局可能とする(&2)"));
     QCOMPARE(sheet.page()->womanTwice->text(), QStringLiteral("女流棋士と２度対局可能とする(&J)"));
     const auto buttons = sheet.findChild<QDialogButtonBox*>()->buttons();
@@ -59,7 +60,7 @@ class SettingsSheetTest : public QObject {
     app->start({}, false);
     QAction* settings = app->window()->actions()->action(view::Command::Settings);
 
-    onSheet([](ui::CProSheet& sheet) {
+    onSheet([](ui::SettingsDialog& sheet) {
       sheet.page()->play2->setChecked(true);
       sheet.page()->womanTwice->setChecked(true);
       sheet.reject();
@@ -68,22 +69,22 @@ class SettingsSheetTest : public QObject {
     QVERIFY(!app->workspace().options.play2);
     QVERIFY(!app->workspace().options.womanProfessionalTwice);
 
-    onSheet([](ui::CProSheet& sheet) {
+    onSheet([](ui::SettingsDialog& sheet) {
       sheet.page()->play2->setChecked(true);
-      sheet.page()->rokumaioti->setChecked(true);
+      sheet.page()->allowSixPieceHandicaps->setChecked(true);
       sheet.page()->womanTwice->setChecked(true);
       sheet.accept();
     });
     settings->trigger();
     QVERIFY(app->workspace().options.play2);
-    QVERIFY(app->workspace().options.rokumaioti);
+    QVERIFY(app->workspace().options.allowSixPieceHandicaps);
     QVERIFY(app->workspace().options.womanProfessionalTwice);
-    QCOMPARE(app->settings().play2(0), 1);       // written at once
-    QCOMPARE(app->settings().rokumaioti(0), 0);  // written at exit
+    QCOMPARE(app->settings().play2(0), 1);                   // written at once
+    QCOMPARE(app->settings().allowSixPieceHandicaps(0), 0);  // written at exit
     app->exit();
-    QCOMPARE(app->settings().rokumaioti(0), 1);
+    QCOMPARE(app->settings().allowSixPieceHandicaps(0), 1);
   }
 };
 
 QTEST_MAIN(SettingsSheetTest)
-#include "settings_sheet_test.moc"
+#include "settings_dialog_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/teai_result_dlg.h"
+#include "ui/dialogs/handicap_result_dialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 
 namespace toq::ui {
 
-CTeaiResultDlg::CTeaiResultDlg(const edit::HandicapDialog& dialog, QWidget* parent)
-    : CTeaiDialog(dialog, QStringLiteral("手合割り・結果の設定"), parent) {
+HandicapResultDialog::HandicapResultDialog(const edit::HandicapQuestion& dialog, QWidget* parent)
+    : HandicapDialog(dialog, QStringLiteral("手合割り・結果の設定"), parent) {
   result_ = new QComboBox(this);
   for (const char* name : edit::kResultNames) result_->addItem(fromUtf8(name));
   result_->setCurrentIndex(dialog.resultPosition);
@@ -18,15 +18,15 @@ CTeaiResultDlg::CTeaiResultDlg(const edit::HandicapDialog& dialog, QWidget* pare
   finishLayout();
 }
 
-edit::HandicapAnswer CTeaiResultDlg::answer() const {
-  edit::HandicapAnswer a = CTeaiDialog::answer();
+edit::HandicapAnswer HandicapResultDialog::answer() const {
+  edit::HandicapAnswer a = HandicapDialog::answer();
   a.resultPosition = result_->currentIndex();
   return a;
 }
 
-std::optional<edit::HandicapAnswer> CTeaiResultDlg::choose(const edit::HandicapDialog& dialog,
-                                                           QWidget* parent) {
-  CTeaiResultDlg d(dialog, parent);
+std::optional<edit::HandicapAnswer> HandicapResultDialog::choose(
+    const edit::HandicapQuestion& dialog, QWidget* parent) {
+  HandicapResultDialog d(dialog, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
   return d.answer();
 }

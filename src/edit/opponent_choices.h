@@ -1,5 +1,5 @@
 #pragma once
-// The opponent chooser (CTaisenOppDlg): the round to pair, its title and the list of
+// The opponent chooser (OpponentDialog): the round to pair, its title and the list of
 // candidates, players not met before first, then the bye, then players met before.
 
 #include <optional>
@@ -18,7 +18,7 @@ struct OpponentEntry {
 };
 
 /// What the chooser shows for one participant row.
-struct OpponentDialog {
+struct OpponentChoices {
   int row = -1;                        ///< the participant being paired
   int round = -1;                      ///< its first round without an opponent (0-based)
   std::string title;                   ///< CP932 window title
@@ -27,6 +27,7 @@ struct OpponentDialog {
 
 /// The chooser for a row; none when the row is not in use or has an opponent, bye or absence
 /// in every round.
-std::optional<OpponentDialog> opponentDialog(const Workspace& ws, services::Services& ui, int row);
+std::optional<OpponentChoices> opponentChoices(const Workspace& ws, services::Services& ui,
+                                               int row);
 
 }  // namespace toq::edit

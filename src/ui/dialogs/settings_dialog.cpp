@@ -1,4 +1,4 @@
-#include "ui/dialogs/settings_sheet.h"
+#include "ui/dialogs/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,24 +15,25 @@ int rememberedPage = 0;
 
 }  // namespace
 
-CEnvPage::CEnvPage(QWidget* parent) : QWidget(parent) {
-  rokumaioti = new QCheckBox(QStringLiteral("手合割を六枚落ちまでとする(&6)"), this);
+PairingOptionsPage::PairingOptionsPage(QWidget* parent) : QWidget(parent) {
+  allowSixPieceHandicaps = new QCheckBox(QStringLiteral("手合割を六枚落ちまでとする(&6)"), this);
   play2 = new QCheckBox(QStringLiteral("棋士と２度対局可能とする(&2)"), this);
   womanTwice = new QCheckBox(QStringLiteral("女流棋士と２度対局可能とする(&J)"), this);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(rokumaioti);
+  layout->addWidget(allowSixPieceHandicaps);
   layout->addWidget(play2);
   layout->addWidget(womanTwice);
   layout->addStretch(1);
 }
 
-CProSheet::CProSheet(const pairing::PairingOptions& options, QWidget* parent) : QDialog(parent) {
+SettingsDialog::SettingsDialog(const pairing::PairingOptions& options, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("設定"));
   tabs_ = new QTabWidget(this);
-  page_ = new CEnvPage(tabs_);
+  page_ = new PairingOptionsPage(tabs_);
   tabs_->addTab(page_, QStringLiteral("設定"));
   tabs_->setCurrentIndex(std::min(rememberedPage, tabs_->count() - 1));
-  page_->rokumaioti->setChecked(options.rokumaioti);
+  page_->allowSixPieceHandicaps->setChecked(options.allowSixPieceHandicaps);
   page_->play2->setChecked(options.play2);
   page_->womanTwice->setChecked(options.womanProfessionalTwice);
 
@@ -46,16 +47,16 @@ CProSheet::CProSheet(const pairing::PairingOptions& options, QWidget* parent) : 
   layout->addWidget(buttons);
 }
 
-pairing::PairingOptions CProSheet::options() const {
+pairing::PairingOptions SettingsDialog::options() const {
   pairing::PairingOptions o;
-  o.rokumaioti = page_->rokumaioti->isChecked();
+  o.allowSixPieceHandicaps = page_->allowSixPieceHandicaps->isChecked();
   o.play2 = page_->play2->isChecked();
   o.womanProfessionalTwice = page_->womanTwice->isChecked();
   return o;
 }
 
 bool runSettingsSheet(QWidget* parent, pairing::PairingOptions& options) {
-  CProSheet sheet(options, parent);
+  SettingsDialog sheet(options, parent);
   if (sheet.exec() != QDialog::Accepted) return false;
   options = sheet.options();
   return true;
