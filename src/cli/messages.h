@@ -28,7 +28,6 @@ inline constexpr const char* kPlayerFileFull =
     "対局者が多すぎるため、一部を読み込めませんでした(%s)。";
 
 // After a change.
-inline constexpr const char* kTableNotSaved = "対戦表保存エラー(%s)";
 inline constexpr const char* kNotSaved = "変更を保存できませんでした。";
 inline constexpr const char* kNotDone = "変更しませんでした。";
 

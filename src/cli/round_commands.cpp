@@ -4,11 +4,9 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
-#include "data/table_file.h"
 #include "edit/participants.h"
 #include "edit/rounds.h"
 #include "text/format.h"
-#include "text/paths.h"
 
 namespace toq::cli {
 
@@ -28,11 +26,6 @@ int cancelAllCommand(Invocation& inv) {
   const std::size_t before = inv.ui.problemsShown();
   const edit::Outcome o = edit::cancelAllPairings(ws, inv.ui);
   if (!o.done()) return editFailed(inv, before, o, {});
-  // The command leaves the writing to a later save; a command-line run has none, so the
-  // cleared table is written here.
-  if (data::WriteTableFile(ws.table, {}, inv.ui) != 0)
-    return inv.fail(before,
-                    text::format(kTableNotSaved, text::pathToUtf8(ws.table.filePath).c_str()));
   inv.out << kAllCancelled << '\n';
   return kExitOk;
 }

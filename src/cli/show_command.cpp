@@ -3,7 +3,7 @@
 #include "cli/messages.h"
 #include "cli/text_grid.h"
 #include "data/file_texts.h"
-#include "data/table_file.h"
+#include "edit/file_commands.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -12,7 +12,7 @@ namespace toq::cli {
 int openTable(Invocation& inv, const std::filesystem::path& path) {
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  if (data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, inv.ui) != 0)
+  if (edit::openTable(ws, inv.ui, path) != 0)
     return inv.fail(before,
                     text::format(data::texts::kTableNotRead, text::pathToUtf8(path).c_str()));
   return kExitOk;

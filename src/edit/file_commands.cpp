@@ -51,17 +51,44 @@ std::optional<std::filesystem::path> chooseTarget(services::Services& ui,
 
 }  // namespace
 
-std::filesystem::path withExtension(const std::filesystem::path& chosen, std::string_view ext) {
+bool hasExtension(const std::filesystem::path& file, std::string_view ext) {
   // The native name (wide on Windows): only its ASCII extension is compared.
-  const auto name = chosen.filename().native();
+  const auto name = file.filename().native();
   const std::size_t dot = name.rfind('.');
-  if (dot != decltype(name)::npos && name.size() - dot - 1 == ext.size()) {
-    bool same = true;
-    for (std::size_t i = 0; i < ext.size(); ++i)
-      same = same && lowerAscii(name[dot + 1 + i]) ==
-                         static_cast<std::filesystem::path::value_type>(lowerAscii(ext[i]));
-    if (same) return chosen;
+  if (dot == decltype(name)::npos || name.size() - dot - 1 != ext.size()) return false;
+  for (std::size_t i = 0; i < ext.size(); ++i)
+    if (lowerAscii(name[dot + 1 + i]) !=
+        static_cast<std::filesystem::path::value_type>(lowerAscii(ext[i])))
+      return false;
+  return true;
+}
+
+int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& file) {
+  return data::OpenTableFile(ws.players, ws.table, file, ws.playerFile, ui) == 0 ? 0 : -1;
+}
+
+OpenedDocument openDocument(Workspace& ws, services::Services& ui,
+                            const std::filesystem::path& file) {
+  OpenedDocument opened;
+  if (!hasExtension(file, "ply")) {
+    opened.code = openTable(ws, ui, file);
+    return opened;
   }
+  opened.kind = DocumentKind::Register;
+  ws.playerFile = file;
+  opened.code = data::LoadPlayerFile(ws.players, file) == 0 ? 0 : -1;
+  if (!opened.done()) ui.errorBox(text::format(kListNotRead, data::pathUtf8(file).c_str()));
+  return opened;
+}
+
+int saveDocument(Workspace& ws, services::Services& ui) {
+  // A table without rows is never written over its file.
+  if (ws.table.filePath.empty() || ws.table.rows() == 0) return 0;
+  return data::WriteTableFile(ws.table, {}, ui);
+}
+
+std::filesystem::path withExtension(const std::filesystem::path& chosen, std::string_view ext) {
+  if (hasExtension(chosen, ext)) return chosen;
   std::filesystem::path target = chosen;
   target += ".";
   target += std::string(ext);

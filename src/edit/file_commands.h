@@ -1,7 +1,7 @@
 #pragma once
-// The file commands of the menu "ファイル" that need more than one reader or writer: the
-// import of a name list, the table saved under a new name with its player file, and the CSV
-// chart. The file names come from choosers (the platform's file dialogs in the window).
+// The file commands: opening a table or a register, the import of a name list, the table saved
+// to its own file or under a new name with its player file, and the CSV chart. The file names
+// come from choosers (the platform's file dialogs in the window) or the command line.
 
 #include <filesystem>
 #include <functional>
@@ -23,6 +23,38 @@ struct SavedFile {
   std::filesystem::path path;  ///< the file written
   bool done() const { return code == 0; }
 };
+
+/// What a document file holds, told by its extension.
+enum class DocumentKind {
+  Table,     ///< a table file (any extension but ".ply")
+  Register,  ///< a player file (".ply" in any case)
+};
+
+/// What opening a document did.
+struct OpenedDocument {
+  int code = -1;  ///< 0 read; -1 not (completely) read, after its message
+  DocumentKind kind = DocumentKind::Table;
+  bool done() const { return code == 0; }
+};
+
+/// True when the file name's extension is `ext` (ASCII letters in either case).
+bool hasExtension(const std::filesystem::path& file, std::string_view ext);
+
+/// Opens a table as the program does: the player file of the same base name into an emptied
+/// register (it becomes the remembered player file), then the table file of that base name,
+/// which becomes the table's own file. 0, or -1 after the reader's message.
+int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& file);
+
+/// Opens a file named on the command line or in the recent-file list: a player file becomes
+/// the register and the remembered player file ("対局者ファイル(%s)を読み込めませんでした。"
+/// when it cannot be read completely; the records read stay), any other file is opened as a
+/// table.
+OpenedDocument openDocument(Workspace& ws, services::Services& ui,
+                            const std::filesystem::path& file);
+
+/// Writes the table to its own file (the generic save); a table without a file or without rows
+/// is not written. The writer tells what it wrote or why it could not: 0 or its failure.
+int saveDocument(Workspace& ws, services::Services& ui);
 
 /// The chosen name, with "." and `ext` appended unless its extension already is `ext` (ASCII
 /// letters in either case): "a.TAI" stays, "a.txt" becomes "a.txt.tai".

@@ -33,8 +33,11 @@ Outcome cancelAllPairings(Workspace& ws, services::Services& ui) {
   if (!ui.askYesNo(texts::kCancelAllQuestion, services::kQuestionCaption))
     return stopped(Stop::Declined);
   t.ResetEntries();
+  // Written at once like every other change, so that a program ended now does not bring the
+  // pairings back.
+  const Outcome done = saveTable(ws, ui, Outcome{});
   ui.statusMessage(texts::kPairingsCancelled);
-  return unsaved(Outcome{});
+  return done;
 }
 
 Outcome changeNumberOfGames(Workspace& ws, services::Services& ui, const GamesChooser& choose) {

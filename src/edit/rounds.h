@@ -32,8 +32,8 @@ using GamesChooser = std::function<std::optional<int>(const GamesQuestion&)>;
 /// paired. Lock check; writes the table.
 Outcome cancelLatestRound(Workspace& ws, services::Services& ui);
 
-/// Clears every entry of every row (and the lock flag) after a question. Lock check; the table
-/// file is not written.
+/// Clears every entry of every row (and the lock flag) after a question. Lock check; writes the
+/// table.
 Outcome cancelAllPairings(Workspace& ws, services::Services& ui);
 
 /// Sets the number of games: more games add empty rounds; fewer than the paired rounds are

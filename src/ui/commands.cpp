@@ -9,13 +9,10 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "data/player_file.h"
-#include "data/table_file.h"
+#include "edit/file_commands.h"
 #include "edit/pair_command.h"
 #include "edit/participants.h"
 #include "services/program_directory.h"
-#include "text/format.h"
-#include "text/paths.h"
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
@@ -37,9 +34,6 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
       settings_(settings) {
   Actions* actions = window.actions();
   connect(actions, &Actions::triggered, this, &Commands::run);
-  connect(actions->newDocument(), &QAction::triggered, this, &Commands::newDocument);
-  connect(actions->openDocument(), &QAction::triggered, this, &Commands::openDocument);
-  connect(actions->saveDocument(), &QAction::triggered, this, &Commands::saveDocument);
   connect(&window, &MainWindow::recentFileChosen, this, &Commands::openFile);
   connect(&view_, &MainView::pairRequested, this, &Commands::pair);
   connect(&view_, &MainView::lockToggled, this, &Commands::setLock);
@@ -50,96 +44,6 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
     window_.setDocumentPath(tableMode ? fromPath(ws_.table.filePath) : fromPath(ws_.playerFile));
   });
   actions->action(Command::PrintFormat2)->setChecked(printFormat2_);
-}
-
-void Commands::run(Command command) {
-  switch (command) {
-    case Command::OpenTable:
-      return openTable();
-    case Command::ImportNameList:
-      return importNameList();
-    case Command::SaveTableAs:
-      return saveTableAs();
-    case Command::SaveCsv:
-      return saveCsv();
-    case Command::SaveWebPage:
-      return saveWebPage();
-    case Command::SavePdf:
-      return savePdf();
-    case Command::PrintFormat2:
-      return togglePrintFormat2();
-    case Command::Print:
-      return print();
-    case Command::PrintPreview:
-      return printPreview();
-    case Command::PrintSetup:
-      return printSetup();
-    case Command::Exit:
-      emit exitRequested();
-      return;
-    case Command::Settings:
-      return settingsSheet();
-    case Command::ShowRoundList:
-    case Command::ShowResults:
-    case Command::ShowStandings:
-    case Command::ShowRatingData:
-      return showReport(command);
-    case Command::ToolBar:
-      return toggleToolBar();
-    case Command::StatusBar:
-      return toggleStatusBar();
-    case Command::TableFont:
-      return tableFont();
-    case Command::AddParticipant:
-      return addParticipant();
-    case Command::RemoveParticipant:
-      return removeParticipant();
-    case Command::CancelLatestRound:
-      return cancelLatestRound();
-    case Command::CancelAllPairings:
-      return cancelAllPairings();
-    case Command::ChangeNumberOfGames:
-      return changeNumberOfGames();
-    case Command::ExchangeByes:
-      return exchangeByes();
-    case Command::SetOpponent:
-      return setOpponent();
-    case Command::SetBye:
-      return setBye();
-    case Command::CancelPairing:
-      return cancelPairing();
-    case Command::EnterResult:
-      return enterResult();
-    case Command::RandomResults:
-      return randomResults();
-    case Command::RepeatedTest:
-      return repeatedTest();
-    case Command::RegisterPlayer:
-      return registerPlayer();
-    case Command::EditPlayer:
-      return editPlayer();
-    case Command::DeletePlayers:
-      return deletePlayers();
-    case Command::Manual:
-      return manual();
-    case Command::About:
-      return about();
-    case Command::EditRowPlayer:
-      return editRowPlayer();
-    case Command::HandicapAndResult:
-      return handicapAndResult();
-    case Command::Handicap:
-      return handicap();
-    case Command::Pair:
-      return pair();
-    // Entries that have no action in this program.
-    case Command::MakeRatingData:
-    case Command::PrintSettings:
-    case Command::ShowLotteryConditions:
-    case Command::AnalyseLottery:
-    case Command::NewTable:
-      return;
-  }
 }
 
 void Commands::afterTableChange() {
@@ -162,38 +66,24 @@ void Commands::openDocument() {
 }
 
 bool Commands::openFile(const QString& path) {
-  const std::filesystem::path file = toPath(path);
-  const bool isPlayerFile = QFileInfo(path).suffix().compare("ply", Qt::CaseInsensitive) == 0;
-  int code = 0;
-  if (isPlayerFile) {
-    code = data::LoadPlayerFile(ws_.players, file);
-    if (code != 0)
-      ui_.errorBox(text::format("対局者ファイル(%s)を読み込めませんでした。", toUtf8(path).c_str()),
-                   services::kErrorCaption);
-    ws_.playerFile = file;
-    view_.setTableMode(false);
-  } else {
-    code = data::OpenTableFile(ws_.players, ws_.table, file, ws_.playerFile, ui_);
-    view_.setTableMode(true);
-  }
+  const edit::OpenedDocument opened = edit::openDocument(ws_, ui_, toPath(path));
+  view_.setTableMode(opened.kind == edit::DocumentKind::Table);
   window_.setDocumentPath(path);
-  view_.fill();
-  view_.enableControlsForMode();
-  window_.updateCommandStates();
-  return code == 0;
+  afterDocumentChange();
+  return opened.done();
 }
 
 void Commands::saveDocument() {
-  // The table is written to its own file; a table without rows is never written over it.
-  if (ws_.table.filePath.empty() || ws_.table.rows() == 0) return;
-  if (data::WriteTableFile(ws_.table, {}, ui_) == 0 && ws_.table.rows() > 0)
-    ui_.statusMessage(
-        text::format("%s を保存しました。", text::pathToUtf8(ws_.table.filePath).c_str()));
+  edit::saveDocument(ws_, ui_);
 }
 
 void Commands::togglePrintFormat2() {
   printFormat2_ = !printFormat2_;
   window_.actions()->action(Command::PrintFormat2)->setChecked(printFormat2_);
+}
+
+void Commands::exitProgram() {
+  emit exitRequested();
 }
 
 void Commands::settingsSheet() {

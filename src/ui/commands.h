@@ -1,12 +1,14 @@
 #pragma once
 // What every command of the window does: each a thin slot that gathers the user's choice,
-// calls the core's operation and refreshes the view. Commands chosen from the context menu
-// run without the menu bar's enabling rules.
+// calls the core's operation and refreshes the view. The command table (view/command_table.h)
+// describes the commands; handlers() names the member that runs each. Commands chosen from the
+// context menu run without the menu bar's enabling rules.
 
 #include <QObject>
 #include <QPoint>
 #include <QString>
 #include <filesystem>
+#include <span>
 
 #include "edit/outcome.h"
 #include "edit/workspace.h"
@@ -26,13 +28,17 @@ class Commands : public QObject {
   Commands(MainWindow& window, edit::Workspace& ws, services::Services& ui, AppSettings& settings,
            QObject* parent = nullptr);
 
-  /// Runs a command; `fromContextMenu` skips nothing but documents where it came from.
+  /// The member that runs a command.
+  struct Handler {
+    view::Command command;
+    void (Commands::*run)();
+  };
+  /// One handler per command of the command table.
+  static std::span<const Handler> handlers();
+
+  /// Runs a command through its handler.
   void run(view::Command command);
 
-  /// The generic document commands (Ctrl+N, Ctrl+O, Ctrl+S) and the recent files.
-  void newDocument();
-  void openDocument();
-  void saveDocument();
   /// Loads a file as the command line and the recent-file list do: a table (.tai, with the
   /// player file beside it) or a register (.ply). False when nothing could be read.
   bool openFile(const QString& path);
@@ -57,7 +63,7 @@ class Commands : public QObject {
   void exitRequested();
 
  private:
-  // Commands of the menus (one member each, in the order of the menus).
+  // The handlers, in the order of the command table.
   void openTable();
   void importNameList();
   void saveTableAs();
@@ -68,8 +74,12 @@ class Commands : public QObject {
   void print();
   void printPreview();
   void printSetup();
+  void exitProgram();
   void settingsSheet();
-  void showReport(view::Command which);
+  void showRoundList();
+  void showResults();
+  void showStandings();
+  void showRatingData();
   void toggleToolBar();
   void toggleStatusBar();
   void tableFont();
@@ -93,6 +103,12 @@ class Commands : public QObject {
   void editRowPlayer();
   void handicapAndResult();
   void handicap();
+  void newDocument();
+  void openDocument();
+  void saveDocument();
+  /// The entries that have no action in this program.
+  void noAction() {}
+
   /// The list's context menu at a screen position (the clicked cell is already recorded).
   void showContextMenu(const QPoint& globalPos);
 

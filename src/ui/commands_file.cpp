@@ -1,7 +1,6 @@
 // The commands of the menu "ファイル" that read or write the table and the register: open a
 // table, import a name list, save the table under a new name, save the CSV chart.
 
-#include "data/table_file.h"
 #include "edit/file_commands.h"
 #include "services/program_directory.h"
 #include "ui/commands.h"
@@ -41,7 +40,7 @@ void Commands::afterDocumentChange() {
 void Commands::openTable() {
   const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
   if (chosen.isEmpty()) return;
-  data::OpenTableFile(ws_.players, ws_.table, toPath(chosen), ws_.playerFile, ui_);
+  edit::openTable(ws_, ui_, toPath(chosen));
   window_.setDocumentPath(fromPath(ws_.table.filePath));
   afterDocumentChange();
 }

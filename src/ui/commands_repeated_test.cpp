@@ -44,9 +44,7 @@ void Commands::setBusy(bool busy) {
   window_.menuBar()->setEnabled(!busy);
   window_.actions()->toolBar()->setEnabled(!busy);
   view_.setEnabled(!busy);
-  Actions* actions = window_.actions();
-  for (QAction* a : {actions->newDocument(), actions->openDocument(), actions->saveDocument()})
-    a->setEnabled(!busy);
+  for (QAction* a : window_.actions()->accelerators()) a->setEnabled(!busy);
 }
 
 void Commands::repeatedTest() {

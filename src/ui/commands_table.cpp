@@ -1,7 +1,5 @@
 // The commands of the menu "対戦表" on the whole table: participants, whole rounds, the number
 // of games, exchanging byes and the random results.
-#include "data/table_file.h"
-#include "edit/edit_texts.h"
 #include "edit/participants.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
@@ -33,10 +31,6 @@ void Commands::cancelLatestRound() {
 
 void Commands::cancelAllPairings() {
   if (!edit::cancelAllPairings(ws_, ui_).changed) return;
-  // Written at once like every other change, so that a program killed now does not bring the
-  // pairings back.
-  data::WriteTableFile(ws_.table, {}, ui_);
-  ui_.statusMessage(edit::texts::kPairingsCancelled);
   view_.enableControlsForMode();  // the lock flag was cleared too
   afterTableChange();
 }

@@ -12,19 +12,6 @@ namespace toq::ui {
 
 namespace {
 
-reports::ReportKind reportOf(view::Command command) {
-  switch (command) {
-    case view::Command::ShowResults:
-      return reports::ReportKind::Results;
-    case view::Command::ShowStandings:
-      return reports::ReportKind::Standings;
-    case view::Command::ShowRatingData:
-      return reports::ReportKind::Rating;
-    default:
-      return reports::ReportKind::RoundList;
-  }
-}
-
 // The list font as the settings keep it: the face, the character height in pixels as a
 // negative logical height, the weight and the italic flag.
 ListFont listFontOf(const QFont& font, int dpi) {
@@ -41,8 +28,20 @@ ListFont listFontOf(const QFont& font, int dpi) {
 
 }  // namespace
 
-void Commands::showReport(view::Command which) {
-  reports::writeReport(reportOf(which), ws_.table, ws_.players, ui_);
+void Commands::showRoundList() {
+  reports::writeReport(reports::ReportKind::RoundList, ws_.table, ws_.players, ui_);
+}
+
+void Commands::showResults() {
+  reports::writeReport(reports::ReportKind::Results, ws_.table, ws_.players, ui_);
+}
+
+void Commands::showStandings() {
+  reports::writeReport(reports::ReportKind::Standings, ws_.table, ws_.players, ui_);
+}
+
+void Commands::showRatingData() {
+  reports::writeReport(reports::ReportKind::Rating, ws_.table, ws_.players, ui_);
 }
 
 void Commands::tableFont() {

@@ -2,6 +2,7 @@
 // and the clicked cell; the chosen command runs without the menu bar's enabling rules.
 #include <QAction>
 #include <QMenu>
+#include <map>
 
 #include "ui/commands.h"
 #include "ui/main_view.h"
@@ -13,23 +14,19 @@ namespace toq::ui {
 
 void Commands::showContextMenu(const QPoint& globalPos) {
   if (testRunning_) return;
-  view::ViewState state;
-  state.tableMode = view_.tableMode();
-  state.selectedLines = view_.selectedLineCount();
   QMenu menu(&window_);
   menu.setObjectName(QStringLiteral("contextMenu"));
-  for (const view::MenuEntry& entry :
-       view::contextMenu(state, view_.selectedRow(), view_.clickedColumn(), ws_.table)) {
-    if (entry.separator()) {
+  std::map<const QAction*, view::Command> commands;
+  for (const view::MenuItem& entry : view::contextMenu(window_.viewState(), view_.selectedRow(),
+                                                       view_.clickedColumn(), ws_.table)) {
+    if (entry.separator())
       menu.addSeparator();
-      continue;
-    }
-    QAction* a = menu.addAction(fromUtf8(entry.text));
-    a->setData(static_cast<int>(entry.command));
+    else
+      commands[menu.addAction(fromUtf8(entry.text))] = entry.command;
   }
   // The command runs once the menu has closed.
-  if (QAction* chosen = menu.exec(globalPos))
-    run(static_cast<view::Command>(chosen->data().toInt()));
+  if (QAction* chosen = menu.exec(globalPos); chosen && commands.contains(chosen))
+    run(commands[chosen]);
 }
 
 }  // namespace toq::ui

@@ -53,6 +53,7 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
   for (QMenu* menu : menuBar()->findChildren<QMenu*>())
     connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
   rebuildRecentMenu();
+  updateCommandStates();
 }
 
 void MainWindow::setDocumentPath(const QString& path) {
@@ -73,33 +74,37 @@ void MainWindow::restoreTitle() {
 }
 
 void MainWindow::rebuildRecentMenu() {
-  QMenu* file = actions_->fileMenu();
+  QMenu* menu = actions_->recentMenu();
   for (QAction* a : recentActions_) {
-    file->removeAction(a);
+    menu->removeAction(a);
     a->deleteLater();
   }
   recentActions_.clear();
   const QStringList files = settings_.recentFiles();
   int n = 1;
   for (const QString& path : files) {
-    auto* a = new QAction(QString("&%1 %2").arg(n++).arg(QDir::toNativeSeparators(path)), file);
+    auto* a = new QAction(QString("&%1 %2").arg(n++).arg(QDir::toNativeSeparators(path)), menu);
     connect(a, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
-    file->insertAction(actions_->recentSeparator(), a);
+    menu->insertAction(actions_->recentSeparator(), a);
     recentActions_ << a;
   }
   if (files.isEmpty()) {
-    auto* none = new QAction(QStringLiteral("最近使ったファイル"), file);
+    auto* none = new QAction(QStringLiteral("最近使ったファイル"), menu);
     none->setEnabled(false);
-    file->insertAction(actions_->recentSeparator(), none);
+    menu->insertAction(actions_->recentSeparator(), none);
     recentActions_ << none;
   }
 }
 
-void MainWindow::updateCommandStates() {
+view::ViewState MainWindow::viewState() const {
   view::ViewState state;
   state.tableMode = view_->tableMode();
   state.selectedLines = view_->selectedLineCount();
-  actions_->updateEnabled(state, ws_.table);
+  return state;
+}
+
+void MainWindow::updateCommandStates() {
+  actions_->updateEnabled(viewState(), ws_.table);
   actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }

@@ -8,6 +8,7 @@
 #include "edit/workspace.h"
 #include "services/services.h"
 #include "ui/app_settings.h"
+#include "view/commands.h"
 
 class QLabel;
 
@@ -35,6 +36,8 @@ class MainWindow : public QMainWindow {
   /// Sets the usual title again (after the repeated test showed its progress there).
   void restoreTitle();
 
+  /// What the commands' rules read: the list's mode and the number of selected lines.
+  view::ViewState viewState() const;
   /// Greys the menu entries by their rules for the current mode, selection and table.
   void updateCommandStates();
 

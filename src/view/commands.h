@@ -1,18 +1,19 @@
 #pragma once
-// The commands of the menus, the toolbar, the form and the context menu, with the rules that
-// grey them out. Every front end asks here instead of deciding for itself.
-
-#include "data/table.h"
+// The commands of the menus, the toolbar, the accelerators, the form and the context menu, and
+// the state of the main view that their rules read. Each command is described once, in the
+// command table (view/command_table.h).
 
 namespace toq::view {
 
-/// Command identifiers, as the menus and the toolbar know them.
+/// Command identifiers, as the menus, the toolbar and the handlers know them.
 enum class Command {
   OpenTable,
   ImportNameList,
   SaveTableAs,
   MakeRatingData,
   SaveCsv,
+  SaveWebPage,
+  SavePdf,
   PrintFormat2,
   Print,
   PrintPreview,
@@ -51,9 +52,12 @@ enum class Command {
   HandicapAndResult,
   Handicap,
   Pair,
-  // Beyond the menus of the original design.
-  SaveWebPage,  ///< "Webページの保存(&W)..."
-  SavePdf,      ///< "PDFに保存..."
+  NewDocument,   ///< the generic Ctrl+N
+  OpenDocument,  ///< the generic Ctrl+O
+  SaveDocument,  ///< the generic Ctrl+S
+  Cut,           ///< toolbar only, never enabled
+  Copy,
+  Paste,
 };
 
 /// What the rules read from the main view.
@@ -61,9 +65,5 @@ struct ViewState {
   bool tableMode = true;  ///< false: player mode
   int selectedLines = 0;  ///< number of selected lines of the list
 };
-
-/// True when the command is enabled in the menu bar for this state and table. Commands chosen
-/// from the context menu run without these rules (each applies its own checks).
-bool commandEnabled(Command command, const ViewState& state, const data::Table& table);
 
 }  // namespace toq::view

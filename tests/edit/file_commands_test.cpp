@@ -1,6 +1,6 @@
 // The file commands behind the window's menu "ファイル": the extension rule of the save
-// dialogs, saving the table and the CSV chart under a chosen name with the overwrite question,
-// and the import of a name list.
+// dialogs, opening a table or a register, the generic save, saving the table and the CSV chart
+// under a chosen name with the overwrite question, and the import of a name list.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -44,6 +44,69 @@ TEST(WithExtension, AppendsUnlessTheExtensionIsAlreadyThere) {
     EXPECT_EQ(edit::withExtension(fs::path(c.chosen), "tai"), fs::path(c.expected)) << c.chosen;
   EXPECT_EQ(edit::withExtension("x.CSV", "csv"), fs::path("x.CSV"));
   EXPECT_EQ(edit::withExtension("x.tai", "csv"), fs::path("x.tai.csv"));
+  for (const char* ply : {"a.ply", "dir/a.PLY", "b.Ply", ".ply"})
+    EXPECT_TRUE(edit::hasExtension(ply, "ply")) << ply;
+  for (const char* other : {"a.ply.tai", "dir.ply/a", "ply", "a.plyx", "a."})
+    EXPECT_FALSE(edit::hasExtension(other, "ply")) << other;
+}
+
+TEST_F(FileCommands, ADocumentOpensAsATableOrARegisterByItsExtension) {
+  add("A");
+  add("B");
+  play(0, 0, 1, data::kWin);
+  ASSERT_EQ(data::WriteTableFile(ws_->table, {}, ui_), 0);
+  ASSERT_EQ(data::WritePlayerFile(ws_->players, ws_->playerFile), 0);
+  ASSERT_EQ(data::WritePlayerFile(ws_->players, at("names.PLY")), 0);
+
+  // A table brings the player file of its base name.
+  edit::Workspace table;
+  auto opened = edit::openDocument(table, ui_, tablePath());
+  EXPECT_TRUE(opened.done());
+  EXPECT_EQ(opened.kind, edit::DocumentKind::Table);
+  EXPECT_TRUE(testing::sameEntries(table.table, ws_->table));
+  EXPECT_EQ(table.table.filePath, tablePath());
+  EXPECT_EQ(table.players.count(), 2);
+  EXPECT_EQ(table.playerFile, ws_->playerFile);
+
+  // A register replaces the register only and becomes the remembered player file.
+  edit::Workspace players;
+  players.table.SetTableFile(tablePath());
+  opened = edit::openDocument(players, ui_, at("names.PLY"));
+  EXPECT_TRUE(opened.done());
+  EXPECT_EQ(opened.kind, edit::DocumentKind::Register);
+  EXPECT_EQ(players.players.count(), 2);
+  EXPECT_EQ(players.playerFile, at("names.PLY"));
+  EXPECT_EQ(players.table.participantCount, 0);
+  EXPECT_TRUE(ui_.errors().empty());
+
+  // Files that cannot be read say so, each by its reader.
+  opened = edit::openDocument(players, ui_, at("gone.ply"));
+  EXPECT_EQ(opened.kind, edit::DocumentKind::Register);
+  EXPECT_FALSE(opened.done());
+  EXPECT_EQ(players.playerFile, at("gone.ply"));
+  EXPECT_EQ(ui_.errors(), std::vector<std::string>{"対局者ファイル(" + at("gone.ply").string() +
+                                                   ")を読み込めませんでした。"});
+  ui_.clear();
+  opened = edit::openDocument(players, ui_, at("gone.tai"));
+  EXPECT_EQ(opened.kind, edit::DocumentKind::Table);
+  EXPECT_FALSE(opened.done());
+  EXPECT_EQ(ui_.errors().size(), 1u);
+}
+
+TEST_F(FileCommands, TheGenericSaveWritesTheTableToItsFileOnce) {
+  // A table without rows is never written over its file.
+  EXPECT_EQ(edit::saveDocument(*ws_, ui_), 0);
+  EXPECT_FALSE(tableWritten());
+  add("A");
+  add("B");
+  play(0, 0, 1, data::kWin);
+  ASSERT_EQ(edit::saveDocument(*ws_, ui_), 0);
+  auto disk = onDisk();
+  ASSERT_TRUE(disk);
+  EXPECT_TRUE(testing::sameEntries(*disk, ws_->table));
+  // The writer's notice alone.
+  EXPECT_EQ(ui_.statuses(),
+            std::vector<std::string>{tablePath().string() + " を保存しました。2人"});
 }
 
 TEST_F(FileCommands, SaveAsWritesTableAndPlayerFileAndKeepsTheTablesOwnFile) {

@@ -58,29 +58,49 @@ TEST_F(Rounds, CancelLatestRoundWithoutPairedRoundOrLocked) {
   EXPECT_EQ(ws_->table.opponent[0][0], 1);
 }
 
-TEST_F(Rounds, CancelAllClearsEverythingButDoesNotWrite) {
+TEST_F(Rounds, CancelAllClearsEverythingAndWritesIt) {
   addRows(2);
   play(0, 0, 1, data::kWin);
   play(3, 0, 1, data::kDraw);
+  ws_->table.lockFlag = 0;
   ui_.answers = {false};
   EXPECT_EQ(edit::cancelAllPairings(*ws_, ui_).stop, Stop::Declined);
   EXPECT_EQ(ui_.questions().back(), "全ての組み合わせを取り消しますか？");
   EXPECT_EQ(ws_->table.opponent[0][3], 1);
+  EXPECT_FALSE(tableWritten());
 
+  ui_.clear();
   auto done = edit::cancelAllPairings(*ws_, ui_);
   EXPECT_EQ(done.code, 0);
   EXPECT_TRUE(done.changed);
-  EXPECT_FALSE(done.saved);
+  EXPECT_TRUE(done.saved);
   EXPECT_EQ(ws_->table.AnyEntryState(0), 0);
   EXPECT_EQ(ws_->table.result[0][3], data::kResultNone);
   EXPECT_EQ(ws_->table.participantCount, 2);
-  EXPECT_EQ(ui_.statuses().back(), "組み合わせを取り消しました。");
-  EXPECT_FALSE(tableWritten());
+  // The file holds the cleared table; the command says so once, after the writer's notice.
+  auto disk = onDisk();
+  ASSERT_TRUE(disk);
+  EXPECT_TRUE(testing::sameEntries(*disk, ws_->table));
+  const std::vector<std::string> statuses = ui_.statuses();
+  ASSERT_EQ(statuses.size(), 2u);
+  EXPECT_EQ(statuses.back(), "組み合わせを取り消しました。");
 
   play(0, 0, 1);
   ws_->table.lockFlag = 1;
   EXPECT_EQ(edit::cancelAllPairings(*ws_, ui_).stop, Stop::Locked);
   EXPECT_EQ(ws_->table.opponent[0][0], 1);
+}
+
+TEST_F(Rounds, CancelAllThatCannotBeWrittenSaysSo) {
+  addRows(2);
+  play(0, 0, 1, data::kWin);
+  ws_->table.SetTableFile(std::filesystem::path(dir_) / "missing" / "cup.tai");
+  auto done = edit::cancelAllPairings(*ws_, ui_);
+  EXPECT_EQ(done.code, -2);
+  EXPECT_TRUE(done.changed);
+  EXPECT_FALSE(done.saved);
+  EXPECT_EQ(ws_->table.opponent[0][0], data::kUnpaired);
+  EXPECT_EQ(ui_.errors().size(), 1u);
 }
 
 TEST_F(Rounds, MoreGamesAddEmptyRounds) {

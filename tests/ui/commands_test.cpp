@@ -1,8 +1,10 @@
-// Every command of the menus through its action on the running program: the menus themselves,
-// the enabling rules in both modes with 0, 1 and 2 selected lines, both answers of every
-// question, the dialogs each command opens, and what each command writes.
+// Every command of the menus through its action on the running program: the menus, toolbar and
+// accelerators built from the command table, one handler per command, the table's enabling
+// rules in both modes with 0, 1 and 2 selected lines, both answers of every question, the
+// dialogs each command opens, and what each command writes.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +13,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
+#include <algorithm>
+#include <map>
 
 #include "data/player_file.h"
 #include "support/builders.h"
@@ -30,6 +34,8 @@
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
 #include "ui/table_model.h"
+#include "view/command_table.h"
+#include "view/menus.h"
 
 using namespace toq;
 using testing::Await;
@@ -41,16 +47,6 @@ namespace {
 
 int indexOf(const QComboBox* list, const QString& text) {
   return list->findText(text);
-}
-
-QStringList menuTexts(QMenu* menu) {
-  return testing::entryTexts(menu);
-}
-
-QMenu* menuNamed(ui::MainWindow* w, const QString& title) {
-  for (QAction* a : w->menuBar()->actions())
-    if (a->text() == title) return a->menu();
-  return nullptr;
 }
 
 // Rows 0 and 1 played round 1 (row 0 won); row 2 has a bye.
@@ -67,136 +63,97 @@ class CommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void menusHoldTheCommandsInOrderWithTheirShortcuts() {
+  void menusToolbarAndAcceleratorsComeFromTheCommandTable() {
     RunningApp run;
     ui::MainWindow* w = run.window();
-    QStringList titles;
-    for (QAction* a : w->menuBar()->actions()) titles << a->text();
-    QCOMPARE(titles, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "対戦表(&T)",
-                                  "対局者データ(&K)", "ヘルプ(&H)"}));
-    QCOMPARE(menuTexts(menuNamed(w, "編集(&E)")), (QStringList{"設定(&S)...", "印刷設定(&P)..."}));
-    QCOMPARE(
-        menuTexts(menuNamed(w, "表示(&V)")),
-        (QStringList{"最終組み合わせの表示(&P)", "結果の表示(&R)", "成績表示(&E)",
-                     "レーティングデータ(&A)", "-", "ツール バー(&T)", "ステータス バー(&S)", "-",
-                     "表のフォント(&F)...", "-", "抽選条件の表示(&K)", "抽選結果の分析(&A)"}));
-    QCOMPARE(menuTexts(menuNamed(w, "対戦表(&T)")),
-             (QStringList{
-                 "新規対戦表(&N)", "参加者を対戦表に追加(A)...", "参加者を対戦表から削除(&S)",
-                 "最後の回の組み合わせの取り消し(&L)", "全ての組み合わせの取り消し(&T)",
-                 "試合数の変更(&C)...", "抜け番の入れ替え(&N)", "-", "対戦相手を入力する(&O)...",
-                 "抜け番とする(&Y)", "対戦相手の取り消し(&Z)", "勝敗の入力・取り消し(&W)...", "-",
-                 "テスト：結果の自動入力(&R)", "テスト：繰り返し組み合わせ(&T)"}));
-    QCOMPARE(menuTexts(menuNamed(w, "対局者データ(&K)")),
-             (QStringList{"参加者の新規登録(&N)...", "選択した対局者データの編集(&E)...",
-                          "選択した対局者データの削除(&D)..."}));
-    QCOMPARE(menuTexts(menuNamed(w, "ヘルプ(&H)")),
-             (QStringList{"使い方(&M)", "バージョン情報(&A)..."}));
-    // The file menu in its order (the entries beyond the original design may stand between).
-    const QStringList file = menuTexts(menuNamed(w, "ファイル(&F)"));
-    int at = -1;
-    for (const char* entry :
-         {"対戦ファイルを開く(O)...", "対局者ファイルを開く(&R)...", "対戦表の保存(&A)...",
-          "レーティングデータの作成", "CSVファイルの保存(&C)...", "印刷形式２(&T)", "印刷(&P)...",
-          "印刷プレビュー(&V)", "プリンタの設定(&R)...", "-", "終了(&X)"}) {
-      const int next = file.indexOf(QString::fromUtf8(entry), at + 1);
-      QVERIFY2(next > at, entry);
-      at = next;
+    // Each place shows its command's action with the table's text, shortcuts and check mark.
+    auto sameAsEntry = [&](QAction* a, Command command) {
+      const view::CommandEntry* e = view::findCommand(command);
+      QVERIFY(e);
+      QCOMPARE(a, run.action(command));
+      QCOMPARE(a->text(), ui::fromUtf8(e->text));
+      QCOMPARE(a->shortcuts(), e->shortcut ? QKeySequence::listFromString(ui::fromUtf8(e->shortcut))
+                                           : QList<QKeySequence>{});
+      QCOMPARE(a->isCheckable(), e->checkable);
+      QCOMPARE(a->icon().isNull(), e->tool.icon == view::ToolIcon::None);
+    };
+    const QList<QAction*> menus = w->menuBar()->actions();
+    QCOMPARE(menus.size(), static_cast<qsizetype>(view::menuBar().size()));
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+      const view::MenuTitle& title = view::menuBar()[m];
+      QCOMPARE(menus[m]->text(), ui::fromUtf8(title.text));
+      const QList<QAction*> entries = menus[m]->menu()->actions();
+      qsizetype at = 0;
+      for (const view::MenuItem& item : view::menuItems(title.menu)) {
+        QVERIFY(at < entries.size());
+        if (item.kind == view::MenuItem::Kind::Command) {
+          sameAsEntry(entries[at++], item.command);
+        } else if (item.kind == view::MenuItem::Kind::Separator) {
+          QVERIFY(entries[at++]->isSeparator());
+        } else {
+          // The recent files (here the sample's table), closed by their separator.
+          QCOMPARE(entries[at++]->text(), "&1 " + QDir::toNativeSeparators(ui::fromPath(run.tai)));
+          QVERIFY(entries[at++]->isSeparator());
+        }
+      }
+      QCOMPARE(at, entries.size());
     }
-    QCOMPARE(run.action(Command::Print)->shortcut(), QKeySequence("Ctrl+P"));
-    QCOMPARE(run.action(Command::PrintPreview)->shortcut(), QKeySequence("Ctrl+U"));
-    QCOMPARE(w->actions()->newDocument()->shortcut(), QKeySequence("Ctrl+N"));
-    QCOMPARE(w->actions()->openDocument()->shortcut(), QKeySequence("Ctrl+O"));
+    const QList<QAction*> buttons = w->actions()->toolBar()->actions();
+    const std::vector<view::MenuItem> tools = view::toolBarItems();
+    QCOMPARE(buttons.size(), static_cast<qsizetype>(tools.size()));
+    for (std::size_t i = 0; i < tools.size(); ++i) {
+      if (tools[i].separator())
+        QVERIFY(buttons[i]->isSeparator());
+      else
+        sameAsEntry(buttons[i], tools[i].command);
+    }
+    // The accelerators without an entry belong to the window.
+    for (const view::CommandEntry& e : view::commandTable()) {
+      if (!e.acceleratorOnly()) continue;
+      QVERIFY(static_cast<QWidget*>(w)->actions().contains(run.action(e.command)));
+      sameAsEntry(run.action(e.command), e.command);
+    }
     QCOMPARE(w->actions()->saveDocument()->shortcut(), QKeySequence("Ctrl+S"));
   }
 
-  void entriesAreGreyedByTheRulesInBothModes() {
+  void everyCommandHasOneHandler() {
+    std::map<Command, int> handlers;
+    for (const ui::Commands::Handler& h : ui::Commands::handlers()) {
+      QVERIFY(h.run);
+      ++handlers[h.command];
+    }
+    for (const view::CommandEntry& e : view::commandTable())
+      QVERIFY2(handlers[e.command] == 1, e.text ? e.text : e.context.text);
+    QCOMPARE(handlers.size(), view::commandTable().size());
+  }
+
+  void entriesAreGreyedByTheTablesRulesInBothModes() {
     RunningApp run;
-    enum Rule {
-      Always,
-      Never,
-      Lottery,
-      Table,
-      TableSome,
-      TableOne,
-      TableTwoNoGames,
-      Players,
-      PlayersSome
-    };
-    const std::pair<Command, Rule> rules[] = {
-        {Command::OpenTable, Always},
-        {Command::ImportNameList, Always},
-        {Command::SaveTableAs, Always},
-        {Command::MakeRatingData, Never},
-        {Command::SaveCsv, Always},
-        {Command::PrintFormat2, Always},
-        {Command::Settings, Always},
-        {Command::PrintSettings, Never},
-        {Command::ShowRoundList, Always},
-        {Command::ShowResults, Always},
-        {Command::ShowStandings, Always},
-        {Command::ShowRatingData, Always},
-        {Command::TableFont, Always},
-        {Command::ShowLotteryConditions, Lottery},
-        {Command::AnalyseLottery, Lottery},
-        {Command::NewTable, Never},
-        {Command::AddParticipant, Table},
-        {Command::RemoveParticipant, TableSome},
-        {Command::CancelLatestRound, Table},
-        {Command::CancelAllPairings, Table},
-        {Command::ChangeNumberOfGames, Always},
-        {Command::ExchangeByes, TableTwoNoGames},
-        {Command::SetOpponent, TableOne},
-        {Command::SetBye, TableSome},
-        {Command::CancelPairing, TableOne},
-        {Command::EnterResult, TableSome},
-        {Command::RandomResults, Always},
-        {Command::RepeatedTest, Table},
-        {Command::RegisterPlayer, Players},
-        {Command::EditPlayer, PlayersSome},
-        {Command::DeletePlayers, PlayersSome},
-        {Command::Manual, Always},
-        {Command::About, Always},
-    };
-    auto expected = [&](Rule rule, bool table, int n, bool games) {
-      switch (rule) {
-        case Always:
-          return true;
-        case Never:
-          return false;
-        case Lottery:
-          return table && run.ws().table.tableClass >= 4 && run.ws().table.tableClass != 6;
-        case Table:
-          return table;
-        case TableSome:
-          return table && n > 0;
-        case TableOne:
-          return table && n == 1;
-        case TableTwoNoGames:
-          return table && n == 2 && !games;
-        case Players:
-          return !table;
-        case PlayersSome:
-          return !table && n > 0;
-      }
-      return false;
-    };
-    auto check = [&](bool table, bool games) {
-      for (int n : {0, 1, 2}) {
-        if (n == 0) run.select({});
-        if (n == 1) run.select({4});
-        if (n == 2) run.select({4, 9});
-        for (const auto& [command, rule] : rules)
-          QVERIFY2(run.action(command)->isEnabled() == expected(rule, table, n, games),
-                   qPrintable(QStringLiteral("command %1, %2 mode, %3 lines")
-                                  .arg(static_cast<int>(command))
-                                  .arg(table ? "table" : "player")
-                                  .arg(n)));
+    // Every action with a rule shows that rule's answer for the window's state.
+    auto check = [&](bool table, int n) {
+      const view::ViewState state{table, n};
+      QCOMPARE(run.window()->viewState().tableMode, table);
+      QCOMPARE(run.window()->viewState().selectedLines, n);
+      for (const view::CommandEntry& e : view::commandTable()) {
+        if (!e.enabled || !e.hasAction()) continue;
+        QVERIFY2(run.action(e.command)->isEnabled() ==
+                     view::commandEnabled(e.command, state, run.ws().table),
+                 qPrintable(QStringLiteral("%1, %2 mode, %3 lines")
+                                .arg(ui::fromUtf8(e.text), table ? "table" : "player")
+                                .arg(n)));
       }
     };
-    check(true, false);
+    auto checkSelections = [&](bool table) {
+      run.select({});
+      check(table, 0);
+      run.select({4});
+      check(table, 1);
+      run.select({4, 9});
+      check(table, 2);
+    };
+    checkSelections(true);
     run.view()->setTableMode(false);
-    check(false, false);
+    checkSelections(false);
     run.view()->setTableMode(true);
     // A game entered greys the exchange of byes at once, without a menu being opened.
     run.select({0});
@@ -205,9 +162,14 @@ class CommandsTest : public QObject {
       d->list()->setCurrentIndex(0);
       button(d, "OK")->click();
     });
+    run.select({4, 9});
+    QVERIFY(run.action(Command::ExchangeByes)->isEnabled());
+    run.select({0});
     run.action(Command::SetOpponent)->trigger();
     QVERIFY(chooser->handled());
-    check(true, true);
+    run.select({4, 9});
+    QVERIFY(!run.action(Command::ExchangeByes)->isEnabled());
+    checkSelections(true);
     // The table class opens the two lottery entries (which still do nothing).
     run.ws().table.tableClass = 4;
     run.app->commands()->afterTableChange();
@@ -216,6 +178,9 @@ class CommandsTest : public QObject {
     run.action(Command::ShowLotteryConditions)->trigger();
     run.action(Command::AnalyseLottery)->trigger();
     QCOMPARE(run.bytes(run.tai), before);
+    // The generic accelerators follow no rule and stay usable in both modes.
+    run.view()->setTableMode(false);
+    QVERIFY(run.window()->actions()->openDocument()->isEnabled());
   }
 
   void checkMarksFollowTheFlagAndTheBars() {
@@ -406,7 +371,9 @@ class CommandsTest : public QObject {
     QCOMPARE(run.onDisk()->opponent[2][0], data::kUnpaired);
     QCOMPARE(run.box.ui.questions(),
              std::vector<std::string>(2, "全ての組み合わせを取り消しますか？"));
-    QCOMPARE(run.box.ui.statuses().back(), std::string("組み合わせを取り消しました。"));
+    const std::vector<std::string> statuses = run.box.ui.statuses();
+    QCOMPARE(statuses.back(), std::string("組み合わせを取り消しました。"));
+    QCOMPARE(std::count(statuses.begin(), statuses.end(), statuses.back()), 1);  // said once
 
     // Random results: No keeps, Yes enters a result for every game of the round.
     playFirstGames(ws);

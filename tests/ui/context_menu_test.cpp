@@ -15,8 +15,10 @@
 #include "ui/dialogs/result_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
+#include "view/command_table.h"
 
 using namespace toq;
 using testing::Await;
@@ -25,14 +27,21 @@ using testing::RunningApp;
 
 namespace {
 
-const QString kOpponent = QStringLiteral("対戦相手の入力(&O)...");
-const QString kBye = QStringLiteral("抜け番とする(&N)");
-const QString kHandicap = QStringLiteral("手合割・先後・勝敗の入力・変更(&H)...");
-const QString kResult = QStringLiteral("勝敗の入力・変更(&W)...");
-const QString kCancel = QStringLiteral("組み合わせの取り消し(&C)");
-const QString kAdd = QStringLiteral("対局者を対戦表に追加(&A)...");
-const QString kEditRow = QStringLiteral("対局者データの編集(&E)...");
-const QString kRemove = QStringLiteral("対局者を対戦表から削除(&D)...");
+using view::Command;
+
+// The context-menu text of a command, as the command table gives it.
+QString entry(Command command) {
+  return ui::fromUtf8(view::findCommand(command)->context.text);
+}
+
+const QString kOpponent = entry(Command::SetOpponent);
+const QString kBye = entry(Command::SetBye);
+const QString kHandicap = entry(Command::HandicapAndResult);
+const QString kResult = entry(Command::EnterResult);
+const QString kCancel = entry(Command::CancelPairing);
+const QString kAdd = entry(Command::AddParticipant);
+const QString kEditRow = entry(Command::EditRowPlayer);
+const QString kRemove = entry(Command::RemoveParticipant);
 
 // Right-clicks a cell and answers the entries the menu showed (the menu is closed unchosen).
 QStringList menuAt(RunningApp& run, int line, int column) {
@@ -127,8 +136,8 @@ class ContextMenuTest : public QObject {
   void playerModeEntries() {
     RunningApp run;
     run.view()->setTableMode(false);
-    const QString edit = QStringLiteral("対局者データの編集(&E)...");
-    const QString fresh = QStringLiteral("新規参加者登録(&N)...");
+    const QString edit = entry(Command::EditPlayer);
+    const QString fresh = entry(Command::RegisterPlayer);
     run.select({3});
     QCOMPARE(menuAt(run, 3, 1), (QStringList{edit, fresh}));
     run.select({});
@@ -151,7 +160,7 @@ class ContextMenuTest : public QObject {
     // Two lines selected: the menu bar greys "対戦相手を入力する"; the context menu's entry
     // pairs the first selected row all the same.
     run.select({12, 14});
-    QVERIFY(!run.action(view::Command::SetOpponent)->isEnabled());
+    QVERIFY(!run.action(Command::SetOpponent)->isEnabled());
     auto chooser = Await::dialog<ui::OpponentDialog>([](ui::OpponentDialog* d) {
       QCOMPARE(d->windowTitle(), QStringLiteral("1回戦　青山 大輔  対戦相手の指定"));
       d->list()->setCurrentIndex(d->list()->findText(QStringLiteral("宮下 美咲")));

@@ -1,6 +1,6 @@
 // The commands of the menus "ファイル" and "表示" that go through the platform's dialogs: open
 // a table, import a name list, save the table under a new name, save the CSV chart, the four
-// reports and the table font.
+// reports and the table font; the recent files and the generic save.
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -13,6 +13,7 @@
 #include "data/player_file.h"
 #include "data/table_file.h"
 #include "support/builders.h"
+#include "ui/actions.h"
 #include "ui/app_settings.h"
 #include "ui/commands.h"
 #include "ui/main_view.h"
@@ -103,6 +104,37 @@ class FileCommandsTest : public QObject {
     QCOMPARE(run.view()->model()->rowCount(), 20);
     run.view()->setTableMode(true);
     QVERIFY(!run.view()->pairingButton()->isEnabled());  // an odd field waits for a bye
+  }
+
+  void recentFilesOpenATableOrARegisterAndCtrlSSavesOnce() {
+    RunningApp run;
+    const QString ply = str(run.box.path("event.ply"));
+    emit run.window()->recentFileChosen(ply);
+    QVERIFY(!run.view()->tableMode());
+    QCOMPARE(run.window()->windowTitle(), QStringLiteral("event.ply - TOQ"));
+    QCOMPARE(run.view()->model()->rowCount(), run.ws().players.count());
+    QCOMPARE(run.app->settings().recentFiles().value(0), ply);
+    // A register that is gone says so and is still the remembered player file.
+    const QString gone = run.box.dir.filePath("gone.PLY");
+    run.box.ui.clear();
+    emit run.window()->recentFileChosen(gone);
+    QCOMPARE(run.box.ui.errors(),
+             std::vector<std::string>{"対局者ファイル(" + run.box.path("gone.PLY").string() +
+                                      ")を読み込めませんでした。"});
+    QCOMPARE(run.ws().playerFile, run.box.path("gone.PLY"));
+    emit run.window()->recentFileChosen(str(run.tai));
+    QVERIFY(run.view()->tableMode());
+    QCOMPARE(run.ws().table.filePath, run.tai);
+    QCOMPARE(run.ws().playerFile, run.box.path("event.ply"));
+
+    // Ctrl+S writes the table to its own file and says so once.
+    QFile::remove(str(run.tai));
+    run.box.ui.clear();
+    run.window()->actions()->saveDocument()->trigger();
+    QVERIFY(run.onDisk());
+    QCOMPARE(run.box.ui.statuses(),
+             std::vector<std::string>{run.tai.string() + " を保存しました。" +
+                                      std::to_string(run.ws().table.rows()) + "人"});
   }
 
   void saveAsWritesBothFilesAndAsksBeforeReplacing() {

@@ -1,0 +1,298 @@
+#include "view/command_table.h"
+
+namespace toq::view {
+
+namespace {
+
+// The menu bar's rules.
+
+bool always(const ViewState&, const data::Table&) {
+  return true;
+}
+
+bool never(const ViewState&, const data::Table&) {
+  return false;
+}
+
+bool inTableMode(const ViewState& s, const data::Table&) {
+  return s.tableMode;
+}
+
+bool tableLinesSelected(const ViewState& s, const data::Table&) {
+  return s.tableMode && s.selectedLines > 0;
+}
+
+bool oneTableLineSelected(const ViewState& s, const data::Table&) {
+  return s.tableMode && s.selectedLines == 1;
+}
+
+// Byes move between two participants only while no round holds a game.
+bool twoTableLinesWithoutGames(const ViewState& s, const data::Table& t) {
+  return s.tableMode && s.selectedLines == 2 && t.AnyEntryState(1) == 0;
+}
+
+bool lotteryTable(const ViewState& s, const data::Table& t) {
+  return s.tableMode && t.tableClass >= 4 && t.tableClass != 6;
+}
+
+bool inPlayerMode(const ViewState& s, const data::Table&) {
+  return !s.tableMode;
+}
+
+bool playerLinesSelected(const ViewState& s, const data::Table&) {
+  return !s.tableMode && s.selectedLines > 0;
+}
+
+// The context menu's rules.
+
+bool onTable(const ContextState& c) {
+  return c.view.tableMode;
+}
+
+bool onParticipant(const ContextState& c) {
+  return c.view.tableMode && c.participant;
+}
+
+bool onGame(const ContextState& c) {
+  return onParticipant(c) && c.cell == ClickedCell::Game;
+}
+
+bool onPairedCell(const ContextState& c) {
+  return onParticipant(c) && (c.cell == ClickedCell::Game || c.cell == ClickedCell::Bye);
+}
+
+bool onPlayerList(const ContextState& c) {
+  return !c.view.tableMode;
+}
+
+bool onSelectedPlayer(const ContextState& c) {
+  return !c.view.tableMode && c.view.selectedLines > 0;
+}
+
+using enum Command;
+using enum Menu;
+
+// The recent files stand in ファイル between the printing entries and "終了".
+constexpr MenuTitle kMenuBar[] = {
+    {.menu = File, .text = "ファイル(&F)", .recentFilesBefore = 2},
+    {.menu = Edit, .text = "編集(&E)"},
+    {.menu = Show, .text = "表示(&V)"},
+    {.menu = Table, .text = "対戦表(&T)"},
+    {.menu = Players, .text = "対局者データ(&K)"},
+    {.menu = Help, .text = "ヘルプ(&H)"},
+};
+
+// Toolbar sections: 0 the cancel-all and the table's files, 1 the editing buttons, 2 printing,
+// 3 the About box. The context menu in table mode: the clicked row's games, a separator, the
+// participants; in player mode the register's two entries.
+constexpr CommandEntry kCommands[] = {
+    // ファイル
+    {.command = OpenTable,
+     .menu = File,
+     .text = "対戦ファイルを開く(O)...",
+     .tool = {0, 1, ToolIcon::Open},
+     .enabled = always},
+    {.command = ImportNameList,
+     .menu = File,
+     .text = "対局者ファイルを開く(&R)...",
+     .enabled = always},
+    {.command = SaveTableAs,
+     .menu = File,
+     .text = "対戦表の保存(&A)...",
+     .tool = {0, 2, ToolIcon::Save},
+     .enabled = always},
+    {.command = MakeRatingData, .menu = File, .text = "レーティングデータの作成", .enabled = never},
+    {.command = SaveCsv, .menu = File, .text = "CSVファイルの保存(&C)...", .enabled = always},
+    {.command = SaveWebPage, .menu = File, .text = "Webページの保存(&W)...", .enabled = always},
+    {.command = SavePdf, .menu = File, .text = "PDFに保存...", .enabled = always},
+    {.command = PrintFormat2,
+     .menu = File,
+     .section = 1,
+     .text = "印刷形式２(&T)",
+     .checkable = true,
+     .enabled = always},
+    {.command = Print,
+     .menu = File,
+     .section = 1,
+     .text = "印刷(&P)...",
+     .shortcut = "Ctrl+P",
+     .tool = {2, 0, ToolIcon::Print},
+     .enabled = always},
+    {.command = PrintPreview,
+     .menu = File,
+     .section = 1,
+     .text = "印刷プレビュー(&V)",
+     .shortcut = "Ctrl+U",
+     .enabled = always},
+    {.command = PrintSetup,
+     .menu = File,
+     .section = 1,
+     .text = "プリンタの設定(&R)...",
+     .enabled = always},
+    {.command = Exit, .menu = File, .section = 2, .text = "終了(&X)", .enabled = always},
+    // 編集
+    {.command = Settings, .menu = Edit, .text = "設定(&S)...", .enabled = always},
+    {.command = PrintSettings, .menu = Edit, .text = "印刷設定(&P)...", .enabled = never},
+    // 表示
+    {.command = ShowRoundList, .menu = Show, .text = "最終組み合わせの表示(&P)", .enabled = always},
+    {.command = ShowResults, .menu = Show, .text = "結果の表示(&R)", .enabled = always},
+    {.command = ShowStandings, .menu = Show, .text = "成績表示(&E)", .enabled = always},
+    {.command = ShowRatingData, .menu = Show, .text = "レーティングデータ(&A)", .enabled = always},
+    {.command = ToolBar,
+     .menu = Show,
+     .section = 1,
+     .text = "ツール バー(&T)",
+     .checkable = true,
+     .enabled = always},
+    {.command = StatusBar,
+     .menu = Show,
+     .section = 1,
+     .text = "ステータス バー(&S)",
+     .checkable = true,
+     .enabled = always},
+    {.command = TableFont,
+     .menu = Show,
+     .section = 2,
+     .text = "表のフォント(&F)...",
+     .enabled = always},
+    {.command = ShowLotteryConditions,
+     .menu = Show,
+     .section = 3,
+     .text = "抽選条件の表示(&K)",
+     .enabled = lotteryTable},
+    {.command = AnalyseLottery,
+     .menu = Show,
+     .section = 3,
+     .text = "抽選結果の分析(&A)",
+     .enabled = lotteryTable},
+    // 対戦表
+    {.command = NewTable, .menu = Table, .text = "新規対戦表(&N)", .enabled = never},
+    {.command = AddParticipant,
+     .menu = Table,
+     .text = "参加者を対戦表に追加(A)...",
+     .enabled = inTableMode,
+     .context = {.text = "対局者を対戦表に追加(&A)...",
+                 .order = 5,
+                 .separatorBefore = true,
+                 .shown = onTable}},
+    {.command = RemoveParticipant,
+     .menu = Table,
+     .text = "参加者を対戦表から削除(&S)",
+     .enabled = tableLinesSelected,
+     .context = {.text = "対局者を対戦表から削除(&D)...", .order = 7, .shown = onParticipant}},
+    {.command = CancelLatestRound,
+     .menu = Table,
+     .text = "最後の回の組み合わせの取り消し(&L)",
+     .enabled = inTableMode},
+    {.command = CancelAllPairings,
+     .menu = Table,
+     .text = "全ての組み合わせの取り消し(&T)",
+     .tool = {0, 0, ToolIcon::CancelAll},
+     .enabled = inTableMode},
+    {.command = ChangeNumberOfGames,
+     .menu = Table,
+     .text = "試合数の変更(&C)...",
+     .enabled = always},
+    {.command = ExchangeByes,
+     .menu = Table,
+     .text = "抜け番の入れ替え(&N)",
+     .enabled = twoTableLinesWithoutGames},
+    {.command = SetOpponent,
+     .menu = Table,
+     .section = 1,
+     .text = "対戦相手を入力する(&O)...",
+     .enabled = oneTableLineSelected,
+     .context = {.text = "対戦相手の入力(&O)...", .order = 0, .shown = onParticipant}},
+    {.command = SetBye,
+     .menu = Table,
+     .section = 1,
+     .text = "抜け番とする(&Y)",
+     .enabled = tableLinesSelected,
+     .context = {.text = "抜け番とする(&N)", .order = 1, .shown = onParticipant}},
+    {.command = CancelPairing,
+     .menu = Table,
+     .section = 1,
+     .text = "対戦相手の取り消し(&Z)",
+     .enabled = oneTableLineSelected,
+     .context = {.text = "組み合わせの取り消し(&C)", .order = 4, .shown = onPairedCell}},
+    {.command = EnterResult,
+     .menu = Table,
+     .section = 1,
+     .text = "勝敗の入力・取り消し(&W)...",
+     .enabled = tableLinesSelected,
+     .context = {.text = "勝敗の入力・変更(&W)...", .order = 3, .shown = onGame}},
+    {.command = RandomResults,
+     .menu = Table,
+     .section = 2,
+     .text = "テスト：結果の自動入力(&R)",
+     .enabled = always},
+    {.command = RepeatedTest,
+     .menu = Table,
+     .section = 2,
+     .text = "テスト：繰り返し組み合わせ(&T)",
+     .enabled = inTableMode},
+    // 対局者データ
+    {.command = RegisterPlayer,
+     .menu = Players,
+     .text = "参加者の新規登録(&N)...",
+     .enabled = inPlayerMode,
+     .context = {.text = "新規参加者登録(&N)...", .order = 1, .shown = onPlayerList}},
+    {.command = EditPlayer,
+     .menu = Players,
+     .text = "選択した対局者データの編集(&E)...",
+     .enabled = playerLinesSelected,
+     .context = {.text = "対局者データの編集(&E)...", .order = 0, .shown = onSelectedPlayer}},
+    {.command = DeletePlayers,
+     .menu = Players,
+     .text = "選択した対局者データの削除(&D)...",
+     .enabled = playerLinesSelected},
+    // ヘルプ
+    {.command = Manual, .menu = Help, .text = "使い方(&M)", .enabled = always},
+    {.command = About,
+     .menu = Help,
+     .text = "バージョン情報(&A)...",
+     .tool = {3, 0, ToolIcon::About},
+     .enabled = always},
+    // The context menu only.
+    {.command = EditRowPlayer,
+     .enabled = always,
+     .context = {.text = "対局者データの編集(&E)...", .order = 6, .shown = onParticipant}},
+    {.command = HandicapAndResult,
+     .enabled = always,
+     .context = {.text = "手合割・先後・勝敗の入力・変更(&H)...", .order = 2, .shown = onGame}},
+    // No entry anywhere: the handicap of the clicked cell alone.
+    {.command = Handicap, .enabled = always},
+    // The form's button "組み合わせ", which the main view enables by its own rule.
+    {.command = Pair, .enabled = always},
+    // The generic document commands: accelerators of the window, outside the menu bar's rules.
+    {.command = NewDocument, .text = "新規作成", .shortcut = "Ctrl+N"},
+    {.command = OpenDocument, .text = "開く", .shortcut = "Ctrl+O"},
+    {.command = SaveDocument, .text = "上書き保存", .shortcut = "Ctrl+S"},
+    // The toolbar's editing buttons, which this program does not use.
+    {.command = Cut, .text = "切り取り", .tool = {1, 0}, .enabled = never},
+    {.command = Copy, .text = "コピー", .tool = {1, 1}, .enabled = never},
+    {.command = Paste, .text = "貼り付け", .tool = {1, 2}, .enabled = never},
+};
+
+}  // namespace
+
+std::span<const CommandEntry> commandTable() {
+  return kCommands;
+}
+
+const CommandEntry* findCommand(Command command) {
+  for (const CommandEntry& entry : kCommands)
+    if (entry.command == command) return &entry;
+  return nullptr;
+}
+
+std::span<const MenuTitle> menuBar() {
+  return kMenuBar;
+}
+
+bool commandEnabled(Command command, const ViewState& state, const data::Table& table) {
+  const CommandEntry* entry = findCommand(command);
+  return entry && (!entry->enabled || entry->enabled(state, table));
+}
+
+}  // namespace toq::view
