@@ -1,5 +1,7 @@
 #include "view/context_menu.h"
 
+#include "view/layout.h"
+
 namespace toq::view {
 
 namespace {
@@ -14,7 +16,7 @@ std::vector<MenuEntry> playerMenu(const ViewState& state) {
 // The entries for the clicked cell of row k: a bye can be cancelled; a game (or an absence)
 // can take a handicap, a result, or be cancelled; an unpaired cell offers nothing more.
 void addCellEntries(std::vector<MenuEntry>& menu, const data::Table& table, int k, int column) {
-  const int round = column - 2;
+  const int round = roundOfColumn(column);
   if (!table.validRound(round)) return;
   const int e = table.opponent[k][round];
   if (e == data::kUnpaired) return;
@@ -31,7 +33,7 @@ std::vector<MenuEntry> contextMenu(const ViewState& state, int selectedLine, int
                                    const data::Table& table) {
   if (!state.tableMode) return playerMenu(state);
   std::vector<MenuEntry> menu;
-  const int k = selectedLine < 0 ? 0 : selectedLine / 2;
+  const int k = selectedLine < 0 ? 0 : rowOfLine(selectedLine);
   const bool participant = k < table.rows();
   if (participant) {
     menu.push_back({Command::SetOpponent, "対戦相手の入力(&O)..."});

@@ -112,11 +112,6 @@ TEST(ViewGrid, GamesAgainstProfessionalsByesAndSecondMeetings) {
   EXPECT_EQ(g.at(2 * 6 + 1, col(1)).foreground, kBlack);
   EXPECT_EQ(g.at(2 * 6 + 1, col(2)).foreground, kBlue);
   EXPECT_EQ(g.at(2 * 6 + 1, col(3)).foreground, kBlue);  // unpaired: no result either
-
-  EXPECT_EQ(meetingsUpTo(f.table(), 4, 0, 0), 1);
-  EXPECT_EQ(meetingsUpTo(f.table(), 4, 1, 1), 2);
-  EXPECT_EQ(meetingsUpTo(f.table(), 0, 4, 3), 2);
-  EXPECT_EQ(meetingsUpTo(f.table(), 7, 6, 1), 1);
 }
 
 TEST(ViewGrid, TotalsOfAThreeBoardPlayerAndTheSummaryColumns) {
