@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QTableView>
 
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 #include "support/simulate.h"
 #include "ui/main_view.h"
 #include "ui/table_model.h"

@@ -23,7 +23,7 @@
 #include "pairing/driver.h"
 #include "pairing/standings.h"
 #include "reports/reports.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 
 namespace {
 

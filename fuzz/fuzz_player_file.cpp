@@ -7,7 +7,7 @@
 #include "data/file_parsers.h"
 #include "data/player_file.h"
 #include "fuzz_support.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "data/line_reader.h"
 #include "data/table_file.h"
 #include "fuzz_support.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 
 namespace {
 

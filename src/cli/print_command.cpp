@@ -7,11 +7,11 @@
 #include <optional>
 #include <string_view>
 
+#include "print_qt/gui_session.h"
+#include "print_qt/pdf_output.h"
 #include "reports/print/print_job.h"
 #include "text/format.h"
 #include "text/paths.h"
-#include "ui/print/paint/gui_session.h"
-#include "ui/print/paint/pdf_output.h"
 #endif
 
 namespace toq::cli {
@@ -49,10 +49,10 @@ int printCommand(Invocation& inv) {
       inv.args.size() > 2 ? inv.pathArg(2)
                           : reports::print::defaultPdfPath(*layout, ws.table, ws.playerFile);
 
-  ui::print::GuiSession gui;
+  print_qt::GuiSession gui;
   reports::print::PrintJob job(*layout, ws.table, ws.players,
                                reports::print::documentTitle(ws.table), kUsualScreen);
-  if (ui::print::writePdf(target, job, inv.ui) != 0) return kExitFailure;
+  if (print_qt::writePdf(target, job, inv.ui) != 0) return kExitFailure;
   inv.out << text::pathToUtf8(target) << '\n';
   return inv.ui.openWithViewer(target) == 0 ? kExitOk : kExitFailure;
 }

@@ -19,8 +19,32 @@ inline constexpr int kMaxParticipants = 99;
 inline constexpr int kMaxRounds = 32;
 /// Number of games of a new table.
 inline constexpr int kDefaultGames = 9;
+
+/// The class list: a player's class and the class a table is meant for. Files store the code
+/// as an int and keep any value they hold, so fields stay int; compare them with isClass.
+enum class TableClass : int {
+  Unset = 0,     ///< （未設定）
+  Champion = 1,  ///< 名人
+  A = 2,         ///< Ａ級
+  B1 = 3,        ///< Ｂ級１組
+  B2 = 4,        ///< Ｂ級２組
+  C1 = 5,        ///< Ｃ級１組
+  C2 = 6,        ///< Ｃ級２組
+  Free = 7,      ///< フリークラス
+  ThreeDan = 8,  ///< 三段
+  Retired = 9,   ///< 引退・物故・退会
+  Other = 10,    ///< その他
+};
+/// The stored code of a class.
+constexpr int classCode(TableClass c) {
+  return static_cast<int>(c);
+}
+/// True when a stored code is the class.
+constexpr bool isClass(int code, TableClass c) {
+  return code == classCode(c);
+}
 /// Table class of a new table.
-inline constexpr int kDefaultTableClass = 2;
+inline constexpr int kDefaultTableClass = classCode(TableClass::A);
 
 /// Opponent codes besides a row index (0 or more).
 inline constexpr std::int16_t kUnpaired = -1;
@@ -70,7 +94,7 @@ using Plane = std::array<std::array<std::int16_t, kMaxRounds>, kMaxRows>;
 struct Table {
   std::string title;                         ///< event title, CP932, at most 255 bytes
   std::filesystem::path filePath;            ///< the table file
-  int tableClass = kDefaultTableClass;       ///< class the table is meant for
+  int tableClass = kDefaultTableClass;       ///< TableClass code the table is meant for
   int participantCount = 0;                  ///< rows in use, 0..99
   int numberOfGames = kDefaultGames;         ///< rounds, 1..32
   std::array<int, kMaxRows> participants{};  ///< player number of each row

@@ -8,6 +8,12 @@
 
 namespace toq::edit {
 
+bool lockCheck(const data::Table& table, services::Services& ui) {
+  if (table.lockFlag == 0) return true;
+  ui.warningBox(kLockedMessage, services::kAppCaption);
+  return false;
+}
+
 int usedRows(const data::Table& table) {
   return std::clamp(table.participantCount, 0, data::kMaxRows);
 }

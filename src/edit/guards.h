@@ -1,8 +1,9 @@
 #pragma once
-// Checks and steps shared by the editing commands: argument guards, row names for messages,
-// and the save after a change.
+// Checks and steps shared by the editing commands: the lock check, argument guards, row names
+// for messages, and the save after a change.
 
 #include <string>
+#include <string_view>
 
 #include "data/table.h"
 #include "edit/outcome.h"
@@ -12,6 +13,14 @@
 #include "text/format.h"
 
 namespace toq::edit {
+
+/// Refusal shown when the table's lock flag is set.
+inline constexpr std::string_view kLockedMessage = "変更は禁止されています。";
+
+/// The guard in front of every command that changes the table: true when changes are allowed.
+/// When the table is locked it shows the refusal as a warning box captioned "TOQ" and answers
+/// false.
+bool lockCheck(const data::Table& table, services::Services& ui);
 
 /// Rows and rounds in use, bounded by the planes whatever the counts hold.
 int usedRows(const data::Table& table);

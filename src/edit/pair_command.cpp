@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "data/table_file.h"
+#include "edit/guards.h"
 #include "pairing/driver.h"
 #include "pairing/sides.h"
 #include "reports/round_list.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -14,7 +14,7 @@ namespace toq::edit {
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
                   PairOutcome* outcome) {
   data::Table& table = ws.table;
-  if (!services::lockCheck(table, ui)) return -1;
+  if (!lockCheck(table, ui)) return -1;
   const int round = table.FirstUnpairedRound();
   if (round < 0) {
     ui.errorBox("エラー：組み合わせる回がありません。");

@@ -5,7 +5,6 @@
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "pairing/sides.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -44,7 +43,7 @@ void clearEntry(data::Table& t, int row, int round) {
 Outcome setOpponent(Workspace& ws, services::Services& ui, int row, const OpponentChooser& choose) {
   data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   std::optional<OpponentChoices> dialog = opponentChoices(ws, ui, row);
   if (!dialog) return stopped(Stop::NothingToDo);
   const int r = dialog->round;
@@ -76,7 +75,7 @@ Outcome setOpponent(Workspace& ws, services::Services& ui, int row, const Oppone
 Outcome setBye(Workspace& ws, services::Services& ui, int row) {
   data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   const int r = firstFreeRound(t, row);
   if (r < 0) return stopped(Stop::NothingToDo);
   t.opponent[row][r] = data::kBye;
@@ -89,7 +88,7 @@ Outcome setBye(Workspace& ws, services::Services& ui, int row) {
 Outcome cancelLastPairing(Workspace& ws, services::Services& ui, int row) {
   data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   const int free = firstFreeRound(t, row);
   const int i = free < 0 ? usedRounds(t) : free;
   const int r = i - 1;

@@ -3,34 +3,37 @@
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
-#include "services/lock_check.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
 namespace toq::edit {
 
 namespace {
-// Classes the chooser never offers from other tables: フリークラス and 引退・物故・退会.
-constexpr int kFreeClass = 7;
-constexpr int kRetiredClass = 9;
+/// True when the chooser offers players of this class, after those of the table's own class:
+/// every class but （未設定）, フリークラス and 引退・物故・退会.
+bool offeredFromOtherClass(int playerClass) {
+  return !data::isClass(playerClass, data::TableClass::Unset) &&
+         !data::isClass(playerClass, data::TableClass::Free) &&
+         !data::isClass(playerClass, data::TableClass::Retired);
+}
 }  // namespace
 
 std::vector<ParticipantChoice> participantChoices(const Workspace& ws) {
   const data::Table& t = ws.table;
   std::vector<ParticipantChoice> out;
   for (const data::Player& p : ws.players.all())
-    if (!t.IsParticipant(p.number) && (p.klass == 0 || p.klass == t.tableClass))
+    if (!t.IsParticipant(p.number) &&
+        (data::isClass(p.klass, data::TableClass::Unset) || p.klass == t.tableClass))
       out.push_back({p.name, p.number});
   for (const data::Player& p : ws.players.all())
-    if (!t.IsParticipant(p.number) && p.klass != 0 && p.klass != kFreeClass &&
-        p.klass != kRetiredClass && p.klass != t.tableClass)
+    if (!t.IsParticipant(p.number) && offeredFromOtherClass(p.klass) && p.klass != t.tableClass)
       out.push_back({p.name, p.number});
   return out;
 }
 
 Outcome addParticipant(Workspace& ws, services::Services& ui, const ParticipantChooser& choose) {
   data::Table& t = ws.table;
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   std::optional<int> choice = choose ? choose(participantChoices(ws)) : std::nullopt;
   if (!choice) return stopped(Stop::Declined);
   const data::Player* p = ws.players.FindPlayer(*choice);
@@ -51,7 +54,7 @@ Outcome addParticipant(Workspace& ws, services::Services& ui, const ParticipantC
 
 Outcome removeParticipant(Workspace& ws, services::Services& ui, int row) {
   data::Table& t = ws.table;
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
   const std::string name = rowNameUtf8(ws, row, ui);
   const char* question =

@@ -2,7 +2,6 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -58,7 +57,7 @@ Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
                     const ResultChooser& choose) {
   data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
   std::optional<ResultQuestion> dialog = resultQuestion(ws, ui, row, round);
   if (!dialog) return stopped(Stop::NothingToDo);

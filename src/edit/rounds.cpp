@@ -4,14 +4,13 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 
 namespace toq::edit {
 
 Outcome cancelLatestRound(Workspace& ws, services::Services& ui) {
   data::Table& t = ws.table;
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   const int r = t.LastPairedRound();
   if (r < 0 || r >= data::kMaxRounds) {
     ui.errorBox(text::format(texts::kNoPairedRound, r));
@@ -29,7 +28,7 @@ Outcome cancelLatestRound(Workspace& ws, services::Services& ui) {
 
 Outcome cancelAllPairings(Workspace& ws, services::Services& ui) {
   data::Table& t = ws.table;
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   if (!ui.askYesNo(texts::kCancelAllQuestion, services::kQuestionCaption))
     return stopped(Stop::Declined);
   t.ResetEntries();

@@ -191,4 +191,11 @@ int computeStandings(data::Table& table, const data::Register& players, int roun
   return 0;
 }
 
+ShownStandings computeShownStandings(data::Table& table, const data::Register& players) {
+  ShownStandings shown;
+  shown.round = std::min(table.LastCompletedRound(), data::kMaxRounds - 1);
+  shown.known = shown.round < 0 || computeStandings(table, players, shown.round) == 0;
+  return shown;
+}
+
 }  // namespace toq::pairing

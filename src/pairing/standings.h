@@ -14,4 +14,12 @@ bool winRateMode(const data::Table& table, const data::Register& players);
 /// result; 0 without change for round < 0.
 int computeStandings(data::Table& table, const data::Register& players, int round);
 
+/// The standings that the main view and the reports show: those of the last completed round.
+struct ShownStandings {
+  int round = -1;     ///< the last completed round; -1 when no round is complete
+  bool known = true;  ///< false when the results cannot be counted (a damaged table)
+};
+/// Computes the standings of the last completed round into the table's standings block.
+ShownStandings computeShownStandings(data::Table& table, const data::Register& players);
+
 }  // namespace toq::pairing

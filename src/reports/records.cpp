@@ -5,7 +5,6 @@
 
 #include "pairing/standings.h"
 #include "text/cp932.h"
-#include "view/grid.h"
 
 namespace toq::reports {
 
@@ -23,14 +22,9 @@ int opponentOf(const data::Table& table, int row, int round) {
   return (o >= 0 && o < rowsOf(table)) ? o : -1;
 }
 
-int meetingsUpTo(const data::Table& table, int lastRound, int a, int b) {
-  return view::meetingsUpTo(table, a, b, lastRound);
-}
-
 int standingsRound(data::Table& table, const data::Register& players) {
-  const int m = std::min(table.LastCompletedRound(), roundsOf(table) - 1);
-  if (m < 0) return -1;
-  return pairing::computeStandings(table, players, m) == 0 ? m : -1;
+  const pairing::ShownStandings shown = pairing::computeShownStandings(table, players);
+  return shown.known ? shown.round : -1;
 }
 
 bool samePlayer(const data::Table& table, int a, int b) {

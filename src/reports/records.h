@@ -16,10 +16,6 @@ int roundsOf(const data::Table& table);
 /// The opponent row of (row, round) when the opponent code names a used row, else -1.
 int opponentOf(const data::Table& table, int row, int round);
 
-/// How often the players of rows a and b met in rounds 0..lastRound, counted over every row of
-/// a's player whose opponent is b or a row of b's player; byes and absences never count.
-int meetingsUpTo(const data::Table& table, int lastRound, int a, int b);
-
 /// The last completed round with its standings computed into the table's standings block, or
 /// -1 when no round is complete or the standings cannot be computed from what the table holds.
 int standingsRound(data::Table& table, const data::Register& players);

@@ -8,6 +8,7 @@
 #include "reports/texts.h"
 #include "text/cp932.h"
 #include "text/format.h"
+#include "view/game_mark.h"
 
 namespace toq::reports {
 
@@ -46,7 +47,7 @@ void writePair(ReportText& out, const data::Table& table, const data::Register& 
         .put(" ");
   }
   out.put(handicapName(handicap));
-  if (meetingsUpTo(table, round, row, opponent) > 1) out.putText(texts::kSecondGame);
+  if (view::secondMeeting(table, row, round)) out.putText(texts::kSecondGame);
   out.endLine();
 }
 

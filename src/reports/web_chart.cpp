@@ -7,6 +7,7 @@
 #include "reports/html_text.h"
 #include "reports/web_sections.h"
 #include "reports/web_texts.h"
+#include "view/layout.h"
 
 namespace toq::reports {
 
@@ -14,11 +15,14 @@ using view::Rgb;
 
 namespace {
 
-// The first two columns (number and name) stay in view while the rounds scroll sideways.
-constexpr std::string_view kStickyClasses[2] = {"s0", "s1"};
-// Rounds whose chart a printed page holds at the usual size; the five other columns are the
-// number, the name and the three summary columns.
+// The columns before the rounds (number and name) stay in view while the rounds scroll sideways.
+constexpr std::string_view kStickyClasses[view::kFirstRoundColumn] = {"s0", "s1"};
+// Rounds whose chart a printed page holds at the usual size.
 constexpr int kRoundsAtUsualPrintSize = 20;
+
+bool sticky(int column) {
+  return column >= 0 && column < view::kFirstRoundColumn;
+}
 
 struct RgbLess {
   bool operator()(const Rgb& a, const Rgb& b) const {
@@ -36,7 +40,7 @@ std::string textClass(Rgb colour) {
 
 std::string cellClasses(int column, const view::Cell& cell) {
   std::string classes;
-  if (column < 2) classes.append(kStickyClasses[column]).append(" ");
+  if (sticky(column)) classes.append(kStickyClasses[column]).append(" ");
   classes += backgroundClass(cell.background);
   if (cell.foreground != view::kBlack) classes.append(" ").append(textClass(cell.foreground));
   return classes;
@@ -71,15 +75,15 @@ std::string chartSection(const view::Grid& grid, std::string& colourRules) {
   std::string out = "<section id=\"chart\">\n";
   out += element("h2", escapeHtml(web_texts::kChartTitle)) + "\n";
   // More rounds than an A4 landscape page holds at the usual size print smaller.
-  out += grid.columnCount() > kRoundsAtUsualPrintSize + 5
+  out += grid.columnCount() > view::tableColumnCount(kRoundsAtUsualPrintSize)
              ? "<div class=\"scroll\">\n<table class=\"chart many-rounds\">\n<thead><tr>"
              : "<div class=\"scroll\">\n<table class=\"chart\">\n<thead><tr>";
   for (int c = 0; c < columns; ++c)
-    out += element("th", htmlFromCp932(grid.columns[c].header), c < 2 ? kStickyClasses[c] : "");
+    out += element("th", htmlFromCp932(grid.columns[c].header), sticky(c) ? kStickyClasses[c] : "");
   out += "</tr></thead>\n";
   for (int line = 0; line < grid.rowCount(); ++line) {
     // A participant's two lines form one row group, which a printed page never splits.
-    const bool upper = line % 2 == 0;
+    const bool upper = !view::isLowerLine(line);
     if (upper) out += "<tbody>";
     out += upper ? "<tr class=\"u\">" : "<tr class=\"v\">";
     for (int c = 0; c < columns; ++c) {

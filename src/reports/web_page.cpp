@@ -56,10 +56,10 @@ std::string head(const data::Table& table, const pairing::DateStamp& stamp, int 
 
 std::string composeWebPage(data::Table& table, const data::Register& players,
                            const pairing::DateStamp& stamp, services::Services& ui) {
-  // The grid computes the standings of the last complete round into the table; every later
-  // part reads that block.
   const view::Grid grid = view::tableGrid(table, players);
   for (int number : grid.missingPlayers) players.IndexToName(number, ui);
+  // The standings of the last complete round, computed into the table's block, which the lists
+  // below read.
   const int m = standingsRound(table, players);
 
   std::vector<std::string> names(static_cast<std::size_t>(rowsOf(table)));

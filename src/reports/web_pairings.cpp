@@ -6,6 +6,7 @@
 #include "reports/web_sections.h"
 #include "reports/web_texts.h"
 #include "text/format.h"
+#include "view/game_mark.h"
 
 namespace toq::reports {
 
@@ -35,10 +36,10 @@ std::string pairLine(const data::Table& table, const std::vector<std::string>& n
   line += element("td", escapeHtml(web_texts::kVersus), "vs");
   line += playerCell(table, names, round, opponent, sidesDrawn, handicapGame);
   line += element("td", htmlFromCp932(handicapName(table.handicap[row][round])));
-  line += element("td",
-                  meetingsUpTo(table, round, row, opponent) > 1 ? escapeHtml(web_texts::kSecondGame)
-                                                                : std::string(),
-                  "mark");
+  line += element(
+      "td",
+      view::secondMeeting(table, row, round) ? escapeHtml(web_texts::kSecondGame) : std::string(),
+      "mark");
   return line + "</tr>\n";
 }
 

@@ -10,20 +10,19 @@
 #include "ui/dialogs/result_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "view/layout.h"
 
 namespace toq::ui {
 
 int Commands::selectedParticipant() const {
-  const int line = view_.selectedRow();
-  return line < 0 ? -1 : line / 2;
+  return view::rowOfLine(view_.selectedRow());
 }
 
 bool Commands::clickedRoundCell(int& row, int& round) const {
   const int line = view_.clickedLine();
   if (line < 0) return false;
-  row = line / 2;
-  // Columns 0 and 1 hold the number and the name; round r stands in column r + 2.
-  round = view_.clickedColumn() - 2;
+  row = view::rowOfLine(line);
+  round = view::roundOfColumn(view_.clickedColumn());
   return ws_.table.validRow(row) && ws_.table.validRound(round);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/dialogs/player_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "view/layout.h"
 
 namespace toq::ui {
 
@@ -30,7 +31,7 @@ void Commands::editPlayerAt(int position) {
 
 void Commands::editPlayer() {
   const int line = view_.selectedRow();
-  if (line >= 0) editPlayerAt(line + 1);
+  if (line >= 0) editPlayerAt(view::positionOfLine(line));
 }
 
 void Commands::editRowPlayer() {
@@ -40,7 +41,7 @@ void Commands::editRowPlayer() {
 
 void Commands::deletePlayers() {
   std::vector<int> positions;
-  for (int line : view_.selectedLines()) positions.push_back(line + 1);
+  for (int line : view_.selectedLines()) positions.push_back(view::positionOfLine(line));
   if (positions.empty()) return;
   edit::deletePlayers(ws_, ui_, positions);
   view_.refreshPlayers();

@@ -8,6 +8,7 @@
 #include "ui/dialogs/number_of_games_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "view/layout.h"
 
 namespace toq::ui {
 
@@ -45,7 +46,8 @@ void Commands::changeNumberOfGames() {
 void Commands::exchangeByes() {
   const std::vector<int> lines = view_.selectedLines();
   if (lines.size() != 2) return;
-  if (edit::exchangeByes(ws_, ui_, lines[0] / 2, lines[1] / 2).changed) afterTableChange();
+  if (edit::exchangeByes(ws_, ui_, view::rowOfLine(lines[0]), view::rowOfLine(lines[1])).changed)
+    afterTableChange();
 }
 
 void Commands::randomResults() {

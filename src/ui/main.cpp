@@ -6,15 +6,15 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "print_qt/font_substitutes.h"
 #include "ui/application.h"
-#include "ui/print/paint/font_substitutes.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TOQ"));
   QApplication::setOrganizationName(QStringLiteral("Tamsorel"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
-  toq::ui::installFontSubstitutes();
+  toq::print_qt::installFontSubstitutes();
   // Qt's own dialogs (files, fonts, printing) speak Japanese where the translations are there.
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),

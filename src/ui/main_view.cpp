@@ -17,6 +17,7 @@
 #include "ui/qt_text.h"
 #include "ui/table_model.h"
 #include "view/grid.h"
+#include "view/layout.h"
 #include "view/rules.h"
 
 namespace toq::ui {
@@ -31,7 +32,7 @@ constexpr const char* kMissingPlayers = "対局者データにない番号の参
 
 MainView::MainView(edit::Workspace& ws, services::Services& ui, QWidget* parent)
     : QWidget(parent), ws_(ws), ui_(ui) {
-  for (int c = 0; c < 5 + data::kMaxRounds; ++c)
+  for (int c = 0; c < view::tableColumnCount(data::kMaxRounds); ++c)
     tableWidths_.push_back(view::defaultTableColumnWidth(c));
   buildForm();
 }

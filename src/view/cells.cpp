@@ -1,6 +1,8 @@
 #include "view/cells.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "text/cp932.h"
 #include "text/format.h"
@@ -21,6 +23,13 @@ bool samePlayer(const Table& table, int row, int other) {
          table.participants[row] == table.participants[other];
 }
 
+/// The CP932 mark of a code from a list of codes and their UTF-8 marks; empty for any other code.
+std::string markOf(int code, std::initializer_list<std::pair<int, const char*>> marks) {
+  for (const auto& [c, mark] : marks)
+    if (c == code) return sj(mark);
+  return {};
+}
+
 std::string recordText(int wins, int losses, int draws) {
   return draws > 0 ? text::format("%d-%d-%d", wins, losses, draws)
                    : text::format("%d-%d", wins, losses);
@@ -36,59 +45,21 @@ std::string roundHeader(int round) {
 }
 
 std::string handicapMark(int handicap) {
-  const char* piece = nullptr;
-  switch (handicap < 0 ? -handicap : handicap) {
-    case 1:
-      piece = "香";
-      break;
-    case 2:
-      piece = "角";
-      break;
-    case 3:
-      piece = "飛";
-      break;
-    case 4:
-      piece = "飛香";
-      break;
-    case 5:
-      piece = "二";
-      break;
-    case 7:
-      piece = "四";
-      break;
-    case 10:
-      piece = "六";
-      break;
-    default:
-      return " ";
-  }
-  return sj(piece) + sj(handicap > 0 ? "上" : "下");
+  // The pieces a handicap takes off, in the order of the handicap list (even first).
+  static const char* const kPieces[data::kHandicapMagnitudes.size()] = {nullptr, "香", "角", "飛",
+                                                                        "飛香",  "二", "四", "六"};
+  const int position = data::handicapPosition(handicap < 0 ? -handicap : handicap);
+  if (position <= 0) return " ";
+  return sj(kPieces[position]) + sj(handicap > 0 ? "上" : "下");
 }
 
 std::string sideMark(int side) {
-  switch (side) {
-    case data::kSideFirst:
-      return sj("先");
-    case data::kSideSecond:
-      return sj("後");
-    case data::kSideUndecided:
-      return sj("　");
-    default:
-      return {};
-  }
+  return markOf(
+      side, {{data::kSideFirst, "先"}, {data::kSideSecond, "後"}, {data::kSideUndecided, "　"}});
 }
 
 std::string resultMark(int result) {
-  switch (result) {
-    case data::kWin:
-      return sj("○");
-    case data::kLoss:
-      return sj("●");
-    case data::kDraw:
-      return sj("＝");
-    default:
-      return {};
-  }
+  return markOf(result, {{data::kWin, "○"}, {data::kLoss, "●"}, {data::kDraw, "＝"}});
 }
 
 CellPair roundCell(const Table& table, int row, int round,

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "view/layout.h"
+
 namespace toq::view {
 
 namespace {
 
 // What row k holds in the round of the clicked column.
 ClickedCell cellOf(const data::Table& table, int k, int column) {
-  const int round = column - 2;
+  const int round = roundOfColumn(column);
   if (!table.validRound(round)) return ClickedCell::None;
   const int e = table.opponent[k][round];
   if (e == data::kUnpaired) return ClickedCell::Unpaired;
@@ -23,7 +25,7 @@ ContextState contextState(const ViewState& state, int selectedLine, int clickedC
   ContextState context;
   context.view = state;
   if (!state.tableMode) return context;
-  const int k = selectedLine < 0 ? 0 : selectedLine / 2;
+  const int k = selectedLine < 0 ? 0 : rowOfLine(selectedLine);
   context.participant = k < table.rows();
   if (context.participant) context.cell = cellOf(table, k, clickedColumn);
   return context;

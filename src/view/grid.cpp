@@ -1,14 +1,16 @@
 #include "view/grid.h"
 
-#include <algorithm>
-#include <array>
+#include <memory>
 #include <optional>
 #include <set>
 
 #include "pairing/standings.h"
+#include "services/quiet_services.h"
 #include "text/cp932.h"
 #include "text/format.h"
 #include "view/cells.h"
+#include "view/game_mark.h"
+#include "view/layout.h"
 
 namespace toq::view {
 
@@ -17,72 +19,26 @@ using text::sj;
 
 namespace {
 
-constexpr int kNameColumn = 1;
-constexpr int kFirstRoundColumn = 2;
-
-/// Discards the lookup messages when the window reports missing players once per fill.
-class SilentServices final : public services::Services {
- public:
-  void errorBox(std::string_view, std::string_view) override {}
-  void warningBox(std::string_view, std::string_view) override {}
-  void informationBox(std::string_view, std::string_view) override {}
-  void statusMessage(std::string_view) override {}
-  bool askYesNo(std::string_view, std::string_view) override { return false; }
-  void questionSound() override {}
-  void defaultSound() override {}
-  int openWithViewer(const std::filesystem::path&) override { return -1; }
-};
-
-/// Each row's board group: the first row holding the same player number. Several boards of one
-/// player count as one player wherever meetings are counted.
-std::array<int, data::kMaxRows> playerGroups(const Table& table) {
-  std::array<int, data::kMaxRows> group{};
-  for (int k = 0; k < table.rows(); ++k) {
-    group[k] = k;
-    for (int a = 0; a < k; ++a)
-      if (table.participants[a] == table.participants[k]) {
-        group[k] = a;
-        break;
-      }
-  }
-  return group;
-}
-
-/// Games between players, counted round by round: after add(r), count(k, j) is the number of
-/// games between the players of rows k and j in rounds 0 to r.
-class MeetingCounter {
- public:
-  explicit MeetingCounter(const Table& table) : table_(table), group_(playerGroups(table)) {}
-
-  void add(int round) {
-    for (int a = 0; a < table_.rows(); ++a)
-      if (int o = table_.opponentRow(a, round); o >= 0) ++counts_[group_[a]][group_[o]];
-  }
-  int count(int k, int j) const { return counts_[group_[k]][group_[j]]; }
-
- private:
-  const Table& table_;
-  std::array<int, data::kMaxRows> group_;
-  std::array<std::array<int, data::kMaxRows>, data::kMaxRows> counts_{};
-};
-
 std::vector<Cell> blankLine(int columns, Rgb background) {
   return std::vector<Cell>(static_cast<std::size_t>(columns), Cell{{}, background, kBlack});
 }
 
-/// The background of a game's cell (both lines), or none when only the row colour applies.
-std::optional<Rgb> gameBackground(const Table& table, const data::Register& players,
-                                  const MeetingCounter& meetings, int k, int round) {
-  if (table.opponent[k][round] == data::kBye) return kGrey;
-  const int j = table.opponentRow(k, round);
-  if (j < 0) return std::nullopt;
-  const bool repeated = meetings.count(k, j) > 1;
-  if (table.AmateurMeetsProfessional(k, j, players)) {
-    if (repeated) return kYellow;
-    const data::Player* pro = players.FindPlayer(table.participants[j]);
-    return pro && pro->womanProfessional ? kPink : kGreen;
+/// The screen's colour of a game mark (both lines of the cell), or none when only the row
+/// colour applies.
+std::optional<Rgb> screenColour(GameMark mark) {
+  switch (mark) {
+    case GameMark::Bye:
+      return kGrey;
+    case GameMark::SecondMeeting:
+      return kYellow;
+    case GameMark::WomanProfessional:
+      return kPink;
+    case GameMark::Professional:
+      return kGreen;
+    case GameMark::WomanByNameOnly:
+    case GameMark::None:
+      break;
   }
-  if (repeated) return kYellow;
   return std::nullopt;
 }
 
@@ -97,36 +53,23 @@ const Cell& Grid::at(int line, int column) const {
 }
 
 int defaultTableColumnWidth(int column) {
-  return column == 0 ? 37 : column == 1 ? 110 : 70;
+  return column == kNumberColumn ? 37 : column == kNameColumn ? 110 : 70;
 }
 
-int meetingsUpTo(const Table& table, int k, int j, int round) {
-  if (!table.validRow(k) || !table.validRow(j)) return 0;
-  const int last = std::min(round, table.rounds() - 1);
-  int n = 0;
-  for (int a = 0; a < table.rows(); ++a) {
-    if (table.participants[a] != table.participants[k]) continue;
-    for (int r = 0; r <= last; ++r) {
-      const int o = table.opponentRow(a, r);
-      if (o >= 0 && (o == j || table.participants[o] == table.participants[j])) ++n;
-    }
-  }
-  return n;
-}
-
-Grid tableGrid(Table& table, const data::Register& players, services::Services* lookupMessages) {
-  SilentServices silent;
-  services::Services& ui = lookupMessages ? *lookupMessages : silent;
+Grid tableGrid(const Table& table, const data::Register& players,
+               services::Services* lookupMessages) {
+  services::QuietServices quiet;
+  services::Services& ui = lookupMessages ? *lookupMessages : quiet;
   const int rows = table.rows();
   const int rounds = table.rounds();
 
   Grid grid;
   grid.coloured = true;
-  const int completed = std::min(table.LastCompletedRound(), data::kMaxRounds - 1);
-  const bool standingsKnown =
-      completed < 0 || pairing::computeStandings(table, players, completed) == 0;
-  grid.standingsRound = completed;
-  grid.winRateMode = table.AnyMultiEntry(players) != 0;
+  // The standings are derived data: counted on a copy, so that showing a table never changes it.
+  const auto counted = std::make_unique<Table>(table);
+  const pairing::ShownStandings shown = pairing::computeShownStandings(*counted, players);
+  grid.standingsRound = shown.round;
+  grid.winRateMode = pairing::winRateMode(table, players);
 
   grid.columns.push_back({"No.", 0});
   grid.columns.push_back({sj("対局者"), 0});
@@ -136,7 +79,6 @@ Grid tableGrid(Table& table, const data::Register& players, services::Services* 
   grid.columns.push_back({sj("順位"), 0});
   const int columns = grid.columnCount();
   for (int c = 0; c < columns; ++c) grid.columns[c].width = defaultTableColumnWidth(c);
-  const int recordColumn = kFirstRoundColumn + rounds;
 
   // Each name is looked up once, and a short name only for a row that is someone's opponent,
   // so a missing player is reported once per lookup the view needs.
@@ -155,14 +97,15 @@ Grid tableGrid(Table& table, const data::Register& players, services::Services* 
       shortNames[k] = players.IndexToShortName(table.participants[k], ui);
   grid.missingPlayers.assign(missing.begin(), missing.end());
 
-  grid.lines.reserve(static_cast<std::size_t>(2 * rows));
+  grid.lines.reserve(static_cast<std::size_t>(lineCountOfRows(rows)));
   int number = 1;
   for (int k = 0; k < rows; ++k) {
     const Rgb rowColour = k % 2 == 1 ? kPaleBlue : kWhite;
     auto first = blankLine(columns, rowColour);
     auto second = blankLine(columns, rowColour);
 
-    if (k == 0 || names[k] != names[k - 1]) first[0].text = text::format("%5d", number++);
+    if (k == 0 || names[k] != names[k - 1])
+      first[kNumberColumn].text = text::format("%5d", number++);
 
     const data::Player* player = players.FindPlayer(table.participants[k]);
     first[kNameColumn].text = names[k];
@@ -173,33 +116,25 @@ Grid tableGrid(Table& table, const data::Register& players, services::Services* 
     second[kNameColumn].foreground = kBlue;
 
     for (int r = 0; r < rounds; ++r) {
+      const int c = columnOfRound(r);
       CellPair cell = roundCell(table, k, r, shortNames);
-      first[kFirstRoundColumn + r].text = std::move(cell.first);
-      second[kFirstRoundColumn + r].text = std::move(cell.second);
-      if (!data::hasResult(table.result[k][r])) second[kFirstRoundColumn + r].foreground = kBlue;
+      first[c].text = std::move(cell.first);
+      second[c].text = std::move(cell.second);
+      if (!data::hasResult(table.result[k][r])) second[c].foreground = kBlue;
+      if (auto colour = screenColour(gameMark(table, players, k, r)))
+        first[c].background = second[c].background = *colour;
     }
 
     StandingsCells standings;
-    if (standingsKnown) standings = standingsCells(table, k, completed, grid.winRateMode);
-    first[recordColumn].text = std::move(standings.record.first);
-    second[recordColumn].text = std::move(standings.record.second);
-    second[recordColumn].foreground = kBlue;
-    first[recordColumn + 1].text = std::move(standings.rateOrSolkoff);
-    first[recordColumn + 2].text = std::move(standings.rank);
+    if (shown.known) standings = standingsCells(*counted, k, shown.round, grid.winRateMode);
+    first[recordColumn(rounds)].text = std::move(standings.record.first);
+    second[recordColumn(rounds)].text = std::move(standings.record.second);
+    second[recordColumn(rounds)].foreground = kBlue;
+    first[rateColumn(rounds)].text = std::move(standings.rateOrSolkoff);
+    first[rankColumn(rounds)].text = std::move(standings.rank);
 
     grid.lines.push_back(std::move(first));
     grid.lines.push_back(std::move(second));
-  }
-
-  // Game colours need the meetings up to each round: counted once, round by round.
-  MeetingCounter meetings(table);
-  for (int r = 0; r < rounds; ++r) {
-    meetings.add(r);
-    for (int k = 0; k < rows; ++k)
-      if (auto colour = gameBackground(table, players, meetings, k, r)) {
-        grid.lines[2 * k][kFirstRoundColumn + r].background = *colour;
-        grid.lines[2 * k + 1][kFirstRoundColumn + r].background = *colour;
-      }
   }
   return grid;
 }
@@ -211,7 +146,8 @@ Grid playerGrid(const data::Register& players) {
   Grid grid;
   for (int c = 0; c < 9; ++c) grid.columns.push_back({sj(headers[c]), kWidths[c]});
   grid.lines.reserve(static_cast<std::size_t>(players.count()));
-  for (int p = 1; p <= players.count(); ++p) {
+  for (int l = 0; l < players.count(); ++l) {
+    const int p = positionOfLine(l);
     const data::Player& player = players.at(p);
     auto line = blankLine(9, kWhite);
     line[0].text = text::format("%5d", p);

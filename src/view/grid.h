@@ -27,7 +27,7 @@ struct Column {
   int width = 70;
 };
 
-/// The whole list. In table mode lines 2k and 2k+1 belong to participant row k.
+/// The whole list; view/layout.h maps its lines and columns to rows and rounds.
 struct Grid {
   std::vector<Column> columns;
   std::vector<std::vector<Cell>> lines;  ///< every line has one cell per column
@@ -49,18 +49,15 @@ struct Grid {
 /// Widths the table mode's columns start with: 37, 110, then 70 for every further column.
 int defaultTableColumnWidth(int column);
 
-/// The table mode: computes the standings of the last completed round into the table, then
-/// every cell. With `lookupMessages`, a player number the register does not hold shows the
-/// register's lookup message once per lookup (as the command line does); without, the numbers
-/// are only collected in `missingPlayers` so that a window can say so once.
-Grid tableGrid(data::Table& table, const data::Register& players,
+/// The table mode: every cell, with the standings of the last completed round (computed on a
+/// copy of the table, which is never written). With `lookupMessages`, a player number the
+/// register does not hold shows the register's lookup message once per lookup (as the command
+/// line does); without, the numbers are only collected in `missingPlayers` so that a window can
+/// say so once.
+Grid tableGrid(const data::Table& table, const data::Register& players,
                services::Services* lookupMessages = nullptr);
 
 /// The player mode: nine columns, one line per register position.
 Grid playerGrid(const data::Register& players);
-
-/// Number of games between the players of rows k and j up to and including `round`: every
-/// entry of a row holding k's player whose opponent is j or a row holding j's player.
-int meetingsUpTo(const data::Table& table, int k, int j, int round);
 
 }  // namespace toq::view

@@ -12,8 +12,8 @@
 #include "cli/cli_harness.h"
 #include "data/player_file.h"
 #include "data/table_file.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 
 namespace toq::testing {
 

@@ -25,8 +25,8 @@
 #include "data/player_file.h"
 #include "data/safe_write.h"
 #include "data/table_file.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 
 namespace fs = std::filesystem;
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "data/file_parsers.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 
 namespace fs = std::filesystem;
 

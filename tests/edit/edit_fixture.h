@@ -10,8 +10,8 @@
 
 #include "data/table_file.h"
 #include "edit/workspace.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 
 namespace toq::testing {
 

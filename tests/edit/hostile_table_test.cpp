@@ -21,8 +21,8 @@
 #include "pairing/standings.h"
 #include "reports/reports.h"
 #include "reports/round_list.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 #include "text/cp932.h"
 #include "text/paths.h"
 

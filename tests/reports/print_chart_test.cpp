@@ -65,7 +65,7 @@ TEST(PrintChartGeometry, ClassesWithoutSizesUseThoseOfC1AndLongEventsShortenTheR
   EXPECT_LE(c1.right(), m.printableWidth);
   for (int tableClass : {0, 1, 7, 9, 10, -4, 99}) {
     const ChartGeometry g = chartGeometry(m, tableClass, 30, 9, 1);
-    EXPECT_EQ(g.layoutClass, 5) << tableClass;
+    EXPECT_EQ(data::classCode(g.layoutClass), 5) << tableClass;
     EXPECT_EQ(g.left, c1.left);
     EXPECT_EQ(g.top, c1.top);
     EXPECT_EQ(g.columnWidth, c1.columnWidth);
@@ -85,15 +85,16 @@ TEST(PrintChartGeometry, ClassesWithoutSizesUseThoseOfC1AndLongEventsShortenTheR
 TEST(PrintChartGeometry, FixedSizesThatWouldRunOffThePageGiveWayToThoseOfC1) {
   const DeviceMeasures m = a4Landscape();
   const ChartGeometry wide = chartGeometry(m, 2, 23, 5, 1);
-  EXPECT_EQ(wide.layoutClass, 5) << "23 columns of Ａ級 are 36 cm wide";
+  EXPECT_EQ(data::classCode(wide.layoutClass), 5) << "23 columns of Ａ級 are 36 cm wide";
   EXPECT_EQ(wide.columnWidth, chartGeometry(m, 5, 23, 5, 1).columnWidth);
   EXPECT_LE(wide.right(), m.printableWidth);
-  EXPECT_EQ(chartGeometry(m, 3, 20, 5, 1).layoutClass, 5);
-  EXPECT_EQ(chartGeometry(m, 3, 19, 5, 1).layoutClass, 3);
-  EXPECT_EQ(chartGeometry(m, 4, 17, 5, 1).layoutClass, 4) << "Ｂ級２組 of 17 fits";
-  EXPECT_EQ(chartGeometry(m, 2, 10, 5, 1).layoutClass, 2);
+  EXPECT_EQ(data::classCode(chartGeometry(m, 3, 20, 5, 1).layoutClass), 5);
+  EXPECT_EQ(data::classCode(chartGeometry(m, 3, 19, 5, 1).layoutClass), 3);
+  EXPECT_EQ(data::classCode(chartGeometry(m, 4, 17, 5, 1).layoutClass), 4) << "Ｂ級２組 of 17 fits";
+  EXPECT_EQ(data::classCode(chartGeometry(m, 2, 10, 5, 1).layoutClass), 2);
   const ChartGeometry tall = chartGeometry(m, 2, 10, 15, 1);
-  EXPECT_EQ(tall.layoutClass, 5) << "fifteen rounds of Ａ級 are taller than the page";
+  EXPECT_EQ(data::classCode(tall.layoutClass), 5)
+      << "fifteen rounds of Ａ級 are taller than the page";
   EXPECT_LE(tall.bottom(), m.printableHeight);
 }
 

@@ -10,9 +10,9 @@
 
 #include "report_fixture.h"
 #include "reports/print/print_job.h"
-#include "reports/print/recording_canvas.h"
-#include "services/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_canvas.h"
+#include "support/recording_services.h"
 
 namespace toq::reports::print::test {
 

@@ -10,6 +10,7 @@
 #include "print_fixture.h"
 #include "reports/print/grid_layout.h"
 #include "text/format.h"
+#include "view/game_mark.h"
 
 namespace toq::reports::print {
 namespace {
@@ -90,6 +91,42 @@ TEST(PrintGridFill, EachCaseTakesTheFirstColourThatApplies) {
             kFirstMoveFill);
   EXPECT_EQ(run->canvas.fillAt(0, roundX(2) + kRoundWidth, top + 5), std::nullopt);
   EXPECT_EQ(run->canvas.fillAt(0, roundX(1) + 5, top + 5), kSecondMeetingFill);
+}
+
+TEST(PrintGridFill, MarksTheGamesTheScreenMarksInItsOwnPalette) {
+  auto t = colouredEvent();
+  t->addParticipant("L", 1800, 1, false, true);  // row 6: a woman by name only
+  t->play(3, 4, 6, data::kWin);
+  // A pair left in a round past the number of games (after the games were reduced) is no game.
+  t->table.setPair(5, 0, 1);
+  const view::Grid screen = view::tableGrid(t->table, t->players);
+  struct Pair {
+    std::optional<view::Rgb> paper;
+    view::Rgb screen;
+  };
+  const Pair palette[] = {{kByeFill, view::kGrey},
+                          {kSecondMeetingFill, view::kYellow},
+                          {kWomanGameFill, view::kPink},
+                          {kProfessionalGameFill, view::kGreen}};
+  for (int row = 0; row < t->table.rows(); ++row)
+    for (int round = 0; round <= t->table.rounds() + 2; ++round) {
+      const auto paper = gridCellFill(t->table, t->players, row, round, false);
+      const view::Rgb shown = screen.at(2 * row, 2 + round).background;
+      const view::Rgb plain = row % 2 == 1 ? view::kPaleBlue : view::kWhite;
+      const bool byNameOnly =
+          view::gameMark(t->table, t->players, row, round) == view::GameMark::WomanByNameOnly;
+      if (!paper || byNameOnly) {
+        EXPECT_EQ(shown, plain) << row << "," << round;
+        EXPECT_EQ(paper.has_value(), byNameOnly) << row << "," << round;
+        continue;
+      }
+      bool matched = false;
+      for (const Pair& p : palette) matched |= p.paper == paper && p.screen == shown;
+      EXPECT_TRUE(matched) << row << "," << round;
+    }
+  // The woman by name only is pink on paper, not on screen.
+  EXPECT_EQ(gridCellFill(t->table, t->players, 4, 3, false), kWomanGameFill);
+  EXPECT_EQ(gridCellFill(t->table, t->players, 0, 5, true), std::nullopt);
 }
 
 TEST(PrintGrid, CellsSitInTheirRectanglesWithTheMainViewsTexts) {

@@ -109,26 +109,19 @@ TEST_F(BoardGroups, SumsCoverTheRowAndUpToFourRowsOfTheSamePlayer) {
   EXPECT_EQ(none.wins + none.losses + none.draws, 0);
 }
 
-TEST(Meetings, CountByPlayerAndIgnoreByesAbsencesAndForeignCodes) {
+TEST(Opponents, OnlyACodeThatNamesAUsedRowIsAnOpponent) {
   auto t = toq::testing::makeTournament(4);
-  t->addParticipant("P", 1600, 2);  // rows 0, 1
-  t->addParticipant("X");           // row 2
-  t->addParticipant("Y");           // row 3
+  for (const char* n : {"P", "X", "Y"}) t->addParticipant(n);
   auto& table = t->table;
   table.setPair(0, 0, 2);
-  table.setPair(0, 1, 3);
-  table.setPair(1, 1, 2);  // X meets P again, on P's other board
   table.opponent[0][1] = data::kBye;
-  table.opponent[3][1] = data::kAbsent;
+  table.opponent[1][1] = data::kAbsent;
   table.opponent[0][2] = 77;  // names no row
-  table.opponent[2][2] = 0;
-  EXPECT_EQ(meetingsUpTo(table, 0, 1, 2), 1);
-  EXPECT_EQ(meetingsUpTo(table, 1, 1, 2), 2);
-  EXPECT_EQ(meetingsUpTo(table, 1, 2, 0), 2);
-  EXPECT_EQ(meetingsUpTo(table, 1, 3, 0), 1);
-  EXPECT_EQ(opponentOf(table, 0, 2), -1);
-  EXPECT_EQ(opponentOf(table, 2, 2), 0);
-  EXPECT_EQ(meetingsUpTo(table, 3, 0, 9), 0);
+  table.opponent[2][2] = 3;   // a row past the participants
+  EXPECT_EQ(opponentOf(table, 0, 0), 2);
+  EXPECT_EQ(opponentOf(table, 2, 0), 0);
+  for (auto [row, round] : {std::pair{0, 1}, {1, 1}, {0, 2}, {2, 2}, {1, 0}, {3, 0}, {0, -1}})
+    EXPECT_EQ(opponentOf(table, row, round), -1) << row << "," << round;
 }
 
 TEST(Capacity, RowsAndRoundsStayWithinTheTable) {

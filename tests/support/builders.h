@@ -8,7 +8,7 @@
 #include "data/register.h"
 #include "data/table.h"
 #include "pairing/context.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 
 namespace toq::testing {
 

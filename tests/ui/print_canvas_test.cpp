@@ -6,15 +6,15 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "print_qt/font_substitutes.h"
+#include "print_qt/painter_canvas.h"
 #include "reports/print/canvas.h"
 #include "text/cp932.h"
-#include "ui/print/paint/font_substitutes.h"
-#include "ui/print/paint/painter_canvas.h"
 
 using namespace toq;
+using print_qt::PainterCanvas;
 using reports::print::FontRequest;
 using reports::print::Rect;
-using ui::print::PainterCanvas;
 
 namespace {
 
@@ -60,7 +60,7 @@ class PrintCanvasTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { ui::installFontSubstitutes(); }
+  void initTestCase() { print_qt::installFontSubstitutes(); }
 
   void theMsFacesAreAskedForAndTheIpaFontsStandIn() {
     for (const char* face : {"ＭＳ 明朝", "@ＭＳ 明朝"}) {

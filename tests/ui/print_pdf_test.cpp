@@ -15,13 +15,13 @@
 #include "edit/pair_command.h"
 #include "edit/pairing_edits.h"
 #include "edit/results.h"
+#include "print_qt/font_substitutes.h"
+#include "print_qt/painter_canvas.h"
+#include "print_qt/pdf_output.h"
 #include "reports/print/chart_geometry.h"
 #include "reports/print/grid_layout.h"
 #include "reports/print/print_job.h"
-#include "reports/print/recording_canvas.h"
-#include "ui/print/paint/font_substitutes.h"
-#include "ui/print/paint/painter_canvas.h"
-#include "ui/print/paint/pdf_output.h"
+#include "support/recording_canvas.h"
 #include "ui/qt_text.h"
 #include "ui/support/ui_fixture.h"
 
@@ -34,11 +34,11 @@ namespace {
 
 constexpr int kPngDpi = 100;
 // Where the printable area starts on the PDF page: the 5 mm margins, in PDF device pixels.
-constexpr double kMarginPixels = 5 * ui::print::kPdfResolution / 25.4;
+constexpr double kMarginPixels = 5 * print_qt::kPdfResolution / 25.4;
 
 /// A point of the PDF's printable area in the picture.
 QPoint onPicture(double x, double y) {
-  const double scale = double(kPngDpi) / ui::print::kPdfResolution;
+  const double scale = double(kPngDpi) / print_qt::kPdfResolution;
   return QPoint(int(std::floor((x + kMarginPixels) * scale)),
                 int(std::floor((y + kMarginPixels) * scale)));
 }
@@ -78,18 +78,18 @@ class PrintPdfTest : public QObject {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setResolution(ui::print::kPdfResolution);
+    pdf.setResolution(print_qt::kPdfResolution);
     PrintJob job(layout, ws_->table, ws_->players, "event.tai", {96, 96});
-    pdf.setPageLayout(ui::print::pdfPageLayout(job.naturalWidthMm()));
+    pdf.setPageLayout(print_qt::pdfPageLayout(job.naturalWidthMm()));
     auto canvas = std::make_unique<RecordingCanvas>(pdf.logicalDpiX(), pdf.logicalDpiY(),
                                                     pdf.width(), pdf.height());
     canvas->measureHeight = [&pdf](const reports::print::FontRequest& request) {
-      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(request), &pdf);
+      const QFontMetricsF m(print_qt::PainterCanvas::qtFont(request), &pdf);
       return int(std::lround(m.ascent() + m.descent()));
     };
     canvas->measureWidth = [&pdf](const reports::print::FontRequest& request,
                                   std::string_view cp932) {
-      const QFontMetricsF m(ui::print::PainterCanvas::qtFont(request), &pdf);
+      const QFontMetricsF m(print_qt::PainterCanvas::qtFont(request), &pdf);
       return int(std::lround(m.horizontalAdvance(ui::fromCp932(cp932))));
     };
     reports::print::printDocument(job, *canvas, box_.ui);
@@ -102,7 +102,7 @@ class PrintPdfTest : public QObject {
   QList<QImage> render(Layout layout, const QString& name) {
     const QString pdf = picturesFolder() + "/" + name + ".pdf";
     PrintJob job(layout, ws_->table, ws_->players, "event.tai", {96, 96});
-    if (ui::print::writePdf(ui::toPath(pdf), job, box_.ui) != 0) return {};
+    if (print_qt::writePdf(ui::toPath(pdf), job, box_.ui) != 0) return {};
     for (const QString& old : QDir(picturesFolder()).entryList({name + "-*.png"}))
       QFile::remove(picturesFolder() + "/" + old);
     QProcess pdftoppm;
@@ -131,7 +131,7 @@ class PrintPdfTest : public QObject {
   void initTestCase() {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
       QFAIL("pdftoppm (poppler-utils) is needed: scripts/setup installs it");
-    ui::installFontSubstitutes();
+    print_qt::installFontSubstitutes();
     // The sample event after three rounds with results and a fourth just paired.
     const auto tai = box_.importSample();
     QCOMPARE(data::OpenTableFile(ws_->players, ws_->table, tai, ws_->playerFile, box_.ui), 0);
@@ -204,7 +204,7 @@ class PrintPdfTest : public QObject {
     const reports::print::DeviceMeasures m = reports::print::measureDevice(
         600, 600, canvas->printableWidth(), canvas->printableHeight(), {96, 96}, 1);
     const auto g = reports::print::chartGeometry(m, 2, ws_->table.rows(), 5, 1);
-    QCOMPARE(g.layoutClass, 5);
+    QCOMPARE(data::classCode(g.layoutClass), 5);
     QVERIFY(darkest(pages[0], onPicture(g.left, (g.top + g.bottom()) / 2.0)) < 60);
   }
 

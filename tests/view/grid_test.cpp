@@ -4,6 +4,8 @@
 
 #include "support/builders.h"
 #include "text/cp932.h"
+#include "view/cells.h"
+#include "view/layout.h"
 #include "view/rules.h"
 
 namespace toq::view {
@@ -112,11 +114,6 @@ TEST(ViewGrid, GamesAgainstProfessionalsByesAndSecondMeetings) {
   EXPECT_EQ(g.at(2 * 6 + 1, col(1)).foreground, kBlack);
   EXPECT_EQ(g.at(2 * 6 + 1, col(2)).foreground, kBlue);
   EXPECT_EQ(g.at(2 * 6 + 1, col(3)).foreground, kBlue);  // unpaired: no result either
-
-  EXPECT_EQ(meetingsUpTo(f.table(), 4, 0, 0), 1);
-  EXPECT_EQ(meetingsUpTo(f.table(), 4, 1, 1), 2);
-  EXPECT_EQ(meetingsUpTo(f.table(), 0, 4, 3), 2);
-  EXPECT_EQ(meetingsUpTo(f.table(), 7, 6, 1), 1);
 }
 
 TEST(ViewGrid, TotalsOfAThreeBoardPlayerAndTheSummaryColumns) {
@@ -165,6 +162,42 @@ TEST(ViewGrid, HeadersForManyRoundsAndDefaultWidths) {
   EXPECT_EQ(toUtf8(g.columns[10].header), "９回戦");
   EXPECT_EQ(toUtf8(g.columns[11].header), "10回戦");
   EXPECT_EQ(toUtf8(g.columns[26].header), "25回戦");
+}
+
+TEST(ViewLayout, MapsLinesAndColumnsAsTheGridLaysThemOut) {
+  for (int games : {1, 9, 32}) {
+    auto t = makeTournament(games);
+    t->addParticipant("A", 1500);
+    t->addParticipant("B", 1700);
+    t->play(games - 1, 0, 1, kWin);
+    const Grid g = tableGrid(t->table, t->players);
+    ASSERT_EQ(g.columnCount(), tableColumnCount(games));
+    for (int c = 0; c < g.columnCount(); ++c) {
+      const bool round = toUtf8(g.columns[c].header).ends_with("回戦");
+      EXPECT_EQ(isRoundColumn(c, games), round) << games << ": " << c;
+      if (round) {
+        EXPECT_EQ(g.columns[c].header, roundHeader(roundOfColumn(c)));
+      }
+    }
+    EXPECT_EQ(roundOfColumn(columnOfRound(games - 1)), games - 1);
+    EXPECT_EQ(toUtf8(g.columns[recordColumn(games)].header), "勝-敗-分");
+    EXPECT_EQ(toUtf8(g.columns[rateColumn(games)].header), "ソルコフ");
+    EXPECT_EQ(toUtf8(g.columns[rankColumn(games)].header), "順位");
+    // Row 1 (B): its name on its first line, its rating and the last game's marks below.
+    const int line = firstLineOfRow(1);
+    EXPECT_EQ(rowOfLine(line), 1);
+    EXPECT_EQ(rowOfLine(line + 1), 1);
+    EXPECT_FALSE(isLowerLine(line));
+    EXPECT_TRUE(isLowerLine(line + 1));
+    EXPECT_EQ(g.at(line, kNameColumn).text, "B");
+    EXPECT_EQ(g.at(line + 1, kNameColumn).text, "1700");
+    EXPECT_EQ(g.at(line, columnOfRound(games - 1)).text, "A");
+    EXPECT_EQ(g.at(line, kNumberColumn).text, "    2");
+    EXPECT_EQ(g.rowCount(), lineCountOfRows(2));
+  }
+  EXPECT_EQ(rowOfLine(-1), -1) << "no line selected";
+  EXPECT_FALSE(isRoundColumn(kNameColumn, 9));
+  EXPECT_EQ(positionOfLine(0), 1) << "player mode starts at register position 1";
 }
 
 TEST(ViewGrid, PairingButtonFollowsTheFirstUnpairedRound) {

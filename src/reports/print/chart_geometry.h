@@ -1,24 +1,20 @@
 #pragma once
 // Where the vertical league chart goes on a page: its columns, rows and title, by table class.
 
+#include "data/table.h"
 #include "reports/print/measures.h"
 
 namespace toq::reports::print {
 
-/// Table classes the chart has sizes for; every other class is printed with the sizes of
-/// Ｃ級１組, which fit any number of participants across the page. A class of fixed sizes
-/// (Ａ級 to Ｂ級２組) whose chart would run off the printable area is printed with them too.
-inline constexpr int kClassA = 2;         ///< Ａ級
-inline constexpr int kClassB1 = 3;        ///< Ｂ級１組
-inline constexpr int kClassB2 = 4;        ///< Ｂ級２組
-inline constexpr int kClassC1 = 5;        ///< Ｃ級１組
-inline constexpr int kClassC2 = 6;        ///< Ｃ級２組: two pages
-inline constexpr int kClassThreeDan = 8;  ///< 三段: a strip for the teacher under each name
 /// Round rows keep their height up to this many rounds; beyond, they share that height.
 inline constexpr int kChartFullHeightRounds = 19;
 
-/// The class whose sizes the chart of a table of `tableClass` uses when it fits the page.
-int chartClass(int tableClass);
+/// The class whose sizes the chart of a table of `tableClass` uses when it fits the page. The
+/// chart has sizes for Ａ級 to Ｃ級２組 (Ｃ級２組 on two pages) and 三段 (with a strip for the
+/// teacher under each name); every other class is printed with the sizes of Ｃ級１組, which fit
+/// any number of participants across the page. A class of fixed sizes (Ａ級 to Ｂ級２組) whose
+/// chart would run off the printable area is printed with them too.
+data::TableClass chartClass(int tableClass);
 /// Pages of the chart: two for Ｃ級２組, else one.
 int chartPages(int tableClass);
 
@@ -26,7 +22,7 @@ int chartPages(int tableClass);
 /// first participant of the page stands next to the label column, which closes the grid on
 /// the right.
 struct ChartGeometry {
-  int layoutClass = kClassC1;
+  data::TableClass layoutClass = data::TableClass::C1;
   int first = 0;  ///< table row of the page's first participant
   int shown = 0;  ///< participants on the page
   int rounds = 0;
@@ -54,9 +50,5 @@ struct ChartGeometry {
 /// count and number of rounds.
 ChartGeometry chartGeometry(const DeviceMeasures& m, int tableClass, int participants, int rounds,
                             int page);
-
-/// Width the chart needs right of the printable area's left edge, in screen pixels; 0 for
-/// the classes whose columns are fitted to the page.
-double chartNaturalWidth(int tableClass, int participants);
 
 }  // namespace toq::reports::print

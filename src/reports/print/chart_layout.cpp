@@ -2,9 +2,10 @@
 
 #include "reports/print/chart_geometry.h"
 #include "reports/print/print_texts.h"
-#include "services/recording_services.h"
+#include "services/quiet_services.h"
 #include "text/cp932.h"
 #include "text/format.h"
+#include "view/layout.h"
 
 namespace toq::reports::print {
 
@@ -26,13 +27,13 @@ void drawVertical(Canvas& c, const Rect& cell, int y, std::string_view cp932) {
 std::string teacherName(const data::Table& table, const data::Register& players, int row) {
   const data::Player* player = players.FindPlayer(table.participants[row]);
   if (!player || !players.FindPlayer(player->teacher)) return {};
-  services::RecordingServices quiet;
+  services::QuietServices quiet;
   return players.IndexToShortName(player->teacher, quiet);
 }
 
 /// Where the first-move mark starts below the top of its cell, in eighths of its height.
-int firstMoveEighths(int layoutClass) {
-  return layoutClass < kClassB2 ? 4 : layoutClass == kClassThreeDan ? 1 : 2;
+int firstMoveEighths(data::TableClass layoutClass) {
+  return layoutClass < data::TableClass::B2 ? 4 : layoutClass == data::TableClass::ThreeDan ? 1 : 2;
 }
 
 struct Heights {
@@ -51,7 +52,7 @@ void drawLabelColumn(const PageContext& page, const ChartGeometry& g) {
 
   const int labelHeight = page.fonts.select(c, FontRole::VerticalLabel);
   int y = g.nameTop() + g.nameRow / 2 - labelHeight * 3 / 2;
-  if (g.layoutClass == kClassThreeDan) y -= m.down(9);
+  if (g.layoutClass == data::TableClass::ThreeDan) y -= m.down(9);
   const int nameBottom = g.nameTop() + g.nameRow - g.teacherStrip;
   drawVertical(c, Rect{left, g.nameTop(), right, nameBottom}, y, text::sj(texts::kNameLabel));
 
@@ -76,9 +77,10 @@ void drawRoundCell(const PageContext& page, const ChartGeometry& g, const data::
   if (other < 0 || table.participants[other] <= 0) return;
 
   page.fonts.select(c, FontRole::Small);
-  const std::string& opponent = cells.at(2 * row, 2 + round).text;
-  const int nameTop =
-      g.layoutClass == kClassThreeDan ? cell.bottom - h.small * 4 / 3 : cell.bottom - h.small - 20;
+  const std::string& opponent =
+      cells.at(view::firstLineOfRow(row), view::columnOfRound(round)).text;
+  const int nameTop = g.layoutClass == data::TableClass::ThreeDan ? cell.bottom - h.small * 4 / 3
+                                                                  : cell.bottom - h.small - 20;
   c.drawText(cell.left + (cell.width() - c.textWidth(opponent)) / 2, nameTop, opponent, cell);
 
   if (table.side[row][round] == data::kSideFirst) {
@@ -102,10 +104,12 @@ void drawParticipant(const PageContext& page, const ChartGeometry& g, const data
   if (table.participants[row] <= 0) return;
 
   page.fonts.select(c, FontRole::VerticalName);
-  const bool shallow = g.layoutClass == kClassC2 || g.layoutClass == kClassThreeDan;
+  const bool shallow =
+      g.layoutClass == data::TableClass::C2 || g.layoutClass == data::TableClass::ThreeDan;
   const int nameBottom = g.nameTop() + g.nameRow - g.teacherStrip;
   drawVertical(c, Rect{left, g.nameTop(), right, nameBottom},
-               g.nameTop() + (shallow ? h.small / 2 : h.small), cells.at(2 * row, 1).text);
+               g.nameTop() + (shallow ? h.small / 2 : h.small),
+               cells.at(view::firstLineOfRow(row), view::kNameColumn).text);
 
   if (g.teacherStrip > 0) {
     page.fonts.select(c, FontRole::Small);
@@ -141,7 +145,8 @@ void drawRules(const PageContext& page, const ChartGeometry& g) {
   c.drawLine(left, bottom, right, bottom, thick);
   c.drawLine(left, top, left, bottom, thick);
   c.drawLine(right, top, right, bottom, thick);
-  if (g.layoutClass == kClassThreeDan) c.drawLine(left, g.roundTop(0), right, g.roundTop(0), thick);
+  if (g.layoutClass == data::TableClass::ThreeDan)
+    c.drawLine(left, g.roundTop(0), right, g.roundTop(0), thick);
 }
 
 }  // namespace

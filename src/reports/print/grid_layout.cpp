@@ -4,29 +4,46 @@
 #include <string>
 
 #include "reports/print/print_texts.h"
-#include "reports/records.h"
 #include "text/cp932.h"
 #include "text/format.h"
+#include "view/game_mark.h"
+#include "view/layout.h"
 
 namespace toq::reports::print {
 
 namespace {
 
+using view::kFirstRoundColumn;
+
 constexpr int kNumberWidth = 28;
 constexpr int kNameWidth = 90;
 constexpr int kColumnWidth = 45;
-constexpr int kFirstRoundColumn = 2;
-constexpr int kSummaryColumns = 3;
-// The class whose grid has stronger rules between pairs of round columns.
-constexpr int kThreeDanClass = 8;
+
+/// The printed palette of the game marks, on the upper line of a game's cell.
+std::optional<view::Rgb> printedColour(view::GameMark mark) {
+  switch (mark) {
+    case view::GameMark::Bye:
+      return kByeFill;
+    case view::GameMark::SecondMeeting:
+      return kSecondMeetingFill;
+    case view::GameMark::WomanProfessional:
+    case view::GameMark::WomanByNameOnly:
+      return kWomanGameFill;
+    case view::GameMark::Professional:
+      return kProfessionalGameFill;
+    case view::GameMark::None:
+      break;
+  }
+  return std::nullopt;
+}
 
 /// The text of one printed cell: the main view's, except the row number (the participant's
 /// place in the table) and an absence, which the paper leaves blank.
 std::string cellText(const data::Table& table, const view::Grid& cells, int line, int column) {
-  const int row = line / 2;
-  const bool lower = line % 2 == 1;
-  if (column == 0) return lower ? std::string() : text::format("%3d", row + 1);
-  const int round = column - kFirstRoundColumn;
+  const int row = view::rowOfLine(line);
+  if (column == view::kNumberColumn)
+    return view::isLowerLine(line) ? std::string() : text::format("%3d", row + 1);
+  const int round = view::roundOfColumn(column);
   if (table.validRound(round) && table.opponent[row][round] == data::kAbsent) return {};
   return cells.at(line, column).text;
 }
@@ -39,35 +56,30 @@ std::vector<int> gridColumnWidths(int rounds) {
       rounds <= kGridFullWidthRounds ? kColumnWidth : kColumnWidth * kGridFullWidthRounds / rounds;
   std::vector<int> widths = {kNumberWidth, kNameWidth};
   widths.insert(widths.end(), static_cast<std::size_t>(rounds), roundWidth);
-  widths.insert(widths.end(), kSummaryColumns, kColumnWidth);
+  widths.insert(widths.end(), view::kSummaryColumns, kColumnWidth);
   return widths;
 }
 
 int gridLineCount(int participants, int linesPerPage) {
-  const int lines = std::min(std::max(0, linesPerPage), 2 * std::max(0, participants));
-  return lines - lines % 2;
+  const int rows =
+      std::min(std::max(0, linesPerPage) / view::kLinesPerRow, std::max(0, participants));
+  return view::lineCountOfRows(rows);
 }
 
 std::optional<view::Rgb> gridCellFill(const data::Table& table, const data::Register& players,
                                       int row, int round, bool lowerLine) {
   if (!table.validRow(row) || !table.validRound(round)) return std::nullopt;
-  if (table.opponent[row][round] == data::kBye) return kByeFill;
-  const int other = table.opponentRow(row, round);
-  if (other < 0) return std::nullopt;
-  if (lowerLine) {
-    const bool opens =
-        table.handicap[row][round] == 0 && table.side[row][round] == data::kSideFirst;
-    return opens ? std::optional(kFirstMoveFill) : std::nullopt;
-  }
-  if (meetingsUpTo(table, round, row, other) > 1) return kSecondMeetingFill;
-  if (table.AmateurMeetsWoman(row, other, players)) return kWomanGameFill;
-  if (table.AmateurMeetsProfessional(row, other, players)) return kProfessionalGameFill;
-  return std::nullopt;
+  const view::GameMark mark = view::gameMark(table, players, row, round);
+  if (!lowerLine || mark == view::GameMark::Bye) return printedColour(mark);
+  // The lower line marks only the even games that the row opens.
+  const bool opens = table.opponentRow(row, round) >= 0 && table.handicap[row][round] == 0 &&
+                     table.side[row][round] == data::kSideFirst;
+  return opens ? std::optional(kFirstMoveFill) : std::nullopt;
 }
 
 bool gridColumnRuleIsThin(const data::Table& table, int column) {
   if (column == 0) return true;
-  if (table.tableClass != kThreeDanClass) return false;
+  if (!data::isClass(table.tableClass, data::TableClass::ThreeDan)) return false;
   if (column == kFirstRoundColumn) return true;
   if (table.rows() % 2 == 1 && column > 10) return column % 2 == 1;
   return column % 2 == 0;
@@ -81,33 +93,21 @@ void drawGridPage(const PageContext& page, const data::Table& table, const data:
   page.fonts.select(c, FontRole::Base);
 
   const std::vector<int> widths = gridColumnWidths(table.rounds());
-  const int columns = static_cast<int>(widths.size());
-  std::vector<int> x(static_cast<std::size_t>(columns) + 1);
-  x[0] = m.leftMargin;
-  for (int i = 0; i < columns; ++i) x[i + 1] = x[i] + m.across(widths[i]);
-  const int left = x[0];
-  const int right = x[columns];
-
-  const int y0 = m.bodyTop();
-  c.drawLine(left, y0, right, y0, m.thinPen);
-  int y = y0 + 2 * m.lineGap;
-  for (int i = 0; i < columns; ++i) {
-    const std::string& heading =
-        i < cells.columnCount() ? cells.columns[static_cast<std::size_t>(i)].header : "";
-    c.drawText(x[i] + m.cellInset, y, heading, Rect{x[i], y, x[i + 1], y + lh});
-    c.drawLine(x[i], y0, x[i], y + 2 * lh, i == 0 ? m.thinPen : kHairline);
-  }
-  c.drawLine(right, y0, right, y + 2 * lh, m.thinPen);
-  y += lh;
-  c.drawLine(left, y, right, y, m.thinPen);
+  const std::vector<int> x = columnEdges(m, widths);
+  const int columns = static_cast<int>(x.size()) - 1;
+  std::vector<std::string> headings;
+  for (const view::Column& column : cells.columns) headings.push_back(column.header);
+  int y = drawHeadingRow(c, m, x, headings, 0);
+  const int left = x.front();
+  const int right = x.back();
 
   const int lines = gridLineCount(table.rows(), m.linesPerPage);
   for (int line = 0; line < lines; ++line) {
-    const int row = line / 2;
-    const bool lower = line % 2 == 1;
+    const int row = view::rowOfLine(line);
+    const bool lower = view::isLowerLine(line);
     for (int i = 0; i < columns; ++i) {
       const Rect cell{x[i], y, x[i + 1], y + lh};
-      if (auto fill = gridCellFill(table, players, row, i - kFirstRoundColumn, lower))
+      if (auto fill = gridCellFill(table, players, row, view::roundOfColumn(i), lower))
         c.fillRect(cell, *fill);
       const std::string t = cellText(table, cells, line, i);
       if (!t.empty()) c.drawText(x[i] + m.cellInset, y + m.lineGap, t, cell);
@@ -119,7 +119,8 @@ void drawGridPage(const PageContext& page, const data::Table& table, const data:
     y += lh;
     if (lower) {
       c.drawLine(left, y, right + 1, y, line == lines - 1 ? m.thinPen : kHairline);
-      c.drawLine(left, y - 2 * lh, right + 1, y - 2 * lh, row == 0 ? m.thinPen : kHairline);
+      const int top = y - view::kLinesPerRow * lh;
+      c.drawLine(left, top, right + 1, top, row == 0 ? m.thinPen : kHairline);
     }
   }
 

@@ -14,7 +14,7 @@
 
 namespace toq::reports::print {
 
-/// Cell fills of the grid.
+/// Cell fills of the grid: the printed palette of the game marks, and the first move.
 inline constexpr view::Rgb kByeFill{200, 200, 200};
 inline constexpr view::Rgb kFirstMoveFill{230, 230, 255};
 inline constexpr view::Rgb kSecondMeetingFill{255, 190, 190};
@@ -33,9 +33,9 @@ std::vector<int> gridColumnWidths(int rounds);
 /// the lines per page are printed.
 int gridLineCount(int participants, int linesPerPage);
 
-/// The fill of a round cell, or none: a bye is grey on both lines; the lower line of an even
-/// game the row opens is blue; the upper line of a second meeting is red, else of a game
-/// against a woman professional pink, else against a professional green.
+/// The fill of a round cell, or none: the upper line shows the game's mark (view::gameMark) in
+/// the printed palette, a bye is grey on both lines, and the lower line of an even game the row
+/// opens is blue.
 std::optional<view::Rgb> gridCellFill(const data::Table& table, const data::Register& players,
                                       int row, int round, bool lowerLine);
 

@@ -1,6 +1,10 @@
 #pragma once
 // The three printed layouts and what every page of them is drawn with.
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include "reports/print/canvas.h"
 #include "reports/print/fonts.h"
 #include "reports/print/measures.h"
@@ -30,5 +34,16 @@ struct PageContext {
 
 /// Draws a CP932 text centred in a cell and clipped to it, in the selected font.
 void drawCentred(Canvas& canvas, const Rect& cell, std::string_view cp932);
+
+/// The columns of a ruled list (the player list, the grid): the left edge of each column and
+/// the right edge of the last, from the left margin and their widths in screen pixels.
+std::vector<int> columnEdges(const DeviceMeasures& m, std::span<const int> widths);
+
+/// Draws the heading row of a ruled list at the top of the body in the selected font: a thin
+/// rule above it, each CP932 heading (an empty one is left out) clipped to its cell less
+/// `clipInset` on the right, the column rules (thin for the first column and the right edge,
+/// hairlines between) and a thin rule under it. Returns where the first line of the list starts.
+int drawHeadingRow(Canvas& c, const DeviceMeasures& m, const std::vector<int>& x,
+                   const std::vector<std::string>& headings, int clipInset);
 
 }  // namespace toq::reports::print

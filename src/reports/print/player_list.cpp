@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "reports/print/print_texts.h"
 #include "text/cp932.h"
@@ -39,24 +41,12 @@ void drawPlayerListPage(const PageContext& page, const data::Register& players) 
   const int lh = m.lineHeight;
   const int textHeight = page.fonts.select(c, FontRole::Base);
 
-  std::array<int, kColumns + 1> x{};
-  x[0] = m.leftMargin;
-  for (int i = 0; i < kColumns; ++i) x[i + 1] = x[i] + m.across(kPlayerColumnWidths[i]);
-  const int left = x[0];
-  const int right = x[kColumns];
-
-  const int y0 = m.bodyTop();
-  c.drawLine(left, y0, right, y0, m.thinPen);
-  int y = y0 + 2 * m.lineGap;
-  for (int i = 0; i < kColumns; ++i) {
-    const std::string heading = text::sj(texts::kPlayerHeadings[i]);
-    if (!heading.empty())
-      c.drawText(x[i] + m.cellInset, y, heading, Rect{x[i], y, x[i + 1] - m.cellInset, y + lh});
-    c.drawLine(x[i], y0, x[i], y + 2 * lh, i == 0 ? m.thinPen : kHairline);
-  }
-  c.drawLine(right, y0, right, y + 2 * lh, m.thinPen);
-  y += lh;
-  c.drawLine(left, y, right, y, m.thinPen);
+  const std::vector<int> x = columnEdges(m, kPlayerColumnWidths);
+  std::vector<std::string> headings;
+  for (std::string_view heading : texts::kPlayerHeadings) headings.push_back(text::sj(heading));
+  int y = drawHeadingRow(c, m, x, headings, m.cellInset);
+  const int left = x.front();
+  const int right = x.back();
 
   const int perPage = m.linesPerPage;
   const int first = (page.page - 1) * perPage + 1;

@@ -72,7 +72,7 @@ std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
   return base.empty() ? stem : base.parent_path() / stem;
 }
 
-PrintJob::PrintJob(Layout layout, data::Table& table, const data::Register& players,
+PrintJob::PrintJob(Layout layout, const data::Table& table, const data::Register& players,
                    std::string documentTitle, ScreenResolution screen)
     : layout_(layout),
       table_(table),
@@ -90,8 +90,7 @@ int PrintJob::begin(Canvas& canvas, services::Services& ui) {
   measures_ = measureDevice(canvas.dpiX(), canvas.dpiY(), canvas.printableWidth(),
                             canvas.printableHeight(), screen_, baseHeight);
   if (measures_.linesPerPage == 0) ui.errorBox(texts::kLinesTooLarge, services::kErrorCaption);
-  // The texts of the table layouts are the main view's; building them computes the standings
-  // of the last completed round.
+  // The texts of the table layouts are the main view's.
   cells_.reset();
   if (layout_ != Layout::PlayerList) cells_ = view::tableGrid(table_, players_);
   pages_ = pageCount(layout_, table_, players_, measures_.linesPerPage);

@@ -39,8 +39,7 @@ std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
 
 class PrintJob {
  public:
-  /// The table's standings block is refreshed when a table layout begins (derived data).
-  PrintJob(Layout layout, data::Table& table, const data::Register& players,
+  PrintJob(Layout layout, const data::Table& table, const data::Register& players,
            std::string documentTitle, ScreenResolution screen);
 
   /// Creates the fonts, measures the device and counts the pages. When no line fits the
@@ -61,7 +60,7 @@ class PrintJob {
 
  private:
   Layout layout_;
-  data::Table& table_;
+  const data::Table& table_;
   const data::Register& players_;
   std::string documentTitle_;
   ScreenResolution screen_;

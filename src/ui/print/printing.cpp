@@ -7,8 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QWidget>
 
+#include "print_qt/pdf_output.h"
 #include "reports/print/print_job.h"
-#include "ui/print/paint/pdf_output.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui::print {
@@ -44,8 +44,8 @@ int Printing::printOn(QPrinter& printer, const PrintRequest& request) {
   if (!painter.begin(&printer)) return 0;
   // The pages the print dialog's range names; every page otherwise.
   const bool range = printer.printRange() == QPrinter::PageRange;
-  const int drawn = paintJob(job, painter, printer, ui_, range ? printer.fromPage() : 1,
-                             range ? printer.toPage() : 0);
+  const int drawn = print_qt::paintJob(job, painter, printer, ui_, range ? printer.fromPage() : 1,
+                                       range ? printer.toPage() : 0);
   painter.end();
   return drawn;
 }
@@ -88,7 +88,7 @@ void Printing::savePdf(const PrintRequest& request) {
 int Printing::writePdf(const std::filesystem::path& path, const PrintRequest& request) {
   if (!request.table || !request.players) return -1;
   reports::print::PrintJob job = makeJob(request);
-  return print::writePdf(path, job, ui_);
+  return print_qt::writePdf(path, job, ui_);
 }
 
 }  // namespace toq::ui::print

@@ -21,7 +21,7 @@ namespace toq::ui::print {
 /// What the window prints now.
 struct PrintRequest {
   reports::print::Layout layout = reports::print::Layout::Grid;
-  data::Table* table = nullptr;
+  const data::Table* table = nullptr;
   const data::Register* players = nullptr;
   std::string documentTitle;  ///< CP932
   reports::print::ScreenResolution screen;

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 #include "ui/application.h"
 
 namespace toq::testing {

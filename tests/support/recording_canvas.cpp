@@ -1,4 +1,4 @@
-#include "reports/print/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 #include <algorithm>
 #include <cstdlib>

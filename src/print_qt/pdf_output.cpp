@@ -1,17 +1,17 @@
-#include "ui/print/paint/pdf_output.h"
+#include "print_qt/pdf_output.h"
 
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "print_qt/font_substitutes.h"
+#include "print_qt/painter_canvas.h"
 #include "reports/report_files.h"
 #include "text/cp932.h"
 #include "text/format.h"
-#include "ui/print/paint/font_substitutes.h"
-#include "ui/print/paint/painter_canvas.h"
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 namespace {
 
@@ -62,4 +62,4 @@ int writePdf(const std::filesystem::path& path, reports::print::PrintJob& job,
   return 0;
 }
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

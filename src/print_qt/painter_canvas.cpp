@@ -1,4 +1,4 @@
-#include "ui/print/paint/painter_canvas.h"
+#include "print_qt/painter_canvas.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -10,7 +10,7 @@
 
 #include "text/cp932.h"
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 namespace {
 
@@ -179,4 +179,4 @@ void PainterCanvas::newPage() {
   if (pages_) pages_->newPage();
 }
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

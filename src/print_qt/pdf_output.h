@@ -10,7 +10,7 @@
 class QPagedPaintDevice;
 class QPainter;
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 /// Resolution of the PDF files: fine enough for any printer the file is taken to.
 inline constexpr int kPdfResolution = 600;
@@ -29,4 +29,4 @@ int paintJob(reports::print::PrintJob& job, QPainter& painter, QPagedPaintDevice
 int writePdf(const std::filesystem::path& path, reports::print::PrintJob& job,
              services::Services& ui);
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

@@ -1,6 +1,6 @@
 #pragma once
 // A Services implementation that keeps every message and answers questions as told.
-// Tests use it to check the exact texts; the fuzz targets use it to stay silent.
+// Tests use it to check the exact texts; the fuzz targets check that a reader said nothing.
 
 #include <deque>
 #include <string>
@@ -12,7 +12,16 @@ namespace toq::services {
 
 /// One message the core showed.
 struct RecordedMessage {
-  enum class Kind { Error, Warning, Information, Status, Question, QuestionSound, DefaultSound, Viewer };
+  enum class Kind {
+    Error,
+    Warning,
+    Information,
+    Status,
+    Question,
+    QuestionSound,
+    DefaultSound,
+    Viewer
+  };
   Kind kind;
   std::string text;     ///< UTF-8 text (the path for Viewer)
   std::string caption;  ///< empty for Status, sounds and Viewer

@@ -1,9 +1,9 @@
-#include "ui/print/paint/font_substitutes.h"
+#include "print_qt/font_substitutes.h"
 
 #include <QFont>
 #include <QStringList>
 
-namespace toq::ui {
+namespace toq::print_qt {
 
 void installFontSubstitutes() {
   const QStringList mincho = {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
@@ -19,4 +19,4 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions(face, gothic);
 }
 
-}  // namespace toq::ui
+}  // namespace toq::print_qt

@@ -1,10 +1,10 @@
-#include "ui/print/paint/gui_session.h"
+#include "print_qt/gui_session.h"
 
 #include <QtGlobal>
 
-#include "ui/print/paint/font_substitutes.h"
+#include "print_qt/font_substitutes.h"
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 namespace {
 
@@ -37,4 +37,4 @@ GuiSession::~GuiSession() {
   }
 }
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

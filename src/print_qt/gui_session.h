@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 class GuiSession {
  public:
@@ -31,4 +31,4 @@ class GuiSession {
   std::unique_ptr<QGuiApplication> app_;
 };
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

@@ -13,7 +13,7 @@
 class QPainter;
 class QPagedPaintDevice;
 
-namespace toq::ui::print {
+namespace toq::print_qt {
 
 class PainterCanvas final : public reports::print::Canvas {
  public:
@@ -55,4 +55,4 @@ class PainterCanvas final : public reports::print::Canvas {
   int selected_ = -1;
 };
 
-}  // namespace toq::ui::print
+}  // namespace toq::print_qt

@@ -1,4 +1,4 @@
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 
 namespace toq::services {
 
