@@ -32,7 +32,8 @@ bool twoTableLinesWithoutGames(const ViewState& s, const data::Table& t) {
 }
 
 bool lotteryTable(const ViewState& s, const data::Table& t) {
-  return s.tableMode && t.tableClass >= 4 && t.tableClass != 6;
+  return s.tableMode && t.tableClass >= data::classCode(data::TableClass::B2) &&
+         !data::isClass(t.tableClass, data::TableClass::C2);
 }
 
 bool inPlayerMode(const ViewState& s, const data::Table&) {
