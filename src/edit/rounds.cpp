@@ -4,6 +4,7 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/unsaved.h"
 #include "services/lock_check.h"
 #include "text/format.h"
 
@@ -33,6 +34,7 @@ Outcome cancelAllPairings(Workspace& ws, services::Services& ui) {
   if (!ui.askYesNo(texts::kCancelAllQuestion, services::kQuestionCaption))
     return stopped(Stop::Declined);
   t.ResetEntries();
+  markTableChanged(ws);
   ui.statusMessage(texts::kPairingsCancelled);
   return unsaved(Outcome{});
 }
