@@ -69,6 +69,22 @@ void BM_TableWriteDurable(benchmark::State& state) {
 }
 BENCHMARK(BM_TableWriteDurable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A first save, with no previous file to keep: the share of the backup copy in the above.
+void BM_TableWriteDurableNoBackup(benchmark::State& state) {
+  const fs::path folder = benchFolder();
+  auto ws = fullEvent(folder);
+  toq::services::RecordingServices quiet;
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove(ws->table.filePath);
+    quiet.clear();
+    state.ResumeTiming();
+    if (toq::edit::writeTable(*ws, quiet) != 0) state.SkipWithError("the table was not written");
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_TableWriteDurableNoBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The same bytes and the same steps (backup, temporary file, rename) without a single flush:
 // what the save would cost if the operating system were trusted to write it some time later.
 void BM_TableWriteUnflushed(benchmark::State& state) {

@@ -30,11 +30,18 @@ QString labelOf(QWidget* control) {
   return {};
 }
 
+// Replaces the field's text as the keyboard does; Japanese text arrives as one key event that
+// carries it, as from an input method's commit.
 void type(QWidget* field, const QString& text) {
   field->setFocus();
   QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(field, Qt::Key_Backspace);
-  QTest::keyClicks(field, text);
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(field, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
 }  // namespace
