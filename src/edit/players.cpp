@@ -8,7 +8,6 @@
 #include "edit/unsaved.h"
 #include "text/cp932.h"
 #include "text/format.h"
-#include "text/paths.h"
 
 namespace toq::edit {
 
