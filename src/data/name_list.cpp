@@ -82,7 +82,8 @@ void parseNameListText(Register& players, Table& table, std::string_view text,
 }
 
 int ImportNameList(Register& players, Table& table, const std::filesystem::path& path,
-                   std::filesystem::path& playerFile, services::Services& ui) {
+                   std::filesystem::path& playerFile, services::Services& ui,
+                   FileStamp* tableWritten, FileStamp* playersWritten) {
   players.clear();
   table.ResetEntries();
   table.participantCount = 0;
@@ -94,12 +95,12 @@ int ImportNameList(Register& players, Table& table, const std::filesystem::path&
   parseNameListText(players, table, *bytes, ui, std::cout, std::cerr);
 
   playerFile = siblingWithExtension(path, ".ply");
-  if (WritePlayerFile(players, playerFile) != 0)
+  if (WritePlayerFile(players, playerFile, playersWritten) != 0)
     ui.errorBox(text::format(texts::kTableNotSaved, pathUtf8(playerFile).c_str()));
   table.title = texts::kImportTitle;
   const std::filesystem::path tablePath = siblingWithExtension(path, ".tai");
   table.SetTableFile(tablePath);
-  WriteTableFile(table, tablePath, ui);
+  WriteTableFile(table, tablePath, ui, false, tableWritten);
   return 0;
 }
 

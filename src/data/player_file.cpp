@@ -72,19 +72,24 @@ int parsePlayerText(Register& players, std::string_view text) {
   return result;
 }
 
-int WritePlayerFile(const Register& players, const std::filesystem::path& path) {
-  return writeFileSafely(path, playerFileText(players));
+int WritePlayerFile(const Register& players, const std::filesystem::path& path,
+                    FileStamp* written) {
+  const std::string content = playerFileText(players);
+  const int result = writeFileSafely(path, content);
+  if (result == 0 && written) *written = stampOf(path, content);
+  return result;
 }
 
-int ReadPlayerFile(Register& players, const std::filesystem::path& path) {
+int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read) {
   auto bytes = readWholeFile(path);
   if (!bytes) return -1;
+  if (read) *read = stampOf(path, *bytes);
   return parsePlayerText(players, *bytes);
 }
 
-int LoadPlayerFile(Register& players, const std::filesystem::path& path) {
+int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read) {
   players.clear();
-  return ReadPlayerFile(players, path);
+  return ReadPlayerFile(players, path, read);
 }
 
 }  // namespace toq::data

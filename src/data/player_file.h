@@ -3,16 +3,20 @@
 
 #include <filesystem>
 
+#include "data/file_stamp.h"
 #include "data/register.h"
 
 namespace toq::data {
 
-/// Writes the register (with a ".bak" copy of the previous file): 0, -1 cannot open, -2 write error.
-int WritePlayerFile(const Register& players, const std::filesystem::path& path);
+/// Writes the register (with a ".bak" copy of the previous file): 0, -1 cannot open, -2 write
+/// error. `written`, when given, receives the stamp of the file written.
+int WritePlayerFile(const Register& players, const std::filesystem::path& path,
+                    FileStamp* written = nullptr);
 /// Adds the records of a player file: 0, -1 cannot open or malformed line (records read so
-/// far stay), -2 register full.
-int ReadPlayerFile(Register& players, const std::filesystem::path& path);
+/// far stay), -2 register full. `read`, when given, receives the stamp of the bytes read (left
+/// alone when the file could not be read at all).
+int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr);
 /// Empties the register and reads the file.
-int LoadPlayerFile(Register& players, const std::filesystem::path& path);
+int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr);
 
 }  // namespace toq::data

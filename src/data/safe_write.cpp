@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -42,13 +43,19 @@ bool writeAll(int fd, std::string_view content) {
   }
   return true;
 }
+// _commit is FlushFileBuffers on the file's handle.
 bool flushToDisk(int fd) {
   return ::_commit(fd) == 0;
 }
 bool closeFile(int fd) {
   return ::_close(fd) == 0;
 }
+// A folder cannot be flushed on Windows; the replacement itself is written through instead.
 void syncFolder(const fs::path&) {}
+bool replaceFile(const fs::path& from, const fs::path& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
 #else
 int openNew(const fs::path& p) {
   return ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -68,12 +75,18 @@ bool flushToDisk(int fd) {
 bool closeFile(int fd) {
   return ::close(fd) == 0;
 }
-// Makes the rename itself durable; a failure here loses nothing already written.
+// Makes the rename itself durable. The content is already on the disk, so a folder that
+// cannot be flushed (some network file systems refuse) is not reported as a failed save.
 void syncFolder(const fs::path& folder) {
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+bool replaceFile(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  fs::rename(from, to, ec);
+  return !ec;
 }
 #endif
 
@@ -118,8 +131,7 @@ bool keepBackup(const fs::path& file, const fs::path& backup) {
   auto bytes = readWholeFile(file);
   if (!bytes || writeTemporary(temp, *bytes) != 0) return false;
   fs::permissions(temp, fs::status(file, ec).permissions(), ec);
-  fs::rename(temp, backup, ec);
-  if (ec) {
+  if (!replaceFile(temp, backup)) {
     removeTemporary(temp);
     return false;
   }
@@ -135,6 +147,8 @@ fs::path backupPath(const fs::path& path) {
 }
 
 int writeFileSafely(const fs::path& path, std::string_view content) {
+  // No name, no file: never a stray temporary file in the working folder.
+  if (path.empty()) return -1;
   std::error_code ec;
   // A link is written through, so that the link itself stays a link.
   fs::path target = path;
@@ -156,12 +170,16 @@ int writeFileSafely(const fs::path& path, std::string_view content) {
       return -2;
     }
   }
-  fs::rename(temp, target, ec);
-  if (ec) {
+  if (!replaceFile(temp, target)) {
     removeTemporary(temp);
     return -1;
   }
+  // Both the new file and its backup are on the disk, names included, before the save is
+  // reported done.
   syncFolder(target.parent_path());
+  if (const fs::path backupFolder = backupPath(path).parent_path();
+      backupFolder != target.parent_path())
+    syncFolder(backupFolder);
   return 0;
 }
 

@@ -120,23 +120,26 @@ TableTextResult parseTableText(Table& table, std::string_view text) {
 }
 
 int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui,
-                   bool evenEmpty) {
+                   bool evenEmpty, FileStamp* written) {
   // A table without rows is written only when asked for: an empty table in memory may as well
   // be one whose file could not be read, and that file must not be overwritten.
   if (table.participantCount < 0 || (table.participantCount == 0 && !evenEmpty)) return 0;
   const std::filesystem::path target = path.empty() ? table.filePath : path;
-  int result = writeFileSafely(target, tableFileText(table, target));
+  const std::string content = tableFileText(table, target);
+  int result = writeFileSafely(target, content);
   if (result != 0) {
     // A failed save is always reported: the commands save after every change and rely on it.
     ui.errorBox(text::format(texts::kTableNotSaved, pathUtf8(target).c_str()));
     return result;
   }
+  if (written) *written = stampOf(target, content);
   ui.statusMessage(
       text::format(texts::kTableSaved, pathUtf8(target).c_str(), table.participantCount));
   return 0;
 }
 
-int ReadTableFile(Table& table, const std::filesystem::path& path, services::Services& ui) {
+int ReadTableFile(Table& table, const std::filesystem::path& path, services::Services& ui,
+                  FileStamp* read) {
   const std::filesystem::path source = path.empty() ? table.filePath : path;
   auto bytes = readWholeFile(source);
   const std::string failure = text::format(texts::kTableNotRead, pathUtf8(source).c_str());
@@ -144,6 +147,7 @@ int ReadTableFile(Table& table, const std::filesystem::path& path, services::Ser
     ui.errorBox(failure);
     return -1;
   }
+  if (read) *read = stampOf(source, *bytes);
   // Read into a copy so that a refused file leaves the table as it was.
   auto copy = std::make_unique<Table>(table);
   TableTextResult outcome = parseTableText(*copy, *bytes);
@@ -161,12 +165,13 @@ int ReadTableFile(Table& table, const std::filesystem::path& path, services::Ser
 }
 
 int OpenTableFile(Register& players, Table& table, const std::filesystem::path& path,
-                  std::filesystem::path& playerFile, services::Services& ui) {
+                  std::filesystem::path& playerFile, services::Services& ui, FileStamp* tableRead,
+                  FileStamp* playersRead) {
   playerFile = siblingWithExtension(path, ".ply");
-  LoadPlayerFile(players, playerFile);
+  LoadPlayerFile(players, playerFile, playersRead);
   const std::filesystem::path tablePath = siblingWithExtension(path, ".tai");
   table.SetTableFile(tablePath);
-  return ReadTableFile(table, tablePath, ui);
+  return ReadTableFile(table, tablePath, ui, tableRead);
 }
 
 }  // namespace toq::data

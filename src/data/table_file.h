@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "data/file_stamp.h"
 #include "data/register.h"
 #include "data/table.h"
 #include "services/services.h"
@@ -12,14 +13,20 @@ namespace toq::data {
 /// Writes the table (empty path: its file path), keeping the previous file as ".bak" and never
 /// leaving a half-written file: 0 (also for a table without rows, which writes nothing unless
 /// `evenEmpty`: the command that removed the last row saves the emptied table), -1 cannot
-/// write (with a message), -2 write error.
+/// write (with a message), -2 write error. `written`, when given, receives the stamp of the
+/// file written (and is left alone when nothing was written).
 int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui,
-                   bool evenEmpty = false);
-/// Reads a table file (empty path: its file path): 0, -1 (with a message).
-int ReadTableFile(Table& table, const std::filesystem::path& path, services::Services& ui);
+                   bool evenEmpty = false, FileStamp* written = nullptr);
+/// Reads a table file (empty path: its file path): 0, -1 (with a message). `read`, when given,
+/// receives the stamp of the bytes read, also when they held no valid table (the program has
+/// seen that version); it is left alone when the file could not be read at all.
+int ReadTableFile(Table& table, const std::filesystem::path& path, services::Services& ui,
+                  FileStamp* read = nullptr);
 /// Opens a table as the program does: the player file of the same base name into an emptied
-/// register, then the table file. `playerFile` becomes base.ply.
+/// register, then the table file. `playerFile` becomes base.ply. The stamps, when given, as
+/// for ReadTableFile and ReadPlayerFile.
 int OpenTableFile(Register& players, Table& table, const std::filesystem::path& path,
-                  std::filesystem::path& playerFile, services::Services& ui);
+                  std::filesystem::path& playerFile, services::Services& ui,
+                  FileStamp* tableRead = nullptr, FileStamp* playersRead = nullptr);
 
 }  // namespace toq::data

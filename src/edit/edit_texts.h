@@ -62,4 +62,34 @@ inline constexpr const char* kPlayerFileNotSaved = "対局者データを保存�
 inline constexpr const char* kDeleteQuestion = "対局者(%s)のデータを削除しますか？";
 inline constexpr const char* kDeleteCaption = "対局者データの削除";
 
+// Files: what is not saved, what another program changed, a new event.
+inline constexpr const char* kTableNotOnFile = "対戦表はまだファイルに保存されていません。";
+inline constexpr const char* kPlayersNotOnFile = "名簿はまだファイルに保存されていません。";
+inline constexpr const char* kNoFileNamed =
+    "保存先のファイルが指定されていません。対戦表ファイルを指定してください。";
+inline constexpr const char* kTableReread =
+    "対戦表ファイルが他のプログラムで変更されていたため、読み直しました。";
+inline constexpr const char* kPlayersReread =
+    "対局者ファイルが他のプログラムで変更されていたため、読み直しました。";
+inline constexpr const char* kBothReread =
+    "対戦表ファイルと対局者ファイルが他のプログラムで変更されていたため、読み直しました。";
+inline constexpr const char* kTableVanished =
+    "対戦表ファイル(%s)が見つかりません。対戦表は保存されないまま残っています。";
+inline constexpr const char* kPlayersVanished =
+    "対局者ファイル(%s)が見つかりません。名簿は保存されないまま残っています。";
+inline constexpr const char* kTableConflict =
+    "対戦表ファイル(%s)が他のプログラムで変更されていますが、保存されていない変更があるため"
+    "読み直しませんでした。次の保存で上書きされます（前の内容は .bak に残ります）。";
+inline constexpr const char* kPlayersConflict =
+    "対局者ファイル(%s)が他のプログラムで変更されていますが、保存されていない変更があるため"
+    "読み直しませんでした。次の保存で上書きされます（前の内容は .bak に残ります）。";
+inline constexpr const char* kPlayerFileUnread = "対局者ファイル(%s)を読み込めませんでした。";
+inline constexpr const char* kNoEventFile = "対戦表ファイルを指定してください。";
+inline constexpr const char* kEventNameNotCp932 =
+    "ファイル名(%s)にシフトJISで表せない文字があるため、大会名にできません。";
+inline constexpr const char* kDiscardQuestion =
+    "ファイルに保存されていない対戦表または名簿があります。破棄して新しい対戦表を作りますか？";
+inline constexpr const char* kNewEventMade = "新しい対戦表(%s)を作りました。";
+inline constexpr const char* kEventSaved = "対戦表(%s)と名簿を保存しました。";
+
 }  // namespace toq::edit::texts

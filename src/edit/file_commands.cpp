@@ -100,12 +100,20 @@ int importNameList(Workspace& ws, services::Services& ui, const std::filesystem:
   // not leave them empty, or the next save would write the empty register over its file.
   auto players = std::make_unique<data::Register>(ws.players);
   auto table = std::make_unique<data::Table>(ws.table);
-  if (data::ImportNameList(ws.players, ws.table, list, ws.playerFile, ui) != 0) {
+  data::FileStamp tableWritten;
+  data::FileStamp playersWritten;
+  if (data::ImportNameList(ws.players, ws.table, list, ws.playerFile, ui, &tableWritten,
+                           &playersWritten) != 0) {
     ws.players = *players;
     ws.table = *table;
     ui.errorBox(text::format(kListNotRead, data::pathUtf8(list).c_str()));
     return -1;
   }
+  // Both files are new: what was not written (a table without rows is not) is still to be.
+  ws.tableOnDisk = tableWritten;
+  ws.playersOnDisk = playersWritten;
+  ws.tableUnsaved = !tableWritten.known();
+  ws.playersUnsaved = !playersWritten.known();
   if (ws.players.empty()) ui.warningBox(kNoPlayers, services::kAppCaption);
   return 0;
 }

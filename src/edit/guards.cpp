@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "data/table_file.h"
 #include "edit/edit_texts.h"
+#include "edit/unsaved.h"
 #include "text/cp932.h"
 
 namespace toq::edit {
@@ -52,7 +52,7 @@ std::string rowNameUtf8(const Workspace& ws, int row, services::Services& ui) {
 
 Outcome saveTable(Workspace& ws, services::Services& ui, Outcome done) {
   done.changed = true;
-  if (data::WriteTableFile(ws.table, {}, ui) == 0) {
+  if (writeTable(ws, ui) == 0) {
     done.code = 0;
     done.saved = true;
   } else {

@@ -46,8 +46,8 @@ std::string formatCp932(const char* utf8Format, Args... args) {
   return text::format(text::sj(utf8Format).c_str(), args...);
 }
 
-/// Writes the table to its own file after a change and completes the outcome: code 0 and
-/// saved, or -2 when the writer failed (it has told the user).
+/// Writes the table to its own file after a change (writeTable) and completes the outcome:
+/// code 0 and saved, or -2 when it was not written (the user has been told).
 Outcome saveTable(Workspace& ws, services::Services& ui, Outcome done);
 /// The outcome of a change that the command does not write.
 Outcome unsaved(Outcome done);

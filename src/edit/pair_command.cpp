@@ -4,6 +4,7 @@
 
 #include "data/table_file.h"
 #include "edit/guards.h"
+#include "edit/unsaved.h"
 #include "pairing/driver.h"
 #include "pairing/sides.h"
 #include "reports/round_list.h"
@@ -41,7 +42,7 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
       std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start)
           .count();
 
-  const bool saved = data::WriteTableFile(table, {}, ui) == 0;
+  const bool saved = writeTable(ws, ui) == 0;
   if (refresh) refresh();
   ui.statusMessage(text::format("組み合わせました。 %lld 秒", seconds));
   std::filesystem::path roundList;

@@ -1,8 +1,8 @@
 #include "edit/participants.h"
 
-#include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/unsaved.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -68,7 +68,7 @@ Outcome removeParticipant(Workspace& ws, services::Services& ui, int row) {
   // The last participant gone: the emptied table is written as well, or he would come back
   // when the file is next read.
   done.changed = true;
-  done.saved = data::WriteTableFile(t, {}, ui, true) == 0;
+  done.saved = writeTable(ws, ui, true) == 0;
   done.code = done.saved ? 0 : -2;
   return done;
 }

@@ -4,11 +4,10 @@
 #include <functional>
 #include <optional>
 
-#include "data/player_file.h"
 #include "edit/edit_texts.h"
+#include "edit/unsaved.h"
 #include "text/cp932.h"
 #include "text/format.h"
-#include "text/paths.h"
 
 namespace toq::edit {
 
@@ -59,21 +58,13 @@ bool acceptForm(const Workspace& ws, services::Services& ui, const PlayerForm& f
 }
 
 // Writes the register at once: a registration must not wait for the end of the program.
-void savePlayers(const Workspace& ws, services::Services& ui, Outcome& done) {
+void savePlayers(Workspace& ws, services::Services& ui, Outcome& done) {
   done.changed = true;
   done.stop = Stop::None;
-  if (ws.playerFile.empty()) {
-    // No player file is remembered yet: nothing to write to, the change stays in memory.
-    done.code = 0;
-    return;
-  }
-  if (data::WritePlayerFile(ws.players, ws.playerFile) == 0) {
-    done.code = 0;
-    done.saved = true;
-    return;
-  }
-  ui.errorBox(text::format(texts::kPlayerFileNotSaved, text::pathToUtf8(ws.playerFile).c_str()));
-  done.code = -2;
+  const int written = writePlayers(ws, ui);
+  done.saved = written == 0;
+  // No player file named yet: the change stays in memory, unsaved, until one is.
+  done.code = written == -2 ? -2 : 0;
 }
 
 bool checkPosition(const Workspace& ws, int position, services::Services& ui) {

@@ -4,6 +4,7 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/unsaved.h"
 #include "text/format.h"
 
 namespace toq::edit {

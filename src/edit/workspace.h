@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "data/file_stamp.h"
 #include "data/register.h"
 #include "data/table.h"
 #include "pairing/context.h"
@@ -21,6 +22,15 @@ struct Workspace {
   std::filesystem::path playerFile;  ///< the remembered player file
   bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
+
+  /// Changes that no file has received (no file named, a failed write, a change not written
+  /// by its command); set and cleared by the edit layer's writers (edit/unsaved.h).
+  bool tableUnsaved = false;
+  bool playersUnsaved = false;
+  /// The table file and the player file as this program last read or wrote them, so that a
+  /// change by another program is read before it is written over (edit/file_freshness.h).
+  data::FileStamp tableOnDisk;
+  data::FileStamp playersOnDisk;
 
   pairing::PairingContext context(services::Services& ui) {
     return {table, players, options, random, ui};

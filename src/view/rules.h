@@ -9,7 +9,7 @@ namespace toq::view {
 enum class PairingButton {
   Keep,     ///< every round is paired: the button stays as it is
   Enable,   ///< the first round with unpaired rows has an even number of them
-  Disable,  ///< an odd number: a bye must be set first
+  Disable,  ///< an odd number (a bye must be set first), or no participant at all
 };
 
 /// The pairing button's state for the table.

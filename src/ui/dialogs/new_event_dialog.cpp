@@ -1,0 +1,153 @@
+#include "ui/dialogs/new_event_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "edit/file_commands.h"
+#include "edit/rounds.h"
+#include "text/format.h"
+#include "ui/dialogs/dialog_buttons.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+namespace {
+
+constexpr const char* kOverwriteQuestion = "同名のファイル(%s)があります。書き換えますか？";
+
+QString platformSaveDialog(QWidget* parent, const QString& start) {
+  QFileDialog dialog(parent, QStringLiteral("対戦表ファイルの保存先"));
+  dialog.setObjectName(QStringLiteral("newEventFileDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("対戦表ファイル (*.tai)"));
+  dialog.setDefaultSuffix(QStringLiteral("tai"));
+  const QFileInfo info(start);
+  if (info.isDir()) {
+    dialog.setDirectory(start);
+  } else {
+    dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget* parent,
+                               const edit::NewEventChoice& initial)
+    : QDialog(parent), ui_(ui), chooseFile_(platformSaveDialog) {
+  const bool newEvent = purpose == Purpose::NewEvent;
+  setWindowTitle(newEvent ? QStringLiteral("新規対戦表") : QStringLiteral("対戦表ファイルの指定"));
+
+  file_ = new QLineEdit(fromPath(initial.tableFile), this);
+  browse_ = new QPushButton(QStringLiteral("参照..."), this);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(file_, 1);
+  fileRow->addWidget(browse_);
+  games_ = new QSpinBox(this);
+  games_->setRange(edit::kMinGames, edit::kMaxGames);
+  games_->setValue(initial.numberOfGames);
+
+  auto* grid = new QGridLayout;
+  auto* fileLabel = new QLabel(QStringLiteral("対戦表ファイル："), this);
+  fileLabel->setBuddy(file_);
+  grid->addWidget(fileLabel, 0, 0);
+  grid->addLayout(fileRow, 0, 1);
+  QLabel* gamesLabel = addLabelledRow(grid, 1, QStringLiteral("試合数："), games_);
+
+  auto* registerBox = new QGroupBox(QStringLiteral("名簿"), this);
+  keep_ = new QRadioButton(QStringLiteral("現在の名簿を引き継ぐ"), registerBox);
+  empty_ = new QRadioButton(QStringLiteral("空の名簿で始める"), registerBox);
+  (initial.keepRegister ? keep_ : empty_)->setChecked(true);
+  auto* registerLayout = new QVBoxLayout(registerBox);
+  registerLayout->addWidget(keep_);
+  registerLayout->addWidget(empty_);
+
+  QDialogButtonBox* buttons = okCancelButtons(this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(registerBox);
+  layout->addWidget(buttons);
+
+  // Naming the files of the event in memory changes neither its games nor its register.
+  if (!newEvent) {
+    gamesLabel->hide();
+    games_->hide();
+    registerBox->hide();
+  }
+
+  connect(browse_, &QPushButton::clicked, this, &NewEventDialog::browse);
+  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updateOk);
+  updateOk();
+  file_->setFocus();
+}
+
+QString NewEventDialog::documentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+edit::NewEventChoice NewEventDialog::choice() const {
+  edit::NewEventChoice c;
+  const QString typed = file_->text().trimmed();
+  if (!typed.isEmpty())
+    c.tableFile = toPath(QDir::cleanPath(QDir(documentsFolder()).absoluteFilePath(typed)));
+  c.numberOfGames = games_->value();
+  c.keepRegister = keep_->isChecked();
+  return c;
+}
+
+void NewEventDialog::updateOk() {
+  ok_->setEnabled(!file_->text().trimmed().isEmpty());
+}
+
+void NewEventDialog::browse() {
+  const QString typed = file_->text().trimmed();
+  const QString start = typed.isEmpty() ? documentsFolder() : fromPath(choice().tableFile);
+  const QString chosen = chooseFile_ ? chooseFile_(this, start) : QString();
+  if (chosen.isEmpty()) return;
+  file_->setText(QDir::toNativeSeparators(chosen));
+  confirmed_ = fromPath(edit::withExtension(toPath(chosen), "tai"));
+  file_->setFocus();
+}
+
+void NewEventDialog::accept() {
+  const edit::NewEventChoice c = choice();
+  if (c.tableFile.empty()) return;
+  const std::filesystem::path target = edit::withExtension(c.tableFile, "tai");
+  std::error_code ec;
+  if (fromPath(target) != confirmed_ && std::filesystem::exists(target, ec) &&
+      !ui_.askYesNo(text::format(kOverwriteQuestion, toUtf8(fromPath(target)).c_str()),
+                    toUtf8(windowTitle()))) {
+    file_->setFocus();
+    file_->selectAll();
+    return;
+  }
+  QDialog::accept();
+}
+
+std::optional<edit::NewEventChoice> NewEventDialog::ask(services::Services& ui, Purpose purpose,
+                                                        QWidget* parent,
+                                                        const edit::NewEventChoice& initial) {
+  NewEventDialog dialog(ui, purpose, parent, initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.choice();
+}
+
+}  // namespace toq::ui
