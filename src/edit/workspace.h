@@ -6,6 +6,7 @@
 
 #include "data/register.h"
 #include "data/table.h"
+#include "edit/history.h"
 #include "pairing/context.h"
 #include "pairing/options.h"
 #include "pairing/random.h"
@@ -21,6 +22,7 @@ struct Workspace {
   std::filesystem::path playerFile;  ///< the remembered player file
   bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
+  History history;                   ///< undo and redo of the open document's commands
 
   pairing::PairingContext context(services::Services& ui) {
     return {table, players, options, random, ui};
