@@ -22,7 +22,7 @@ std::string csvText(const Table& table, const Register& players, services::Servi
   const int n = std::clamp(table.participantCount, 0, kMaxRows);
   const int games = std::clamp(table.numberOfGames, 0, kMaxRounds);
 
-  std::string out = table.title + ",,,," + kLineEnd;
+  std::string out = eventName(table) + ",,,," + kLineEnd;
   for (int r = n - 1; r >= 0; --r) out += text::format("%2d,", r + 1);
   out += text::sj(texts::kCsvRankLabel) + kLineEnd;
   for (int r = n - 1; r >= 0; --r) out += players.IndexToName(table.participants[r], ui) + ",";

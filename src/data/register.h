@@ -43,6 +43,9 @@ class Register {
   /// True when the squeezed text equals the squeezed name of a record other than `skipPosition`.
   bool SameNameExists(std::string_view name, int skipPosition) const;
 
+  /// Same records in the same order.
+  bool operator==(const Register&) const = default;
+
  private:
   std::vector<Player> players_;
 };

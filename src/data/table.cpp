@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "data/file_texts.h"
+#include "data/path_text.h"
+
 namespace toq::data {
 
 const char* const kHandicapNames[8] = {"平手",     "香落ち",   "角落ち",   "飛車落ち",
@@ -180,6 +183,20 @@ int Table::AmateurMeetsWoman(int row, int other, const Register& players) const 
   const Player* b = players.FindPlayer(participants[other]);
   if (!a || a->professional) return 0;
   return b ? b->womanProfessional : 0;
+}
+
+bool sameContents(const Table& a, const Table& b) {
+  return a.title == b.title && a.filePath == b.filePath && a.tableClass == b.tableClass &&
+         a.participantCount == b.participantCount && a.numberOfGames == b.numberOfGames &&
+         a.participants == b.participants && a.opponent == b.opponent && a.side == b.side &&
+         a.handicap == b.handicap && a.result == b.result && a.lockFlag == b.lockFlag;
+}
+
+std::string eventName(const Table& table) {
+  // The table file does not keep the title, and the import only puts a placeholder there:
+  // the name the organiser gave the file is the event's name.
+  if (!table.title.empty() && table.title != texts::kImportTitle) return table.title;
+  return pathCp932(table.filePath.stem());
 }
 
 }  // namespace toq::data

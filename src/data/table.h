@@ -68,6 +68,27 @@ inline bool hasResult(int code) {
   return code == kLoss || code == kDraw || code == kWin;
 }
 
+/// The result the opponent's row holds for a game whose row holds `result`: a win mirrors a
+/// loss, a draw and no result stay; any other code (a damaged file) mirrors as no result.
+constexpr std::int16_t oppositeResult(int result) {
+  switch (result) {
+    case kWin:
+      return kLoss;
+    case kLoss:
+      return kWin;
+    case kDraw:
+      return kDraw;
+    default:
+      return kResultNone;
+  }
+}
+
+/// The side the opponent's row holds: first move mirrors second move; undecided (and any
+/// other code) stays undecided.
+constexpr std::int16_t oppositeSide(int side) {
+  return side == kSideFirst ? kSideSecond : side == kSideSecond ? kSideFirst : kSideUndecided;
+}
+
 /// Handicap magnitudes, in the order of the handicap list; +m for the giver, -m for the receiver.
 inline constexpr std::array<int, 8> kHandicapMagnitudes = {0, 1, 2, 3, 4, 5, 7, 10};
 /// Names of the handicap list (UTF-8), in the same order.
@@ -159,5 +180,15 @@ struct Table {
   int AmateurMeetsProfessional(int row, int other, const Register& players) const;
   int AmateurMeetsWoman(int row, int other, const Register& players) const;
 };
+
+/// True when two tables hold the same event: title, file, class, counts, participants, the
+/// four planes (every slot, used or not) and the lock flag. The standings are derived and do
+/// not count.
+bool sameContents(const Table& a, const Table& b);
+
+/// The event's name (CP932) for the chart, the CSV, the web page and the repeated test's log:
+/// the title, or the table file's base name ("春季将棋大会" for 春季将棋大会.tai) when the title
+/// is empty or only the import's placeholder; empty when there is neither.
+std::string eventName(const Table& table);
 
 }  // namespace toq::data

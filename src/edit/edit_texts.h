@@ -33,6 +33,16 @@ inline constexpr const char* kBadHandicapChoice = "手合割・先後の指定�
 inline constexpr const char* kResultsComplete = "結果は入力済みです。";
 inline constexpr const char* kRandomResultsQuestion = "%d回戦の結果を自動入力しますか？";
 
+// A round's result sheet.
+inline constexpr const char* kSheetTitle = "%d回戦";
+inline constexpr const char* kSheetSide = "%s手";
+inline constexpr const char* kSheetSideWins = "%s手勝ち";
+inline constexpr const char* kSheetPlayerWins = "%sの勝ち";
+inline constexpr const char* kSheetDraw = "引き分け";
+inline constexpr const char* kSheetNoResult = "未入力";
+inline constexpr const char* kSheetBye = "抜け番";
+inline constexpr const char* kSheetAbsent = "休場";
+
 // Rounds.
 inline constexpr const char* kNoPairedRound = "エラー kaisen=%d";
 inline constexpr const char* kCancelRoundQuestion = "%d回戦の組み合わせを取り消しますか？";
@@ -91,5 +101,38 @@ inline constexpr const char* kDiscardQuestion =
     "ファイルに保存されていない対戦表または名簿があります。破棄して新しい対戦表を作りますか？";
 inline constexpr const char* kNewEventMade = "新しい対戦表(%s)を作りました。";
 inline constexpr const char* kEventSaved = "対戦表(%s)と名簿を保存しました。";
+
+// Undo and redo: the menu texts and the status messages.
+inline constexpr const char* kUndo = "元に戻す";
+inline constexpr const char* kRedo = "やり直し";
+inline constexpr const char* kUndoMnemonic = "元に戻す(&U)";
+inline constexpr const char* kRedoMnemonic = "やり直し(&R)";
+inline constexpr const char* kVerbAndLabel = "%s: %s";
+inline constexpr const char* kUndone = "元に戻しました: %s";
+inline constexpr const char* kRedone = "やり直しました: %s";
+
+// Labels of the undo steps: each names the command that changed the table or the register.
+inline constexpr const char* kLabelPairingOf = "%d回戦の組み合わせ";
+inline constexpr const char* kLabelPairing = "組み合わせ";
+inline constexpr const char* kLabelResult = "結果の入力";
+inline constexpr const char* kLabelResultSheetOf = "%d回戦の結果の一括入力";
+inline constexpr const char* kLabelHandicap = "手合割の設定";
+inline constexpr const char* kLabelHandicapAndResult = "手合割・先後・勝敗の入力";
+inline constexpr const char* kLabelRandomResults = "結果の自動入力";
+inline constexpr const char* kLabelOpponent = "対戦相手の入力";
+inline constexpr const char* kLabelBye = "抜け番";
+inline constexpr const char* kLabelCancelPairing = "組み合わせの取り消し";
+inline constexpr const char* kLabelCancelRoundOf = "%d回戦の組み合わせの取り消し";
+inline constexpr const char* kLabelCancelAll = "全ての組み合わせの取り消し";
+inline constexpr const char* kLabelExchangeByes = "抜け番の入れ替え";
+inline constexpr const char* kLabelAddParticipant = "参加者の追加";
+inline constexpr const char* kLabelRemoveParticipant = "参加者の削除";
+inline constexpr const char* kLabelNumberOfGames = "試合数の変更";
+inline constexpr const char* kLabelLock = "変更禁止の設定";
+inline constexpr const char* kLabelUnlock = "変更禁止の解除";
+inline constexpr const char* kLabelRegisterPlayer = "対局者の新規登録";
+inline constexpr const char* kLabelEditPlayer = "対局者データの編集";
+inline constexpr const char* kLabelDeletePlayers = "対局者データの削除";
+inline constexpr const char* kLabelImport = "名簿の取り込み";
 
 }  // namespace toq::edit::texts

@@ -84,17 +84,17 @@ bool applyHandicapAnswer(Workspace& ws, services::Services& ui, int round, int r
     if (s == 0) {
       setSides(t, round, row, data::kSideUndecided, other, data::kSideUndecided);
     } else {
-      setSides(t, round, row, static_cast<std::int16_t>(s), other,
-               static_cast<std::int16_t>(3 - s));
+      const auto side = static_cast<std::int16_t>(s);
+      setSides(t, round, row, side, other, data::oppositeSide(side));
     }
   } else if (ratingOf(ws, row) < ratingOf(ws, other)) {
     t.handicap[row][round] = static_cast<std::int16_t>(-code);
     t.handicap[other][round] = code;
-    setSides(t, round, row, data::kSideFirst, other, data::kSideSecond);
+    setSides(t, round, row, data::kSideFirst, other, data::oppositeSide(data::kSideFirst));
   } else {
     t.handicap[row][round] = code;
     t.handicap[other][round] = static_cast<std::int16_t>(-code);
-    setSides(t, round, row, data::kSideSecond, other, data::kSideFirst);
+    setSides(t, round, row, data::kSideSecond, other, data::oppositeSide(data::kSideSecond));
   }
   if (withResult) applyResultPosition(t, round, row, other, answer.resultPosition);
   return true;

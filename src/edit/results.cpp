@@ -9,11 +9,9 @@ namespace toq::edit {
 const char* const kResultNames[kResultPositions] = {"勝ち", "負け", "引き分け", "取り消し"};
 
 namespace {
-// Result of the row and of its opponent for each list position.
+// Result of the row for each list position; its opponent's is the opposite.
 constexpr std::int16_t kOwnResult[kResultPositions] = {data::kWin, data::kLoss, data::kDraw,
                                                        data::kResultNone};
-constexpr std::int16_t kOtherResult[kResultPositions] = {data::kLoss, data::kWin, data::kDraw,
-                                                         data::kResultNone};
 }  // namespace
 
 int resultPosition(int result) {
@@ -29,10 +27,22 @@ int resultPosition(int result) {
   }
 }
 
+int positionOfResult(int result) {
+  switch (result) {
+    case data::kWin:
+    case data::kLoss:
+    case data::kDraw:
+    case data::kResultNone:
+      return resultPosition(result);
+    default:
+      return -1;
+  }
+}
+
 bool applyResultPosition(data::Table& table, int round, int row, int other, int position) {
   if (position < 0 || position >= kResultPositions) return false;
   table.result[row][round] = kOwnResult[position];
-  table.result[other][round] = kOtherResult[position];
+  table.result[other][round] = data::oppositeResult(kOwnResult[position]);
   return true;
 }
 
@@ -76,6 +86,10 @@ Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
   return done;
 }
 
+Outcome enterResultCode(Workspace& ws, services::Services& ui, int row, int round, int result) {
+  return enterResult(ws, ui, row, round, given(positionOfResult(result)));
+}
+
 Outcome randomResults(Workspace& ws, services::Services& ui) {
   data::Table& t = ws.table;
   const int r = t.FirstIncompleteRound();
@@ -89,9 +103,8 @@ Outcome randomResults(Workspace& ws, services::Services& ui) {
   for (int k = 0; k < usedRows(t); ++k) {
     const int e = t.opponentRow(k, r);
     if (e < 0) continue;
-    const bool odd = ws.random.coin();
-    t.result[k][r] = odd ? data::kWin : data::kLoss;
-    t.result[e][r] = odd ? data::kLoss : data::kWin;
+    t.result[k][r] = ws.random.coin() ? data::kWin : data::kLoss;
+    t.result[e][r] = data::oppositeResult(t.result[k][r]);
   }
   Outcome done;
   done.round = r;

@@ -44,6 +44,16 @@ using ResultChooser = std::function<std::optional<int>(const ResultQuestion&)>;
 Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
                     const ResultChooser& choose);
 
+/// The list position that enters a result code from the row's side: win, loss, draw, none
+/// ("取り消し"); -1 for any other code.
+int positionOfResult(int result);
+
+/// Enters a result code (data::kWin, kLoss, kDraw or kResultNone) for the game of (row, round)
+/// from the row's side, as a result key does: the result command with that answer, so with
+/// its checks, refusals, table write and status message. Any other code is refused with
+/// "勝敗の指定が正しくありません。".
+Outcome enterResultCode(Workspace& ws, services::Services& ui, int row, int round, int result);
+
 /// Draws a result for every game of the first unfinished round after a question, from the
 /// workspace's generator, and writes the table. "結果は入力済みです。" when every round is
 /// complete. No lock check.

@@ -7,6 +7,7 @@
 #include "data/file_stamp.h"
 #include "data/register.h"
 #include "data/table.h"
+#include "edit/history.h"
 #include "pairing/context.h"
 #include "pairing/options.h"
 #include "pairing/random.h"
@@ -22,6 +23,7 @@ struct Workspace {
   std::filesystem::path playerFile;  ///< the remembered player file
   bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
+  History history;                   ///< undo and redo of the open document's commands
 
   /// Changes that no file has received (no file named, a failed write, a change not written
   /// by its command); set and cleared by the edit layer's writers (edit/unsaved.h).

@@ -38,9 +38,8 @@ void drawResults(PairingContext& ctx, int round) {
   for (int k = 0; k < t.participantCount; ++k) {
     int o = t.opponentRow(k, round);
     if (o < 0) continue;
-    bool win = ctx.random.coin();
-    t.result[k][round] = win ? data::kWin : data::kLoss;
-    t.result[o][round] = win ? data::kLoss : data::kWin;
+    t.result[k][round] = ctx.random.coin() ? data::kWin : data::kLoss;
+    t.result[o][round] = data::oppositeResult(t.result[k][round]);
   }
 }
 
@@ -56,12 +55,13 @@ int runRepeatedTest(PairingContext& ctx, const std::filesystem::path& programDir
   const std::string logName = text::sj(text::pathToUtf8(log));
   data::Table& table = ctx.table;
   const std::string header = logName + "\n" + "\n" + text::sj(stamp.longDate) + " " +
-                             stamp.longTime + "\n" + kVersion + "\n" + table.title + " " +
-                             text::format("%d", table.participantCount) + text::sj("名") + "\n";
+                             stamp.longTime + "\n" + kVersion + "\n" + data::eventName(table) +
+                             " " + text::format("%d", table.participantCount) + text::sj("名") +
+                             "\n";
   if (!appendToLog(log, header)) return -1;
   if (logPath) *logPath = log;
 
-  const std::string titleUtf8 = text::toUtf8(table.title);
+  const std::string titleUtf8 = text::toUtf8(data::eventName(table));
   long long total = 0;
   long long longest = 0;
   int finished = 0;

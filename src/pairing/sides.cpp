@@ -74,12 +74,8 @@ void assignSides(PairingContext& ctx, int round) {
       t.side[i][round] = data::kSideUndecided;
       t.side[o][round] = data::kSideUndecided;
     }
-    if (t.side[o][round] == data::kSideFirst) {
-      t.side[i][round] = data::kSideSecond;
-      continue;
-    }
-    if (t.side[o][round] == data::kSideSecond) {
-      t.side[i][round] = data::kSideFirst;
+    if (t.side[o][round] == data::kSideFirst || t.side[o][round] == data::kSideSecond) {
+      t.side[i][round] = data::oppositeSide(t.side[o][round]);
       continue;
     }
     const int bi = balance(t, i, round);

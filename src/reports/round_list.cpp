@@ -53,23 +53,31 @@ void writePair(ReportText& out, const data::Table& table, const data::Register& 
 
 }  // namespace
 
+std::vector<RoundListLine> roundListLines(const data::Table& table, int round) {
+  std::vector<RoundListLine> lines;
+  if (round < 0 || round >= roundsOf(table)) return lines;
+  for (int row = 0; row < rowsOf(table); ++row) {
+    const int code = table.opponent[row][round];
+    if (code == data::kBye || code == data::kAbsent) continue;
+    // An opponent code that names no row reads as not paired yet.
+    const int opponent = opponentOf(table, row, round);
+    if (opponent < 0 || opponent >= row) lines.push_back({row, opponent});
+  }
+  return lines;
+}
+
 std::string composeRoundList(const data::Table& table, const data::Register& players, int round,
                              const ReportHead& head, services::Services& ui) {
   ReportText out;
   out.head(head).putText(text::format(texts::kRoundListTitle, round + 1)).endLine();
-  if (round < 0 || round >= roundsOf(table)) return out.take();
-  for (int row = 0; row < rowsOf(table); ++row) {
-    const int code = table.opponent[row][round];
-    if (code == data::kBye || code == data::kAbsent) continue;
-    const int opponent = opponentOf(table, row, round);
-    if (opponent < 0) {
-      // Not paired yet; an opponent code that names no row reads the same.
-      out.put(text::format("%2d. ", row + 1))
-          .put(text::padRight(table.ParticipantName(row, players, ui), 20))
+  for (const RoundListLine& line : roundListLines(table, round)) {
+    if (line.opponent < 0) {
+      out.put(text::format("%2d. ", line.row + 1))
+          .put(text::padRight(table.ParticipantName(line.row, players, ui), 20))
           .putText(texts::kUndecided)
           .endLine();
-    } else if (opponent >= row) {
-      writePair(out, table, players, round, row, opponent, ui);
+    } else {
+      writePair(out, table, players, round, line.row, line.opponent, ui);
     }
   }
   return out.take();

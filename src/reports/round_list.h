@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "data/register.h"
 #include "data/table.h"
@@ -19,6 +20,17 @@ std::string sideLabel(int side, bool handicapGame);
 /// The handicap name of a handicap code's magnitude (CP932, "平手" to "六枚落ち"); empty for a
 /// code outside the list.
 std::string handicapName(int code);
+
+/// One line of a round list: a game, written once on the line of its first row, or a row not
+/// paired yet.
+struct RoundListLine {
+  int row = -1;
+  int opponent = -1;  ///< the other row of the game; -1 for a row not paired yet
+};
+
+/// The lines of a 0-based round's list in the order it prints them (its board order): rows in
+/// table order, each game on its first row; byes and absences have no line.
+std::vector<RoundListLine> roundListLines(const data::Table& table, int round);
 
 /// The round list of a 0-based round as CP932 bytes with CR LF.
 std::string composeRoundList(const data::Table& table, const data::Register& players, int round,

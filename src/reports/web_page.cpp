@@ -15,13 +15,10 @@ namespace toq::reports {
 
 namespace {
 
-// The event's name as the window's title shows it: the table file's name without its
-// extension. The table's own title field is only the import's placeholder and is not kept in
-// the file, so it stands in only for a table without a file.
+// The event's name, or a word for a table with neither a title nor a file.
 std::string pageTitle(const data::Table& table) {
-  if (const std::string stem = pathUtf8(table.filePath.stem()); !stem.empty())
-    return escapeHtml(stem);
-  return table.title.empty() ? escapeHtml(web_texts::kUntitled) : htmlFromCp932(table.title);
+  const std::string name = data::eventName(table);
+  return name.empty() ? escapeHtml(web_texts::kUntitled) : htmlFromCp932(name);
 }
 
 std::string span(const std::string& html) {

@@ -50,9 +50,7 @@ class EditTest : public ::testing::Test {
     data::Table& t = ws_->table;
     t.setPair(round, a, b);
     t.result[a][round] = resultOfA;
-    t.result[b][round] = resultOfA == data::kWin    ? data::kLoss
-                         : resultOfA == data::kLoss ? data::kWin
-                                                    : resultOfA;
+    t.result[b][round] = data::oppositeResult(resultOfA);
   }
 
   /// The table as the file on disk holds it; none when there is no file.

@@ -21,8 +21,8 @@ int Tournament::addPlayer(const std::string& name, int rating, int entries, bool
   return players.at(players.count()).number;
 }
 
-int Tournament::addParticipant(const std::string& name, int rating, int entries,
-                               bool professional, bool woman) {
+int Tournament::addParticipant(const std::string& name, int rating, int entries, bool professional,
+                               bool woman) {
   int number = addPlayer(name, rating, entries, professional, woman);
   for (int i = 0; i < entries; ++i) table.AddParticipant(number, ui);
   return number;
@@ -31,10 +31,7 @@ int Tournament::addParticipant(const std::string& name, int rating, int entries,
 void Tournament::setResult(int round, int a, std::int16_t resultOfA) {
   int b = table.opponent[a][round];
   table.result[a][round] = resultOfA;
-  table.result[b][round] = static_cast<std::int16_t>(resultOfA == data::kDraw ? data::kDraw
-                                                     : resultOfA == data::kWin ? data::kLoss
-                                                     : resultOfA == data::kLoss ? data::kWin
-                                                                                : data::kResultNone);
+  table.result[b][round] = data::oppositeResult(resultOfA);
 }
 
 void Tournament::play(int round, int a, int b, std::int16_t resultOfA) {

@@ -163,7 +163,7 @@ void drawChartPage(const PageContext& page, const data::Table& table, const data
       chartGeometry(page.measures, table.tableClass, table.rows(), table.rounds(), page.page);
 
   page.fonts.select(c, FontRole::Title);
-  c.drawText(g.titleX, g.titleY, table.title, std::nullopt);
+  c.drawText(g.titleX, g.titleY, data::eventName(table), std::nullopt);
 
   Heights h{};
   h.medium = page.fonts.select(c, FontRole::Medium);

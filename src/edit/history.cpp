@@ -1,0 +1,185 @@
+#include "edit/history.h"
+
+#include "data/player_file.h"
+#include "data/table_file.h"
+#include "edit/edit_texts.h"
+#include "edit/workspace.h"
+#include "services/lock_check.h"
+#include "text/format.h"
+#include "text/paths.h"
+
+namespace toq::edit {
+
+bool Step::switchesLock() const {
+  return before.table->lockFlag != after.table->lockFlag;
+}
+
+bool Step::changesTable() const {
+  return before.table != after.table && !data::sameContents(*before.table, *after.table);
+}
+
+bool Step::changesPlayers() const {
+  return before.playerFile != after.playerFile ||
+         (before.players != after.players && *before.players != *after.players);
+}
+
+void History::clear() {
+  steps_.clear();
+  done_ = 0;
+}
+
+Snapshot History::snapshot(const data::Table& table, const data::Register& players,
+                           const std::filesystem::path& playerFile) const {
+  // The state the history last left behind usually still stands: share it rather than copy.
+  const Snapshot* latest = canUndo()   ? &steps_[done_ - 1].after
+                           : canRedo() ? &steps_[done_].before
+                                       : nullptr;
+  Snapshot s;
+  s.playerFile = playerFile;
+  if (latest && data::sameContents(*latest->table, table))
+    s.table = latest->table;
+  else
+    s.table = std::make_shared<const data::Table>(table);
+  if (latest && *latest->players == players)
+    s.players = latest->players;
+  else
+    s.players = std::make_shared<const data::Register>(players);
+  return s;
+}
+
+void History::record(Step step) {
+  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+  steps_.push_back(std::move(step));
+  while (steps_.size() > limit_) steps_.pop_front();
+  done_ = steps_.size();
+}
+
+void History::stepBack() {
+  if (done_ > 0) --done_;
+}
+
+void History::stepForward() {
+  if (done_ < steps_.size()) ++done_;
+}
+
+Snapshot snapshotOf(const Workspace& ws) {
+  return ws.history.snapshot(ws.table, ws.players, ws.playerFile);
+}
+
+bool recordIfChanged(Workspace& ws, std::string label, Snapshot before, bool fresh) {
+  const bool sameTable = data::sameContents(*before.table, ws.table);
+  const bool samePlayers = before.playerFile == ws.playerFile && *before.players == ws.players;
+  if (sameTable && samePlayers) return false;
+  Step step;
+  step.label = std::move(label);
+  step.after.table = sameTable ? before.table : std::make_shared<const data::Table>(ws.table);
+  step.after.players = *before.players == ws.players
+                           ? before.players
+                           : std::make_shared<const data::Register>(ws.players);
+  step.after.playerFile = ws.playerFile;
+  step.before = std::move(before);
+  if (fresh) ws.history.clear();
+  ws.history.record(std::move(step));
+  return true;
+}
+
+namespace {
+
+// Puts the workspace in the state of a snapshot and writes what changed: the table file
+// (even an emptied table, or its rows would come back when the file is next read) and the
+// player file when one is named.
+Outcome restore(Workspace& ws, services::Services& ui, const Snapshot& target) {
+  Outcome done;
+  done.code = 0;
+  done.changed = true;
+  if (!data::sameContents(ws.table, *target.table)) {
+    ws.table = *target.table;
+    if (data::WriteTableFile(ws.table, {}, ui, true) == 0)
+      done.saved = true;
+    else
+      done.code = -2;
+  }
+  if (ws.playerFile != target.playerFile || ws.players != *target.players) {
+    ws.players = *target.players;
+    ws.playerFile = target.playerFile;
+    if (ws.playerFile.empty()) {
+      // No player file named: the register stays in memory like any registration.
+    } else if (data::WritePlayerFile(ws.players, ws.playerFile) == 0) {
+      done.saved = true;
+    } else {
+      ui.errorBox(
+          text::format(texts::kPlayerFileNotSaved, text::pathToUtf8(ws.playerFile).c_str()));
+      done.code = -2;
+    }
+  }
+  return done;
+}
+
+bool lockAllows(const Workspace& ws, services::Services& ui, const Step& step) {
+  if (!step.changesTable() || step.switchesLock()) return true;
+  return services::lockCheck(ws.table, ui);
+}
+
+}  // namespace
+
+Outcome undo(Workspace& ws, services::Services& ui) {
+  const Step* step = ws.history.undoStep();
+  if (!step) return stopped(Stop::NothingToDo);
+  if (!lockAllows(ws, ui, *step)) return stopped(Stop::Locked);
+  const std::string label = step->label;
+  Outcome done = restore(ws, ui, step->before);
+  ws.history.stepBack();
+  ui.statusMessage(text::format(texts::kUndone, label.c_str()));
+  return done;
+}
+
+Outcome redo(Workspace& ws, services::Services& ui) {
+  const Step* step = ws.history.redoStep();
+  if (!step) return stopped(Stop::NothingToDo);
+  if (!lockAllows(ws, ui, *step)) return stopped(Stop::Locked);
+  const std::string label = step->label;
+  Outcome done = restore(ws, ui, step->after);
+  ws.history.stepForward();
+  ui.statusMessage(text::format(texts::kRedone, label.c_str()));
+  return done;
+}
+
+namespace {
+
+std::string menuText(const Step* step, const char* verb, const char* withMnemonic, bool mnemonic) {
+  const char* shown = mnemonic ? withMnemonic : verb;
+  if (!step) return shown;
+  return text::format(texts::kVerbAndLabel, shown, step->label.c_str());
+}
+
+}  // namespace
+
+std::string undoText(const History& history, bool mnemonic) {
+  return menuText(history.undoStep(), texts::kUndo, texts::kUndoMnemonic, mnemonic);
+}
+
+std::string redoText(const History& history, bool mnemonic) {
+  return menuText(history.redoStep(), texts::kRedo, texts::kRedoMnemonic, mnemonic);
+}
+
+std::string pairingLabel(const data::Table& table) {
+  const int round = table.FirstUnpairedRound();
+  return round < 0 ? std::string(texts::kLabelPairing)
+                   : text::format(texts::kLabelPairingOf, round + 1);
+}
+
+std::string cancelRoundLabel(const data::Table& table) {
+  const int round = table.LastPairedRound();
+  return round < 0 ? std::string(texts::kLabelCancelPairing)
+                   : text::format(texts::kLabelCancelRoundOf, round + 1);
+}
+
+std::string resultSheetLabel(int round) {
+  return text::format(texts::kLabelResultSheetOf, round + 1);
+}
+
+std::string lockLabel(bool locked) {
+  return locked ? texts::kLabelLock : texts::kLabelUnlock;
+}
+
+}  // namespace toq::edit
