@@ -2,7 +2,8 @@
 
 namespace toq::edit {
 
-// The workspace keeps no undo history of its own yet, so there is nothing to forget.
-void clearHistory(Workspace& /*ws*/) {}
+void clearHistory(Workspace& ws) {
+  ws.history.clear();
+}
 
 }  // namespace toq::edit
