@@ -124,9 +124,9 @@ int writeTemporary(const fs::path& temp, std::string_view content, bool flush = 
 
 /// Copies the file to `backup` through a temporary file that then replaces the backup in one
 /// step, so that an interruption leaves the previous backup whole. False, with the previous
-/// backup as it was, when the copy cannot be made. The copy is not flushed on its own: the
-/// folder's flush at the end of the save takes it along, and a power cut before that loses at
-/// most the backup, never the file, while each save of a result is a third quicker.
+/// backup as it was, when the copy cannot be made. The copy is not flushed to the disk: a
+/// power cut soon after a save may cost the backup, never the file itself, and each save of a
+/// result is a third quicker for it.
 bool keepBackup(const fs::path& file, const fs::path& backup) {
   const fs::path temp = temporaryPath(backup);
   std::error_code ec;
