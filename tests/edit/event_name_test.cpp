@@ -11,7 +11,7 @@
 #include "pairing/date_stamp.h"
 #include "pairing/repeat_test.h"
 #include "reports/print/print_job.h"
-#include "reports/print/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "reports/web_page.h"
 #include "text/cp932.h"
 

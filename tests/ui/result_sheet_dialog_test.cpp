@@ -13,7 +13,7 @@
 #include "data/table_file.h"
 #include "edit/history.h"
 #include "edit/result_sheet.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 #include "support/builders.h"
 #include "text/cp932.h"
 #include "ui/dialogs/result_sheet_dialog.h"
