@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "pairing/context.h"
+#include "pairing/pairing_way.h"
 
 namespace toq::pairing {
 
@@ -12,7 +13,9 @@ namespace toq::pairing {
 int pairRound(PairingContext& ctx, int round, int seed);
 
 /// Pairs round `round`: 0 on success, -2 after its own error message. `refresh` redraws the
-/// table display; it is called once before the failure message.
-int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh);
+/// table display; it is called once before the failure message. `way`, when given, receives
+/// how the round was paired (method None on failure); asking for it changes nothing else.
+int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh,
+               PairingWay* way = nullptr);
 
 }  // namespace toq::pairing
