@@ -46,6 +46,7 @@ PlayerFacts playerBefore(const data::Table& before, const data::Register& player
   p.gamesAgainstWomen = gamesAgainstWomen(before, players, round, row);
   for (int k = 0; k < round; ++k) {
     if (partnerIn(before, row, k) < 0) continue;  // a bye's side means nothing
+    ++p.gamesPlayed;
     const int side = before.side[row][k];
     if (side == data::kSideFirst) ++p.firstMoves;
     if (side == data::kSideSecond) ++p.secondMoves;

@@ -66,6 +66,7 @@ struct PlayerFacts {
   Float floated = Float::None;
   int gamesAgainstProfessionals = 0;      ///< games before the round against professionals
   int gamesAgainstWomen = 0;              ///< of them against women professionals
+  int gamesPlayed = 0;                    ///< games before the round (byes and absences aside)
   int firstMoves = 0;                     ///< games before the round with the first move
   int secondMoves = 0;                    ///< and with the second move
   int lastSide = data::kSideUndecided;    ///< side of the latest game before the round

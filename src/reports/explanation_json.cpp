@@ -134,6 +134,7 @@ Json player(const PlayerFacts& p) {
   j["float"] = floatName(p.floated);
   j["gamesAgainstProfessionals"] = p.gamesAgainstProfessionals;
   j["gamesAgainstWomenProfessionals"] = p.gamesAgainstWomen;
+  j["gamesPlayed"] = p.gamesPlayed;
   j["firstMoves"] = p.firstMoves;
   j["secondMoves"] = p.secondMoves;
   j["lastSide"] = sideName(p.lastSide);

@@ -71,6 +71,7 @@ void addHead(Lines& out, const Explanation& e) {
   if (!e.summary.unpaired.empty())
     out.add(say(texts::kVerdictRowsUnpaired, static_cast<int>(e.summary.unpaired.size())));
   out.add(say(texts::kVerdictHowTried, e.combinationsTried));
+  if (!e.reproduced && e.programPaired) out.add(text::sj(texts::kVerdictClosest));
   out.add(say(texts::kOptionsLine, text::sj(onOff(e.options.play2)).c_str(),
               text::sj(onOff(e.options.womanProfessionalTwice)).c_str(),
               text::sj(onOff(e.options.allowSixPieceHandicaps)).c_str()));
@@ -159,9 +160,8 @@ std::string playerLine(const PlayerFacts& p) {
     if (p.gamesAgainstWomen > 0) line += say(texts::kAgainstWomen, p.gamesAgainstWomen);
   }
   line += say(texts::kMoves, p.firstMoves, p.secondMoves);
-  const bool playedBefore = p.firstMoves + p.secondMoves > 0 || p.lastSide != data::kSideUndecided;
-  line += say(texts::kLastSide,
-              playedBefore ? sideWord(p.lastSide).c_str() : text::sj(texts::kNoGameBefore).c_str());
+  line += say(texts::kLastSide, p.gamesPlayed > 0 ? sideWord(p.lastSide).c_str()
+                                                  : text::sj(texts::kNoGameBefore).c_str());
   return line;
 }
 

@@ -19,6 +19,8 @@ inline constexpr const char* kVerdictUnpaired =
     "判定: プログラムではこの回戦を組み合わせられません。組み合わせは手で設定されたものです。";
 inline constexpr const char* kVerdictHowTried =
     "  前の回戦までの対戦表から組み合わせ直して比べました（設定の組み合わせ %d通り）。";
+inline constexpr const char* kVerdictClosest =
+    "  次の設定でのプログラムの組み合わせが最も近いものです。";
 inline constexpr const char* kOptionsLine =
     "  設定: 棋士と２度対局可能 %s／女流棋士と２度対局可能 %s／手合割を六枚落ちまで %s";
 inline constexpr const char* kOn = "オン";

@@ -141,10 +141,11 @@ void randomResults(data::Table& t, int round, std::mt19937& rng) {
 void checkPlayer(const pairing::PlayerFacts& p, const data::Table& before,
                  const data::Register& players, int round, const std::string& where) {
   const int row = p.row;
-  int first = 0, second = 0, pros = 0, women = 0, last = data::kSideUndecided;
+  int games = 0, first = 0, second = 0, pros = 0, women = 0, last = data::kSideUndecided;
   for (int k = 0; k < round; ++k) {
     const int o = before.opponentRow(row, k);
     if (o < 0) continue;
+    ++games;
     if (before.side[row][k] == data::kSideFirst) ++first;
     if (before.side[row][k] == data::kSideSecond) ++second;
     last = before.side[row][k];
@@ -152,6 +153,7 @@ void checkPlayer(const pairing::PlayerFacts& p, const data::Table& before,
     if (op && op->professional) ++pros;
     if (op && op->womanProfessional) ++women;
   }
+  EXPECT_EQ(p.gamesPlayed, games) << where;
   EXPECT_EQ(p.firstMoves, first) << where;
   EXPECT_EQ(p.secondMoves, second) << where;
   EXPECT_EQ(p.lastSide, last) << where;
