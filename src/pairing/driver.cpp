@@ -29,11 +29,12 @@ bool pairableRound(const data::Table& table, int round) {
 
 }  // namespace
 
-int pairRound(PairingContext& ctx, int round, int seed) {
+int pairRound(PairingContext& ctx, int round, int seed, ProfessionalStepReport* professionals) {
+  if (professionals) *professionals = {};
   if (!pairableRound(ctx.table, round)) return -1;
   MeetingCache cache;
   cache.build(ctx.table, ctx.players, round);
-  return pairAttempt(ctx, cache, round, seed);
+  return pairAttempt(ctx, cache, round, seed, std::nullopt, professionals);
 }
 
 int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh,

@@ -178,6 +178,40 @@ TEST(PairingWay, ReportingChangesNothingAndNamesTheWay) {
   EXPECT_GT(tally.failures, 0);
 }
 
+TEST(PairingWay, OneAttemptReportsItsProfessionalStep) {
+  // Every seed of one attempt, with and without the report, on fields with professionals.
+  std::mt19937 rng(77);
+  int placed = 0;
+  for (int i = 0; i < 40; ++i) {
+    auto t = field(rng);
+    testing::setByeIfOdd(*t, 0, rng());
+    const int professionalRows = unpairedProfessionalRows(*t, 0);
+    const auto before = std::make_unique<data::Table>(t->table);
+    for (int seed : {1, 57, 120}) {
+      t->table = *before;
+      t->random.seed(static_cast<std::uint32_t>(seed));
+      auto plain = t->context();
+      const int rc = pairing::pairRound(plain, 0, seed);
+      const auto plainTable = std::make_unique<data::Table>(t->table);
+      const std::uint32_t state = t->random.state();
+
+      t->table = *before;
+      t->random.seed(static_cast<std::uint32_t>(seed));
+      auto reported = t->context();
+      pairing::ProfessionalStepReport report;
+      report.games = 99;  // replaced
+      EXPECT_EQ(pairing::pairRound(reported, 0, seed, &report), rc);
+      EXPECT_TRUE(sameBytes(t->table, *plainTable)) << i << " seed " << seed;
+      EXPECT_EQ(t->random.state(), state);
+      if (rc != -3) {
+        EXPECT_EQ(report.games, professionalRows) << i << " seed " << seed;
+      }
+      placed += report.games;
+    }
+  }
+  EXPECT_GT(placed, 0);
+}
+
 TEST(PairingWay, TheProfessionalSearchIsReported) {
   // P1, visited first, takes A (B played a professional), and P2, who met B, is left with no
   // one in every attempt; the search over the whole round pairs it.
