@@ -62,14 +62,17 @@ const char* onOff(bool on) {
 void addHead(Lines& out, const Explanation& e) {
   out.add(say(texts::kExplainTitle, e.round + 1));
   out.add(text::sj(texts::kExplainRule));
-  if (e.reproduced)
+  const int unpaired = static_cast<int>(e.summary.unpaired.size());
+  if (e.reproduced) {
     out.add(say(texts::kVerdictReproduced, static_cast<int>(e.boards.size())));
-  else if (e.programPaired)
-    out.add(say(texts::kVerdictDiffers, e.boardsDiffering()));
-  else
+  } else if (!e.programPaired) {
     out.add(text::sj(texts::kVerdictUnpaired));
-  if (!e.summary.unpaired.empty())
-    out.add(say(texts::kVerdictRowsUnpaired, static_cast<int>(e.summary.unpaired.size())));
+  } else if (e.boardsDiffering() == 0) {
+    out.add(say(texts::kVerdictOnlyUnpaired, unpaired));
+  } else {
+    out.add(say(texts::kVerdictDiffers, e.boardsDiffering()));
+    if (unpaired > 0) out.add(say(texts::kVerdictRowsUnpaired, unpaired));
+  }
   out.add(say(texts::kVerdictHowTried, e.combinationsTried));
   if (!e.reproduced && e.programPaired) out.add(text::sj(texts::kVerdictClosest));
   out.add(say(texts::kOptionsLine, text::sj(onOff(e.options.play2)).c_str(),
@@ -118,6 +121,19 @@ std::string rowList(const std::vector<pairing::RowFacts>& rows) {
   return list;
 }
 
+/// "3. 名前" of the program's opponent of a row, or what stands for none.
+std::string programOpponentText(const Explanation& e, int code) {
+  if (code == data::kBye) return text::sj(texts::kProgramBye);
+  if (code < 0) return text::sj(texts::kProgramNobody);
+  for (const BoardFacts& b : e.boards)
+    for (const PlayerFacts& p : b.players)
+      if (p.row == code) return say(texts::kRowName, p.row + 1, nameOf(p).c_str());
+  for (const auto* list : {&e.summary.byes, &e.summary.absent, &e.summary.unpaired})
+    for (const pairing::RowFacts& r : *list)
+      if (r.row == code) return say(texts::kRowName, r.row + 1, nameOf(r.name, 0).c_str());
+  return say(texts::kRowName, code + 1, "");
+}
+
 void addSummary(Lines& out, const Explanation& e) {
   out.add(text::sj(texts::kSummaryHead));
   std::string groups = text::sj(texts::kScoreGroups);
@@ -134,19 +150,9 @@ void addSummary(Lines& out, const Explanation& e) {
   if (!e.summary.absent.empty()) out.add(text::sj(texts::kAbsent) + rowList(e.summary.absent));
   if (!e.summary.unpaired.empty())
     out.add(text::sj(texts::kUnpaired) + rowList(e.summary.unpaired));
-}
-
-/// "3. 名前" of the program's opponent of a row, or what stands for none.
-std::string programOpponentText(const Explanation& e, int code) {
-  if (code == data::kBye) return text::sj(texts::kProgramBye);
-  if (code < 0) return text::sj(texts::kProgramNobody);
-  for (const BoardFacts& b : e.boards)
-    for (const PlayerFacts& p : b.players)
-      if (p.row == code) return say(texts::kRowName, p.row + 1, nameOf(p).c_str());
-  for (const auto* list : {&e.summary.byes, &e.summary.absent, &e.summary.unpaired})
-    for (const pairing::RowFacts& r : *list)
-      if (r.row == code) return say(texts::kRowName, r.row + 1, nameOf(r.name, 0).c_str());
-  return say(texts::kRowName, code + 1, "");
+  for (const pairing::RowFacts& r : e.summary.unpaired)
+    out.add(say(texts::kProgramPairs, r.row + 1, nameOf(r.name, 0).c_str(),
+                programOpponentText(e, r.programOpponent).c_str()));
 }
 
 std::string playerLine(const PlayerFacts& p) {

@@ -15,6 +15,9 @@ inline constexpr const char* kVerdictReproduced =
 inline constexpr const char* kVerdictDiffers =
     "判定: プログラムの組み合わせと異なる対局が%d局あります。手で設定・変更された組み合わせか、"
     "組み合わせの後で前の回戦の勝敗や参加者が変わったものです。";
+inline constexpr const char* kVerdictOnlyUnpaired =
+    "判定: "
+    "組み合わせた対局はすべてプログラムの組み合わせと一致しますが、相手が未定の行が%d行あります。";
 inline constexpr const char* kVerdictRowsUnpaired = "  相手が未定の行が%d行あります。";
 inline constexpr const char* kVerdictUnpaired =
     "判定: プログラムではこの回戦を組み合わせられません。組み合わせは手で設定されたものです。";
