@@ -96,6 +96,7 @@ int pairCommand(Invocation& inv);
 int standingsCommand(Invocation& inv);
 int repeatTestCommand(Invocation& inv);
 int reportCommand(Invocation& inv);
+int explainCommand(Invocation& inv);
 
 // Pairings and results set by hand.
 int opponentCommand(Invocation& inv);

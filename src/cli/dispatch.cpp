@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view kPairFlags[] = {"--sides",     "--no-sides", "--handicaps",
                                            "--six-piece", "--play2",    "--woman-twice"};
 constexpr std::string_view kRoundOption[] = {"--round"};
+constexpr std::string_view kJsonFlag[] = {"--json"};
 constexpr std::string_view kOpenFlag[] = {"--open"};
 constexpr std::string_view kHandicapsFlag[] = {"--handicaps"};
 constexpr std::string_view kProFlag[] = {"--pro"};
@@ -52,6 +53,9 @@ constexpr Command kCommands[] = {
      kRoundOption},
     {"repeat-test", "TABLE.tai", "連続抽選テストをします（ファイルは変更しません）。", 1, 1,
      repeatTestCommand},
+    {"explain", "TABLE.tai [--round K] [--json]",
+     "組み合わせの説明（最後に組み合わせた回戦、または K 回戦）を表示します。", 1, 1,
+     explainCommand, kJsonFlag, kRoundOption},
     {"report", "TABLE.tai round-list|results|standings|rating [--open]",
      "帳票を対戦表のフォルダに書き、そのパスを表示します。", 2, 2, reportCommand, kOpenFlag},
     {"opponent", "TABLE.tai ROW PLAYER_NO [--handicaps]",

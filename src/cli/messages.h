@@ -43,6 +43,10 @@ inline constexpr const char* kWinRateHeader = "勝率";
 inline constexpr const char* kLogNotWritten = "連続抽選のログファイルを書けませんでした(%s)。";
 inline constexpr const char* kRepeatedTestFailed = "連続抽選テストを終了できませんでした。";
 
+// explain
+inline constexpr const char* kNoPairedRound = "組み合わせた回戦がありません。";
+inline constexpr const char* kRoundWithoutGames = "%d回戦には対局がありません。";
+
 // report
 inline constexpr const char* kNothingToReport = "帳票にする回戦がありません。";
 inline constexpr const char* kReportKinds = "帳票は round-list, results, standings, rating です。";

@@ -14,8 +14,9 @@ namespace toq::pairing {
 
 namespace {
 
-/// Fixed seeds of the attempts, 1..kLastSeed; seeds of 100 and above run the pre-pass.
+/// Fixed seeds of the attempts, 1..kLastSeed; seeds from kFirstPrePassSeed on run the pre-pass.
 constexpr int kLastSeed = 199;
+constexpr int kFirstPrePassSeed = 100;
 
 constexpr const char* kFailed = "組み合わせられませんでした。";
 constexpr const char* kProfessionalsFailed = "棋士と組み合わせられませんでした。";
@@ -28,14 +29,29 @@ bool pairableRound(const data::Table& table, int round) {
 
 }  // namespace
 
-int pairRound(PairingContext& ctx, int round, int seed) {
+int pairRound(PairingContext& ctx, int round, int seed, ProfessionalStepReport* professionals) {
+  if (professionals) *professionals = {};
   if (!pairableRound(ctx.table, round)) return -1;
   MeetingCache cache;
   cache.build(ctx.table, ctx.players, round);
-  return pairAttempt(ctx, cache, round, seed);
+  return pairAttempt(ctx, cache, round, seed, std::nullopt, professionals);
 }
 
-int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh) {
+int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh,
+               PairingWay* way) {
+  // The report is filled from copies of what the steps note; no step reads it back.
+  PairingWay found;
+  ProfessionalStepReport professionals;
+  auto succeed = [&](PairingMethod method, int seed) {
+    found.method = method;
+    found.seed = seed;
+    found.prePass = seed >= kFirstPrePassSeed;
+    found.professionals = professionals;
+    if (way) *way = found;
+    return 0;
+  };
+  if (way) *way = {};
+
   data::Table& table = ctx.table;
   if (!pairableRound(table, round)) {
     ctx.ui.errorBox(kFailed);
@@ -61,8 +77,8 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
     ctx.ui.statusMessage(text::format("組み合わせ中です... %d", seed));
     table = *backup;
     ctx.random.seed(static_cast<std::uint32_t>(seed));
-    rc = pairAttempt(ctx, cache, round, seed, standings);
-    if (rc == 0) return 0;
+    rc = pairAttempt(ctx, cache, round, seed, standings, &professionals);
+    if (rc == 0) return succeed(PairingMethod::SeededAttempt, seed);
   }
 
   if (rc == -3) {
@@ -74,13 +90,15 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
                                             std::chrono::steady_clock::now() - start)
                                             .count());
       ctx.ui.statusMessage(text::format("棋士と組み合わせ終了 %ld ms %ld 秒", ms, ms / 1000));
-      return 0;
+      professionals = {};
+      return succeed(PairingMethod::ProfessionalSearch, 0);
     }
   }
 
   ctx.ui.statusMessage("組み合わせ中です... *");
   table = *backup;
-  if (pairRoundExhaustively(ctx, cache) == 0) return 0;
+  if (pairRoundExhaustively(ctx, cache, &professionals) == 0)
+    return succeed(PairingMethod::ExhaustiveSearch, 0);
 
   if (refresh) refresh();
   if (rc == -3)

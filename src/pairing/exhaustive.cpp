@@ -75,11 +75,12 @@ int pairWithProfessionals(PairingContext& ctx, const MeetingCache& facts) {
 
 }  // namespace
 
-int pairRoundExhaustively(PairingContext& ctx, const MeetingCache& facts) {
+int pairRoundExhaustively(PairingContext& ctx, const MeetingCache& facts,
+                          ProfessionalStepReport* professionals) {
   data::Table& table = ctx.table;
   const int round = facts.round();
   if (!pairable(table, round)) return -1;
-  if (professionalStep(ctx, facts) != 0) return -3;
+  if (professionalStep(ctx, facts, professionals) != 0) return -3;
   const std::vector<int> rows = unpairedRows(table, round);
   for (int row : rows)
     if (facts.professional(row)) return -1;

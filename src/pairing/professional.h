@@ -6,6 +6,7 @@
 
 #include "pairing/context.h"
 #include "pairing/meeting_cache.h"
+#include "pairing/pairing_way.h"
 #include "pairing/professional_round.h"
 #include "pairing/row_list.h"
 
@@ -36,8 +37,10 @@ std::optional<int> chooseAmateur(PairingContext& ctx, const ProfessionalRound& r
                                  bool relaxed);
 
 /// 0 when every professional row is paired, -1 when it gave up after 50 passes. The second
-/// form pairs round `facts.round()` with the run's answers, built for the table as it is.
+/// form pairs round `facts.round()` with the run's answers, built for the table as it is;
+/// `report`, when given, is reset and receives the games it placed and in which passes.
 int professionalStep(PairingContext& ctx, int round);
-int professionalStep(PairingContext& ctx, const MeetingCache& facts);
+int professionalStep(PairingContext& ctx, const MeetingCache& facts,
+                     ProfessionalStepReport* report = nullptr);
 
 }  // namespace toq::pairing

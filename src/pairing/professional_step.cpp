@@ -50,6 +50,17 @@ struct Step {
   PairingContext& ctx;
   ProfessionalRound& state;
   Choices choices;
+  ProfessionalStepReport* report = nullptr;  ///< what the step did, when the caller asks
+  int pass = 0;                              ///< the pass being run
+
+  /// Places a game and notes it for the report.
+  void pair(int a, int b) {
+    state.pair(a, b);
+    if (!report) return;
+    ++report->games;
+    if (pass >= kRelaxedPass) ++report->relaxedGames;
+    report->lastPass = std::max(report->lastPass, pass);
+  }
 
   const MeetingCache& facts() const { return state.facts(); }
 
@@ -119,16 +130,16 @@ struct Step {
       CandidateAnswers& a = ch.answers[static_cast<std::size_t>(pick)];
       if (!a.known) a = answersFor(p, c);
       if (a.again) {
-        state.pair(p, c);
+        pair(p, c);
         return PassEnd::Placed;
       }
       if (a.otherRow >= 0) {
-        state.pair(a.otherRow, c);
+        pair(a.otherRow, c);
         return PassEnd::Placed;
       }
       if (tries >= kTriesBeforeFailing || !a.notMet) return PassEnd::Failed;
       if (a.strict && !repeats(p, c, tries)) {
-        state.pair(p, c);
+        pair(p, c);
         return PassEnd::Through;  // the pass goes on with its next row
       }
       if (++tries > kTriesMax) return PassEnd::Failed;
@@ -136,7 +147,8 @@ struct Step {
   }
 
   /// Visits every row once; unpaired professional rows get an amateur.
-  PassEnd runPass(int pass) {
+  PassEnd runPass(int passNumber) {
+    pass = passNumber;
     const int n = state.rows();
     const bool relaxed = pass >= kRelaxedPass;
     // The options and the parity of the pass each turn the direction round.
@@ -153,10 +165,12 @@ struct Step {
 
 }  // namespace
 
-int professionalStep(PairingContext& ctx, const MeetingCache& facts) {
+int professionalStep(PairingContext& ctx, const MeetingCache& facts,
+                     ProfessionalStepReport* report) {
+  if (report) *report = {};
   if (facts.round() < 0 || facts.round() >= data::kMaxRounds) return -1;
   ProfessionalRound state(ctx.table, facts);
-  Step step{ctx, state, {}};
+  Step step{ctx, state, {}, report};
   int pass = 0;
   for (;;) {
     if (state.allProfessionalsPlaced()) return 0;

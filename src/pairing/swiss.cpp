@@ -89,11 +89,11 @@ int pairScoreGroup(RoundPairing& rp, int g) {
 }  // namespace
 
 int pairAttempt(PairingContext& ctx, const MeetingCache& cache, int round, int seed,
-                std::optional<int> standingsOfRoundBefore) {
+                std::optional<int> standingsOfRoundBefore, ProfessionalStepReport* professionals) {
   data::Table& table = ctx.table;
   if (round < 0 || round >= data::kMaxRounds || round >= table.numberOfGames) return -1;
   if (cache.round() != round) return -1;
-  if (professionalStep(ctx, cache) != 0) return -3;
+  if (professionalStep(ctx, cache, professionals) != 0) return -3;
   RoundPairing rp(ctx, cache, round);
   if (seed >= 100) bottomUpPrePass(rp, (seed - 100) / 10);
   if (round == 0) {

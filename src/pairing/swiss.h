@@ -6,6 +6,7 @@
 
 #include "pairing/context.h"
 #include "pairing/meeting_cache.h"
+#include "pairing/pairing_way.h"
 
 namespace toq::pairing {
 
@@ -15,7 +16,9 @@ namespace toq::pairing {
 /// the standings of the round before. Leaves its partial work in the table.
 /// `standingsOfRoundBefore` is the result of computing those standings when the block already
 /// holds them (the driver computes them once per run); without it the attempt computes them.
+/// `professionals`, when given, receives what the professional step did.
 int pairAttempt(PairingContext& ctx, const MeetingCache& cache, int round, int seed,
-                std::optional<int> standingsOfRoundBefore = std::nullopt);
+                std::optional<int> standingsOfRoundBefore = std::nullopt,
+                ProfessionalStepReport* professionals = nullptr);
 
 }  // namespace toq::pairing
