@@ -147,6 +147,8 @@ bool rereadChangedFiles(Workspace& ws, services::Services& ui) {
 }
 
 int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& path) {
+  // Another document: the steps of the one before cannot be undone in it.
+  ws.history.clear();
   ws.tableOnDisk = {};
   ws.playersOnDisk = {};
   const int result = data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, ui,
