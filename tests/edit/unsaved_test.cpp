@@ -112,8 +112,15 @@ TEST_F(Unsaved, WhatEachKindOfChangeLeaves) {
       {"a command that writes the table",
        [](edit::Workspace& ws, Ui& ui) { edit::setBye(ws, ui, 0); },
        {false, false}},
-      {"cancelling every pairing, which its command does not write",
+      {"cancelling every pairing, written like every other change",
        [](edit::Workspace& ws, Ui& ui) { edit::cancelAllPairings(ws, ui); },
+       {false, false}},
+      {"a change of a table that has no file",
+       [](edit::Workspace& ws, Ui& ui) {
+         ws.table.SetTableFile({});
+         edit::setBye(ws, ui, 0);
+         ws.table.SetTableFile(ws.playerFile.parent_path() / "cup.tai");
+       },
        {true, false}},
       {"a registration with the player file named",
        [&](edit::Workspace& ws, Ui& ui) { edit::registerPlayer(ws, ui, delta); },
