@@ -13,6 +13,7 @@
 namespace toq::server::api {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
 namespace {
 
@@ -85,16 +86,16 @@ std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllo
   return std::nullopt;
 }
 
-json optional(const std::optional<std::string>& v) {
-  return v ? json(*v) : json(nullptr);
+ordered_json optional(const std::optional<std::string>& v) {
+  return v ? ordered_json(*v) : ordered_json(nullptr);
 }
 
-json optional(const std::optional<int>& v) {
-  return v ? json(*v) : json(nullptr);
+ordered_json optional(const std::optional<int>& v) {
+  return v ? ordered_json(*v) : ordered_json(nullptr);
 }
 
-std::string dump(const json& j) {
-  return j.dump(-1, ' ', false, json::error_handler_t::replace);
+std::string dump(const ordered_json& j) {
+  return j.dump(-1, ' ', false, ordered_json::error_handler_t::replace);
 }
 
 }  // namespace
@@ -194,35 +195,35 @@ bool validUtf8(std::string_view text) {
   return true;
 }
 
-void to_json(json& j, const BoardPlayer& a) {
-  j = json{{"row", a.row},
+void to_json(ordered_json& j, const BoardPlayer& a) {
+  j = ordered_json{{"row", a.row},
            {"player", a.player},
            {"name", a.name},
            {"side", optional(a.side)},
            {"result", optional(a.result)}};
 }
 
-void to_json(json& j, const Board& a) {
-  j = json{{"board", a.board}, {"handicap", optional(a.handicap)}, {"players", a.players}};
+void to_json(ordered_json& j, const Board& a) {
+  j = ordered_json{{"board", a.board}, {"handicap", optional(a.handicap)}, {"players", a.players}};
 }
 
-void to_json(json& j, const Pairings& a) {
-  j = json{{"round", optional(a.round)},
+void to_json(ordered_json& j, const Pairings& a) {
+  j = ordered_json{{"round", optional(a.round)},
            {"boards", a.boards},
            {"byes", a.byes},
            {"absent", a.absent},
            {"unpaired", a.unpaired}};
 }
 
-void to_json(json& j, const Game& a) {
-  j = json{{"round", a.round},
+void to_json(ordered_json& j, const Game& a) {
+  j = ordered_json{{"round", a.round},
            {"board", a.board.board},
            {"handicap", optional(a.board.handicap)},
            {"players", a.board.players}};
 }
 
-void to_json(json& j, const EventInfo& a) {
-  j = json{{"title", a.title},
+void to_json(ordered_json& j, const EventInfo& a) {
+  j = ordered_json{{"title", a.title},
            {"games", a.games},
            {"participants", a.participants},
            {"latestPairedRound", optional(a.latestPairedRound)},
@@ -232,43 +233,43 @@ void to_json(json& j, const EventInfo& a) {
            {"resultDesk", a.resultDesk}};
 }
 
-void to_json(json& j, const StandingsRow& a) {
-  j = json{{"row", a.row},         {"player", a.player},   {"name", a.name},
+void to_json(ordered_json& j, const StandingsRow& a) {
+  j = ordered_json{{"row", a.row},         {"player", a.player},   {"name", a.name},
            {"score", a.score},     {"wins", a.wins},       {"losses", a.losses},
            {"draws", a.draws},     {"solkoff", a.solkoff}, {"beaten", a.beaten},
            {"trimmed", a.trimmed}, {"winRate", optional(a.winRate)}, {"rank", optional(a.rank)}};
 }
 
-void to_json(json& j, const Standings& a) {
-  j = json{{"round", optional(a.round)}, {"winRateMode", a.winRateMode}, {"rows", a.rows}};
+void to_json(ordered_json& j, const Standings& a) {
+  j = ordered_json{{"round", optional(a.round)}, {"winRateMode", a.winRateMode}, {"rows", a.rows}};
 }
 
-void to_json(json& j, const ErrorAnswer& a) {
-  j = json{{"error", a.error}};
+void to_json(ordered_json& j, const ErrorAnswer& a) {
+  j = ordered_json{{"error", a.error}};
 }
 
 std::string text(const Pairings& a) {
-  return dump(a);
+  return dump(ordered_json(a));
 }
 
 std::string text(const Game& a) {
-  return dump(a);
+  return dump(ordered_json(a));
 }
 
 std::string text(const EventInfo& a) {
-  return dump(a);
+  return dump(ordered_json(a));
 }
 
 std::string text(const Standings& a) {
-  return dump(a);
+  return dump(ordered_json(a));
 }
 
 std::string text(const ErrorAnswer& a) {
-  return dump(a);
+  return dump(ordered_json(a));
 }
 
 std::string versionText(std::uint64_t version) {
-  return dump(json{{"version", version}});
+  return dump(ordered_json{{"version", version}});
 }
 
 }  // namespace toq::server::api

@@ -1,7 +1,8 @@
 #pragma once
 // The JSON API's requests and answers (rounds and rows counted from 1, as toq-cli counts
 // them). Each request type is read by its from_json and each answer written by its to_json,
-// beside the type in api.cpp; nlohmann/json does every reading and writing.
+// beside the type in api.cpp; nlohmann/json does every reading and writing. Answers keep their
+// fields in the order given here.
 
 #include <cstdint>
 #include <optional>
@@ -117,14 +118,14 @@ struct ErrorAnswer {
   std::string error;
 };
 
-void to_json(nlohmann::json& j, const BoardPlayer& a);
-void to_json(nlohmann::json& j, const Board& a);
-void to_json(nlohmann::json& j, const Pairings& a);
-void to_json(nlohmann::json& j, const Game& a);
-void to_json(nlohmann::json& j, const EventInfo& a);
-void to_json(nlohmann::json& j, const StandingsRow& a);
-void to_json(nlohmann::json& j, const Standings& a);
-void to_json(nlohmann::json& j, const ErrorAnswer& a);
+void to_json(nlohmann::ordered_json& j, const BoardPlayer& a);
+void to_json(nlohmann::ordered_json& j, const Board& a);
+void to_json(nlohmann::ordered_json& j, const Pairings& a);
+void to_json(nlohmann::ordered_json& j, const Game& a);
+void to_json(nlohmann::ordered_json& j, const EventInfo& a);
+void to_json(nlohmann::ordered_json& j, const StandingsRow& a);
+void to_json(nlohmann::ordered_json& j, const Standings& a);
+void to_json(nlohmann::ordered_json& j, const ErrorAnswer& a);
 
 /// The answer as JSON text (UTF-8; a byte that is not UTF-8 becomes U+FFFD).
 std::string text(const Pairings& a);

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <future>
 #include <map>
+#include <optional>
 #include <thread>
 
 #include "server/handlers.h"
@@ -39,6 +40,10 @@ constexpr auto kWriteTimeout = std::chrono::seconds(30);
 /// A comment on each open event stream this often keeps idle proxies and phones from closing
 /// it, and finds connections whose peer has gone.
 constexpr auto kHeartbeat = std::chrono::seconds(15);
+/// How long, and how much, a refused request's rest is read and dropped before its
+/// connection closes.
+constexpr auto kDrainTime = std::chrono::seconds(2);
+constexpr std::size_t kDrainLimit = 1024 * 1024;
 /// Characters of a path the access log keeps.
 constexpr std::size_t kLoggedPathLength = 200;
 
@@ -112,6 +117,8 @@ class Session;
 // The network side: the io_context and its thread, the listener, the open connections.
 struct Network : std::enable_shared_from_this<Network> {
   net::io_context ioc{1};
+  /// Keeps the network thread running while no connection is open; let go by stop().
+  std::optional<net::executor_work_guard<net::io_context::executor_type>> work{ioc.get_executor()};
   tcp::acceptor acceptor{ioc};
   std::shared_ptr<Hub> hub;
   std::map<std::uint64_t, std::shared_ptr<Session>> sessions;  // network thread only
@@ -225,6 +232,7 @@ class Session : public std::enable_shared_from_this<Session> {
       busy_ = true;
       ++n->inFlight;
       current_ = Request{};
+      current_.path = std::string(parser_->get().target());
       closeAfter_ = true;
       return write(unreadable(ec));
     }
@@ -301,8 +309,31 @@ class Session : public std::enable_shared_from_this<Session> {
       busy_ = false;
       if (auto n = network_.lock()) --n->inFlight;
     }
-    if (ec || !keepAlive || closed_) return close();
+    if (ec || closed_) return close();
+    if (closeAfter_) return closeGently();
+    if (!keepAlive) return close();
     read();
+  }
+
+  // After refusing a request that was not read to its end (a body over the limit), the rest
+  // the client still sends is read and dropped for a moment before the connection closes:
+  // closed at once, the system would reset the connection and the client might lose the
+  // answer.
+  void closeGently() {
+    beast::error_code ignored;
+    stream_.socket().shutdown(tcp::socket::shutdown_send, ignored);
+    stream_.expires_after(kDrainTime);
+    drain();
+  }
+
+  void drain() {
+    stream_.async_read_some(net::buffer(sink_),
+                            [self = shared_from_this()](beast::error_code ec, std::size_t n) {
+                              self->drained_ += n;
+                              if (ec || self->closed_ || self->drained_ > kDrainLimit)
+                                return self->close();
+                              self->drain();
+                            });
   }
 
   // ---- Event streams ----
@@ -402,6 +433,7 @@ class Session : public std::enable_shared_from_this<Session> {
   std::uint64_t pendingVersion_ = 0;
   int status_ = 0;
   std::size_t bytes_ = 0;
+  std::size_t drained_ = 0;
   std::chrono::steady_clock::time_point started_;
 };
 
@@ -548,6 +580,7 @@ void Server::stop(std::chrono::milliseconds grace) {
     network->sessions.clear();
     closed.set_value();
   });
+  network->work.reset();
   closed.get_future().wait_for(std::chrono::seconds(5));
   network->ioc.stop();
   if (network->thread.joinable()) network->thread.join();
