@@ -101,7 +101,7 @@ std::string boardsMain(std::string_view lead, const std::string& tools) {
   out += "<p id=\"note\" class=\"status\" role=\"status\"></p>\n";
   out += "<div id=\"boards\" class=\"boards\"></div>\n";
   out +=
-      "<div id=\"overlay\" class=\"overlay\" hidden><div id=\"box\" class=\"box\" "
+      "<div id=\"overlay\" class=\"overlay\" hidden=\"\"><div id=\"box\" class=\"box\" "
       "role=\"dialog\" aria-modal=\"true\"></div></div>\n";
   return out;
 }
@@ -184,7 +184,7 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
                       escapeHtml(texts::kNextRound) +
                       "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
                       escapeHtml(texts::kPairNext) +
-                      "</button><span id=\"locked\" class=\"locked\" hidden>" +
+                      "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
                       escapeHtml(texts::kLocked) + "</span></div>\n";
   tools += "<div class=\"tools\">" + link("/", texts::kLinkPublic) +
            link("/display", texts::kLinkDisplay);
