@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -110,6 +111,9 @@ class ServerTest : public ::testing::Test {
   }
 
   std::string tableBytes() const { return readFile(tablePath()); }
+  static void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  }
   std::vector<std::string> logLines() {
     std::lock_guard lock(logMutex_);
     return log_;
