@@ -2,10 +2,13 @@
 // comparison and limit, the readers of queries and bodies, and one request read from raw bytes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "server/api.h"
 #include "server/http_parse.h"
 #include "server/organiser_key.h"
 #include "server/sha256.h"
+#include "support/builders.h"
 
 namespace toq {
 namespace {
@@ -142,6 +145,18 @@ TEST(ServerParts, RawBytesGiveARequestARefusalOrNeedMore) {
   p = server::parseRequest("GET / HTTP/9.9\r\n\r\n", "a");
   ASSERT_TRUE(p.refusal);
   EXPECT_EQ(p.refusal->status, 400);
+}
+
+TEST(ServerParts, EverySeedOfTheFuzzTargetIsAWholeRequest) {
+  namespace fs = std::filesystem;
+  int seeds = 0;
+  for (const auto& e :
+       fs::directory_iterator(fs::path(TOQ_SOURCE_DIR) / "fuzz/corpus/fuzz_server_request")) {
+    const server::ParsedRequest p = server::parseRequest(testing::readFile(e.path()), "a");
+    EXPECT_TRUE(p.request) << e.path();
+    ++seeds;
+  }
+  EXPECT_GE(seeds, 8);
 }
 
 }  // namespace
