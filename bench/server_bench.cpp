@@ -158,9 +158,8 @@ BENCHMARK(BM_PostResult)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_GetHomePage(benchmark::State& state) {
   Served served;
   Connection c(served.server->port());
-  measure(state, c, [](std::size_t) {
-    return http::request<http::string_body>(http::verb::get, "/", 11);
-  });
+  measure(state, c,
+          [](std::size_t) { return http::request<http::string_body>(http::verb::get, "/", 11); });
 }
 BENCHMARK(BM_GetHomePage)->Unit(benchmark::kMillisecond)->UseRealTime();
 

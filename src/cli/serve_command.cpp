@@ -36,7 +36,8 @@ void printUrls(std::ostream& out, const server::Server& s, bool lan, bool desk) 
     const std::vector<std::string> all = s.addresses();
     std::string list;
     for (std::size_t i = 0; i + 1 < all.size(); ++i) list += (i ? ", " : "") + all[i];
-    out << (list.empty() ? std::string(t::kNoLanAddress) : text::format(t::kAddresses, list.c_str()))
+    out << (list.empty() ? std::string(t::kNoLanAddress)
+                         : text::format(t::kAddresses, list.c_str()))
         << '\n';
   }
   out << text::format(t::kPublic, s.publicUrl().c_str()) << '\n';

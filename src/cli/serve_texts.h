@@ -3,7 +3,8 @@
 
 namespace toq::cli::serve_texts {
 
-inline constexpr const char* kBadPort = "ポート番号は 0 から 65535 までの整数です（0 は空いているポート）。";
+inline constexpr const char* kBadPort =
+    "ポート番号は 0 から 65535 までの整数です（0 は空いているポート）。";
 inline constexpr const char* kAddresses = "このコンピュータのアドレス: %s";
 inline constexpr const char* kNoLanAddress =
     "会場のネットワークのアドレスが見つかりません。このコンピュータからのみ開けます。";

@@ -30,8 +30,8 @@ Outcome enterGivenResult(Workspace& ws, services::Services& ui, int row, int rou
   if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
   const int other = t.opponentRow(row, round);
   if (other < 0) {
-    ui.errorBox(
-        text::format(noGameText(t.opponent[row][round]), round + 1, rowNameUtf8(ws, row, ui).c_str()));
+    ui.errorBox(text::format(noGameText(t.opponent[row][round]), round + 1,
+                             rowNameUtf8(ws, row, ui).c_str()));
     return stopped(Stop::Refused);
   }
   if (rule == ResultEntryRule::Desk) {
@@ -41,7 +41,8 @@ Outcome enterGivenResult(Workspace& ws, services::Services& ui, int row, int rou
     }
     if (data::hasResult(t.result[row][round]) || data::hasResult(t.result[other][round])) {
       ui.errorBox(text::format(texts::kResultAlreadyEntered, round + 1,
-                               rowNameUtf8(ws, row, ui).c_str(), rowNameUtf8(ws, other, ui).c_str()));
+                               rowNameUtf8(ws, row, ui).c_str(),
+                               rowNameUtf8(ws, other, ui).c_str()));
       return stopped(Stop::Refused);
     }
   }

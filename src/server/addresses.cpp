@@ -32,7 +32,8 @@ bool usable(const sockaddr* a) {
   if (a->sa_family == AF_INET6) {
     const auto* in6 = reinterpret_cast<const sockaddr_in6*>(a);
     const unsigned char* b = in6->sin6_addr.s6_addr;
-    const bool loopback = std::all_of(b, b + 15, [](unsigned char c) { return c == 0; }) && b[15] == 1;
+    const bool loopback =
+        std::all_of(b, b + 15, [](unsigned char c) { return c == 0; }) && b[15] == 1;
     const bool linkLocal = b[0] == 0xFE && (b[1] & 0xC0) == 0x80;
     return !loopback && !linkLocal;
   }

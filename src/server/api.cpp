@@ -38,7 +38,8 @@ int integerField(const json& j, const char* name, int low, int high) {
   const bool tooLarge = it->is_number_unsigned() &&
                         it->get<unsigned long long>() > static_cast<unsigned long long>(high);
   const long long value = tooLarge ? 0 : it->get<long long>();
-  if (tooLarge || value < low || value > high) throw BadField(text::format(texts::kOutOfRange, name));
+  if (tooLarge || value < low || value > high)
+    throw BadField(text::format(texts::kOutOfRange, name));
   return static_cast<int>(value);
 }
 
@@ -135,12 +136,12 @@ std::optional<RoundQuery> parseRoundQuery(std::string_view query, std::string& e
     if (part.empty()) continue;
     const std::size_t eq = part.find('=');
     const std::string_view name = part.substr(0, eq);
-    const std::string_view value = eq == std::string_view::npos ? std::string_view() : part.substr(eq + 1);
+    const std::string_view value =
+        eq == std::string_view::npos ? std::string_view() : part.substr(eq + 1);
     if (name != "round") {
       // The name goes into the message only as far as it is plain ASCII.
       std::string shown;
-      for (char c : name.substr(0, 40))
-        shown += (c > 0x20 && c < 0x7F) ? c : '?';
+      for (char c : name.substr(0, 40)) shown += (c > 0x20 && c < 0x7F) ? c : '?';
       error = text::format(texts::kUnknownParameter, shown.c_str());
       return std::nullopt;
     }
@@ -197,10 +198,10 @@ bool validUtf8(std::string_view text) {
 
 void to_json(ordered_json& j, const BoardPlayer& a) {
   j = ordered_json{{"row", a.row},
-           {"player", a.player},
-           {"name", a.name},
-           {"side", optional(a.side)},
-           {"result", optional(a.result)}};
+                   {"player", a.player},
+                   {"name", a.name},
+                   {"side", optional(a.side)},
+                   {"result", optional(a.result)}};
 }
 
 void to_json(ordered_json& j, const Board& a) {
@@ -209,35 +210,43 @@ void to_json(ordered_json& j, const Board& a) {
 
 void to_json(ordered_json& j, const Pairings& a) {
   j = ordered_json{{"round", optional(a.round)},
-           {"boards", a.boards},
-           {"byes", a.byes},
-           {"absent", a.absent},
-           {"unpaired", a.unpaired}};
+                   {"boards", a.boards},
+                   {"byes", a.byes},
+                   {"absent", a.absent},
+                   {"unpaired", a.unpaired}};
 }
 
 void to_json(ordered_json& j, const Game& a) {
   j = ordered_json{{"round", a.round},
-           {"board", a.board.board},
-           {"handicap", optional(a.board.handicap)},
-           {"players", a.board.players}};
+                   {"board", a.board.board},
+                   {"handicap", optional(a.board.handicap)},
+                   {"players", a.board.players}};
 }
 
 void to_json(ordered_json& j, const EventInfo& a) {
   j = ordered_json{{"title", a.title},
-           {"games", a.games},
-           {"participants", a.participants},
-           {"latestPairedRound", optional(a.latestPairedRound)},
-           {"lastCompleteRound", optional(a.lastCompleteRound)},
-           {"locked", a.locked},
-           {"version", a.version},
-           {"resultDesk", a.resultDesk}};
+                   {"games", a.games},
+                   {"participants", a.participants},
+                   {"latestPairedRound", optional(a.latestPairedRound)},
+                   {"lastCompleteRound", optional(a.lastCompleteRound)},
+                   {"locked", a.locked},
+                   {"version", a.version},
+                   {"resultDesk", a.resultDesk}};
 }
 
 void to_json(ordered_json& j, const StandingsRow& a) {
-  j = ordered_json{{"row", a.row},         {"player", a.player},   {"name", a.name},
-           {"score", a.score},     {"wins", a.wins},       {"losses", a.losses},
-           {"draws", a.draws},     {"solkoff", a.solkoff}, {"beaten", a.beaten},
-           {"trimmed", a.trimmed}, {"winRate", optional(a.winRate)}, {"rank", optional(a.rank)}};
+  j = ordered_json{{"row", a.row},
+                   {"player", a.player},
+                   {"name", a.name},
+                   {"score", a.score},
+                   {"wins", a.wins},
+                   {"losses", a.losses},
+                   {"draws", a.draws},
+                   {"solkoff", a.solkoff},
+                   {"beaten", a.beaten},
+                   {"trimmed", a.trimmed},
+                   {"winRate", optional(a.winRate)},
+                   {"rank", optional(a.rank)}};
 }
 
 void to_json(ordered_json& j, const Standings& a) {

@@ -22,7 +22,6 @@ using ChangeCommand = std::function<edit::Outcome(edit::Workspace&)>;
 /// Makes one change that a request asked for; `label` names it (UTF-8). Every change from the
 /// network passes here, on the owner's thread, and nowhere else: this is where the
 /// workspace's undo history records it.
-edit::Outcome applyChange(edit::Workspace& ws, std::string_view label,
-                          const ChangeCommand& change);
+edit::Outcome applyChange(edit::Workspace& ws, std::string_view label, const ChangeCommand& change);
 
 }  // namespace toq::server

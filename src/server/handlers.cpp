@@ -101,9 +101,8 @@ void display(Hub& hub, const Request&, Done done) {
 }
 
 void desk(Hub& hub, const Request&, Done done) {
-  hub.onOwner(
-      [](Hub& hub, edit::Workspace& ws) { return pageReply(deskPage(ws, hub.version())); },
-      std::move(done));
+  hub.onOwner([](Hub& hub, edit::Workspace& ws) { return pageReply(deskPage(ws, hub.version())); },
+              std::move(done));
 }
 
 void admin(Hub& hub, const Request&, Done done) {

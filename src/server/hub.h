@@ -40,7 +40,9 @@ class Hub : public std::enable_shared_from_this<Hub> {
   void changedFromNetwork(const NetworkChange& change);
 
   /// The network side's announcement of a new version; set once, before requests arrive.
-  void setAnnouncer(std::function<void(std::uint64_t)> announce) { announce_ = std::move(announce); }
+  void setAnnouncer(std::function<void(std::uint64_t)> announce) {
+    announce_ = std::move(announce);
+  }
 
   /// Pages listening for changes now.
   std::atomic<int> openPages{0};

@@ -8,10 +8,10 @@
 // windows.h first: bcrypt.h needs its types.
 #include <bcrypt.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace toq::server {
@@ -86,7 +86,8 @@ std::string_view bearerKey(std::string_view authorization) {
     const char c = authorization[i];
     const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     const char want = kScheme[i];
-    const char wantLower = (want >= 'A' && want <= 'Z') ? static_cast<char>(want - 'A' + 'a') : want;
+    const char wantLower =
+        (want >= 'A' && want <= 'Z') ? static_cast<char>(want - 'A' + 'a') : want;
     if (lower != wantLower) return {};
   }
   std::string_view key = authorization.substr(kScheme.size());
@@ -121,9 +122,9 @@ void WrongKeyLimit::wrongKey(const std::string& address, Clock::time_point now) 
       it = it->second.empty() ? wrong_.erase(it) : std::next(it);
     }
     if (wrong_.size() >= kAddressesKept) {
-      auto oldest = std::min_element(wrong_.begin(), wrong_.end(), [](const auto& a, const auto& b) {
-        return a.second.back() < b.second.back();
-      });
+      auto oldest = std::min_element(
+          wrong_.begin(), wrong_.end(),
+          [](const auto& a, const auto& b) { return a.second.back() < b.second.back(); });
       wrong_.erase(oldest);
     }
   }

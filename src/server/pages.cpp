@@ -178,14 +178,13 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
   f.bodyAttributes = " data-mode=\"admin\"";
   f.style = std::string(reports::pageStyle()) + std::string(scripts::boardsStyle());
   f.header = boardsHeader(f.title, texts::kAdminTitle);
-  std::string tools = "<div class=\"tools\"><button id=\"prev\" type=\"button\">" +
-                      escapeHtml(texts::kPreviousRound) +
-                      "</button><button id=\"next\" type=\"button\">" +
-                      escapeHtml(texts::kNextRound) +
-                      "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
-                      escapeHtml(texts::kPairNext) +
-                      "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
-                      escapeHtml(texts::kLocked) + "</span></div>\n";
+  std::string tools =
+      "<div class=\"tools\"><button id=\"prev\" type=\"button\">" +
+      escapeHtml(texts::kPreviousRound) + "</button><button id=\"next\" type=\"button\">" +
+      escapeHtml(texts::kNextRound) +
+      "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
+      escapeHtml(texts::kPairNext) + "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
+      escapeHtml(texts::kLocked) + "</span></div>\n";
   tools += "<div class=\"tools\">" + link("/", texts::kLinkPublic) +
            link("/display", texts::kLinkDisplay);
   if (resultDesk) tools += link("/desk", texts::kLinkDesk);

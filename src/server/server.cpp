@@ -108,7 +108,8 @@ std::string peerAddress(const tcp::socket& socket) {
   beast::error_code ec;
   net::ip::address a = socket.remote_endpoint(ec).address();
   if (ec) return "?";
-  if (a.is_v6() && a.to_v6().is_v4_mapped()) a = net::ip::make_address_v4(net::ip::v4_mapped, a.to_v6());
+  if (a.is_v6() && a.to_v6().is_v4_mapped())
+    a = net::ip::make_address_v4(net::ip::v4_mapped, a.to_v6());
   return a.to_string();
 }
 
@@ -211,10 +212,9 @@ class Session : public std::enable_shared_from_this<Session> {
     parser_.emplace();
     applyLimits(*parser_);
     stream_.expires_after(kReadTimeout);
-    http::async_read(stream_, buffer_, *parser_,
-                     [self = shared_from_this()](beast::error_code ec, std::size_t) {
-                       self->onRead(ec);
-                     });
+    http::async_read(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code ec, std::size_t) { self->onRead(ec); });
   }
 
   void onRead(beast::error_code ec) {
@@ -275,9 +275,8 @@ class Session : public std::enable_shared_from_this<Session> {
     stream_.expires_after(kWriteTimeout);
     // A HEAD request is never routed (405), so the body is sent as prepared.
     http::async_write(stream_, *res,
-                      [self = shared_from_this(), res, keepAlive](beast::error_code ec, std::size_t) {
-                        self->onWrite(ec, keepAlive);
-                      });
+                      [self = shared_from_this(), res, keepAlive](
+                          beast::error_code ec, std::size_t) { self->onWrite(ec, keepAlive); });
   }
 
   template <class Message>
@@ -353,10 +352,8 @@ class Session : public std::enable_shared_from_this<Session> {
     writing_ = true;
     stream_.expires_after(kWriteTimeout);
     http::async_write_header(stream_, *serializer,
-                             [self = shared_from_this(), res, serializer](beast::error_code ec,
-                                                                          std::size_t) {
-                               self->onEventsOpen(ec);
-                             });
+                             [self = shared_from_this(), res, serializer](
+                                 beast::error_code ec, std::size_t) { self->onEventsOpen(ec); });
   }
 
   void onEventsOpen(beast::error_code ec) {
@@ -374,10 +371,9 @@ class Session : public std::enable_shared_from_this<Session> {
     n->pagesChanged();
     // A read that ends only when the page goes away. Every write below sets the stream's
     // deadline anew, so the read times out only when a write stays stuck.
-    stream_.async_read_some(net::buffer(sink_),
-                            [self = shared_from_this()](beast::error_code, std::size_t) {
-                              self->close();
-                            });
+    stream_.async_read_some(
+        net::buffer(sink_),
+        [self = shared_from_this()](beast::error_code, std::size_t) { self->close(); });
     // The version is read now, on the network thread: a change announced before this point is
     // in it, one announced after it follows as an event of its own.
     sentVersion_ = n->hub->version();
@@ -438,22 +434,23 @@ class Session : public std::enable_shared_from_this<Session> {
 };
 
 void Network::accept() {
-  acceptor.async_accept(net::make_strand(ioc), [self = shared_from_this()](beast::error_code ec,
-                                                                          tcp::socket socket) {
-    if (ec == net::error::operation_aborted || !self->acceptor.is_open()) return;
-    if (!ec && !self->stopping) {
-      if (self->sessions.size() >= kMaxConnections) {
-        beast::error_code ignored;
-        socket.close(ignored);
-      } else {
-        const std::uint64_t id = self->nextId++;
-        auto session = std::make_shared<Session>(std::move(socket), self, id);
-        self->sessions.emplace(id, session);
-        session->start();
-      }
-    }
-    self->accept();
-  });
+  acceptor.async_accept(net::make_strand(ioc),
+                        [self = shared_from_this()](beast::error_code ec, tcp::socket socket) {
+                          if (ec == net::error::operation_aborted || !self->acceptor.is_open())
+                            return;
+                          if (!ec && !self->stopping) {
+                            if (self->sessions.size() >= kMaxConnections) {
+                              beast::error_code ignored;
+                              socket.close(ignored);
+                            } else {
+                              const std::uint64_t id = self->nextId++;
+                              auto session = std::make_shared<Session>(std::move(socket), self, id);
+                              self->sessions.emplace(id, session);
+                              session->start();
+                            }
+                          }
+                          self->accept();
+                        });
 }
 
 void Network::announce(std::uint64_t version) {
@@ -471,7 +468,8 @@ struct Server::Impl {
   unsigned short port = 0;
 };
 
-Server::Server(Executor& owner, Hooks hooks) : impl_(std::make_unique<Impl>(Impl{owner, std::move(hooks), {}, {}, {}, 0})) {}
+Server::Server(Executor& owner, Hooks hooks)
+    : impl_(std::make_unique<Impl>(Impl{owner, std::move(hooks), {}, {}, {}, 0})) {}
 
 Server::~Server() {
   stop();
@@ -494,7 +492,8 @@ bool Server::start(const Options& options, std::string* error) {
   network->hub = hub;
   std::weak_ptr<Network> weak = network;
   hub->setAnnouncer([weak](std::uint64_t version) {
-    if (auto n = weak.lock()) net::post(n->ioc, [weak, version] {
+    if (auto n = weak.lock())
+      net::post(n->ioc, [weak, version] {
         if (auto n = weak.lock()) n->announce(version);
       });
   });
@@ -531,12 +530,14 @@ bool Server::start(const Options& options, std::string* error) {
     }
   }
   if (ec)
-    return fail(text::format(texts::kCannotListen, where.empty() ? candidates.back().c_str() : where.c_str(),
+    return fail(text::format(texts::kCannotListen,
+                             where.empty() ? candidates.back().c_str() : where.c_str(),
                              static_cast<unsigned>(options.port), ec.message().c_str()));
   impl_->port = network->acceptor.local_endpoint(ec).port();
   impl_->options = options;
   impl_->options.key = key;
-  impl_->options.bindAddress = options.bindAddress.empty() && !options.lan ? "127.0.0.1" : options.bindAddress;
+  impl_->options.bindAddress =
+      options.bindAddress.empty() && !options.lan ? "127.0.0.1" : options.bindAddress;
   network->accept();
   network->thread = std::thread([n = network.get()] {
     // Nothing that a request does may end the network thread.

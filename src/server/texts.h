@@ -29,7 +29,8 @@ inline constexpr std::string_view kBadResultWord =
     "result は win、loss、draw、clear のいずれかで指定してください。";
 inline constexpr const char* kUnknownParameter = "パラメータ %s はありません。";
 inline constexpr std::string_view kBadRoundParameter = "round は 1 から数えた回戦の番号です。";
-inline constexpr std::string_view kBusy = "ただいま受け付けられません。しばらくして再度お試しください。";
+inline constexpr std::string_view kBusy =
+    "ただいま受け付けられません。しばらくして再度お試しください。";
 inline constexpr std::string_view kInternal = "処理を続けられませんでした。";
 inline constexpr std::string_view kNotSaved = "変更を保存できませんでした。";
 inline constexpr std::string_view kNotDone = "変更しませんでした。";
@@ -56,7 +57,8 @@ inline constexpr std::string_view kLive = "自動で更新されます";
 inline constexpr std::string_view kScriptNeeded = "このページは JavaScript を使います。";
 inline constexpr std::string_view kSearch = "盤番号・名前で探す";
 inline constexpr std::string_view kDeskLead =
-    "自分の盤をタップして、結果を選んでください。結果が入った対局の変更は主催者に申し出てください。";
+    "自分の盤をタップして、結果を選んでください。結果が入った対局の変更は主催者に申し出てください"
+    "。";
 inline constexpr std::string_view kAdminLead =
     "盤をタップすると、結果を入力・変更・取り消しできます。";
 inline constexpr std::string_view kPreviousRound = "前の回戦";

@@ -84,11 +84,12 @@ TEST_F(ResultEntry, TheDeskStoresOnlyAFirstResult) {
   ASSERT_TRUE(edit::enterGivenResult(*ws_, ui_, 1, 0, 2, ResultEntryRule::Desk).done());
   EXPECT_EQ(ws_->table.result[0][0], data::kDraw);
   // Then again from either row, and the game that had a result before: refused, unchanged.
-  for (const auto& [row, text] : {std::pair{0, "1回戦 A 対 B"}, {1, "1回戦 B 対 A"},
-                                  {3, "1回戦 D 対 C"}}) {
+  for (const auto& [row, text] :
+       {std::pair{0, "1回戦 A 対 B"}, {1, "1回戦 B 対 A"}, {3, "1回戦 D 対 C"}}) {
     const edit::Outcome o = edit::enterGivenResult(*ws_, ui_, row, 0, 0, ResultEntryRule::Desk);
     EXPECT_EQ(o.stop, Stop::Refused);
-    EXPECT_EQ(lastError(), std::string(text) + " の結果は入力済みです。変更は主催者に申し出てください。");
+    EXPECT_EQ(lastError(),
+              std::string(text) + " の結果は入力済みです。変更は主催者に申し出てください。");
   }
   EXPECT_EQ(ws_->table.result[0][0], data::kDraw);
   EXPECT_EQ(ws_->table.result[2][0], data::kWin);

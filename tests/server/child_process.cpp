@@ -110,7 +110,8 @@ int runCli(const std::vector<std::string>& args, const std::filesystem::path& di
 ServedAt servedAt(const std::string& output) {
   ServedAt at;
   std::smatch m;
-  if (std::regex_search(output, m, std::regex(R"(http://127\.0\.0\.1:(\d+)/admin\?key=([0-9a-f]{32})\n)"))) {
+  if (std::regex_search(output, m,
+                        std::regex(R"(http://127\.0\.0\.1:(\d+)/admin\?key=([0-9a-f]{32})\n)"))) {
     at.port = static_cast<unsigned short>(std::stoi(m[1]));
     at.key = m[2];
   }

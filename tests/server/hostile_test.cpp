@@ -64,8 +64,8 @@ TEST_F(Hostile, EveryBadRequestIsRefusedWithItsStatusAndTheTableStaysAsItWas) {
       {"row beyond 64 bits", keyedPost(R"({"round":1,"row":99999999999999999999,"result":"win"})"),
        400},
       {"row 1e30", keyedPost(R"({"round":1,"row":1e30,"result":"win"})"), 400},
-      {"row of the table's range but not its rows", keyedPost(R"({"round":1,"row":5,"result":"win"})"),
-       400},
+      {"row of the table's range but not its rows",
+       keyedPost(R"({"round":1,"row":5,"result":"win"})"), 400},
       {"unknown result word", keyedPost(R"({"round":1,"row":1,"result":"WIN"})"), 400},
       {"result as a number", keyedPost(R"({"round":1,"row":1,"result":3})"), 400},
       {"invalid UTF-8", keyedPost("{\"round\":1,\"row\":1,\"result\":\"w\xff\"}"), 400},
@@ -77,11 +77,13 @@ TEST_F(Hostile, EveryBadRequestIsRefusedWithItsStatusAndTheTableStaysAsItWas) {
       {"plain text type", keyedPost(R"({"round":1,"row":1,"result":"win"})", "text/plain"), 415},
       {"no type", keyedPost(R"({"round":1,"row":1,"result":"win"})", ""), 415},
       {"form type", keyedPost("round=1", "application/x-www-form-urlencoded"), 415},
-      {"no key", requestBytes("POST", "/api/results", {"Content-Type: application/json"}, "{}"), 401},
+      {"no key", requestBytes("POST", "/api/results", {"Content-Type: application/json"}, "{}"),
+       401},
       {"wrong key",
-       requestBytes("POST", "/api/results",
-                    {"Content-Type: application/json", "Authorization: Bearer " + std::string(32, 'f')},
-                    R"({"round":1,"row":1,"result":"win"})"),
+       requestBytes(
+           "POST", "/api/results",
+           {"Content-Type: application/json", "Authorization: Bearer " + std::string(32, 'f')},
+           R"({"round":1,"row":1,"result":"win"})"),
        401},
       {"key as basic credentials",
        requestBytes("POST", "/api/pair", {"Authorization: Basic " + kTestKey}, ""), 401},
@@ -110,7 +112,8 @@ TEST_F(Hostile, EveryBadRequestIsRefusedWithItsStatusAndTheTableStaysAsItWas) {
       {"foreign host name with port", "GET / HTTP/1.1\r\nHost: evil.example:8080\r\n\r\n", 400},
       {"no request line", "\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03\r\n\r\n", 400},
       {"headers over their limit",
-       "GET /api/event HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Pad: " + std::string(10000, 'x') + "\r\n\r\n",
+       "GET /api/event HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Pad: " + std::string(10000, 'x') +
+           "\r\n\r\n",
        431},
   };
   for (const auto& c : cases) {
@@ -185,8 +188,9 @@ TEST_F(Hostile, NamesAreTextOnEveryPageAndEachPageRunsOnlyItsHashedScript) {
     const auto scripts = doc.root.all("script");
     ASSERT_EQ(scripts.size(), 1u) << target;
     const std::string policy = a.header("content-security-policy");
-    EXPECT_NE(policy.find("script-src " + server::scriptHashSource(scripts[0]->textContent()) + ";"),
-              std::string::npos)
+    EXPECT_NE(
+        policy.find("script-src " + server::scriptHashSource(scripts[0]->textContent()) + ";"),
+        std::string::npos)
         << target << ": " << policy;
     EXPECT_NE(policy.find("default-src 'none'"), std::string::npos);
     EXPECT_EQ(policy.find("unsafe-eval"), std::string::npos);
@@ -215,7 +219,8 @@ TEST_F(Hostile, TheAccessLogNeverHoldsTheKey) {
   ASSERT_GE(lines.size(), 4u);
   for (const std::string& line : lines) {
     EXPECT_EQ(line.find(kTestKey), std::string::npos) << line;
-    EXPECT_TRUE(std::regex_search(line, std::regex(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d 127\.0\.0\.1 ")")))
+    EXPECT_TRUE(
+        std::regex_search(line, std::regex(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d 127\.0\.0\.1 ")")))
         << line;
   }
   EXPECT_NE(lines[0].find("\"POST /api/results\" 200"), std::string::npos) << lines[0];

@@ -33,7 +33,7 @@ std::string requestBytes(const std::string& method, const std::string& target,
 }
 
 HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
-                    std::chrono::milliseconds timeout) {
+                       std::chrono::milliseconds timeout) {
   net::io_context ioc;
   beast::tcp_stream stream(ioc);
   beast::flat_buffer buffer;

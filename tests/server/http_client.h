@@ -23,7 +23,7 @@ struct HttpAnswer {
 
 /// Sends the bytes to 127.0.0.1:port on a new connection and reads one answer.
 HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
-                    std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 /// A request's bytes: method, target, extra header lines ("Name: value"), body.
 std::string requestBytes(const std::string& method, const std::string& target,

@@ -39,10 +39,10 @@ TEST_F(Load, FiftyClientsStoreEveryResultExactlyOnce) {
       status[c * 4 + 1] = get("/api/pairings").status;
       // Forty-nine clients send the result of their own board; the fiftieth only reads.
       status[c * 4 + 2] =
-          c < 49 ? post("/api/results",
-                        resultBody(1, boards[c]["players"][0]["row"], kWords[c % 3]))
-                       .status
-                 : get("/api/standings").status;
+          c < 49
+              ? post("/api/results", resultBody(1, boards[c]["players"][0]["row"], kWords[c % 3]))
+                    .status
+              : get("/api/standings").status;
       status[c * 4 + 3] = get("/api/event").status;
     });
   for (std::thread& t : clients) t.join();

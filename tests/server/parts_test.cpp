@@ -33,11 +33,16 @@ TEST(ServerParts, Sha256AndBase64MatchTheirStandardVectors) {
             "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
   EXPECT_EQ(hex(server::sha256(std::string(1000000, 'a'))),
             "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
-  const std::pair<const char*, const char*> base64[] = {
-      {"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},        {"foo", "Zm9v"},
-      {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}};
+  const std::pair<const char*, const char*> base64[] = {{"", ""},
+                                                        {"f", "Zg=="},
+                                                        {"fo", "Zm8="},
+                                                        {"foo", "Zm9v"},
+                                                        {"foob", "Zm9vYg=="},
+                                                        {"fooba", "Zm9vYmE="},
+                                                        {"foobar", "Zm9vYmFy"}};
   for (const auto& [in, out] : base64) EXPECT_EQ(server::base64(in), out) << in;
-  EXPECT_EQ(server::scriptHashSource("abc"), "'sha256-ungWv48Bz+pBQUDeXa4iI7ADYaOWF3qctBD/YfIAFa0='");
+  EXPECT_EQ(server::scriptHashSource("abc"),
+            "'sha256-ungWv48Bz+pBQUDeXa4iI7ADYaOWF3qctBD/YfIAFa0='");
 }
 
 TEST(ServerParts, KeysAreNewHexAndComparedWhole) {
@@ -49,11 +54,13 @@ TEST(ServerParts, KeysAreNewHexAndComparedWhole) {
   EXPECT_NE(*a, *b);
   const std::string key = "00112233445566778899aabbccddeeff";
   EXPECT_TRUE(server::sameKey(key, key));
-  const std::string others[] = {std::string(), key.substr(0, 31), key + "0",
+  const std::string others[] = {std::string(),
+                                key.substr(0, 31),
+                                key + "0",
                                 "10112233445566778899aabbccddeeff",
-                                "00112233445566778899aabbccddeefe", std::string(32, '0')};
-  for (const std::string& other : others)
-    EXPECT_FALSE(server::sameKey(other, key)) << other;
+                                "00112233445566778899aabbccddeefe",
+                                std::string(32, '0')};
+  for (const std::string& other : others) EXPECT_FALSE(server::sameKey(other, key)) << other;
   EXPECT_FALSE(server::sameKey("", ""));
   EXPECT_EQ(server::bearerKey("Bearer abc"), "abc");
   EXPECT_EQ(server::bearerKey("bearer  abc "), "abc");
@@ -74,7 +81,8 @@ TEST(ServerParts, WrongKeysBlockAnAddressForAMinuteFromItsOldest) {
   // The oldest wrong key leaves the minute: 19 remain.
   EXPECT_FALSE(limit.blocked("10.0.0.1", t0 + std::chrono::seconds(60)));
   // Many addresses never grow the memory past its bound, and a blocked one stays blocked.
-  for (int i = 0; i < 5000; ++i) limit.wrongKey("a" + std::to_string(i), t0 + std::chrono::seconds(61));
+  for (int i = 0; i < 5000; ++i)
+    limit.wrongKey("a" + std::to_string(i), t0 + std::chrono::seconds(61));
   for (int i = 0; i < 20; ++i) limit.wrongKey("b", t0 + std::chrono::seconds(62));
   EXPECT_TRUE(limit.blocked("b", t0 + std::chrono::seconds(62)));
 }
@@ -86,12 +94,12 @@ TEST(ServerParts, Utf8IsCheckedStrictly) {
       {"\xe5\xaf\xbe", true},  // 対
       {"\xf0\x9f\x98\x80", true},
       {"\xff", false},
-      {"\xc0\xaf", false},              // overlong '/'
-      {"\xe0\x80\xaf", false},          // overlong
-      {"\xed\xa0\x80", false},          // surrogate
-      {"\xf4\x90\x80\x80", false},      // beyond U+10FFFF
-      {"\xe5\xaf", false},              // cut short
-      {"\xe5\x41\xbe", false},          // not a continuation
+      {"\xc0\xaf", false},          // overlong '/'
+      {"\xe0\x80\xaf", false},      // overlong
+      {"\xed\xa0\x80", false},      // surrogate
+      {"\xf4\x90\x80\x80", false},  // beyond U+10FFFF
+      {"\xe5\xaf", false},          // cut short
+      {"\xe5\x41\xbe", false},      // not a continuation
   };
   for (const auto& [text, valid] : cases) EXPECT_EQ(server::api::validUtf8(text), valid) << text;
 }

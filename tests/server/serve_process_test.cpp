@@ -33,10 +33,10 @@ class ServeProcess : public testing::ServerTest {
   }
   HttpAnswer postWithKey(unsigned short port, const std::string& key, const std::string& target,
                          const std::string& body) {
-    return sendRequest(port, requestBytes("POST", target,
-                                          {"Content-Type: application/json",
-                                           "Authorization: Bearer " + key},
-                                          body));
+    return sendRequest(
+        port,
+        requestBytes("POST", target,
+                     {"Content-Type: application/json", "Authorization: Bearer " + key}, body));
   }
 };
 
@@ -99,7 +99,8 @@ TEST_F(ServeProcess, KilledDuringABurstTheTableIsWholeWithEveryAcknowledgedResul
   CliProcess serve({"serve", "cup.tai", "--port", "0"}, dir_);
   ASSERT_TRUE(serve.readUntil(kReady, 10s)) << serve.errors();
   const testing::ServedAt at = testing::servedAt(serve.output());
-  const json boards = json::parse(sendRequest(at.port, requestBytes("GET", "/api/pairings")).body)["boards"];
+  const json boards =
+      json::parse(sendRequest(at.port, requestBytes("GET", "/api/pairings")).body)["boards"];
   ASSERT_EQ(boards.size(), 49u);
 
   // Per board: the result last acknowledged, and one sent but not answered yet.
@@ -130,8 +131,8 @@ TEST_F(ServeProcess, KilledDuringABurstTheTableIsWholeWithEveryAcknowledgedResul
           std::lock_guard lock(mutex);
           state[b].pending = codes[w];
         }
-        const HttpAnswer a = postWithKey(at.port, at.key, "/api/results",
-                                         resultBody(1, state[b].row, words[w]));
+        const HttpAnswer a =
+            postWithKey(at.port, at.key, "/api/results", resultBody(1, state[b].row, words[w]));
         if (a.status != 200) return;  // the server is gone
         std::lock_guard lock(mutex);
         state[b].acked = codes[w];

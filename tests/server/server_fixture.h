@@ -97,7 +97,9 @@ class ServerTest : public ::testing::Test {
     if (owner_) owner_->stop();
   }
 
-  HttpAnswer get(const std::string& target) { return sendRequest(port_, requestBytes("GET", target)); }
+  HttpAnswer get(const std::string& target) {
+    return sendRequest(port_, requestBytes("GET", target));
+  }
   /// A POST with a JSON body, with the organiser's key unless `key` says otherwise.
   HttpAnswer post(const std::string& target, const std::string& body,
                   const std::string& key = kTestKey) {

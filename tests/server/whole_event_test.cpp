@@ -63,8 +63,8 @@ TEST_F(WholeEvent, TheApiLeavesTheSameTableAsToqCli) {
     ASSERT_EQ(p["round"], r);
     for (const json& b : p["boards"]) {
       const int board = b["board"];
-      const testing::HttpAnswer a = post(
-          "/api/results", resultBody(r, b["players"][0]["row"], resultOf(r, board)));
+      const testing::HttpAnswer a =
+          post("/api/results", resultBody(r, b["players"][0]["row"], resultOf(r, board)));
       ASSERT_EQ(a.status, 200) << a.body;
     }
   }
