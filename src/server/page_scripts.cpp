@@ -243,9 +243,9 @@ function render() {
     names.appendChild(el('span', 'name', sideOf(b.players[0]) + b.players[0].name));
     names.appendChild(el('span', 'vs', '対'));
     names.appendChild(el('span', 'name', sideOf(b.players[1]) + b.players[1].name));
+    if (b.handicap && b.handicap !== '平手') names.appendChild(el('span', 'hc', b.handicap));
+    names.appendChild(el('span', 'res', done ? outcome(b) : '未入力'));
     item.appendChild(names);
-    if (b.handicap && b.handicap !== '平手') item.appendChild(el('span', 'hc', b.handicap));
-    item.appendChild(el('span', 'res', done ? outcome(b) : '未入力'));
     if (done && !admin) item.disabled = true;
     else item.addEventListener('click', function () { choose(b); });
     list.appendChild(item);
@@ -330,11 +330,13 @@ border:2px solid #3d4a7a;border-radius:.6em;cursor:pointer}
 .board .name{overflow-wrap:anywhere}
 .board .vs{font-size:.8em;color:#777}
 .board .hc{font-size:.8em;color:#9a5b00}
-.board .res{font-size:.85em;text-align:right}
+.board .res{margin-top:.2em;font-size:.85em;color:#23306a}
+.board.done .res{color:#2f6b2f;font-weight:bold}
 .tools{display:flex;flex-wrap:wrap;gap:.5em;margin:.6em 0}
 .tools button,.tools a{font:inherit;padding:.5em 1em;border-radius:.5em;border:1px solid #3d4a7a;
 background:#eceef6;color:#23306a;text-decoration:none}
 .tools button.primary{background:#23306a;color:#fff}
+.tools button:disabled{opacity:.4}
 .locked{color:#a00000;font-weight:bold}
 .overlay{position:fixed;top:0;right:0;bottom:0;left:0;background:rgba(0,0,0,.45);display:flex;
 align-items:center;justify-content:center;padding:1em;z-index:10}
