@@ -121,6 +121,8 @@ struct Network : std::enable_shared_from_this<Network> {
   /// Keeps the network thread running while no connection is open; let go by stop().
   std::optional<net::executor_work_guard<net::io_context::executor_type>> work{ioc.get_executor()};
   tcp::acceptor acceptor{ioc};
+  /// A failed accept (no file handle left) is tried again after a pause, not at once.
+  net::steady_timer acceptPause{ioc};
   std::shared_ptr<Hub> hub;
   std::map<std::uint64_t, std::shared_ptr<Session>> sessions;  // network thread only
   std::uint64_t nextId = 1;
@@ -273,7 +275,6 @@ class Session : public std::enable_shared_from_this<Session> {
     status_ = reply.status;
     bytes_ = res->body().size();
     stream_.expires_after(kWriteTimeout);
-    // A HEAD request is never routed (405), so the body is sent as prepared.
     http::async_write(stream_, *res,
                       [self = shared_from_this(), res, keepAlive](
                           beast::error_code ec, std::size_t) { self->onWrite(ec, keepAlive); });
@@ -434,23 +435,28 @@ class Session : public std::enable_shared_from_this<Session> {
 };
 
 void Network::accept() {
-  acceptor.async_accept(net::make_strand(ioc),
-                        [self = shared_from_this()](beast::error_code ec, tcp::socket socket) {
-                          if (ec == net::error::operation_aborted || !self->acceptor.is_open())
-                            return;
-                          if (!ec && !self->stopping) {
-                            if (self->sessions.size() >= kMaxConnections) {
-                              beast::error_code ignored;
-                              socket.close(ignored);
-                            } else {
-                              const std::uint64_t id = self->nextId++;
-                              auto session = std::make_shared<Session>(std::move(socket), self, id);
-                              self->sessions.emplace(id, session);
-                              session->start();
-                            }
-                          }
-                          self->accept();
-                        });
+  acceptor.async_accept(
+      net::make_strand(ioc), [self = shared_from_this()](beast::error_code ec, tcp::socket socket) {
+        if (ec == net::error::operation_aborted || !self->acceptor.is_open() || self->stopping)
+          return;
+        if (ec) {
+          self->acceptPause.expires_after(std::chrono::milliseconds(100));
+          self->acceptPause.async_wait([self](beast::error_code waited) {
+            if (!waited && self->acceptor.is_open()) self->accept();
+          });
+          return;
+        }
+        if (self->sessions.size() >= kMaxConnections) {
+          beast::error_code ignored;
+          socket.close(ignored);
+        } else {
+          const std::uint64_t id = self->nextId++;
+          auto session = std::make_shared<Session>(std::move(socket), self, id);
+          self->sessions.emplace(id, session);
+          session->start();
+        }
+        self->accept();
+      });
 }
 
 void Network::announce(std::uint64_t version) {
@@ -561,6 +567,7 @@ void Server::stop(std::chrono::milliseconds grace) {
   net::post(network->ioc, [network] {
     beast::error_code ignored;
     network->acceptor.close(ignored);
+    network->acceptPause.cancel();
     // Copies: closing a session removes it from the map.
     std::vector<std::shared_ptr<Session>> all;
     for (auto& [id, s] : network->sessions) all.push_back(s);

@@ -47,9 +47,9 @@ CliProcess::~CliProcess() {
   if (out_ >= 0) ::close(out_);
 }
 
-bool CliProcess::readUntil(const std::regex& pattern, std::chrono::milliseconds timeout) {
+bool CliProcess::readUntil(const std::string& text, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!std::regex_search(output_, pattern)) {
+  while (output_.find(text) == std::string::npos) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0 || out_ < 0) return false;
@@ -57,7 +57,7 @@ bool CliProcess::readUntil(const std::regex& pattern, std::chrono::milliseconds 
     if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) return false;
     char chunk[4096];
     const ssize_t n = ::read(out_, chunk, sizeof chunk);
-    if (n <= 0) return std::regex_search(output_, pattern);
+    if (n <= 0) return output_.find(text) != std::string::npos;
     output_.append(chunk, static_cast<std::size_t>(n));
   }
   return true;
@@ -109,12 +109,21 @@ int runCli(const std::vector<std::string>& args, const std::filesystem::path& di
 
 ServedAt servedAt(const std::string& output) {
   ServedAt at;
-  std::smatch m;
-  if (std::regex_search(output, m,
-                        std::regex(R"(http://127\.0\.0\.1:(\d+)/admin\?key=([0-9a-f]{32})\n)"))) {
-    at.port = static_cast<unsigned short>(std::stoi(m[1]));
-    at.key = m[2];
-  }
+  static const std::string kBase = "http://127.0.0.1:";
+  static const std::string kAdmin = "/admin?key=";
+  const std::size_t admin = output.find(kAdmin);
+  if (admin == std::string::npos) return at;
+  const std::size_t base = output.rfind(kBase, admin);
+  const std::size_t keyAt = admin + kAdmin.size();
+  const std::size_t end = output.find('\n', keyAt);
+  if (base == std::string::npos || end == std::string::npos) return at;
+  const std::string port = output.substr(base + kBase.size(), admin - base - kBase.size());
+  const std::string key = output.substr(keyAt, end - keyAt);
+  if (port.empty() || port.find_first_not_of("0123456789") != std::string::npos ||
+      key.size() != 32 || key.find_first_not_of("0123456789abcdef") != std::string::npos)
+    return at;
+  at.port = static_cast<unsigned short>(std::stoi(port));
+  at.key = key;
   return at;
 }
 

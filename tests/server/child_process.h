@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,8 @@ class CliProcess {
 
   bool started() const { return pid_ > 0; }
   pid_t pid() const { return pid_; }
-  /// Reads standard output until it matches `pattern` or the time is up; true on a match.
-  bool readUntil(const std::regex& pattern, std::chrono::milliseconds timeout);
+  /// Reads standard output until it holds `text` or the time is up; true when it does.
+  bool readUntil(const std::string& text, std::chrono::milliseconds timeout);
   /// Everything read from standard output so far.
   const std::string& output() const { return output_; }
   /// Sends a signal.

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <cctype>
-#include <regex>
 
 namespace toq::testing {
 
@@ -91,13 +90,18 @@ void EventStream::close() {
 
 std::vector<unsigned long long> EventStream::versions(std::size_t count,
                                                       std::chrono::milliseconds timeout) {
-  static const std::regex kVersion(R"(event: version\ndata: \{"version":(\d+)\}\n\n)");
   const auto deadline = std::chrono::steady_clock::now() + timeout;
+  // Each event: "event: version\ndata: {"version":N}\n\n".
   auto parse = [&] {
+    static const std::string kHead = "event: version\ndata: {\"version\":";
     std::vector<unsigned long long> found;
-    for (auto it = std::sregex_iterator(received_.begin(), received_.end(), kVersion);
-         it != std::sregex_iterator(); ++it)
-      found.push_back(std::stoull((*it)[1]));
+    for (std::size_t at = received_.find(kHead); at != std::string::npos;
+         at = received_.find(kHead, at + 1)) {
+      const std::size_t digits = at + kHead.size();
+      const std::size_t end = received_.find("}\n\n", digits);
+      if (end == std::string::npos) break;
+      found.push_back(std::stoull(received_.substr(digits, end - digits)));
+    }
     return found;
   };
   std::vector<unsigned long long> found = parse();

@@ -22,7 +22,7 @@ using testing::HttpAnswer;
 using testing::requestBytes;
 using testing::sendRequest;
 
-const std::regex kReady("Ctrl\\+C で終了します。\n");
+const std::string kReady = "Ctrl+C で終了します。\n";
 
 class ServeProcess : public testing::ServerTest {
  protected:
