@@ -23,6 +23,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
+# The venue server's header-only libraries (Boost.Beast and Asio, nlohmann/json) come from the
+# build machine's Debian packages: CMakeLists.txt hands the cross compiler a folder that holds
+# only those two trees, never the whole /usr/include with the Linux C library's headers.
+set(TOQ_HEADER_ONLY_ROOT /usr/include)
+
 # Wine runs them quietly in a Windows folder tree of the build's own, created on first use, so
 # that a build never touches the user's ~/.wine.
 find_program(TOQ_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)

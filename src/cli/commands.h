@@ -119,6 +119,9 @@ int addCommand(Invocation& inv);
 int candidatesCommand(Invocation& inv);
 int removeCommand(Invocation& inv);
 
+// The venue server.
+int serveCommand(Invocation& inv);
+
 // The player register.
 int registerCommand(Invocation& inv);
 int editCommand(Invocation& inv);

@@ -32,6 +32,12 @@ inline constexpr const char* kHandicapResultTitle = "%d回戦 %s 対 %s の手�
 inline constexpr const char* kBadHandicapChoice = "手合割・先後の指定が正しくありません。";
 inline constexpr const char* kResultsComplete = "結果は入力済みです。";
 inline constexpr const char* kRandomResultsQuestion = "%d回戦の結果を自動入力しますか？";
+// Results named by the front end without the dialog (the venue server's pages).
+inline constexpr const char* kNoGameBye = "%d回戦の%sは抜け番です。";
+inline constexpr const char* kNoGameAbsent = "%d回戦の%sは休場です。";
+inline constexpr const char* kNoGameYet = "%d回戦の%sはまだ組み合わせがありません。";
+inline constexpr const char* kResultAlreadyEntered =
+    "%d回戦 %s 対 %s の結果は入力済みです。変更は主催者に申し出てください。";
 
 // A round's result sheet.
 inline constexpr const char* kSheetTitle = "%d回戦";

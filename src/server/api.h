@@ -1,0 +1,139 @@
+#pragma once
+// The JSON API's requests and answers (rounds and rows counted from 1, as toq-cli counts
+// them). Each request type is read by its from_json and each answer written by its to_json,
+// beside the type in api.cpp; nlohmann/json does every reading and writing. Answers keep their
+// fields in the order given here.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+namespace toq::server::api {
+
+// ---- Requests ----
+
+/// POST /api/results and /api/desk/results:
+/// {"round":K,"row":R,"result":"win"|"loss"|"draw"|"clear"}, the result of row R's player.
+struct ResultRequest {
+  int round = -1;  ///< 0-based
+  int row = -1;    ///< 0-based
+  int position = -1;  ///< position in the result list ("勝ち", "負け", "引き分け", "取り消し")
+};
+void from_json(const nlohmann::json& j, ResultRequest& request);
+
+/// POST /api/pair: no body, or {}.
+struct PairRequest {};
+void from_json(const nlohmann::json& j, PairRequest& request);
+
+/// The query of GET /api/pairings and /api/standings: nothing, or round=K.
+struct RoundQuery {
+  std::optional<int> round;  ///< 0-based; none for the default round
+};
+
+/// Reads a request body; none with the reason (UTF-8) when it is not valid UTF-8, not JSON,
+/// not an object, or has a missing or unknown field or a value of the wrong type or range.
+std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error);
+std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error);
+/// Reads a query; a parameter other than round, a round that is not a whole number from 1, or
+/// a repeated parameter gives none with the reason.
+std::optional<RoundQuery> parseRoundQuery(std::string_view query, std::string& error);
+
+/// True for well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
+bool validUtf8(std::string_view text);
+
+// ---- Answers ----
+
+/// A player of a board.
+struct BoardPlayer {
+  int row = 0;  ///< 1-based
+  int player = 0;
+  std::string name;                   ///< UTF-8
+  std::optional<std::string> side;    ///< "先", "後", or none when undecided
+  std::optional<std::string> result;  ///< "win", "loss", "draw", or none
+};
+
+/// A board of a round: the two players in the round list's order.
+struct Board {
+  int board = 0;                        ///< 1-based, in the round list's order
+  std::optional<std::string> handicap;  ///< "平手"... ; none for a code outside the list
+  std::vector<BoardPlayer> players;     ///< two
+};
+
+/// GET /api/pairings, and the answer of POST /api/pair.
+struct Pairings {
+  std::optional<int> round;  ///< 1-based; none when no round is paired yet
+  std::vector<Board> boards;
+  std::vector<int> byes;      ///< 1-based rows
+  std::vector<int> absent;    ///< 1-based rows
+  std::vector<int> unpaired;  ///< 1-based rows not paired yet in that round
+};
+
+/// The answer of POST /api/results: the game as stored.
+struct Game {
+  int round = 0;  ///< 1-based
+  Board board;
+};
+
+/// GET /api/event.
+struct EventInfo {
+  std::string title;
+  int games = 0;
+  int participants = 0;
+  std::optional<int> latestPairedRound;  ///< 1-based
+  std::optional<int> lastCompleteRound;  ///< 1-based
+  bool locked = false;
+  std::uint64_t version = 0;  ///< changes with every change of the event
+  bool resultDesk = false;
+};
+
+/// A row of GET /api/standings: the columns of `toq-cli standings`.
+struct StandingsRow {
+  int row = 0;  ///< 1-based
+  int player = 0;
+  std::string name;
+  double score = 0;  ///< points (a win 1, a draw 0.5)
+  int wins = 0;
+  int losses = 0;
+  int draws = 0;
+  double solkoff = 0;
+  double beaten = 0;
+  double trimmed = 0;
+  std::optional<std::string> winRate;  ///< "0.75" in win-rate mode, when a game was decided
+  std::optional<int> rank;             ///< none when not ranked
+};
+
+/// GET /api/standings.
+struct Standings {
+  std::optional<int> round;  ///< 1-based; none when no round is complete
+  bool winRateMode = false;
+  std::vector<StandingsRow> rows;  ///< in row order
+};
+
+/// The body of every refusal: {"error":"…"}.
+struct ErrorAnswer {
+  std::string error;
+};
+
+void to_json(nlohmann::ordered_json& j, const BoardPlayer& a);
+void to_json(nlohmann::ordered_json& j, const Board& a);
+void to_json(nlohmann::ordered_json& j, const Pairings& a);
+void to_json(nlohmann::ordered_json& j, const Game& a);
+void to_json(nlohmann::ordered_json& j, const EventInfo& a);
+void to_json(nlohmann::ordered_json& j, const StandingsRow& a);
+void to_json(nlohmann::ordered_json& j, const Standings& a);
+void to_json(nlohmann::ordered_json& j, const ErrorAnswer& a);
+
+/// The answer as JSON text (UTF-8; a byte that is not UTF-8 becomes U+FFFD).
+std::string text(const Pairings& a);
+std::string text(const Game& a);
+std::string text(const EventInfo& a);
+std::string text(const Standings& a);
+std::string text(const ErrorAnswer& a);
+/// The body of an event-stream message: {"version":N}.
+std::string versionText(std::uint64_t version);
+
+}  // namespace toq::server::api

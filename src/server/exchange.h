@@ -1,0 +1,50 @@
+#pragma once
+// One request and its reply as the routes see them, free of the network library: the
+// connection's parser fills a Request, and the connection writes a Reply.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace toq::server {
+
+enum class Method { Get, Head, Post, Other };
+
+/// A request as read from a connection.
+struct Request {
+  Method method = Method::Other;
+  std::string path;           ///< the target before '?', as sent (not decoded)
+  std::string query;          ///< the target after '?', as sent; empty without one
+  std::string body;           ///< at most the body limit
+  std::string contentType;    ///< the Content-Type header
+  std::string authorization;  ///< the Authorization header
+  std::string host;           ///< the Host header
+  bool hasHost = false;       ///< the request carried a Host header
+  std::string address;        ///< the peer's address, for the wrong-key limit and the log
+};
+
+/// What a reply's body is.
+enum class ContentKind { Html, Json, EventStream };
+
+/// A reply. An event stream's body is its first event; the connection then stays open for
+/// further events.
+struct Reply {
+  int status = 200;
+  ContentKind kind = ContentKind::Json;
+  std::string body;
+  /// The page's Content-Security-Policy (pages carry their script's hash); empty: the policy
+  /// of a reply that runs nothing.
+  std::string policy;
+  std::vector<std::pair<std::string, std::string>> headers;  ///< Allow, Retry-After...
+};
+
+/// Receives the reply of a request; may be called from any thread.
+using Done = std::function<void(Reply)>;
+
+/// Limits of a request.
+inline constexpr std::size_t kBodyLimit = 64 * 1024;
+inline constexpr std::size_t kHeaderLimit = 8 * 1024;
+
+}  // namespace toq::server

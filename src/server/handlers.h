@@ -1,0 +1,28 @@
+#pragma once
+// The routes' handlers: each reads its request, hands the work to the table's owner and turns
+// what the edit layer did into a status and JSON (or a page).
+
+#include "server/exchange.h"
+#include "server/hub.h"
+
+namespace toq::server::handlers {
+
+void home(Hub& hub, const Request& request, Done done);
+void display(Hub& hub, const Request& request, Done done);
+void desk(Hub& hub, const Request& request, Done done);
+void admin(Hub& hub, const Request& request, Done done);
+
+void event(Hub& hub, const Request& request, Done done);
+void pairings(Hub& hub, const Request& request, Done done);
+void standings(Hub& hub, const Request& request, Done done);
+/// The change events: the reply opens an event stream with the current version.
+void changes(Hub& hub, const Request& request, Done done);
+
+void postResult(Hub& hub, const Request& request, Done done);
+void postDeskResult(Hub& hub, const Request& request, Done done);
+void postPair(Hub& hub, const Request& request, Done done);
+
+/// The first message of an event stream, and each later one: the event's version.
+std::string versionEvent(std::uint64_t version);
+
+}  // namespace toq::server::handlers

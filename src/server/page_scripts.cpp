@@ -1,0 +1,386 @@
+#include "server/page_scripts.h"
+
+#include <string>
+
+namespace toq::server::scripts {
+
+namespace {
+
+// Follows the event's version: the server's change events, or /api/event every second where
+// a browser has no EventSource. `seen` receives every version announced.
+constexpr std::string_view kWatch = R"js(
+function watch(seen) {
+  if (window.EventSource) {
+    var source = new EventSource('/api/changes');
+    source.addEventListener('version', function (e) {
+      try { seen(JSON.parse(e.data).version); } catch (x) {}
+    });
+    return;
+  }
+  setInterval(function () {
+    fetch('/api/event', {cache: 'no-store'}).then(function (r) { return r.json(); })
+      .then(function (j) { seen(j.version); }).catch(function () {});
+  }, 1000);
+}
+)js";
+
+// Reads the page again and puts its style, header and content in place of the old ones,
+// which keeps the scroll position; `after` runs once the new content is in.
+constexpr std::string_view kRefresh = R"js(
+var version = document.body.getAttribute('data-version');
+var busy = false, again = false;
+function refresh(after) {
+  if (busy) { again = true; return; }
+  busy = true;
+  fetch(location.pathname, {cache: 'no-store'}).then(function (r) {
+    if (!r.ok) throw new Error(String(r.status));
+    return r.text();
+  }).then(function (t) {
+    var d = new DOMParser().parseFromString(t, 'text/html');
+    ['style', 'header', 'main'].forEach(function (name) {
+      var now = document.querySelector(name), next = d.querySelector(name);
+      if (now && next) now.parentNode.replaceChild(document.importNode(next, true), now);
+    });
+    version = d.body.getAttribute('data-version');
+    document.body.setAttribute('data-version', version);
+    if (after) after();
+  }).catch(function () {}).then(function () {
+    busy = false;
+    if (again) { again = false; refresh(after); }
+  });
+}
+)js";
+
+constexpr std::string_view kLive = R"js(
+watch(function (v) { if (String(v) !== version) refresh(); });
+)js";
+
+// The display shows one section at a time, and of a long list as many rows as the screen
+// holds, turning to the next part every ten seconds.
+constexpr std::string_view kDisplay = R"js(
+var pages = [], at = 0;
+function rowsOf(section) { return section.querySelectorAll('tbody tr'); }
+function sections() { return document.querySelectorAll('main section'); }
+function show() {
+  if (!pages.length) return;
+  var p = pages[at], all = sections(), i;
+  for (i = 0; i < all.length; i++) all[i].hidden = all[i] !== p.section;
+  var rows = rowsOf(p.section);
+  for (i = 0; i < rows.length; i++) rows[i].hidden = i < p.from || i >= p.to;
+  var count = document.getElementById('page');
+  if (count) count.textContent = pages.length > 1 ? (at + 1) + ' / ' + pages.length : '';
+}
+function layout() {
+  pages = [];
+  var all = sections(), i, j;
+  for (i = 0; i < all.length; i++) all[i].hidden = true;
+  window.scrollTo(0, 0);
+  for (i = 0; i < all.length; i++) {
+    var s = all[i], rows = rowsOf(s), start = 0, used = 0;
+    s.hidden = false;
+    for (j = 0; j < rows.length; j++) rows[j].hidden = false;
+    if (rows.length) {
+      var top = rows[0].getBoundingClientRect().top;
+      var tail = s.getBoundingClientRect().bottom - rows[rows.length - 1].getBoundingClientRect().bottom;
+      var room = Math.max(window.innerHeight - top - tail - 8, 1);
+      for (j = 0; j < rows.length; j++) {
+        var h = rows[j].getBoundingClientRect().height;
+        if (used + h > room && j > start) {
+          pages.push({section: s, from: start, to: j});
+          start = j;
+          used = 0;
+        }
+        used += h;
+      }
+    }
+    pages.push({section: s, from: start, to: rows.length});
+    s.hidden = true;
+  }
+  at = 0;
+  show();
+}
+setInterval(function () {
+  if (pages.length > 1) { at = (at + 1) % pages.length; show(); }
+}, 10000);
+window.addEventListener('resize', layout);
+layout();
+watch(function (v) { if (String(v) !== version) refresh(layout); });
+)js";
+
+// The result desk and the organiser's page: the boards of a round as large buttons, a choice
+// of result, a confirmation that shows both names, and the request.
+constexpr std::string_view kBoards = R"js(
+var admin = document.body.getAttribute('data-mode') === 'admin';
+var key = null, version = null;
+var state = {event: null, pairings: null, round: null};
+var list = document.getElementById('boards');
+var search = document.getElementById('search');
+var overlay = document.getElementById('overlay');
+var box = document.getElementById('box');
+var note = document.getElementById('note');
+function el(tag, cls, text) {
+  var e = document.createElement(tag);
+  if (cls) e.className = cls;
+  if (text !== undefined && text !== null) e.textContent = String(text);
+  return e;
+}
+function button(text, cls, action) {
+  var b = el('button', cls, text);
+  b.type = 'button';
+  b.addEventListener('click', action);
+  return b;
+}
+function say(text, bad) {
+  note.textContent = text || '';
+  note.className = bad ? 'status bad' : 'status';
+}
+function sideOf(p) { return p.side ? p.side + ' ' : ''; }
+function outcome(b) {
+  var a = b.players[0], c = b.players[1];
+  if (a.result === 'win') return a.name + ' の勝ち';
+  if (a.result === 'loss') return c.name + ' の勝ち';
+  if (a.result === 'draw') return '引き分け';
+  return '';
+}
+function plain(q) {
+  return q.replace(/[０-９]/g, function (d) {
+    return String.fromCharCode(d.charCodeAt(0) - 0xFEE0);
+  }).replace(/^\s+|\s+$/g, '');
+}
+function matches(b, q) {
+  if (!q || String(b.board) === q) return true;
+  return b.players[0].name.indexOf(q) >= 0 || b.players[1].name.indexOf(q) >= 0;
+}
+function close() { overlay.hidden = true; box.textContent = ''; }
+function dialog(lines, actions) {
+  box.textContent = '';
+  lines.forEach(function (l) { box.appendChild(el('p', l[0], l[1])); });
+  var row = el('div', 'actions');
+  actions.forEach(function (a) { row.appendChild(button(a[0], a[1], a[2])); });
+  box.appendChild(row);
+  overlay.hidden = false;
+}
+function gameLine(b) {
+  return '盤' + b.board + '　' + sideOf(b.players[0]) + b.players[0].name + '　対　' +
+      sideOf(b.players[1]) + b.players[1].name;
+}
+function request(method, path, body) {
+  var options = {method: method, cache: 'no-store', headers: {}};
+  if (method === 'POST') {
+    if (key) options.headers['Authorization'] = 'Bearer ' + key;
+    if (body !== undefined) {
+      options.headers['Content-Type'] = 'application/json';
+      options.body = JSON.stringify(body);
+    }
+  }
+  return fetch(path, options).then(function (r) {
+    return r.json().catch(function () { return {}; }).then(function (j) {
+      return {ok: r.ok, status: r.status, json: j};
+    });
+  });
+}
+function failed(r) { say(r.json.error || ('エラー ' + r.status), true); }
+function offline() { say('送信できませんでした。通信を確かめてください。', true); }
+function send(b, result) {
+  close();
+  say('送信しています…');
+  var round = state.pairings.round;
+  request('POST', admin ? '/api/results' : '/api/desk/results',
+          {round: round, row: b.players[0].row, result: result}).then(function (r) {
+    if (r.ok) say(round + '回戦 盤' + b.board + ' の結果を受け付けました。');
+    else failed(r);
+    load();
+  }).catch(offline);
+}
+function confirmPick(b, result, label) {
+  dialog([['game', gameLine(b)], ['picked', label], ['ask', 'この結果を送りますか？']],
+         [['送る', 'send', function () { send(b, result); }],
+          ['戻る', 'back', function () { choose(b); }]]);
+}
+function choose(b) {
+  var a = b.players[0], c = b.players[1];
+  var picks = [[a.name + ' の勝ち', 'win'], [c.name + ' の勝ち', 'loss'], ['引き分け', 'draw']];
+  if (admin && a.result !== null) picks.push(['結果を取り消す', 'clear']);
+  var actions = picks.map(function (p) {
+    return [p[0], 'pick', function () { confirmPick(b, p[1], p[0]); }];
+  });
+  actions.push(['戻る', 'back', close]);
+  dialog([['game', gameLine(b)], ['ask', '結果を選んでください。']], actions);
+}
+function pair() {
+  dialog([['ask', '次の回戦の組み合わせをしますか？']],
+         [['組み合わせる', 'send', function () {
+           close();
+           say('組み合わせています…');
+           request('POST', '/api/pair').then(function (r) {
+             if (r.ok) { state.round = null; say(r.json.round + '回戦を組み合わせました。'); }
+             else failed(r);
+             load();
+           }).catch(offline);
+         }], ['戻る', 'back', close]]);
+}
+function render() {
+  var p = state.pairings, heading = document.getElementById('round');
+  var count = document.getElementById('open');
+  list.textContent = '';
+  if (!p || p.round === null) {
+    heading.textContent = '';
+    if (count) count.textContent = '';
+    list.appendChild(el('p', 'none', 'まだ組み合わせがありません。'));
+    return;
+  }
+  heading.textContent = p.round + '回戦';
+  var q = plain(search.value), open = 0, shown = 0;
+  p.boards.forEach(function (b) {
+    var done = b.players[0].result !== null;
+    if (!done) open++;
+    if (!matches(b, q)) return;
+    shown++;
+    var item = el('button', done ? 'board done' : 'board');
+    item.type = 'button';
+    item.appendChild(el('span', 'num', b.board));
+    var names = el('span', 'names');
+    names.appendChild(el('span', 'name', sideOf(b.players[0]) + b.players[0].name));
+    names.appendChild(el('span', 'vs', '対'));
+    names.appendChild(el('span', 'name', sideOf(b.players[1]) + b.players[1].name));
+    if (b.handicap && b.handicap !== '平手') names.appendChild(el('span', 'hc', b.handicap));
+    names.appendChild(el('span', 'res', done ? outcome(b) : '未入力'));
+    item.appendChild(names);
+    if (done && !admin) item.disabled = true;
+    else item.addEventListener('click', function () { choose(b); });
+    list.appendChild(item);
+  });
+  if (!shown) list.appendChild(el('p', 'none', q ? '見つかりません。' : '対局がありません。'));
+  if (count) count.textContent = '結果の未入力 ' + open + '組';
+}
+function nav() {
+  if (!admin) return;
+  var e = state.event, k = state.pairings.round;
+  document.getElementById('prev').disabled = !k || k <= 1;
+  document.getElementById('next').disabled = !k || !e.latestPairedRound || k >= e.latestPairedRound;
+  document.getElementById('locked').hidden = !e.locked;
+}
+function load() {
+  var path = '/api/pairings' + (state.round ? '?round=' + state.round : '');
+  Promise.all([request('GET', '/api/event'), request('GET', path)]).then(function (r) {
+    if (!r[0].ok || !r[1].ok) throw new Error('load');
+    state.event = r[0].json;
+    state.pairings = r[1].json;
+    version = state.event.version;
+    render();
+    nav();
+  }).catch(function () { say('読み込めませんでした。', true); });
+}
+if (admin) {
+  var m = /[?&]key=([^&#]*)/.exec(location.search);
+  try {
+    if (m) {
+      key = decodeURIComponent(m[1]);
+      sessionStorage.setItem('toq-key', key);
+      history.replaceState(null, '', '/admin');
+    } else {
+      key = sessionStorage.getItem('toq-key');
+    }
+  } catch (x) {}
+  if (!key) say('主催者用のURL（鍵付き）から開いてください。', true);
+  document.getElementById('prev').addEventListener('click', function () {
+    state.round = state.pairings.round - 1;
+    load();
+  });
+  document.getElementById('next').addEventListener('click', function () {
+    var n = state.pairings.round + 1;
+    state.round = n >= state.event.latestPairedRound ? null : n;
+    load();
+  });
+  document.getElementById('pair').addEventListener('click', pair);
+}
+search.addEventListener('input', render);
+overlay.addEventListener('click', function (e) { if (e.target === overlay) close(); });
+load();
+watch(function (v) { if (v !== version) load(); });
+)js";
+
+constexpr std::string_view kDisplayStyle = R"css(
+[hidden]{display:none!important}
+body.display{font-size:clamp(16px,2.6vw,46px);padding:.3em .8em}
+.display header h1{font-size:1.15em;margin:0}
+.display .meta{font-size:.55em}
+.display nav,.display .note,.display #chart{display:none}
+.display section{margin-top:.3em}
+.display .list{font-size:1em}
+.display .scroll{overflow:visible}
+.display .res{margin-left:.3em}
+#page{float:right;font-size:.6em;color:#6b6f80}
+)css";
+
+constexpr std::string_view kBoardsStyle = R"css(
+[hidden]{display:none!important}
+.lead{margin:.3em 0 .7em}
+#search{width:100%;font:inherit;font-size:1.2em;padding:.5em .7em;border:2px solid #9aa3c4;
+border-radius:.5em}
+.status{min-height:1.5em;margin:.6em 0}
+.status.bad{color:#a00000;font-weight:bold}
+.boards{display:grid;grid-template-columns:repeat(auto-fill,minmax(17em,1fr));gap:.6em}
+.board{display:flex;align-items:center;gap:.7em;width:100%;min-height:4.4em;padding:.6em .8em;
+font:inherit;font-size:1.1em;text-align:left;color:#1b1b1f;background:#fff;
+border:2px solid #3d4a7a;border-radius:.6em;cursor:pointer}
+.board.done{background:#f1f2f6;border-color:#c4c8d8;color:#55596a;cursor:default}
+.board .num{font-size:1.6em;font-weight:bold;min-width:1.8em;text-align:center;color:#23306a}
+.board .names{flex:1;display:flex;flex-direction:column;min-width:0}
+.board .name{overflow-wrap:anywhere}
+.board .vs{font-size:.8em;color:#777}
+.board .hc{font-size:.8em;color:#9a5b00}
+.board .res{margin-top:.2em;font-size:.85em;color:#23306a}
+.board.done .res{color:#2f6b2f;font-weight:bold}
+.tools{display:flex;flex-wrap:wrap;gap:.5em;margin:.6em 0}
+.tools button,.tools a{font:inherit;padding:.5em 1em;border-radius:.5em;border:1px solid #3d4a7a;
+background:#eceef6;color:#23306a;text-decoration:none}
+.tools button.primary{background:#23306a;color:#fff}
+.tools button:disabled{opacity:.4}
+.locked{color:#a00000;font-weight:bold}
+.overlay{position:fixed;top:0;right:0;bottom:0;left:0;background:rgba(0,0,0,.45);display:flex;
+align-items:center;justify-content:center;padding:1em;z-index:10}
+.box{background:#fff;border-radius:.8em;padding:1.2em;max-width:34em;width:100%;font-size:1.15em}
+.box p{margin:.3em 0}
+.box .game{font-weight:bold}
+.box .picked{font-size:1.4em;color:#23306a;font-weight:bold}
+.actions{display:flex;flex-direction:column;gap:.5em;margin-top:1em}
+.actions button{font:inherit;padding:.8em;border-radius:.6em;border:2px solid #3d4a7a;
+background:#fff;color:#1b1b1f}
+.actions button.send{background:#23306a;color:#fff}
+.actions button.back{border-color:#999;color:#444}
+)css";
+
+// A page's script: its own part inside a function, after the parts it uses.
+std::string wrap(std::initializer_list<std::string_view> parts) {
+  std::string s = "(function () {\n'use strict';";
+  for (std::string_view p : parts) s += p;
+  return s + "})();\n";
+}
+
+}  // namespace
+
+std::string_view live() {
+  static const std::string script = wrap({kWatch, kRefresh, kLive});
+  return script;
+}
+
+std::string_view display() {
+  static const std::string script = wrap({kWatch, kRefresh, kDisplay});
+  return script;
+}
+
+std::string_view boards() {
+  static const std::string script = wrap({kWatch, kBoards});
+  return script;
+}
+
+std::string_view displayStyle() {
+  return kDisplayStyle;
+}
+
+std::string_view boardsStyle() {
+  return kBoardsStyle;
+}
+
+}  // namespace toq::server::scripts

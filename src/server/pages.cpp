@@ -1,0 +1,198 @@
+#include "server/pages.h"
+
+#include "pairing/date_stamp.h"
+#include "pairing/standings.h"
+#include "reports/html_text.h"
+#include "reports/records.h"
+#include "reports/texts.h"
+#include "reports/web_sections.h"
+#include "reports/web_texts.h"
+#include "server/answers.h"
+#include "server/page_scripts.h"
+#include "server/sha256.h"
+#include "server/texts.h"
+#include "text/format.h"
+#include "view/grid.h"
+
+namespace toq::server {
+
+namespace wt = reports::web_texts;
+using reports::element;
+using reports::escapeHtml;
+
+namespace {
+
+// Rules of the served pages besides the web page's own: the result marks and the links.
+constexpr std::string_view kServedStyle = R"css(
+.list .res{margin-left:.35em;font-weight:bold}
+.meta .live{color:#2f6b2f}
+)css";
+
+// What a page is made of.
+struct Frame {
+  std::string title;  ///< escaped
+  std::string bodyAttributes;
+  std::string style;
+  std::string header;  ///< the header's content
+  std::string main;
+  std::string_view script;
+  std::uint64_t version = 0;
+};
+
+Page compose(const Frame& f) {
+  std::string html =
+      "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      "<meta name=\"referrer\" content=\"no-referrer\">\n";
+  html += "<meta name=\"generator\" content=\"" + escapeHtml(wt::kGenerator) +
+          escapeHtml(reports::texts::kVersion) + "\">\n";
+  html += element("title", f.title) + "\n";
+  html += "<style>" + f.style + "</style>\n</head>\n";
+  html += "<body" + f.bodyAttributes + " data-version=\"" + std::to_string(f.version) + "\">\n";
+  html += "<header>\n" + f.header + "</header>\n";
+  html += "<main>\n" + f.main + "</main>\n";
+  html += "<noscript>" + element("p", escapeHtml(texts::kScriptNeeded), "note") + "</noscript>\n";
+  html += "<script>" + std::string(f.script) + "</script>\n</body>\n</html>\n";
+  return {std::move(html), pagePolicy(f.script)};
+}
+
+std::string link(std::string_view href, std::string_view label) {
+  return "<a href=\"" + std::string(href) + "\">" + escapeHtml(label) + "</a>";
+}
+
+std::string span(const std::string& html, std::string_view cls = {}) {
+  return element("span", html, cls);
+}
+
+std::vector<std::string> rowNames(const edit::Workspace& ws) {
+  const data::Table& t = ws.table;
+  std::vector<std::string> names(static_cast<std::size_t>(t.rows()));
+  for (int row = 0; row < t.rows(); ++row)
+    if (const data::Player* p = ws.players.FindPlayer(t.participants[row])) names[row] = p->name;
+  return names;
+}
+
+// The head of the list pages: title, moment, size, the round of the standings.
+std::string listHeader(const data::Table& t, int m, const std::string& title,
+                       const std::string& nav) {
+  const pairing::DateStamp stamp = pairing::makeDateStamp();
+  std::string out = element("h1", title) + "\n<p class=\"meta\">";
+  out += span(escapeHtml(text::format(wt::kStamp, stamp.longDate.c_str(), stamp.longTime.c_str())));
+  out += span(escapeHtml(text::format(wt::kRounds, t.rounds(), t.rows())));
+  out += span(escapeHtml(m >= 0 ? text::format(wt::kStandingsAfter, m + 1)
+                                : std::string(wt::kNoRoundComplete)));
+  out += span(escapeHtml(texts::kLive), "live");
+  out += "<span id=\"page\"></span></p>\n";
+  return out + nav;
+}
+
+std::string boardsHeader(const std::string& title, std::string_view what) {
+  return element("h1", title) + "\n<p class=\"meta\">" + span(escapeHtml(what)) +
+         "<span id=\"round\"></span><span id=\"open\"></span></p>\n";
+}
+
+// The search field, the status line, the boards and the dialog box of the board pages.
+std::string boardsMain(std::string_view lead, const std::string& tools) {
+  std::string out = tools;
+  out += element("p", escapeHtml(lead), "lead") + "\n";
+  const std::string search = escapeHtml(texts::kSearch);
+  out += "<input id=\"search\" type=\"search\" autocomplete=\"off\" placeholder=\"" + search +
+         "\" aria-label=\"" + search + "\">\n";
+  out += "<p id=\"note\" class=\"status\" role=\"status\"></p>\n";
+  out += "<div id=\"boards\" class=\"boards\"></div>\n";
+  out +=
+      "<div id=\"overlay\" class=\"overlay\" hidden=\"\"><div id=\"box\" class=\"box\" "
+      "role=\"dialog\" aria-modal=\"true\"></div></div>\n";
+  return out;
+}
+
+}  // namespace
+
+std::string pagePolicy(std::string_view script) {
+  return "default-src 'none'; script-src " + scriptHashSource(script) +
+         "; style-src 'unsafe-inline'; connect-src 'self'; img-src 'self'; base-uri 'none'; "
+         "form-action 'none'; frame-ancestors 'none'";
+}
+
+std::string_view dataPolicy() {
+  return "default-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+}
+
+Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk) {
+  data::Table& t = ws.table;
+  // The grid computes the standings of the last complete round into the table; the lists
+  // below read that block.
+  const view::Grid grid = view::tableGrid(t, ws.players);
+  const int m = reports::standingsRound(t, ws.players);
+  const std::vector<std::string> names = rowNames(ws);
+  std::string colourRules;
+  const std::string chart = reports::chartSection(grid, colourRules);
+
+  Frame f;
+  f.title = escapeHtml(eventTitle(t));
+  f.style = std::string(reports::pageStyle()) + colourRules + std::string(kServedStyle);
+  std::string nav = "<nav>" + link("#pairings", wt::kNavPairings) +
+                    link("#standings", wt::kNavStandings) + link("#chart", wt::kNavChart) +
+                    link("/display", texts::kLinkDisplay);
+  if (resultDesk) nav += link("/desk", texts::kLinkDesk);
+  f.header = listHeader(t, m, f.title, nav + "</nav>\n");
+  f.main = "<div class=\"lists\">\n" + livePairingsSection(t, names, t.LastPairedRound()) +
+           reports::standingsSection(t, names, m, grid.winRateMode) + "</div>\n" + chart;
+  f.script = scripts::live();
+  f.version = version;
+  return compose(f);
+}
+
+Page displayPage(edit::Workspace& ws, std::uint64_t version) {
+  data::Table& t = ws.table;
+  const int m = reports::standingsRound(t, ws.players);
+  const std::vector<std::string> names = rowNames(ws);
+  Frame f;
+  f.title = escapeHtml(eventTitle(t));
+  f.bodyAttributes = " class=\"display\"";
+  f.style = std::string(reports::pageStyle()) + std::string(kServedStyle) +
+            std::string(scripts::displayStyle());
+  f.header = listHeader(t, m, f.title, {});
+  f.main = livePairingsSection(t, names, t.LastPairedRound()) +
+           reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+  f.script = scripts::display();
+  f.version = version;
+  return compose(f);
+}
+
+Page deskPage(const edit::Workspace& ws, std::uint64_t version) {
+  Frame f;
+  f.title = escapeHtml(eventTitle(ws.table));
+  f.bodyAttributes = " data-mode=\"desk\"";
+  f.style = std::string(reports::pageStyle()) + std::string(scripts::boardsStyle());
+  f.header = boardsHeader(f.title, texts::kDeskTitle);
+  f.main = boardsMain(texts::kDeskLead, {});
+  f.script = scripts::boards();
+  f.version = version;
+  return compose(f);
+}
+
+Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk) {
+  Frame f;
+  f.title = escapeHtml(eventTitle(ws.table));
+  f.bodyAttributes = " data-mode=\"admin\"";
+  f.style = std::string(reports::pageStyle()) + std::string(scripts::boardsStyle());
+  f.header = boardsHeader(f.title, texts::kAdminTitle);
+  std::string tools =
+      "<div class=\"tools\"><button id=\"prev\" type=\"button\">" +
+      escapeHtml(texts::kPreviousRound) + "</button><button id=\"next\" type=\"button\">" +
+      escapeHtml(texts::kNextRound) +
+      "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
+      escapeHtml(texts::kPairNext) + "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
+      escapeHtml(texts::kLocked) + "</span></div>\n";
+  tools += "<div class=\"tools\">" + link("/", texts::kLinkPublic) +
+           link("/display", texts::kLinkDisplay);
+  if (resultDesk) tools += link("/desk", texts::kLinkDesk);
+  tools += "</div>\n";
+  f.main = boardsMain(texts::kAdminLead, tools);
+  f.script = scripts::boards();
+  f.version = version;
+  return compose(f);
+}
+
+}  // namespace toq::server

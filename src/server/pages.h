@@ -1,0 +1,43 @@
+#pragma once
+// The pages the server shows (UTF-8 HTML, Japanese, phone first, nothing from elsewhere),
+// built on the owner's thread from the view layer and the web page's sections, each with one
+// small inline script that the page's Content-Security-Policy names by its hash.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "edit/workspace.h"
+
+namespace toq::server {
+
+/// A page and the policy that lets its own script run and nothing else.
+struct Page {
+  std::string html;
+  std::string policy;
+};
+
+/// "/": the latest paired round's pairings by board with the results, the standings and the
+/// wall chart; it follows every change by itself.
+Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk);
+/// "/display": the pairings in large type for a projector, page after page when they do not
+/// fit, then the standings, over and over.
+Page displayPage(edit::Workspace& ws, std::uint64_t version);
+/// "/desk": the result desk, on which players enter the result of a game that has none.
+Page deskPage(const edit::Workspace& ws, std::uint64_t version);
+/// "/admin": the organiser's page: every result, and the pairing of the next round. It reads
+/// the key from its address and sends it with every change.
+Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk);
+
+/// The policy of a page whose only script is `script`.
+std::string pagePolicy(std::string_view script);
+/// The policy of every reply that is not a page: nothing may run or load.
+std::string_view dataPolicy();
+
+/// The pairings of a 0-based round as the web page shows them, with each player's result mark
+/// beside the name; `names` holds each row's name (CP932).
+std::string livePairingsSection(const data::Table& table, const std::vector<std::string>& names,
+                                int round);
+
+}  // namespace toq::server
