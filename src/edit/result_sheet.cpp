@@ -5,7 +5,6 @@
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "reports/round_list.h"
-#include "edit/guards.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
