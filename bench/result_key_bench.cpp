@@ -10,7 +10,7 @@
 #include "edit/history.h"
 #include "edit/results.h"
 #include "edit/workspace.h"
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 #include "support/simulate.h"
 #include "view/grid.h"
 

@@ -8,6 +8,7 @@
 #include "data/path_text.h"
 #include "data/player_file.h"
 #include "data/table_file.h"
+#include "edit/file_freshness.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -63,9 +64,7 @@ bool hasExtension(const std::filesystem::path& file, std::string_view ext) {
   return true;
 }
 
-int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& file) {
-  return data::OpenTableFile(ws.players, ws.table, file, ws.playerFile, ui) == 0 ? 0 : -1;
-}
+// openTable is the one in file_freshness.cpp, which remembers what the files held.
 
 OpenedDocument openDocument(Workspace& ws, services::Services& ui,
                             const std::filesystem::path& file) {
@@ -75,6 +74,7 @@ OpenedDocument openDocument(Workspace& ws, services::Services& ui,
     return opened;
   }
   opened.kind = DocumentKind::Register;
+  ws.history.clear();
   ws.playerFile = file;
   opened.code = data::LoadPlayerFile(ws.players, file) == 0 ? 0 : -1;
   if (!opened.done()) ui.errorBox(text::format(kListNotRead, data::pathUtf8(file).c_str()));

@@ -143,10 +143,13 @@ bool rereadChangedFiles(Workspace& ws, services::Services& ui) {
     ui.statusMessage(texts::kTableReread);
   else if (players)
     ui.statusMessage(texts::kPlayersReread);
+  // Undo would write the states before the other program's change over it.
+  if (players || table) ws.history.clear();
   return players || table;
 }
 
 int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& path) {
+  ws.history.clear();  // the steps were about the table that was open
   ws.tableOnDisk = {};
   ws.playersOnDisk = {};
   const int result = data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, ui,
