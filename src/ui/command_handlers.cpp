@@ -1,13 +1,13 @@
 // Which member of Commands runs each command of the command table (view/command_table.h), the
 // undo step it makes, and the one place where every command runs.
+#include <QCheckBox>
+
 #include "edit/edit_texts.h"
 #include "edit/file_freshness.h"
 #include "edit/history.h"
 #include "ui/commands.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
-
-#include <QCheckBox>
 
 namespace toq::ui {
 
