@@ -125,6 +125,7 @@ inline constexpr const char* kLabelResultSheetOf = "%d回戦の結果の一括�
 inline constexpr const char* kLabelHandicap = "手合割の設定";
 inline constexpr const char* kLabelHandicapAndResult = "手合割・先後・勝敗の入力";
 inline constexpr const char* kLabelRandomResults = "結果の自動入力";
+inline constexpr const char* kLabelRepeatedTest = "繰り返し組み合わせのテスト";
 inline constexpr const char* kLabelOpponent = "対戦相手の入力";
 inline constexpr const char* kLabelBye = "抜け番";
 inline constexpr const char* kLabelCancelPairing = "組み合わせの取り消し";

@@ -72,6 +72,7 @@ OpenedDocument openDocument(Workspace& ws, services::Services& ui,
     return opened;
   }
   opened.kind = DocumentKind::Register;
+  ws.history.clear();
   opened.code = loadPlayers(ws, file) == 0 ? 0 : -1;
   if (!opened.done()) ui.errorBox(text::format(kListNotRead, data::pathUtf8(file).c_str()));
   return opened;

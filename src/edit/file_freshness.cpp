@@ -143,6 +143,8 @@ bool rereadChangedFiles(Workspace& ws, services::Services& ui) {
     ui.statusMessage(texts::kTableReread);
   else if (players)
     ui.statusMessage(texts::kPlayersReread);
+  // Undo would write the states before the other program's change over it.
+  if (players || table) ws.history.clear();
   return players || table;
 }
 

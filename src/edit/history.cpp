@@ -3,8 +3,8 @@
 #include "data/player_file.h"
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
-#include "edit/workspace.h"
 #include "edit/guards.h"
+#include "edit/workspace.h"
 #include "text/format.h"
 #include "text/paths.h"
 

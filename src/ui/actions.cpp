@@ -30,6 +30,10 @@ QIcon iconOf(ToolIcon icon) {
       return style->standardIcon(QStyle::SP_FileIcon);
     case ToolIcon::About:
       return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case ToolIcon::Undo:
+      return style->standardIcon(QStyle::SP_ArrowBack);
+    case ToolIcon::Redo:
+      return style->standardIcon(QStyle::SP_ArrowForward);
     case ToolIcon::None:
       break;
   }

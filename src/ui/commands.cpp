@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "edit/file_commands.h"
+#include "edit/history.h"
 #include "edit/pair_command.h"
 #include "edit/participants.h"
 #include "services/program_directory.h"
@@ -35,8 +36,9 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
   Actions* actions = window.actions();
   connect(actions, &Actions::triggered, this, &Commands::run);
   connect(&window, &MainWindow::recentFileChosen, this, &Commands::openFile);
-  connect(&view_, &MainView::pairRequested, this, &Commands::pair);
-  connect(&view_, &MainView::lockToggled, this, &Commands::setLock);
+  connect(&view_, &MainView::pairRequested, this, [this] { run(Command::Pair); });
+  connect(&view_, &MainView::lockToggled, this, [this] { run(Command::Lock); });
+  connect(&view_, &MainView::resultKeyPressed, this, &Commands::resultKey);
   connect(&view_, &MainView::contextMenuRequested, this, &Commands::showContextMenu);
   // Closing the window during the repeated test stops the test after its current run.
   connect(&window, &MainWindow::closeRequested, this, [this] { stopTest_ = testRunning_; });
@@ -117,10 +119,25 @@ void Commands::pair() {
   afterTableChange();
 }
 
-void Commands::setLock(bool locked) {
-  edit::setLockFlag(ws_, ui_, locked);
+void Commands::setLock() {
+  edit::setLockFlag(ws_, ui_, view_.lockBox()->isChecked());
   view_.lockBox()->setChecked(ws_.table.lockFlag != 0);
-  window_.updateCommandStates();
+}
+
+void Commands::afterRestore() {
+  if (view_.tableMode())
+    view_.refreshTable();
+  else
+    view_.refreshPlayers();
+  view_.enableControlsForMode();
+}
+
+void Commands::undo() {
+  if (edit::undo(ws_, ui_).changed) afterRestore();
+}
+
+void Commands::redo() {
+  if (edit::redo(ws_, ui_).changed) afterRestore();
 }
 
 }  // namespace toq::ui

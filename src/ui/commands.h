@@ -9,6 +9,7 @@
 #include <QString>
 #include <filesystem>
 #include <span>
+#include <string>
 
 #include "edit/outcome.h"
 #include "edit/workspace.h"
@@ -28,16 +29,33 @@ class Commands : public QObject {
   Commands(MainWindow& window, edit::Workspace& ws, services::Services& ui, AppSettings& settings,
            QObject* parent = nullptr);
 
-  /// The member that runs a command.
+  /// How a command is kept in the undo history.
+  enum class Step {
+    None,         ///< it changes neither table nor register (or it is undo/redo itself)
+    Named,        ///< one step named by the handler's label
+    Fresh,        ///< one step that replaces the document: the earlier steps are forgotten
+    Pairing,      ///< named after the round it pairs ("2回戦の組み合わせ")
+    CancelRound,  ///< named after the latest paired round
+    Lock,         ///< named after the lock box's new state
+    Sheet,        ///< named after the round of the result sheet
+  };
+
+  /// The member that runs a command, and the undo step it makes.
   struct Handler {
     view::Command command;
     void (Commands::*run)();
+    Step step = Step::None;
+    const char* label = nullptr;  ///< UTF-8 label of a Named or Fresh step
   };
   /// One handler per command of the command table.
   static std::span<const Handler> handlers();
 
-  /// Runs a command through its handler.
+  /// Runs a command: every command of the window comes here (menus, toolbar, accelerators,
+  /// context menu, the pairing button, the lock box, the result keys). Files another program
+  /// changed are read first; a command that changes the table or the register is one undo step.
   void run(view::Command command);
+  /// A result key on a round cell: the result code for (row, round), through run().
+  void resultKey(int row, int round, int result);
 
   /// Loads a file as the command line and the recent-file list do: a table (.tai, with the
   /// player file beside it) or a register (.ply). False when nothing could be read.
@@ -45,11 +63,6 @@ class Commands : public QObject {
 
   /// The print format flag ("印刷形式２"): on at every start.
   bool printFormat2() const { return printFormat2_; }
-
-  /// The pairing button.
-  void pair();
-  /// The lock check box was switched.
-  void setLock(bool locked);
 
   /// After a command that changed the table: refresh the list, update the pairing button and
   /// the menu entries.
@@ -103,6 +116,12 @@ class Commands : public QObject {
   void editRowPlayer();
   void handicapAndResult();
   void handicap();
+  void pair();
+  void setLock();
+  void enterResultKey();
+  void resultSheet();
+  void undo();
+  void redo();
   void newDocument();
   void openDocument();
   void saveDocument();
@@ -113,6 +132,10 @@ class Commands : public QObject {
   void showContextMenu(const QPoint& globalPos);
 
   // Helpers of the commands.
+  /// The undo step's label, from the table before the command.
+  std::string stepLabel(const Handler& handler) const;
+  /// After undo or redo: both lists, the form's controls and the menu entries.
+  void afterRestore();
   /// After a table or register was read: fill the list in the current mode, its controls and
   /// the menu entries.
   void afterDocumentChange();
@@ -136,6 +159,12 @@ class Commands : public QObject {
   std::filesystem::path logFolder_;  ///< empty: the program's own log folder
   bool testRunning_ = false;
   bool stopTest_ = false;  ///< the window is closing: the repeated test stops after its run
+  struct KeyPress {
+    int row = -1;
+    int round = -1;
+    int result = 0;
+  } key_;                ///< the result key that ResultKey enters
+  int sheetRound_ = -1;  ///< the round the result sheet entered
 };
 
 }  // namespace toq::ui

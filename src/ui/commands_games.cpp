@@ -2,15 +2,18 @@
 // opponent or a bye set by hand, cancelling the row's last pairing, the result, the handicap.
 #include "edit/handicap_edits.h"
 #include "edit/pairing_edits.h"
+#include "edit/result_sheet.h"
 #include "edit/results.h"
 #include "ui/commands.h"
 #include "ui/dialogs/handicap_dialog.h"
 #include "ui/dialogs/handicap_result_dialog.h"
 #include "ui/dialogs/opponent_dialog.h"
 #include "ui/dialogs/result_dialog.h"
+#include "ui/dialogs/result_sheet_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "view/layout.h"
+#include "view/result_keys.h"
 
 namespace toq::ui {
 
@@ -55,6 +58,28 @@ void Commands::enterResult() {
   const edit::Outcome o = edit::enterResult(
       ws_, ui_, row, round,
       [this](const edit::ResultQuestion& d) { return ResultDialog::choose(d, &window_); });
+  if (o.changed) afterTableChange();
+}
+
+void Commands::resultKey(int row, int round, int result) {
+  key_ = {row, round, result};
+  run(view::Command::ResultKey);
+}
+
+void Commands::enterResultKey() {
+  const edit::Outcome o = edit::enterResultCode(ws_, ui_, key_.row, key_.round, key_.result);
+  if (o.changed) afterTableChange();
+  if (!o.done() && !o.changed) return;  // refused: the cell stays
+  // On to the next game of the round without a result.
+  if (const std::optional<int> next = view::nextRowWithoutResult(ws_.table, key_.row, key_.round))
+    view_.setCurrentCell(view::firstLineOfRow(*next), view::columnOfRound(key_.round));
+}
+
+void Commands::resultSheet() {
+  const edit::Outcome o = edit::enterResultSheet(ws_, ui_, [this](const edit::ResultSheet& sheet) {
+    return ResultSheetDialog::choose(sheet, &window_);
+  });
+  sheetRound_ = o.round;
   if (o.changed) afterTableChange();
 }
 

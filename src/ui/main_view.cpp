@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,10 +15,12 @@
 
 #include "edit/participants.h"
 #include "text/format.h"
+#include "ui/current_cell_delegate.h"
 #include "ui/qt_text.h"
 #include "ui/table_model.h"
 #include "view/grid.h"
 #include "view/layout.h"
+#include "view/result_keys.h"
 #include "view/rules.h"
 
 namespace toq::ui {
@@ -82,9 +85,17 @@ void MainView::buildForm() {
   list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   list_->horizontalHeader()->setHighlightSections(false);
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  list_->setItemDelegate(new CurrentCellDelegate(list_));
+  list_->installEventFilter(this);
 
-  connect(tableRadio_, &QRadioButton::clicked, this, [this] { setTableMode(true); });
-  connect(playerRadio_, &QRadioButton::clicked, this, [this] { setTableMode(false); });
+  // The mode follows the radio buttons' state, however they were switched (a click, the
+  // keyboard, assistive technology's toggle action).
+  connect(tableRadio_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) setTableMode(true);
+  });
+  connect(playerRadio_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) setTableMode(false);
+  });
   connect(pairButton_, &QPushButton::clicked, this, &MainView::pairRequested);
   connect(lockBox_, &QCheckBox::clicked, this, [this](bool on) { emit lockToggled(on); });
   connect(deriveHandicapsBox_, &QCheckBox::toggled, this, [this] {
@@ -104,6 +115,9 @@ void MainView::buildForm() {
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &MainView::selectionChanged);
   connect(model_, &QAbstractItemModel::modelReset, this, &MainView::selectionChanged);
+  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &MainView::reportCurrentCell);
+  connect(model_, &QAbstractItemModel::modelReset, this, &MainView::reportCurrentCell);
   // Widths the user sets are kept for the table mode for the rest of the run.
   connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int column, int, int width) {
@@ -272,6 +286,50 @@ void MainView::requestContextMenu(const QPoint& viewportPos) {
 void MainView::setClickedCell(int line, int column) {
   clickedLine_ = line;
   clickedColumn_ = column;
+}
+
+void MainView::setCurrentCell(int line, int column) {
+  const QModelIndex index = model_->index(line, column);
+  if (!index.isValid()) return;
+  list_->selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  list_->scrollTo(index);
+}
+
+bool MainView::currentRoundCell(int& row, int& round) const {
+  const QModelIndex current = list_->currentIndex();
+  if (!tableMode_ || !current.isValid()) return false;
+  row = view::rowOfLine(current.row());
+  round = view::roundOfColumn(current.column());
+  return ws_.table.validRow(row) && row < ws_.table.rows() && ws_.table.validRound(round);
+}
+
+void MainView::reportCurrentCell() {
+  int row = -1;
+  int round = -1;
+  emit roundCellCurrent(currentRoundCell(row, round));
+}
+
+bool MainView::resultKey(const QKeyEvent& key) {
+  // With Ctrl or Alt a key is a shortcut, never a result.
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  int row = -1;
+  int round = -1;
+  if (!currentRoundCell(row, round)) return false;
+  const int code = key.key() == Qt::Key_Delete ? view::kDeleteKey
+                   : key.key() < 0x80          ? key.key()
+                                               : 0;
+  const std::optional<std::int16_t> result = view::resultOfKey(code);
+  if (!result) return false;
+  emit resultKeyPressed(row, round, *result);
+  return true;
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress &&
+      resultKey(*static_cast<QKeyEvent*>(event)))
+    return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainView::applyListFont(const ListFont& font) {

@@ -12,6 +12,7 @@
 #include "ui/app_settings.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -64,6 +65,11 @@ class MainView : public QWidget {
   int clickedLine() const { return clickedLine_; }
   int clickedColumn() const { return clickedColumn_; }
   void setClickedCell(int line, int column);
+  /// Makes a cell of the list current (and its line the one selected), in view.
+  void setCurrentCell(int line, int column);
+  /// Table mode: the participant row and round of the current cell; false when it is no round
+  /// cell of a participant.
+  bool currentRoundCell(int& row, int& round) const;
 
   void applyListFont(const ListFont& font);
   ListFont listFont() const { return listFont_; }
@@ -88,9 +94,14 @@ class MainView : public QWidget {
   void selectionChanged();
   /// The lock check box was switched by the user.
   void lockToggled(bool locked);
+  /// A result key was pressed on the round cell of a participant (table mode).
+  void resultKeyPressed(int row, int round, int result);
+  /// The current cell became a round cell of a participant, or stopped being one.
+  void roundCellCurrent(bool onRoundCell);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildForm();
@@ -100,6 +111,9 @@ class MainView : public QWidget {
   void refill(void (MainView::*fillMode)());
   /// Records the cell at a point of the list's viewport and asks for the context menu there.
   void requestContextMenu(const QPoint& viewportPos);
+  /// A key on the list: true when it entered (or tried to enter) a result.
+  bool resultKey(const QKeyEvent& key);
+  void reportCurrentCell();
 
   edit::Workspace& ws_;
   services::Services& ui_;

@@ -15,6 +15,7 @@
 #include "ui/actions.h"
 #include "ui/main_view.h"
 #include "ui/window_placement.h"
+#include "view/result_keys.h"
 
 namespace toq::ui {
 
@@ -35,6 +36,11 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
 
   // The message pane, then the keyboard state indicators of the status bar.
   statusBar()->showMessage(QStringLiteral("レディ"));
+  resultKeysHint_ = new QLabel(QString::fromUtf8(view::kResultKeysHint), statusBar());
+  resultKeysHint_->setObjectName(QStringLiteral("resultKeysHint"));
+  resultKeysHint_->hide();
+  statusBar()->addPermanentWidget(resultKeysHint_);
+  connect(view_, &MainView::roundCellCurrent, resultKeysHint_, &QLabel::setVisible);
   for (const char* indicator : {"かな", "CAP", "NUM", "SCRL"}) {
     auto* label = new QLabel(QString::fromUtf8(indicator), statusBar());
     label->setEnabled(false);
@@ -100,11 +106,19 @@ view::ViewState MainWindow::viewState() const {
   view::ViewState state;
   state.tableMode = view_->tableMode();
   state.selectedLines = view_->selectedLineCount();
+  state.canUndo = ws_.history.canUndo();
+  state.canRedo = ws_.history.canRedo();
   return state;
 }
 
 void MainWindow::updateCommandStates() {
   actions_->updateEnabled(viewState(), ws_.table);
+  QAction* undo = actions_->action(view::Command::Undo);
+  undo->setText(QString::fromStdString(edit::undoText(ws_.history, true)));
+  undo->setToolTip(QString::fromStdString(edit::undoText(ws_.history)));
+  QAction* redo = actions_->action(view::Command::Redo);
+  redo->setText(QString::fromStdString(edit::redoText(ws_.history, true)));
+  redo->setToolTip(QString::fromStdString(edit::redoText(ws_.history)));
   actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }

@@ -38,8 +38,11 @@ class MainWindow : public QMainWindow {
 
   /// What the commands' rules read: the list's mode and the number of selected lines.
   view::ViewState viewState() const;
-  /// Greys the menu entries by their rules for the current mode, selection and table.
+  /// Greys the menu entries by their rules for the current mode, selection and table, and
+  /// names the change that undo and redo would take back or bring back.
   void updateCommandStates();
+  /// The status bar's hint of the result keys, shown while a round cell is current.
+  QLabel* resultKeysHint() const { return resultKeysHint_; }
 
   /// Restores the stored placement on the first show.
   void restorePlacement();
@@ -64,6 +67,7 @@ class MainWindow : public QMainWindow {
   Actions* actions_ = nullptr;
   QString documentPath_;
   QList<QAction*> recentActions_;
+  QLabel* resultKeysHint_ = nullptr;
   bool closing_ = false;
 
   friend class Application;

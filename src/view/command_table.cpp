@@ -36,6 +36,23 @@ bool lotteryTable(const ViewState& s, const data::Table& t) {
          !data::isClass(t.tableClass, data::TableClass::C2);
 }
 
+bool undoable(const ViewState& s, const data::Table&) {
+  return s.canUndo;
+}
+
+bool redoable(const ViewState& s, const data::Table&) {
+  return s.canRedo;
+}
+
+// Some round holds a game.
+bool anyRoundPaired(const ViewState& s, const data::Table& t) {
+  if (!s.tableMode) return false;
+  for (int row = 0; row < t.participantCount; ++row)
+    for (int round = 0; round < t.numberOfGames; ++round)
+      if (t.opponentRow(row, round) >= 0) return true;
+  return false;
+}
+
 bool inPlayerMode(const ViewState& s, const data::Table&) {
   return !s.tableMode;
 }
@@ -132,6 +149,20 @@ constexpr CommandEntry kCommands[] = {
      .enabled = always},
     {.command = Exit, .menu = File, .section = 2, .text = "終了(&X)", .enabled = always},
     // 編集
+    {.command = Undo,
+     .menu = Edit,
+     .section = -1,
+     .text = "元に戻す(&U)",
+     .shortcut = "Ctrl+Z",
+     .tool = {1, 3, ToolIcon::Undo},
+     .enabled = undoable},
+    {.command = Redo,
+     .menu = Edit,
+     .section = -1,
+     .text = "やり直し(&R)",
+     .shortcut = "Ctrl+Y; Ctrl+Shift+Z",
+     .tool = {1, 4, ToolIcon::Redo},
+     .enabled = redoable},
     {.command = Settings, .menu = Edit, .text = "設定(&S)...", .enabled = always},
     {.command = PrintSettings, .menu = Edit, .text = "印刷設定(&P)...", .enabled = never},
     // 表示
@@ -222,6 +253,12 @@ constexpr CommandEntry kCommands[] = {
      .text = "勝敗の入力・取り消し(&W)...",
      .enabled = tableLinesSelected,
      .context = {.text = "勝敗の入力・変更(&W)...", .order = 3, .shown = onGame}},
+    {.command = ResultSheet,
+     .menu = Table,
+     .section = 1,
+     .text = "結果の一括入力(&B)...",
+     .enabled = anyRoundPaired,
+     .context = {.text = "結果の一括入力(&B)...", .order = 4, .shown = onPairedCell}},
     {.command = RandomResults,
      .menu = Table,
      .section = 2,
@@ -265,6 +302,9 @@ constexpr CommandEntry kCommands[] = {
     {.command = Handicap, .enabled = always},
     // The form's button "組み合わせ", which the main view enables by its own rule.
     {.command = Pair, .enabled = always},
+    // The form's check box "変更禁止" and the list's result keys.
+    {.command = Lock, .enabled = always},
+    {.command = ResultKey, .enabled = always},
     // The generic document commands: accelerators of the window, outside the menu bar's rules.
     {.command = NewDocument, .text = "新規作成", .shortcut = "Ctrl+N"},
     {.command = OpenDocument, .text = "開く", .shortcut = "Ctrl+O"},

@@ -26,7 +26,7 @@ struct MenuTitle {
 };
 
 /// The picture of a toolbar button, one of the platform's standard icons; None shows the text.
-enum class ToolIcon { None, CancelAll, Open, Save, Print, About };
+enum class ToolIcon { None, CancelAll, Open, Save, Print, About, Undo, Redo };
 
 /// What the clicked cell of the context menu's row holds.
 enum class ClickedCell {

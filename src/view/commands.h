@@ -58,12 +58,19 @@ enum class Command {
   Cut,           ///< toolbar only, never enabled
   Copy,
   Paste,
+  Undo,         ///< "元に戻す": the latest change taken back
+  Redo,         ///< "やり直し": the latest undone change brought back
+  ResultSheet,  ///< a round's results entered all at once
+  Lock,         ///< the form's check box "変更禁止"
+  ResultKey,    ///< a result key pressed on a round cell of the list
 };
 
 /// What the rules read from the main view.
 struct ViewState {
   bool tableMode = true;  ///< false: player mode
   int selectedLines = 0;  ///< number of selected lines of the list
+  bool canUndo = false;   ///< the open document has a change to take back
+  bool canRedo = false;   ///< and an undone change to bring back
 };
 
 }  // namespace toq::view

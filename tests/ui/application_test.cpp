@@ -200,7 +200,7 @@ class ApplicationTest : public QObject {
     // results of round 1.
     QVERIFY(!view->pairingButton()->isEnabled());
     box.ui.clear();
-    app->commands()->pair();
+    app->commands()->run(view::Command::Pair);
     QCOMPARE(box.ui.errors(), std::vector<std::string>{"1回戦に勝敗の未入力があります。"});
   }
 

@@ -134,8 +134,19 @@ TEST(CommandTable, GreyingFollowsModeSelectionAndTable) {
   EXPECT_TRUE(enabled(Command::ExchangeByes, true, 2));
   EXPECT_FALSE(enabled(Command::ExchangeByes, true, 1));
   EXPECT_FALSE(enabled(Command::ExchangeByes, false, 2));
+  EXPECT_FALSE(enabled(Command::ResultSheet, true, 0));
   t->table.setPair(0, 0, 1);
   EXPECT_FALSE(enabled(Command::ExchangeByes, true, 2));
+  // The result sheet needs a round with a game, in the table's list.
+  EXPECT_TRUE(enabled(Command::ResultSheet, true, 0));
+  EXPECT_FALSE(enabled(Command::ResultSheet, false, 0));
+  // Undo and redo follow the history, in either list.
+  for (bool mode : {true, false}) {
+    EXPECT_TRUE(commandEnabled(Command::Undo, ViewState{mode, 0, true, false}, table));
+    EXPECT_FALSE(commandEnabled(Command::Redo, ViewState{mode, 0, true, false}, table));
+    EXPECT_FALSE(commandEnabled(Command::Undo, ViewState{mode, 0, false, true}, table));
+    EXPECT_TRUE(commandEnabled(Command::Redo, ViewState{mode, 0, false, true}, table));
+  }
   // The register's commands belong to the player list, the games' commands to the table.
   EXPECT_TRUE(enabled(Command::DeletePlayers, false, 2));
   EXPECT_FALSE(enabled(Command::DeletePlayers, true, 2));

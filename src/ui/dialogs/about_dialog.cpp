@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace toq::ui {
@@ -27,6 +28,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   top->addLayout(texts);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  buttons->button(QDialogButtonBox::Ok)->setFocus();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(buttons);

@@ -15,6 +15,7 @@ AddParticipantDialog::AddParticipantDialog(const std::vector<edit::ParticipantCh
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("対戦表に追加"));
   list_ = new QComboBox(this);
+  list_->setFocus();  // the first choice, for the keyboard
   for (const edit::ParticipantChoice& c : choices) list_->addItem(fromCp932(c.name), c.number);
   list_->setCurrentIndex(-1);
   list_->setMinimumWidth(220);

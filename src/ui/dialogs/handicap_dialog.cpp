@@ -22,6 +22,7 @@ HandicapDialog::HandicapDialog(const edit::HandicapQuestion& dialog, const QStri
     : QDialog(parent) {
   setWindowTitle(dialog.title.empty() ? resourceCaption : fromCp932(dialog.title));
   handicap_ = new QComboBox(this);
+  handicap_->setFocus();  // the first choice, for the keyboard
   for (const char* name : data::kHandicapNames) handicap_->addItem(fromUtf8(name));
   handicap_->setCurrentIndex(dialog.handicapPosition);
   side_ = new QComboBox(this);

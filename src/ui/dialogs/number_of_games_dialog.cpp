@@ -52,6 +52,7 @@ NumberOfGamesDialog::NumberOfGamesDialog(const edit::GamesQuestion& dialog, serv
   setWindowTitle(QStringLiteral("試合数の変更"));
   box_ = new GamesSpin(dialog.min, dialog.spinMax, this);
   box_->setValue(dialog.current);
+  box_->setFocus();  // the first choice, for the keyboard
   auto* grid = new QGridLayout;
   addLabelledRow(grid, 0, QStringLiteral("試合数："), box_);
   auto* layout = new QVBoxLayout(this);

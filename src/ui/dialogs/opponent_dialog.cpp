@@ -14,6 +14,7 @@ OpponentDialog::OpponentDialog(const edit::OpponentChoices& dialog, QWidget* par
     : QDialog(parent) {
   setWindowTitle(fromCp932(dialog.title));
   list_ = new QComboBox(this);
+  list_->setFocus();  // the first choice, for the keyboard
   for (const edit::OpponentEntry& e : dialog.entries) list_->addItem(fromCp932(e.text), e.number);
   list_->setCurrentIndex(-1);
   list_->setMinimumWidth(260);

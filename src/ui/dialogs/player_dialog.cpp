@@ -29,6 +29,7 @@ PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui,
   setWindowTitle(form.name.empty() ? QStringLiteral("参加者の新規登録")
                                    : QStringLiteral("棋士データの編集"));
   name_ = new QLineEdit(fromUtf8(form.name), this);
+  name_->setFocus();  // the first field, for the keyboard
   shortName_ = new QLineEdit(fromUtf8(form.shortName), this);
   professional_ = new QCheckBox(QStringLiteral("プロ棋士（プロ同士組み合わせない）"), this);
   professional_->setChecked(form.professional);

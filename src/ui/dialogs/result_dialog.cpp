@@ -14,6 +14,7 @@ namespace toq::ui {
 ResultDialog::ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent) : QDialog(parent) {
   setWindowTitle(fromCp932(dialog.caption));
   list_ = new QComboBox(this);
+  list_->setFocus();  // the first choice, for the keyboard
   for (const char* name : edit::kResultNames) list_->addItem(fromUtf8(name));
   list_->setCurrentIndex(dialog.position);
   auto* grid = new QGridLayout;

@@ -36,6 +36,7 @@ SettingsDialog::SettingsDialog(const pairing::PairingOptions& options, QWidget* 
   page_->allowSixPieceHandicaps->setChecked(options.allowSixPieceHandicaps);
   page_->play2->setChecked(options.play2);
   page_->womanTwice->setChecked(options.womanProfessionalTwice);
+  page_->allowSixPieceHandicaps->setFocus();  // the first choice, for the keyboard
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
