@@ -8,6 +8,7 @@
 #include "data/path_text.h"
 #include "data/player_file.h"
 #include "data/table_file.h"
+#include "edit/unsaved.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -63,20 +64,15 @@ bool hasExtension(const std::filesystem::path& file, std::string_view ext) {
   return true;
 }
 
-int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& file) {
-  return data::OpenTableFile(ws.players, ws.table, file, ws.playerFile, ui) == 0 ? 0 : -1;
-}
-
 OpenedDocument openDocument(Workspace& ws, services::Services& ui,
                             const std::filesystem::path& file) {
   OpenedDocument opened;
   if (!hasExtension(file, "ply")) {
-    opened.code = openTable(ws, ui, file);
+    opened.code = openTable(ws, ui, file) == 0 ? 0 : -1;
     return opened;
   }
   opened.kind = DocumentKind::Register;
-  ws.playerFile = file;
-  opened.code = data::LoadPlayerFile(ws.players, file) == 0 ? 0 : -1;
+  opened.code = loadPlayers(ws, file) == 0 ? 0 : -1;
   if (!opened.done()) ui.errorBox(text::format(kListNotRead, data::pathUtf8(file).c_str()));
   return opened;
 }
@@ -84,7 +80,7 @@ OpenedDocument openDocument(Workspace& ws, services::Services& ui,
 int saveDocument(Workspace& ws, services::Services& ui) {
   // A table without rows is never written over its file.
   if (ws.table.filePath.empty() || ws.table.rows() == 0) return 0;
-  return data::WriteTableFile(ws.table, {}, ui);
+  return writeTable(ws, ui);
 }
 
 std::filesystem::path withExtension(const std::filesystem::path& chosen, std::string_view ext) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "edit/file_freshness.h"
 #include "edit/workspace.h"
 #include "services/services.h"
 
@@ -39,11 +40,6 @@ struct OpenedDocument {
 
 /// True when the file name's extension is `ext` (ASCII letters in either case).
 bool hasExtension(const std::filesystem::path& file, std::string_view ext);
-
-/// Opens a table as the program does: the player file of the same base name into an emptied
-/// register (it becomes the remembered player file), then the table file of that base name,
-/// which becomes the table's own file. 0, or -1 after the reader's message.
-int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path& file);
 
 /// Opens a file named on the command line or in the recent-file list: a player file becomes
 /// the register and the remembered player file ("対局者ファイル(%s)を読み込めませんでした。"

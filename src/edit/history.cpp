@@ -3,8 +3,8 @@
 #include "data/player_file.h"
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
+#include "edit/guards.h"
 #include "edit/workspace.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -117,7 +117,7 @@ Outcome restore(Workspace& ws, services::Services& ui, const Snapshot& target) {
 
 bool lockAllows(const Workspace& ws, services::Services& ui, const Step& step) {
   if (!step.changesTable() || step.switchesLock()) return true;
-  return services::lockCheck(ws.table, ui);
+  return lockCheck(ws.table, ui);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "reports/round_list.h"
-#include "services/lock_check.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -146,7 +145,7 @@ std::optional<ResultSheet> resultSheet(const Workspace& ws, services::Services& 
 
 Outcome enterResultSheet(Workspace& ws, services::Services& ui, const ResultSheetChooser& choose) {
   data::Table& t = ws.table;
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   std::optional<ResultSheet> sheet = resultSheet(ws, ui);
   if (!sheet) return stopped(Stop::NothingToDo);
   std::optional<ResultSheetAnswer> answer = choose ? choose(*sheet) : std::nullopt;

@@ -29,7 +29,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {TableFont, &Commands::tableFont},
       {ShowLotteryConditions, &Commands::noAction},
       {AnalyseLottery, &Commands::noAction},
-      {NewTable, &Commands::noAction},
+      {NewTable, &Commands::newTable},
       {AddParticipant, &Commands::addParticipant},
       {RemoveParticipant, &Commands::removeParticipant},
       {CancelLatestRound, &Commands::cancelLatestRound},

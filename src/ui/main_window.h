@@ -41,6 +41,11 @@ class MainWindow : public QMainWindow {
   /// Greys the menu entries by their rules for the current mode, selection and table.
   void updateCommandStates();
 
+  /// Shows or hides the status bar's note that changes are not saved.
+  void showUnsaved(bool unsaved);
+  /// True while that note is shown.
+  bool unsavedShown() const;
+
   /// Restores the stored placement on the first show.
   void restorePlacement();
   /// Writes the placement (when the window goes).
@@ -64,6 +69,7 @@ class MainWindow : public QMainWindow {
   Actions* actions_ = nullptr;
   QString documentPath_;
   QList<QAction*> recentActions_;
+  QLabel* unsaved_ = nullptr;
   bool closing_ = false;
 
   friend class Application;

@@ -11,8 +11,8 @@
 #include "pairing/date_stamp.h"
 #include "pairing/repeat_test.h"
 #include "reports/print/print_job.h"
-#include "reports/print/recording_canvas.h"
 #include "reports/web_page.h"
+#include "support/recording_canvas.h"
 #include "text/cp932.h"
 
 namespace toq {
