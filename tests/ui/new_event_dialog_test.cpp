@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "services/recording_services.h"
+#include "support/recording_services.h"
 #include "ui/dialogs/new_event_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
