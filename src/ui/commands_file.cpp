@@ -42,6 +42,8 @@ void Commands::afterDocumentChange() {
 }
 
 void Commands::openTable() {
+  // What is read replaces the table and the register: unsaved changes are settled first.
+  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
   const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
   if (chosen.isEmpty()) return;
   edit::openTable(ws_, ui_, toPath(chosen));
@@ -50,6 +52,7 @@ void Commands::openTable() {
 }
 
 void Commands::importNameList() {
+  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
   const QString chosen = chooseNameList(&window_, fromPath(ws_.table.directory()), nameListFilter_);
   if (chosen.isEmpty()) return;
   if (edit::importNameList(ws_, ui_, toPath(chosen)) != 0) return;

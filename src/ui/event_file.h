@@ -25,9 +25,10 @@ void showEventFiles(MainWindow& window, const edit::Workspace& ws, AppSettings& 
 bool nameEventFile(MainWindow& window, edit::Workspace& ws, services::Services& ui,
                    AppSettings& settings);
 
-/// Before the program ends: true when it may end. Unsaved changes bring the question
-/// kUnsavedAtExit: はい saves everything (asking for the event's file when none is named; a
-/// save that fails keeps the program running), いいえ ends without saving, キャンセル stays.
+/// Before the program ends (or another table replaces what it holds): true when it may go on.
+/// Unsaved changes bring the question kUnsavedAtExit: はい saves everything (asking for the event's
+/// file when none is named; a save that fails keeps the program running), いいえ ends without
+/// saving, キャンセル stays.
 bool settleBeforeExit(MainWindow& window, edit::Workspace& ws, services::Services& ui,
                       AppSettings& settings);
 

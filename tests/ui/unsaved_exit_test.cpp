@@ -139,6 +139,21 @@ class UnsavedExitTest : public QObject {
              (std::vector<std::string>{ui::kUnsavedAtExit, ui::kUnsavedAtExit}));
   }
 
+  void openingAnotherTableAsksFirst() {
+    RunningApp run(false);
+    registerTwoWithoutFile(run);
+    run.box.ui.clear();
+    for (Command c : {Command::OpenTable, Command::ImportNameList}) {
+      run.box.ui.threeWayAnswers = {Answer::Cancel};
+      run.action(c)->trigger();  // キャンセル: no file dialog, nothing replaced
+      QCOMPARE(run.ws().players.count(), 2);
+    }
+    QCOMPARE(run.box.ui.questions(),
+             (std::vector<std::string>{ui::kUnsavedAtExit, ui::kUnsavedAtExit}));
+    run.box.ui.threeWayAnswers = {Answer::No};
+    run.app->exit();
+  }
+
   void aFailedWriteIsAskedAboutAndAFailedSaveStays() {
     RunningApp run;
     // A folder where the player file should be: no write reaches it, even as root.
