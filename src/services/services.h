@@ -29,6 +29,14 @@ class Services {
   virtual void statusMessage(std::string_view text) = 0;
   /// Yes/No question; true means Yes.
   virtual bool askYesNo(std::string_view text, std::string_view caption = kQuestionCaption) = 0;
+  /// The answer to a question that can also be withdrawn.
+  enum class Answer { Yes, No, Cancel };
+  /// Yes/No/Cancel question (the window's exit with unsaved changes). Where nobody can
+  /// withdraw (the command line), the Yes/No question answers it.
+  virtual Answer askYesNoCancel(std::string_view text,
+                                std::string_view caption = kQuestionCaption) {
+    return askYesNo(text, caption) ? Answer::Yes : Answer::No;
+  }
   virtual void questionSound() = 0;
   virtual void defaultSound() = 0;
   /// Hands a written file to the desktop's viewer: 0, or -1 after its own error message.

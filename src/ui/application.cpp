@@ -1,10 +1,11 @@
 #include "ui/application.h"
 
-#include "data/player_file.h"
-#include "data/table_file.h"
+#include "edit/file_freshness.h"
+#include "edit/unsaved.h"
 #include "text/format.h"
-#include "text/paths.h"
+#include "ui/actions.h"
 #include "ui/commands.h"
+#include "ui/event_file.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kSecondCopy = "２重起動です。";
 constexpr const char* kPlayerFileUnread = "対局者ファイル(%s)を読み込めませんでした。";
-constexpr const char* kPlayerFileUnsaved = "対局者ファイル(%s)を保存できませんでした。";
 
 }  // namespace
 
@@ -55,6 +55,12 @@ void Application::start(const QString& file, bool show) {
   commands_ = new Commands(*window_, *ws_, *ui_, *settings_, this);
   connect(window_.get(), &MainWindow::closeRequested, this, &Application::exit);
   connect(commands_, &Commands::exitRequested, this, &Application::exit);
+  // Connected after the commands, so that each runs first.
+  connect(window_->actions(), &Actions::triggered, this, &Application::afterCommand);
+  connect(window_->view(), &MainView::pairRequested, this,
+          [this] { afterCommand(view::Command::Pair); });
+  connect(window_->view(), &MainView::contextMenuRequested, this,
+          [this] { afterCommand(view::Command::EditRowPlayer); });
   window_->setDocumentPath({});
   window_->view()->firstUpdate(*settings_, listFont_);
   if (!file.isEmpty()) commands_->openFile(file);
@@ -74,28 +80,38 @@ void Application::start(const QString& file, bool show) {
   if (file.isEmpty() && !ws_->table.filePath.empty())
     window_->setDocumentPath(fromPath(ws_->table.filePath));
   window_->updateCommandStates();
+  window_->showUnsaved(edit::hasUnsavedChanges(*ws_));
 }
 
 void Application::loadRememberedFiles() {
+  // The readers remember what the files held: a damaged file is never written over unless
+  // the user changes what was read from it.
   const QString entry = settings_->playerFile();
   ws_->playerFile = toPath(entry);
-  if (!entry.isEmpty()) {
-    if (data::LoadPlayerFile(ws_->players, ws_->playerFile) != 0) {
-      unreadRegister_ = ws_->players.all();
-      ui_->errorBox(text::format(kPlayerFileUnread, toUtf8(entry).c_str()),
-                    services::kErrorCaption);
-    }
-  }
+  if (!entry.isEmpty() && edit::loadPlayers(*ws_, ws_->playerFile) != 0)
+    ui_->errorBox(text::format(kPlayerFileUnread, toUtf8(entry).c_str()), services::kErrorCaption);
   const QString tableFile = settings_->tableFile();
   listFont_ = settings_->listFont(listFont_);
   if (!tableFile.isEmpty()) {
     ws_->table.SetTableFile(toPath(tableFile));
-    data::ReadTableFile(ws_->table, {}, *ui_);
+    edit::readTable(*ws_, *ui_);
   }
+}
+
+void Application::afterCommand(view::Command command) {
+  if (finished_ || command == view::Command::Exit) return;
+  if (!edit::needsEventFile(*ws_)) {
+    askedForEventFile_ = false;
+  } else if (!askedForEventFile_) {
+    askedForEventFile_ = true;
+    if (nameEventFile(*window_, *ws_, *ui_, *settings_)) askedForEventFile_ = false;
+  }
+  window_->showUnsaved(edit::hasUnsavedChanges(*ws_));
 }
 
 void Application::exit() {
   if (finished_ || !window_) return;
+  if (!settleBeforeExit(*window_, *ws_, *ui_, *settings_)) return;
   finished_ = true;
   window_->view()->saveViewState(*settings_);
   window_->savePlacement();
@@ -103,12 +119,6 @@ void Application::exit() {
   settings_->setPlayerFile(fromPath(ws_->playerFile));
   settings_->setAllowSixPieceHandicaps(ws_->options.allowSixPieceHandicaps ? 1 : 0);
   settings_->sync();
-
-  const bool untouched = unreadRegister_ && *unreadRegister_ == ws_->players.all();
-  if (!ws_->playerFile.empty() && !untouched &&
-      data::WritePlayerFile(ws_->players, ws_->playerFile) != 0)
-    ui_->errorBox(text::format(kPlayerFileUnsaved, text::pathToUtf8(ws_->playerFile).c_str()),
-                  services::kErrorCaption);
 
   window_->closing_ = true;
   window_->close();

@@ -6,13 +6,12 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
-#include <vector>
 
-#include "data/player.h"
 #include "edit/workspace.h"
 #include "services/services.h"
 #include "ui/app_settings.h"
 #include "ui/instance_slots.h"
+#include "view/commands.h"
 
 namespace toq::ui {
 
@@ -39,8 +38,9 @@ class Application : public QObject {
   /// its first fill, the options; `file` (from the command line) is opened when given. Shows
   /// the window unless `show` is false.
   void start(const QString& file = {}, bool show = true);
-  /// Exit: the view's values, the window placement, the remembered files and the six-piece
-  /// option are written, then the player file; the window closes.
+  /// Exit: unsaved changes bring the question whether to save them (キャンセル, or a save
+  /// that fails, keeps the program running); then the view's values, the window placement,
+  /// the remembered files and the six-piece option are written and the window closes.
   void exit();
 
   edit::Workspace& workspace() { return *ws_; }
@@ -56,6 +56,9 @@ class Application : public QObject {
 
  private:
   void loadRememberedFiles();
+  /// After every command: the first change that has no file to go to asks for the event's
+  /// file; the status bar says whether changes are unsaved.
+  void afterCommand(view::Command command);
 
   std::unique_ptr<edit::Workspace> ws_;
   std::unique_ptr<AppSettings> settings_;
@@ -66,9 +69,8 @@ class Application : public QObject {
   ListFont listFont_;
   std::unique_ptr<MainWindow> window_;
   Commands* commands_ = nullptr;
-  // The register as read at start-up when its file could not be read whole: written back at
-  // exit only if the user changed it, so a damaged or missing file is not overwritten.
-  std::optional<std::vector<data::Player>> unreadRegister_;
+  // The event's file was asked for since the last time everything had a file to go to.
+  bool askedForEventFile_ = false;
   bool finished_ = false;
 };
 

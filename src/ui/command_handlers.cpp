@@ -38,7 +38,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {TableFont, &Commands::tableFont},
       {ShowLotteryConditions, &Commands::noAction},
       {AnalyseLottery, &Commands::noAction},
-      {NewTable, &Commands::noAction},
+      {NewTable, &Commands::newTable},
       {AddParticipant, &Commands::addParticipant, Step::Named, texts::kLabelAddParticipant},
       {RemoveParticipant, &Commands::removeParticipant, Step::Named,
        texts::kLabelRemoveParticipant},

@@ -96,6 +96,7 @@ class Commands : public QObject {
   void toggleToolBar();
   void toggleStatusBar();
   void tableFont();
+  void newTable();
   void addParticipant();
   void removeParticipant();
   void cancelLatestRound();

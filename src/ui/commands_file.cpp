@@ -1,10 +1,14 @@
 // The commands of the menu "ファイル" that read or write the table and the register: open a
-// table, import a name list, save the table under a new name, save the CSV chart.
+// table, import a name list, save the table under a new name, save the CSV chart; and the new
+// event of the menu "対戦表".
 
 #include "edit/file_commands.h"
+#include "edit/new_event.h"
 #include "services/program_directory.h"
 #include "ui/commands.h"
 #include "ui/dialogs/file_dialogs.h"
+#include "ui/dialogs/new_event_dialog.h"
+#include "ui/event_file.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -38,6 +42,8 @@ void Commands::afterDocumentChange() {
 }
 
 void Commands::openTable() {
+  // What is read replaces the table and the register: unsaved changes are settled first.
+  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
   const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
   if (chosen.isEmpty()) return;
   edit::openTable(ws_, ui_, toPath(chosen));
@@ -46,6 +52,7 @@ void Commands::openTable() {
 }
 
 void Commands::importNameList() {
+  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
   const QString chosen = chooseNameList(&window_, fromPath(ws_.table.directory()), nameListFilter_);
   if (chosen.isEmpty()) return;
   if (edit::importNameList(ws_, ui_, toPath(chosen)) != 0) return;
@@ -57,6 +64,17 @@ void Commands::saveTableAs() {
   const edit::SavedFile saved =
       edit::saveTableAs(ws_, ui_, saveChooser(&window_, chooseTableSaveName));
   if (saved.done()) window_.addRecentFile(fromPath(saved.path));
+}
+
+void Commands::newTable() {
+  edit::NewEventChoice initial;
+  initial.numberOfGames = ws_.table.numberOfGames;
+  const std::optional<edit::NewEventChoice> choice =
+      NewEventDialog::ask(ui_, NewEventDialog::Purpose::NewEvent, &window_, initial);
+  if (!choice || !edit::newEvent(ws_, ui_, *choice).done()) return;
+  showEventFiles(window_, ws_, settings_);
+  view_.setTableMode(true);
+  afterDocumentChange();
 }
 
 void Commands::saveCsv() {

@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "ui/actions.h"
+#include "ui/event_file.h"
 #include "ui/main_view.h"
 #include "ui/window_placement.h"
 #include "view/result_keys.h"
@@ -41,6 +42,10 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
   resultKeysHint_->hide();
   statusBar()->addPermanentWidget(resultKeysHint_);
   connect(view_, &MainView::roundCellCurrent, resultKeysHint_, &QLabel::setVisible);
+  unsaved_ = new QLabel(QString::fromUtf8(kNotSaved), statusBar());
+  unsaved_->setStyleSheet(QStringLiteral("color: #c00000;"));
+  unsaved_->hide();
+  statusBar()->addPermanentWidget(unsaved_);
   for (const char* indicator : {"かな", "CAP", "NUM", "SCRL"}) {
     auto* label = new QLabel(QString::fromUtf8(indicator), statusBar());
     label->setEnabled(false);
@@ -121,6 +126,14 @@ void MainWindow::updateCommandStates() {
   redo->setToolTip(QString::fromStdString(edit::redoText(ws_.history)));
   actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
+}
+
+void MainWindow::showUnsaved(bool unsaved) {
+  unsaved_->setVisible(unsaved);
+}
+
+bool MainWindow::unsavedShown() const {
+  return !unsaved_->isHidden();
 }
 
 void MainWindow::restorePlacement() {

@@ -44,6 +44,11 @@ class MainWindow : public QMainWindow {
   /// The status bar's hint of the result keys, shown while a round cell is current.
   QLabel* resultKeysHint() const { return resultKeysHint_; }
 
+  /// Shows or hides the status bar's note that changes are not saved.
+  void showUnsaved(bool unsaved);
+  /// True while that note is shown.
+  bool unsavedShown() const;
+
   /// Restores the stored placement on the first show.
   void restorePlacement();
   /// Writes the placement (when the window goes).
@@ -68,6 +73,7 @@ class MainWindow : public QMainWindow {
   QString documentPath_;
   QList<QAction*> recentActions_;
   QLabel* resultKeysHint_ = nullptr;
+  QLabel* unsaved_ = nullptr;
   bool closing_ = false;
 
   friend class Application;

@@ -46,6 +46,21 @@ bool QtServices::askYesNo(std::string_view text, std::string_view caption) {
   return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+services::Services::Answer QtServices::askYesNoCancel(std::string_view text,
+                                                      std::string_view caption) {
+  QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  box.exec();
+  if (box.clickedButton() == box.button(QMessageBox::Yes)) return Answer::Yes;
+  if (box.clickedButton() == box.button(QMessageBox::No)) return Answer::No;
+  return Answer::Cancel;
+}
+
 // Qt has no named system sounds; the simple beep stands for both.
 void QtServices::questionSound() {
   QApplication::beep();

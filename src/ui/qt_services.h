@@ -25,6 +25,7 @@ class QtServices : public services::Services {
   void informationBox(std::string_view text, std::string_view caption) override;
   void statusMessage(std::string_view text) override;
   bool askYesNo(std::string_view text, std::string_view caption) override;
+  Answer askYesNoCancel(std::string_view text, std::string_view caption) override;
   void questionSound() override;
   void defaultSound() override;
   int openWithViewer(const std::filesystem::path& file) override;

@@ -198,7 +198,11 @@ constexpr CommandEntry kCommands[] = {
      .text = "抽選結果の分析(&A)",
      .enabled = lotteryTable},
     // 対戦表
-    {.command = NewTable, .menu = Table, .text = "新規対戦表(&N)", .enabled = never},
+    {.command = NewTable,
+     .menu = Table,
+     .text = "新規対戦表(&N)",
+     .shortcut = "Ctrl+N",
+     .enabled = always},
     {.command = AddParticipant,
      .menu = Table,
      .text = "参加者を対戦表に追加(A)...",
@@ -306,7 +310,8 @@ constexpr CommandEntry kCommands[] = {
     {.command = Lock, .enabled = always},
     {.command = ResultKey, .enabled = always},
     // The generic document commands: accelerators of the window, outside the menu bar's rules.
-    {.command = NewDocument, .text = "新規作成", .shortcut = "Ctrl+N"},
+    // Ctrl+N starts a new event ("新規対戦表"), so the generic new document has no key.
+    {.command = NewDocument, .text = "新規作成"},
     {.command = OpenDocument, .text = "開く", .shortcut = "Ctrl+O"},
     {.command = SaveDocument, .text = "上書き保存", .shortcut = "Ctrl+S"},
     // The toolbar's editing buttons, which this program does not use.

@@ -52,7 +52,7 @@ enum class Command {
   HandicapAndResult,
   Handicap,
   Pair,
-  NewDocument,   ///< the generic Ctrl+N
+  NewDocument,   ///< the generic new document (no key: Ctrl+N is NewTable)
   OpenDocument,  ///< the generic Ctrl+O
   SaveDocument,  ///< the generic Ctrl+S
   Cut,           ///< toolbar only, never enabled

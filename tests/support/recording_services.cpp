@@ -27,6 +27,14 @@ bool RecordingServices::askYesNo(std::string_view text, std::string_view caption
   answers.pop_front();
   return answer;
 }
+Services::Answer RecordingServices::askYesNoCancel(std::string_view text,
+                                                   std::string_view caption) {
+  if (threeWayAnswers.empty()) return askYesNo(text, caption) ? Answer::Yes : Answer::No;
+  messages.push_back(make(RecordedMessage::Kind::Question, text, caption));
+  const Answer answer = threeWayAnswers.front();
+  threeWayAnswers.pop_front();
+  return answer;
+}
 void RecordingServices::questionSound() {
   messages.push_back(make(RecordedMessage::Kind::QuestionSound, {}, {}));
 }

@@ -32,6 +32,9 @@ class RecordingServices : public Services {
   /// Answers given to questions in turn; when empty, `defaultAnswer` is used.
   std::deque<bool> answers;
   bool defaultAnswer = true;
+  /// Answers given to Yes/No/Cancel questions in turn; when empty, the Yes/No answers above
+  /// decide (Yes or No).
+  std::deque<Answer> threeWayAnswers;
   /// Result returned by openWithViewer.
   int viewerResult = 0;
   std::vector<RecordedMessage> messages;
@@ -41,6 +44,7 @@ class RecordingServices : public Services {
   void informationBox(std::string_view text, std::string_view caption) override;
   void statusMessage(std::string_view text) override;
   bool askYesNo(std::string_view text, std::string_view caption) override;
+  Answer askYesNoCancel(std::string_view text, std::string_view caption) override;
   void questionSound() override;
   void defaultSound() override;
   int openWithViewer(const std::filesystem::path& file) override;

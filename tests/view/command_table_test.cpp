@@ -64,12 +64,17 @@ TEST(CommandTable, EveryCommandHasOneEntryWithWhatItsPlacesShow) {
   }
   // The generic document commands are accelerators of the window.
   for (auto [command, key] :
-       {std::pair{Command::NewDocument, "Ctrl+N"}, std::pair{Command::OpenDocument, "Ctrl+O"},
-        std::pair{Command::SaveDocument, "Ctrl+S"}}) {
+       {std::pair{Command::OpenDocument, "Ctrl+O"}, std::pair{Command::SaveDocument, "Ctrl+S"}}) {
     ASSERT_TRUE(findCommand(command));
     EXPECT_TRUE(findCommand(command)->acceleratorOnly());
     EXPECT_EQ(keysOf(findCommand(command)->shortcut), std::vector<std::string>{key});
   }
+  // Ctrl+N starts a new event from the 対戦表 menu, in either mode.
+  const CommandEntry* newTable = findCommand(Command::NewTable);
+  ASSERT_TRUE(newTable);
+  EXPECT_EQ(newTable->menu, Menu::Table);
+  EXPECT_EQ(keysOf(newTable->shortcut), std::vector<std::string>{"Ctrl+N"});
+  EXPECT_TRUE(keysOf(findCommand(Command::NewDocument)->shortcut).empty());
 }
 
 TEST(CommandTable, MenusAndToolbarShowEveryPlacedEntryOnceInTidySections) {
@@ -120,10 +125,12 @@ TEST(CommandTable, GreyingFollowsModeSelectionAndTable) {
     return commandEnabled(c, ViewState{tableMode, lines}, table);
   };
   // Entries without an action yet, and the editing buttons, are greyed in every state.
-  for (Command c : {Command::NewTable, Command::MakeRatingData, Command::PrintSettings,
-                    Command::Cut, Command::Copy, Command::Paste})
+  for (Command c : {Command::MakeRatingData, Command::PrintSettings, Command::Cut, Command::Copy,
+                    Command::Paste})
     for (bool mode : {true, false})
       for (int lines : {0, 1, 2}) EXPECT_FALSE(enabled(c, mode, lines)) << static_cast<int>(c);
+  // A new event can be started whatever the list shows.
+  for (bool mode : {true, false}) EXPECT_TRUE(enabled(Command::NewTable, mode, 0));
   // The lottery entries need a table of class 4 or more, but not 6, shown as a table.
   for (int tableClass = 0; tableClass <= 8; ++tableClass) {
     t->table.tableClass = tableClass;
