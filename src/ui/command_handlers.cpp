@@ -72,6 +72,8 @@ std::span<const Commands::Handler> Commands::handlers() {
       {Undo, &Commands::undo},
       {Redo, &Commands::redo},
       {ResultSheet, &Commands::resultSheet, Step::Sheet},
+      {ExplainPairing, &Commands::explainPairing},
+      {ExplainBoard, &Commands::explainBoard},
       {Lock, &Commands::setLock, Step::Lock},
       {ResultKey, &Commands::enterResultKey, Step::Named, texts::kLabelResult},
   };

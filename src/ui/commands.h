@@ -93,6 +93,8 @@ class Commands : public QObject {
   void showResults();
   void showStandings();
   void showRatingData();
+  void explainPairing();
+  void explainBoard();
   void toggleToolBar();
   void toggleStatusBar();
   void tableFont();

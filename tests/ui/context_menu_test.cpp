@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "ui/commands.h"
+#include "ui/dialogs/explanation_dialog.h"
 #include "ui/dialogs/opponent_dialog.h"
 #include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/result_dialog.h"
@@ -198,6 +199,40 @@ class ContextMenuTest : public QObject {
     QCOMPARE(ws.table.opponent[6][1], data::kUnpaired);
     QCOMPARE(ws.table.opponent[0][0], 6);
     QCOMPARE(run.onDisk()->opponent[0][1], data::kUnpaired);
+  }
+
+  void explanationsOfTheRoundAndOfTheClickedBoard() {
+    RunningApp run;
+    edit::Workspace& ws = run.ws();
+    QAction* explain = run.action(Command::ExplainPairing);
+    QVERIFY(!explain->isEnabled());  // nothing paired yet
+    playTwoRounds(ws);
+    run.app->commands()->afterTableChange();
+    QVERIFY(explain->isEnabled());
+    const std::string before = run.bytes(run.tai);
+    // From the menu bar: the latest paired round, every board of it.
+    auto whole = Await::dialog<ui::ExplanationDialog>([](ui::ExplanationDialog* d) {
+      QCOMPARE(d->round(), 1);
+      QVERIFY(d->text().contains(QStringLiteral("北村 勇気")));
+      QVERIFY(d->text().contains(QStringLiteral("青山 大輔")));
+      d->reject();
+    });
+    explain->trigger();
+    QVERIFY(whole->handled());
+    // From the context menu of a game cell: that board, in the clicked round.
+    run.select({0});
+    QVERIFY(menuAt(run, 0, 2).contains(entry(Command::ExplainBoard)));
+    QVERIFY(!menuAt(run, 4, 2).contains(entry(Command::ExplainBoard)));  // no game there
+    auto board = Await::dialog<ui::ExplanationDialog>([](ui::ExplanationDialog* d) {
+      QCOMPARE(d->round(), 0);
+      QVERIFY(d->text().contains(QStringLiteral("青山 大輔")));
+      d->reject();
+    });
+    QVERIFY(chooseAt(run, 0, 2, entry(Command::ExplainBoard)));
+    QVERIFY(board->handled());
+    // Explaining changes nothing.
+    QCOMPARE(run.bytes(run.tai), before);
+    QCOMPARE(ws.table.opponent[0][1], 6);
   }
 };
 
