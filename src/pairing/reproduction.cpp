@@ -5,7 +5,7 @@
 #include "pairing/context.h"
 #include "pairing/driver.h"
 #include "pairing/random.h"
-#include "pairing/silent_services.h"
+#include "services/quiet_services.h"
 
 namespace toq::pairing {
 namespace {
@@ -45,7 +45,7 @@ Reproduction reproduceRound(const data::Table& stored, const data::Table& before
   int bestAgreeing = -1;
   if (round < 0 || round >= data::kMaxRounds) return best;
   auto trial = std::make_unique<data::Table>(before);
-  SilentServices silent;
+  services::QuietServices silent;
   for (const PairingOptions& options : kCombinations) {
     *trial = before;
     Random random;

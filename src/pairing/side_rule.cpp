@@ -4,7 +4,7 @@
 
 #include "pairing/context.h"
 #include "pairing/sides.h"
-#include "pairing/silent_services.h"
+#include "services/quiet_services.h"
 
 namespace toq::pairing {
 namespace {
@@ -34,7 +34,7 @@ void decide(data::Table& t, const data::Register& players, int round, const Cand
   PairingOptions options;
   options.allowSixPieceHandicaps = candidate.sixPiece;
   Random random;
-  SilentServices quiet;
+  services::QuietServices quiet;
   PairingContext ctx{t, players, options, random, quiet};
   if (candidate.rule == SideRule::Handicaps) assignHandicaps(ctx, round);
   if (candidate.rule == SideRule::Balance) assignSides(ctx, round);

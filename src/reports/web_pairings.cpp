@@ -13,8 +13,7 @@ namespace toq::reports {
 namespace {
 
 std::string nameOf(const std::vector<std::string>& names, int row) {
-  return row >= 0 && static_cast<std::size_t>(row) < names.size() ? htmlFromCp932(names[row])
-                                                                  : std::string();
+  return rowNameHtml(names, row);
 }
 
 // A player's cell: the row number, the side label when sides are drawn, the name.
@@ -50,19 +49,23 @@ std::string undecidedLine(const std::vector<std::string>& names, int row) {
          "</td></tr>\n";
 }
 
-// "抜け番：12 name、15 name" for the rows that sit the round out.
-std::string sittingOut(std::string_view label, const std::vector<int>& rows,
-                       const std::vector<std::string>& names) {
+}  // namespace
+
+std::string rowNameHtml(const std::vector<std::string>& names, int row) {
+  return row >= 0 && static_cast<std::size_t>(row) < names.size() ? htmlFromCp932(names[row])
+                                                                  : std::string();
+}
+
+std::string sittingOutLine(std::string_view label, const std::vector<int>& rows,
+                           const std::vector<std::string>& names) {
   if (rows.empty()) return {};
   std::string list;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) list += escapeHtml(web_texts::kNameSeparator);
-    list += element("span", text::format("%d", rows[i] + 1), "no") + nameOf(names, rows[i]);
+    list += element("span", text::format("%d", rows[i] + 1), "no") + rowNameHtml(names, rows[i]);
   }
   return element("p", escapeHtml(label) + list, "out") + "\n";
 }
-
-}  // namespace
 
 std::string pairingsSection(const data::Table& table, const std::vector<std::string>& names,
                             int round) {
@@ -98,8 +101,8 @@ std::string pairingsSection(const data::Table& table, const std::vector<std::str
       out += pairLine(table, names, round, row, opponent, ++board);
   }
   out += "</tbody>\n</table>\n</div>\n";
-  out += sittingOut(web_texts::kByes, byes, names);
-  out += sittingOut(web_texts::kAbsences, absent, names);
+  out += sittingOutLine(web_texts::kByes, byes, names);
+  out += sittingOutLine(web_texts::kAbsences, absent, names);
   return out + "</section>\n";
 }
 

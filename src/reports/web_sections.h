@@ -18,6 +18,13 @@ namespace toq::reports {
 std::string pairingsSection(const data::Table& table, const std::vector<std::string>& names,
                             int round);
 
+/// A row's name as HTML text (its CP932 name from `names`), empty for a row outside them.
+std::string rowNameHtml(const std::vector<std::string>& names, int row);
+/// "抜け番：12 name、15 name": a paragraph that lists the rows sitting a round out after
+/// `label`; empty when there are none.
+std::string sittingOutLine(std::string_view label, const std::vector<int>& rows,
+                           const std::vector<std::string>& names);
+
 /// The ranked rows in rank order after round `m`, whose standings the table's standings block
 /// holds; in win-rate mode one line per player with the board group's record and win rate. With
 /// m < 0 only a line that no round is complete.

@@ -3,11 +3,12 @@
 #include "reports/html_text.h"
 #include "reports/records.h"
 #include "reports/round_list.h"
+#include "reports/web_sections.h"
 #include "reports/web_texts.h"
 #include "server/pages.h"
 #include "text/format.h"
-#include "view/game_mark.h"
 #include "view/cells.h"
+#include "view/game_mark.h"
 
 namespace toq::server {
 
@@ -19,8 +20,7 @@ using reports::htmlFromCp932;
 namespace {
 
 std::string nameOf(const std::vector<std::string>& names, int row) {
-  return row >= 0 && static_cast<std::size_t>(row) < names.size() ? htmlFromCp932(names[row])
-                                                                  : std::string();
+  return reports::rowNameHtml(names, row);
 }
 
 // A player's cell: row number, side label when sides are drawn, name, result mark.
@@ -58,17 +58,6 @@ std::string undecidedLine(const std::vector<std::string>& names, int row) {
          "<td class=\"undecided\" colspan=\"4\">" + escapeHtml(wt::kUndecided) + "</td></tr>\n";
 }
 
-std::string sittingOut(std::string_view label, const std::vector<int>& rows,
-                       const std::vector<std::string>& names) {
-  if (rows.empty()) return {};
-  std::string list;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (i > 0) list += escapeHtml(wt::kNameSeparator);
-    list += element("span", text::format("%d", rows[i] + 1), "no") + nameOf(names, rows[i]);
-  }
-  return element("p", escapeHtml(label) + list, "out") + "\n";
-}
-
 }  // namespace
 
 std::string livePairingsSection(const data::Table& table, const std::vector<std::string>& names,
@@ -99,8 +88,8 @@ std::string livePairingsSection(const data::Table& table, const std::vector<std:
     }
   }
   out += "</tbody>\n</table>\n</div>\n";
-  out += sittingOut(wt::kByes, byes, names);
-  out += sittingOut(wt::kAbsences, absent, names);
+  out += reports::sittingOutLine(wt::kByes, byes, names);
+  out += reports::sittingOutLine(wt::kAbsences, absent, names);
   return out + "</section>\n";
 }
 
