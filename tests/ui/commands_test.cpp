@@ -131,9 +131,9 @@ class CommandsTest : public QObject {
     RunningApp run;
     // Every action with a rule shows that rule's answer for the window's state.
     auto check = [&](bool table, int n) {
-      const view::ViewState state{table, n};
-      QCOMPARE(run.window()->viewState().tableMode, table);
-      QCOMPARE(run.window()->viewState().selectedLines, n);
+      const view::ViewState state = run.window()->viewState();
+      QCOMPARE(state.tableMode, table);
+      QCOMPARE(state.selectedLines, n);
       for (const view::CommandEntry& e : view::commandTable()) {
         if (!e.enabled || !e.hasAction()) continue;
         QVERIFY2(run.action(e.command)->isEnabled() ==

@@ -40,6 +40,7 @@ const QString kBye = entry(Command::SetBye);
 const QString kHandicap = entry(Command::HandicapAndResult);
 const QString kResult = entry(Command::EnterResult);
 const QString kCancel = entry(Command::CancelPairing);
+const QString kSheet = entry(Command::ResultSheet);
 const QString kAdd = entry(Command::AddParticipant);
 const QString kEditRow = entry(Command::EditRowPlayer);
 const QString kRemove = entry(Command::RemoveParticipant);
@@ -86,11 +87,12 @@ class ContextMenuTest : public QObject {
     const QStringList tail = {QStringLiteral("-"), kAdd, kEditRow, kRemove};
 
     run.select({1});
-    QCOMPARE(menuAt(run, 1, 2), (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel} + tail));
+    QCOMPARE(menuAt(run, 1, 2),
+             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet} + tail));
     QCOMPARE(run.view()->clickedLine(), 1);
     QCOMPARE(run.view()->clickedColumn(), 2);
     run.select({4});
-    QCOMPARE(menuAt(run, 4, 2), (QStringList{kOpponent, kBye, kCancel} + tail));  // a bye
+    QCOMPARE(menuAt(run, 4, 2), (QStringList{kOpponent, kBye, kCancel, kSheet} + tail));  // a bye
     run.select({14});
     QCOMPARE(menuAt(run, 14, 2), (QStringList{kOpponent, kBye} + tail));  // unpaired
     QCOMPARE(menuAt(run, 14, 1), (QStringList{kOpponent, kBye} + tail));  // the name
@@ -98,7 +100,7 @@ class ContextMenuTest : public QObject {
     // Without a selection, row 0 stands for the selected row: its game in round 1 counts.
     run.select({});
     QCOMPARE(menuAt(run, 14, 2),
-             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel} + tail));
+             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet} + tail));
   }
 
   void shiftF10OpensTheMenuAtTheCurrentCell() {
