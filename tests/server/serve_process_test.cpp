@@ -90,6 +90,14 @@ TEST_F(ServeProcess, BadOptionsAndAMissingTableAreRefused) {
   EXPECT_EQ(testing::runCli({"serve", "cup.tai", "--port", "70000"}, dir_), 2);
   EXPECT_EQ(testing::runCli({"serve", "cup.tai", "--port", "x"}, dir_), 2);
   EXPECT_EQ(testing::runCli({"serve", "none.tai", "--port", "0"}, dir_), 1);
+  // A port another server holds.
+  serve();
+  CliProcess taken({"serve", "cup.tai", "--port", std::to_string(port_)}, dir_, "taken");
+  EXPECT_EQ(taken.wait(10s), 1);
+  EXPECT_NE(taken.errors().find("127.0.0.1 のポート " + std::to_string(port_) +
+                                " で待ち受けできませんでした"),
+            std::string::npos)
+      << taken.errors();
 }
 
 TEST_F(ServeProcess, KilledDuringABurstTheTableIsWholeWithEveryAcknowledgedResult) {
