@@ -44,6 +44,7 @@ const QString kSheet = entry(Command::ResultSheet);
 const QString kAdd = entry(Command::AddParticipant);
 const QString kEditRow = entry(Command::EditRowPlayer);
 const QString kRemove = entry(Command::RemoveParticipant);
+const QString kExplain = entry(Command::ExplainBoard);
 
 // Right-clicks a cell and answers the entries the menu showed (the menu is closed unchosen).
 QStringList menuAt(RunningApp& run, int line, int column) {
@@ -88,7 +89,7 @@ class ContextMenuTest : public QObject {
 
     run.select({1});
     QCOMPARE(menuAt(run, 1, 2),
-             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet} + tail));
+             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet, kExplain} + tail));
     QCOMPARE(run.view()->clickedLine(), 1);
     QCOMPARE(run.view()->clickedColumn(), 2);
     run.select({4});
@@ -100,7 +101,7 @@ class ContextMenuTest : public QObject {
     // Without a selection, row 0 stands for the selected row: its game in round 1 counts.
     run.select({});
     QCOMPARE(menuAt(run, 14, 2),
-             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet} + tail));
+             (QStringList{kOpponent, kBye, kHandicap, kResult, kCancel, kSheet, kExplain} + tail));
   }
 
   void shiftF10OpensTheMenuAtTheCurrentCell() {
@@ -222,15 +223,16 @@ class ContextMenuTest : public QObject {
     explain->trigger();
     QVERIFY(whole->handled());
     // From the context menu of a game cell: that board, in the clicked round.
+    run.select({4});
+    QVERIFY(!menuAt(run, 4, 2).contains(kExplain));  // a bye: no board to explain
     run.select({0});
-    QVERIFY(menuAt(run, 0, 2).contains(entry(Command::ExplainBoard)));
-    QVERIFY(!menuAt(run, 4, 2).contains(entry(Command::ExplainBoard)));  // no game there
+    QVERIFY(menuAt(run, 0, 2).contains(kExplain));
     auto board = Await::dialog<ui::ExplanationDialog>([](ui::ExplanationDialog* d) {
       QCOMPARE(d->round(), 0);
       QVERIFY(d->text().contains(QStringLiteral("青山 大輔")));
       d->reject();
     });
-    QVERIFY(chooseAt(run, 0, 2, entry(Command::ExplainBoard)));
+    QVERIFY(chooseAt(run, 0, 2, kExplain));
     QVERIFY(board->handled());
     // Explaining changes nothing.
     QCOMPARE(run.bytes(run.tai), before);
