@@ -3,7 +3,6 @@
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "edit/results.h"
-#include "services/lock_check.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -26,7 +25,7 @@ Outcome enterGivenResult(Workspace& ws, services::Services& ui, int row, int rou
                          ResultEntryRule rule) {
   const data::Table& t = ws.table;
   if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!services::lockCheck(t, ui)) return stopped(Stop::Locked);
+  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
   if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
   const int other = t.opponentRow(row, round);
   if (other < 0) {

@@ -7,6 +7,7 @@
 #include "server/pages.h"
 #include "text/format.h"
 #include "view/cells.h"
+#include "view/game_mark.h"
 
 namespace toq::server {
 
@@ -45,11 +46,9 @@ std::string pairLine(const data::Table& table, const std::vector<std::string>& n
   line += element("td", escapeHtml(wt::kVersus), "vs");
   line += playerCell(table, names, round, opponent, sidesDrawn, handicapGame);
   line += element("td", htmlFromCp932(reports::handicapName(table.handicap[row][round])));
-  line +=
-      element("td",
-              reports::meetingsUpTo(table, round, row, opponent) > 1 ? escapeHtml(wt::kSecondGame)
-                                                                     : std::string(),
-              "mark");
+  line += element(
+      "td", view::secondMeeting(table, row, round) ? escapeHtml(wt::kSecondGame) : std::string(),
+      "mark");
   return line + "</tr>\n";
 }
 

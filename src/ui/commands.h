@@ -20,6 +20,7 @@ namespace toq::ui {
 
 class MainWindow;
 class MainView;
+class VenueDialog;
 
 class Commands : public QObject {
   Q_OBJECT
@@ -70,6 +71,7 @@ class Commands : public QObject {
   void saveCsv();
   void saveWebPage();
   void savePdf();
+  void venue();
   void togglePrintFormat2();
   void print();
   void printPreview();
@@ -135,7 +137,8 @@ class Commands : public QObject {
   int nameListFilter_ = 0;           ///< the import dialog's filter chosen last time
   std::filesystem::path logFolder_;  ///< empty: the program's own log folder
   bool testRunning_ = false;
-  bool stopTest_ = false;  ///< the window is closing: the repeated test stops after its run
+  bool stopTest_ = false;         ///< the window is closing: the repeated test stops after its run
+  VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
 };
 
 }  // namespace toq::ui

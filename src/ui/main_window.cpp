@@ -109,6 +109,20 @@ void MainWindow::updateCommandStates() {
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }
 
+void MainWindow::showServing(const QString& publicUrl) {
+  if (publicUrl.isEmpty()) {
+    delete serving_;
+    serving_ = nullptr;
+    return;
+  }
+  if (!serving_) {
+    serving_ = new QLabel(statusBar());
+    serving_->setObjectName(QStringLiteral("servingLabel"));
+    statusBar()->insertPermanentWidget(0, serving_);
+  }
+  serving_->setText(QStringLiteral("会場公開中: %1").arg(publicUrl));
+}
+
 void MainWindow::restorePlacement() {
   QList<QRect> screens;
   for (QScreen* s : QGuiApplication::screens()) screens << s->geometry();

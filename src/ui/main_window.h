@@ -41,6 +41,9 @@ class MainWindow : public QMainWindow {
   /// Greys the menu entries by their rules for the current mode, selection and table.
   void updateCommandStates();
 
+  /// The status bar shows that the event is served at this address; empty: no longer.
+  void showServing(const QString& publicUrl);
+
   /// Restores the stored placement on the first show.
   void restorePlacement();
   /// Writes the placement (when the window goes).
@@ -64,6 +67,7 @@ class MainWindow : public QMainWindow {
   Actions* actions_ = nullptr;
   QString documentPath_;
   QList<QAction*> recentActions_;
+  QLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
   bool closing_ = false;
 
   friend class Application;
