@@ -172,6 +172,29 @@ class VenueDialogTest : public QObject {
     QCOMPARE(deskPage(), 404);
   }
 
+  void countsOpenPagesAndStopsWithOneOpen() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    const unsigned short port = d->server().port();
+    QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
+    // A page listening for changes, opened from another thread; the count arrives from the
+    // network thread.
+    auto opening = std::async(std::launch::async,
+                              [port] { return std::make_unique<testing::EventStream>(port); });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        opening.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
+    const std::unique_ptr<testing::EventStream> stream = opening.get();
+    QVERIFY(stream->ok());
+    QTRY_COMPARE_WITH_TIMEOUT(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 1"),
+                              5000);
+    // Stopping closes the open page too.
+    d->startButton()->click();
+    QVERIFY(!d->serving());
+    QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
+  }
+
   void aTakenPortIsReportedAndNothingRuns() {
     RunningApp run;
     ui::VenueDialog* first = openVenue(run);
