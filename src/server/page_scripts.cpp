@@ -311,6 +311,8 @@ body.display{font-size:clamp(16px,2.6vw,46px);padding:.3em .8em}
 .display .scroll{overflow:visible}
 .display .res{margin-left:.3em}
 #page{float:right;font-size:.6em;color:#6b6f80}
+@media (max-width:600px){body.display{font-size:13px;padding:.3em .4em}
+.display .scroll{overflow-x:auto}}
 )css";
 
 constexpr std::string_view kBoardsStyle = R"css(

@@ -22,6 +22,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {SaveCsv, &Commands::saveCsv},
       {SaveWebPage, &Commands::saveWebPage},
       {SavePdf, &Commands::savePdf},
+      {Venue, &Commands::venue},
       {PrintFormat2, &Commands::togglePrintFormat2},
       {Print, &Commands::print},
       {PrintPreview, &Commands::printPreview},

@@ -17,6 +17,7 @@
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -52,6 +53,7 @@ void Commands::afterTableChange() {
   view_.refreshTable();
   view_.updatePairingButton();
   window_.updateCommandStates();
+  if (venue_) venue_->notifyChanged();
 }
 
 void Commands::newDocument() {

@@ -21,6 +21,7 @@ namespace toq::ui {
 
 class MainWindow;
 class MainView;
+class VenueDialog;
 
 class Commands : public QObject {
   Q_OBJECT
@@ -83,6 +84,7 @@ class Commands : public QObject {
   void saveCsv();
   void saveWebPage();
   void savePdf();
+  void venue();
   void togglePrintFormat2();
   void print();
   void printPreview();
@@ -166,8 +168,9 @@ class Commands : public QObject {
     int row = -1;
     int round = -1;
     int result = 0;
-  } key_;                ///< the result key that ResultKey enters
-  int sheetRound_ = -1;  ///< the round the result sheet entered
+  } key_;                         ///< the result key that ResultKey enters
+  int sheetRound_ = -1;           ///< the round the result sheet entered
+  VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
 };
 
 }  // namespace toq::ui

@@ -136,6 +136,21 @@ bool MainWindow::unsavedShown() const {
   return !unsaved_->isHidden();
 }
 
+void MainWindow::showServing(const QString& publicUrl) {
+  if (publicUrl.isEmpty()) {
+    // Gone at once, so that the status bar never shows a stale address.
+    delete serving_;
+    serving_ = nullptr;
+    return;
+  }
+  if (!serving_) {
+    serving_ = new QLabel(statusBar());
+    serving_->setObjectName(QStringLiteral("servingLabel"));
+    statusBar()->insertPermanentWidget(0, serving_);
+  }
+  serving_->setText(QStringLiteral("会場公開中: %1").arg(publicUrl));
+}
+
 void MainWindow::restorePlacement() {
   QList<QRect> screens;
   for (QScreen* s : QGuiApplication::screens()) screens << s->geometry();

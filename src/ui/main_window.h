@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow {
   /// True while that note is shown.
   bool unsavedShown() const;
 
+  /// The status bar shows that the event is served at this address; empty: no longer.
+  void showServing(const QString& publicUrl);
+
   /// Restores the stored placement on the first show.
   void restorePlacement();
   /// Writes the placement (when the window goes).
@@ -74,6 +77,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> recentActions_;
   QLabel* resultKeysHint_ = nullptr;
   QLabel* unsaved_ = nullptr;
+  QLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
   bool closing_ = false;
 
   friend class Application;

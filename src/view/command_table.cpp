@@ -123,6 +123,7 @@ constexpr CommandEntry kCommands[] = {
     {.command = SaveCsv, .menu = File, .text = "CSVファイルの保存(&C)...", .enabled = always},
     {.command = SaveWebPage, .menu = File, .text = "Webページの保存(&W)...", .enabled = always},
     {.command = SavePdf, .menu = File, .text = "PDFに保存...", .enabled = always},
+    {.command = Venue, .menu = File, .text = "会場公開(&L)...", .enabled = always},
     {.command = PrintFormat2,
      .menu = File,
      .section = 1,

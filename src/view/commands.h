@@ -14,6 +14,7 @@ enum class Command {
   SaveCsv,
   SaveWebPage,
   SavePdf,
+  Venue,  ///< the event on the venue's network
   PrintFormat2,
   Print,
   PrintPreview,

@@ -1,0 +1,27 @@
+// "会場公開(&L)...": the event on the venue's network. The dialog stays open beside the list;
+// results from the network show in the list and the status bar as they arrive.
+#include "ui/commands.h"
+#include "ui/dialogs/venue_dialog.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+
+namespace toq::ui {
+
+void Commands::venue() {
+  if (!venue_) {
+    venue_ = new VenueDialog(ws_, ui_, &window_);
+    connect(venue_, &VenueDialog::changedFromNetwork, this, [this](const QString& label) {
+      afterTableChange();
+      ui_.statusMessage(toUtf8(label));
+    });
+    connect(venue_, &VenueDialog::servingChanged, &window_, &MainWindow::showServing);
+    // The window is going: requests in flight finish on the GUI thread, then the server stops.
+    connect(&window_, &MainWindow::closeRequested, venue_, &VenueDialog::stopServing);
+    connect(this, &Commands::exitRequested, venue_, &VenueDialog::stopServing);
+  }
+  venue_->show();
+  venue_->raise();
+  venue_->activateWindow();
+}
+
+}  // namespace toq::ui

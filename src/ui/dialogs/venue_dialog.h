@@ -1,0 +1,82 @@
+#pragma once
+// "会場公開": serves the event on the venue's network from the window. Start and stop, this
+// computer only or the venue's network, the port, the result desk, the public and organiser
+// URLs with their QR codes (printable), and the number of open pages. Non-modal; it owns the
+// server and the GUI thread's executor, and stops the server when it goes.
+
+#include <QDialog>
+#include <memory>
+
+#include "edit/workspace.h"
+#include "server/server.h"
+#include "services/services.h"
+
+class QCheckBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace toq::ui {
+
+class GuiExecutor;
+
+class VenueDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* parent = nullptr);
+  ~VenueDialog() override;
+
+  server::Server& server() { return *server_; }
+  bool serving() const;
+  /// The window changed the table: the open pages follow.
+  void notifyChanged();
+  /// Stops the server (the window is closing); requests in flight are finished first.
+  void stopServing();
+
+  /// Draws the URLs and their QR codes on a printer's page.
+  void printSheet(QPrinter& printer) const;
+
+  QRadioButton* localChoice() const { return local_; }
+  QRadioButton* lanChoice() const { return lan_; }
+  QSpinBox* portBox() const { return port_; }
+  QCheckBox* deskBox() const { return desk_; }
+  QPushButton* startButton() const { return start_; }
+  QLabel* publicUrlLabel() const { return publicUrl_; }
+  QLabel* organiserUrlLabel() const { return organiserUrl_; }
+  QLabel* openPagesLabel() const { return pages_; }
+
+ signals:
+  /// A change from the network was made and saved; `label` names it.
+  void changedFromNetwork(const QString& label);
+  /// The server started (the public URL) or stopped (empty).
+  void servingChanged(const QString& publicUrl);
+
+ private:
+  void toggle();
+  void print();
+  void showOpenPages(int pages);
+  void updateState();
+
+  edit::Workspace& ws_;
+  services::Services& ui_;
+  GuiExecutor* executor_ = nullptr;
+  std::unique_ptr<server::Server> server_;
+  bool closing_ = false;
+
+  QRadioButton* local_ = nullptr;
+  QRadioButton* lan_ = nullptr;
+  QSpinBox* port_ = nullptr;
+  QCheckBox* desk_ = nullptr;
+  QPushButton* start_ = nullptr;
+  QLabel* publicUrl_ = nullptr;
+  QLabel* publicQr_ = nullptr;
+  QLabel* organiserUrl_ = nullptr;
+  QLabel* organiserQr_ = nullptr;
+  QLabel* pages_ = nullptr;
+  QPushButton* print_ = nullptr;
+};
+
+}  // namespace toq::ui

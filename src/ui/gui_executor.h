@@ -1,0 +1,38 @@
+#pragma once
+// The window's table owner for the venue server: jobs posted from the network thread run on
+// the GUI thread, one at a time and in order, with the window's workspace.
+
+#include <QObject>
+#include <deque>
+#include <mutex>
+
+#include "server/executor.h"
+
+namespace toq::ui {
+
+class GuiExecutor final : public QObject, public server::Executor {
+  Q_OBJECT
+
+ public:
+  /// Lives on the calling (GUI) thread; the workspace must outlive the executor.
+  explicit GuiExecutor(edit::Workspace& workspace, QObject* parent = nullptr);
+  ~GuiExecutor() override;
+
+  /// Queues the job and asks the GUI thread's event loop to run it; false once stopped.
+  bool post(server::Job job) override;
+  /// On the GUI thread: runs the jobs waiting now (the server's stop() waits this way).
+  /// Elsewhere, or inside a job, it does nothing.
+  void runPosted() override;
+
+  /// Later posts are refused; the jobs already queued still run.
+  void refuseNewJobs();
+
+ private:
+  edit::Workspace& workspace_;
+  std::mutex mutex_;
+  std::deque<server::Job> jobs_;
+  bool refusing_ = false;
+  bool running_ = false;  ///< a job is running: no nested run
+};
+
+}  // namespace toq::ui

@@ -1,0 +1,232 @@
+// The window serving its event: the venue dialog starts the server on loopback, a result
+// POSTed from another thread shows in the list and the table file at once, a local command
+// changes the version the pages watch, the status bar says that the event is served, and a
+// stop leaves no listener.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <future>
+#include <nlohmann/json.hpp>
+
+#include "server/http_client.h"
+#include "ui/commands.h"
+#include "ui/dialogs/venue_dialog.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+#include "ui/support/running_app.h"
+#include "ui/table_model.h"
+
+using namespace toq;
+using testing::RunningApp;
+using view::Command;
+
+namespace {
+
+// One exchange on a thread of its own while the test spins the GUI thread's event loop, which
+// runs the server's jobs. Bounded: the client gives up after five seconds.
+testing::HttpAnswer askServer(unsigned short port, const std::string& bytes) {
+  std::future<testing::HttpAnswer> answer = std::async(std::launch::async, [port, bytes] {
+    return testing::sendRequest(port, bytes, std::chrono::seconds(5));
+  });
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(6);
+  while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
+         std::chrono::steady_clock::now() < deadline)
+    QTest::qWait(5);
+  return answer.get();
+}
+
+nlohmann::json eventInfo(unsigned short port) {
+  const testing::HttpAnswer a = askServer(port, testing::requestBytes("GET", "/api/event"));
+  if (a.status != 200) return {};
+  return nlohmann::json::parse(a.body, nullptr, false);
+}
+
+ui::VenueDialog* openVenue(RunningApp& run) {
+  run.action(Command::Venue)->trigger();
+  return run.window()->findChild<ui::VenueDialog*>();
+}
+
+QLabel* servingLabel(RunningApp& run) {
+  return run.window()->statusBar()->findChild<QLabel*>(QStringLiteral("servingLabel"));
+}
+
+// The texts of a participant's two lines in the round-1 column.
+QStringList round1Cells(RunningApp& run, int row) {
+  ui::TableModel* model = run.view()->model();
+  QStringList cells;
+  for (int line : {2 * row, 2 * row + 1})
+    cells << model->data(model->index(line, 2), Qt::DisplayRole).toString();
+  return cells;
+}
+
+}  // namespace
+
+class VenueDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensOnTheFirstChoiceWithTheDefaultPort() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    QVERIFY(d);
+    QVERIFY(d->isVisible());
+    QVERIFY(!d->isModal());
+    QVERIFY(d->localChoice()->isChecked());
+    QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->localChoice()));
+    QCOMPARE(d->portBox()->value(), 8080);
+    QVERIFY(!d->deskBox()->isChecked());
+    QVERIFY(!d->serving());
+    // Asking again shows the same dialog.
+    run.action(Command::Venue)->trigger();
+    QCOMPARE(run.window()->findChildren<ui::VenueDialog*>().size(), 1);
+  }
+
+  void servesResultsFromTheNetworkIntoTheList() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    QVERIFY(d);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    QVERIFY(d->serving());
+    const unsigned short port = d->server().port();
+    QVERIFY(port != 0);
+    const std::string key = d->server().key();
+    QVERIFY(!key.empty());
+    QVERIFY(d->publicUrlLabel()->text().contains(QString::number(port)));
+    QVERIFY(d->organiserUrlLabel()->text().endsWith(QString::fromStdString("key=" + key)));
+    QVERIFY(!d->localChoice()->isEnabled());
+    QVERIFY(!d->portBox()->isEnabled());
+    QVERIFY(servingLabel(run));
+    QVERIFY(servingLabel(run)->text().contains(d->publicUrlLabel()->text()));
+
+    // A local command: the pages see a new version and the round it paired.
+    const nlohmann::json before = eventInfo(port);
+    QVERIFY(before.is_object());
+    // The sample's odd field: the last participant sits out round 1.
+    run.select({2 * (run.ws().table.rows() - 1)});
+    run.action(Command::SetBye)->trigger();
+    run.box.ui.answers = {true};
+    run.box.ui.viewerResult = 0;
+    run.app->commands()->pair();
+    QCOMPARE(run.ws().table.FirstUnpairedRound(), 1);
+    const nlohmann::json after = eventInfo(port);
+    QVERIFY(after.is_object());
+    QVERIFY(after["version"] != before["version"]);
+    QCOMPARE(after["latestPairedRound"].get<int>(), 1);
+
+    // A result from a phone: 200, then the list, the memory and the file hold it.
+    const QStringList cellsBefore = round1Cells(run, 0);
+    const testing::HttpAnswer posted = askServer(
+        port,
+        testing::requestBytes("POST", "/api/results",
+                              {"Authorization: Bearer " + key, "Content-Type: application/json"},
+                              R"({"round":1,"row":1,"result":"win"})"));
+    QCOMPARE(posted.status, 200);
+    QTRY_VERIFY_WITH_TIMEOUT(round1Cells(run, 0) != cellsBefore, 5000);
+    QCOMPARE(run.ws().table.result[0][0], data::kWin);
+    const auto saved = run.onDisk();
+    QVERIFY(saved);
+    QCOMPARE(saved->result[0][0], data::kWin);
+    QVERIFY(!run.box.ui.statuses().empty());
+    QVERIFY(run.box.ui.statuses().back().find("会場から") != std::string::npos);
+
+    // Without the key nothing changes.
+    const std::string bytes = run.bytes(run.tai);
+    const testing::HttpAnswer refused = askServer(
+        port, testing::requestBytes("POST", "/api/results", {"Content-Type: application/json"},
+                                    R"({"round":1,"row":1,"result":"loss"})"));
+    QCOMPARE(refused.status, 401);
+    QCOMPARE(run.bytes(run.tai), bytes);
+
+    // Stopping: the status bar forgets the address and nobody answers on the port.
+    d->startButton()->click();
+    QVERIFY(!d->serving());
+    QVERIFY(!servingLabel(run));
+    QVERIFY(d->portBox()->isEnabled());
+    QCOMPARE(testing::sendRequest(port, testing::requestBytes("GET", "/api/event"),
+                                  std::chrono::seconds(2))
+                 .status,
+             0);
+  }
+
+  void theResultDeskFollowsItsCheckBox() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->deskBox()->setChecked(true);
+    d->startButton()->click();
+    QVERIFY(d->serving());
+    QVERIFY(d->server().resultDesk());
+    const auto deskPage = [&] {
+      return askServer(d->server().port(), testing::requestBytes("GET", "/desk")).status;
+    };
+    QCOMPARE(deskPage(), 200);
+    d->deskBox()->setChecked(false);
+    QVERIFY(!d->server().resultDesk());
+    QCOMPARE(deskPage(), 404);
+  }
+
+  void countsOpenPagesAndStopsWithOneOpen() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    const unsigned short port = d->server().port();
+    QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
+    // A page listening for changes, opened from another thread; the count arrives from the
+    // network thread.
+    auto opening = std::async(std::launch::async,
+                              [port] { return std::make_unique<testing::EventStream>(port); });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        opening.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
+    const std::unique_ptr<testing::EventStream> stream = opening.get();
+    QVERIFY(stream->ok());
+    QTRY_COMPARE_WITH_TIMEOUT(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 1"),
+                              5000);
+    // Stopping closes the open page too.
+    d->startButton()->click();
+    QVERIFY(!d->serving());
+    QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
+  }
+
+  void aTakenPortIsReportedAndNothingRuns() {
+    RunningApp run;
+    ui::VenueDialog* first = openVenue(run);
+    first->portBox()->setValue(0);
+    first->startButton()->click();
+    QVERIFY(first->serving());
+    ui::VenueDialog second(run.ws(), run.box.ui);
+    second.portBox()->setValue(first->server().port());
+    run.box.ui.clear();
+    second.startButton()->click();
+    QVERIFY(!second.serving());
+    QCOMPARE(run.box.ui.errors().size(), std::size_t{1});
+    QCOMPARE(second.startButton()->text(), QStringLiteral("開始(&S)"));
+  }
+
+  void printsTheAddressesAndTheirCodes() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("venue.pdf"));
+    d->printSheet(printer);
+    QFile pdf(dir.filePath("venue.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    // Two QR codes as images make the page far larger than its text alone.
+    QVERIFY(pdf.size() > 2000);
+    QVERIFY(pdf.read(5) == "%PDF-");
+  }
+};
+
+QTEST_MAIN(VenueDialogTest)
+#include "venue_dialog_test.moc"
