@@ -2,6 +2,7 @@
 // results from the network show in the list and the status bar as they arrive.
 #include "ui/commands.h"
 #include "ui/dialogs/venue_dialog.h"
+#include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
@@ -10,6 +11,8 @@ namespace toq::ui {
 void Commands::venue() {
   if (!venue_) {
     venue_ = new VenueDialog(ws_, ui_, &window_);
+    // A pairing from the organiser's page follows the window's check boxes.
+    venue_->setBeforeEachJob([this] { view_.readOptions(); });
     connect(venue_, &VenueDialog::changedFromNetwork, this, [this](const QString& label) {
       afterTableChange();
       ui_.statusMessage(toUtf8(label));

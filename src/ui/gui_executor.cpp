@@ -37,6 +37,7 @@ void GuiExecutor::runPosted() {
       jobs_.pop_front();
     }
     try {
+      if (before_) before_();
       job(workspace_);
     } catch (...) {
       // The server's jobs answer their own failures; nothing may end the GUI thread.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <deque>
+#include <functional>
 #include <mutex>
 
 #include "server/executor.h"
@@ -24,6 +25,9 @@ class GuiExecutor final : public QObject, public server::Executor {
   /// Elsewhere, or inside a job, it does nothing.
   void runPosted() override;
 
+  /// Runs on the GUI thread before each job (the window hands the server its check boxes).
+  void setBeforeEachJob(std::function<void()> before) { before_ = std::move(before); }
+
   /// Later posts are refused; the jobs already queued still run.
   void refuseNewJobs();
 
@@ -31,6 +35,7 @@ class GuiExecutor final : public QObject, public server::Executor {
   edit::Workspace& workspace_;
   std::mutex mutex_;
   std::deque<server::Job> jobs_;
+  std::function<void()> before_;
   bool refusing_ = false;
   bool running_ = false;  ///< a job is running: no nested run
 };

@@ -172,6 +172,21 @@ class VenueDialogTest : public QObject {
     QCOMPARE(deskPage(), 404);
   }
 
+  void requestsWorkWithTheWindowsCheckBoxes() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    for (bool on : {false, true}) {
+      run.view()->decideSidesBox()->setChecked(on);
+      run.view()->deriveHandicapsBox()->setChecked(on);
+      run.ws().decideSides = run.ws().deriveHandicaps = !on;
+      QCOMPARE(eventInfo(d->server().port()).is_object(), true);
+      QCOMPARE(run.ws().decideSides, on);
+      QCOMPARE(run.ws().deriveHandicaps, on);
+    }
+  }
+
   void countsOpenPagesAndStopsWithOneOpen() {
     RunningApp run;
     ui::VenueDialog* d = openVenue(run);

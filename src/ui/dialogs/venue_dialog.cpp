@@ -133,6 +133,10 @@ void VenueDialog::notifyChanged() {
   if (serving()) server_->notifyChanged();
 }
 
+void VenueDialog::setBeforeEachJob(std::function<void()> before) {
+  executor_->setBeforeEachJob(std::move(before));
+}
+
 void VenueDialog::stopServing() {
   if (!serving()) return;
   closing_ = true;

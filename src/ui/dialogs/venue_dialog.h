@@ -5,6 +5,7 @@
 // server and the GUI thread's executor, and stops the server when it goes.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "edit/workspace.h"
@@ -35,6 +36,9 @@ class VenueDialog : public QDialog {
   void notifyChanged();
   /// Stops the server (the window is closing); requests in flight are finished first.
   void stopServing();
+
+  /// Runs on the GUI thread before each request's work on the table.
+  void setBeforeEachJob(std::function<void()> before);
 
   /// Draws the URLs and their QR codes on a printer's page.
   void printSheet(QPrinter& printer) const;
