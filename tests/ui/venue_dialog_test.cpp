@@ -113,7 +113,7 @@ class VenueDialogTest : public QObject {
     run.action(Command::SetBye)->trigger();
     run.box.ui.answers = {true};
     run.box.ui.viewerResult = 0;
-    run.app->commands()->pair();
+    run.app->commands()->run(Command::Pair);
     QCOMPARE(run.ws().table.FirstUnpairedRound(), 1);
     const nlohmann::json after = eventInfo(port);
     QVERIFY(after.is_object());
