@@ -20,8 +20,8 @@
 #include "server/http_client.h"
 #include "server/queue_executor.h"
 #include "server/server.h"
-#include "support/recording_services.h"
 #include "support/builders.h"
+#include "support/recording_services.h"
 
 namespace toq::testing {
 
