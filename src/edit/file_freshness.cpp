@@ -56,10 +56,13 @@ std::string where(const std::filesystem::path& file) {
   return text::pathToUtf8(file);
 }
 
-// The register against its file; true when it was replaced by different records.
-bool catchUpPlayers(Workspace& ws, services::Services& ui) {
-  const std::filesystem::path file = ws.playerFile;
-  Look now = look(file, ws.playersOnDisk);
+// Whether a file that another program changed may be read again; false after saying what
+// stands in the way: the file vanished (what is in memory is now unsaved), or this program
+// holds unsaved changes that reading would throw away (the next save writes over the other
+// program's version, which its ".bak" keeps).
+bool mayReread(const std::filesystem::path& file, data::FileStamp& seen, bool& unsaved,
+               const char* vanishedText, const char* conflictText, services::Services& ui) {
+  Look now = look(file, seen);
   switch (now.state) {
     case OnDisk::NotNamed:
     case OnDisk::Same:
@@ -67,20 +70,27 @@ bool catchUpPlayers(Workspace& ws, services::Services& ui) {
     case OnDisk::Unreadable:
       return false;
     case OnDisk::Vanished:
-      ui.warningBox(text::format(texts::kPlayersVanished, where(file).c_str()));
-      ws.playersOnDisk = {};
-      ws.playersUnsaved = true;
+      ui.warningBox(text::format(vanishedText, where(file).c_str()));
+      seen = {};
+      unsaved = true;
       return false;
     case OnDisk::Changed:
       break;
   }
-  if (ws.playersUnsaved) {
-    // Reading would throw away what the user typed; the next save writes over the other
-    // program's version, which its ".bak" keeps.
-    ui.warningBox(text::format(texts::kPlayersConflict, where(file).c_str()));
-    ws.playersOnDisk = data::stampOf(file, now.bytes);
+  if (unsaved) {
+    ui.warningBox(text::format(conflictText, where(file).c_str()));
+    seen = data::stampOf(file, now.bytes);
     return false;
   }
+  return true;
+}
+
+// The register against its file; true when it was replaced by different records.
+bool catchUpPlayers(Workspace& ws, services::Services& ui) {
+  const std::filesystem::path file = ws.playerFile;
+  if (!mayReread(file, ws.playersOnDisk, ws.playersUnsaved, texts::kPlayersVanished,
+                 texts::kPlayersConflict, ui))
+    return false;
   auto fresh = std::make_unique<data::Register>();
   data::FileStamp read;
   const int result = data::LoadPlayerFile(*fresh, file, &read);
@@ -98,26 +108,9 @@ bool catchUpPlayers(Workspace& ws, services::Services& ui) {
 // The table against its file; true when it was replaced by a different table.
 bool catchUpTable(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.table.filePath;
-  Look now = look(file, ws.tableOnDisk);
-  switch (now.state) {
-    case OnDisk::NotNamed:
-    case OnDisk::Same:
-    case OnDisk::Absent:
-    case OnDisk::Unreadable:
-      return false;
-    case OnDisk::Vanished:
-      ui.warningBox(text::format(texts::kTableVanished, where(file).c_str()));
-      ws.tableOnDisk = {};
-      ws.tableUnsaved = true;
-      return false;
-    case OnDisk::Changed:
-      break;
-  }
-  if (ws.tableUnsaved) {
-    ui.warningBox(text::format(texts::kTableConflict, where(file).c_str()));
-    ws.tableOnDisk = data::stampOf(file, now.bytes);
+  if (!mayReread(file, ws.tableOnDisk, ws.tableUnsaved, texts::kTableVanished,
+                 texts::kTableConflict, ui))
     return false;
-  }
   // Into a copy, so that a file the reader refuses leaves the table as it was.
   auto fresh = std::make_unique<data::Table>(ws.table);
   data::FileStamp read;
