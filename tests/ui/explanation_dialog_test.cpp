@@ -109,6 +109,7 @@ class ExplanationDialogTest : public QObject {
     QVERIFY(t);
     ui::ExplanationDialog d(t->table, t->players, t->ui);
     d.show();
+    d.activateWindow();  // no window manager under xvfb activates it
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.roundChooser()));
     QPushButton* close = testing::button(&d, QStringLiteral("閉じる"));
