@@ -12,6 +12,7 @@
 #include "edit/handicap_edits.h"
 #include "edit/opponent_choices.h"
 #include "edit/pairing_edits.h"
+#include "edit/result_entry.h"
 #include "edit/results.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -135,7 +136,8 @@ int resultCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::enterResult(ws, inv.ui, *row, *round, edit::given(*position));
+  const edit::Outcome o =
+      edit::enterResultCode(ws, inv.ui, *row, *round, edit::kResultCodes[*position]);
   if (!o.done())
     return editFailed(inv, before, o,
                       text::format(kNoGame, *round + 1, rowLabel(ws, *row).c_str()));

@@ -93,6 +93,10 @@ inline constexpr const char* kTableVanished =
     "対戦表ファイル(%s)が見つかりません。対戦表は保存されないまま残っています。";
 inline constexpr const char* kPlayersVanished =
     "対局者ファイル(%s)が見つかりません。名簿は保存されないまま残っています。";
+inline constexpr const char* kTableUnreadable =
+    "対戦表ファイル(%s)を読めません。対戦表は保存されないまま残っています。";
+inline constexpr const char* kPlayersUnreadable =
+    "対局者ファイル(%s)を読めません。名簿は保存されないまま残っています。";
 inline constexpr const char* kTableConflict =
     "対戦表ファイル(%s)が他のプログラムで変更されていますが、保存されていない変更があるため"
     "読み直しませんでした。次の保存で上書きされます（前の内容は .bak に残ります）。";
@@ -121,6 +125,7 @@ inline constexpr const char* kRedone = "やり直しました: %s";
 inline constexpr const char* kLabelPairingOf = "%d回戦の組み合わせ";
 inline constexpr const char* kLabelPairing = "組み合わせ";
 inline constexpr const char* kLabelResult = "結果の入力";
+inline constexpr const char* kLabelResultOf = "%d回戦 第%d局 %s–%s の結果";
 inline constexpr const char* kLabelResultSheetOf = "%d回戦の結果の一括入力";
 inline constexpr const char* kLabelHandicap = "手合割の設定";
 inline constexpr const char* kLabelHandicapAndResult = "手合割・先後・勝敗の入力";

@@ -8,7 +8,6 @@
 #include "data/player_file.h"
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
-#include "edit/guards.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -17,7 +16,7 @@ namespace toq::edit {
 namespace {
 
 /// How a file on disk stands against what this program last read or wrote there.
-enum class OnDisk { NotNamed, Same, Changed, Vanished, Absent, Unreadable };
+enum class OnDisk { NotNamed, Same, Changed, Gone, Unreadable, NeverSeen };
 
 struct Look {
   OnDisk state = OnDisk::NotNamed;
@@ -28,101 +27,122 @@ Look look(const std::filesystem::path& file, const data::FileStamp& seen) {
   if (file.empty()) return {};
   std::optional<std::string> bytes = data::readWholeFile(file);
   if (!bytes) {
+    // Reported only when this program had the file; one never seen was never there, and one
+    // already reported is forgotten (the stamp is cleared), so it is said once.
+    if (!seen.known() || seen.path != file) return {OnDisk::NeverSeen, {}};
     std::error_code ec;
-    if (std::filesystem::exists(file, ec) || ec) return {OnDisk::Unreadable, {}};
-    // Gone: reported only when this program had it; a file never seen was never there.
-    return {seen.known() && seen.path == file ? OnDisk::Vanished : OnDisk::Absent, {}};
+    const bool exists = std::filesystem::exists(file, ec);
+    return {exists || ec ? OnDisk::Unreadable : OnDisk::Gone, {}};
   }
   if (seen.holds(file, *bytes)) return {OnDisk::Same, {}};
   return {OnDisk::Changed, std::move(*bytes)};
-}
-
-// What the table file holds of a table: rows, rounds, the lock and every used entry.
-bool sameTableContent(const data::Table& a, const data::Table& b) {
-  if (a.participantCount != b.participantCount || a.numberOfGames != b.numberOfGames ||
-      a.lockFlag != b.lockFlag)
-    return false;
-  for (int r = 0; r < usedRows(a); ++r) {
-    if (a.participants[r] != b.participants[r]) return false;
-    for (int k = 0; k < usedRounds(a); ++k)
-      if (a.opponent[r][k] != b.opponent[r][k] || a.side[r][k] != b.side[r][k] ||
-          a.handicap[r][k] != b.handicap[r][k] || a.result[r][k] != b.result[r][k])
-        return false;
-  }
-  return true;
 }
 
 std::string where(const std::filesystem::path& file) {
   return text::pathToUtf8(file);
 }
 
+/// One of the two files as the freshness check sees it: the file, what this program last saw
+/// there, its unsaved flag and the messages that name it.
+struct Kept {
+  const std::filesystem::path& file;
+  data::FileStamp& seen;
+  bool& unsaved;
+  const char* vanishedText;
+  const char* unreadableText;
+  const char* conflictText;
+};
+
 // Whether a file that another program changed may be read again; false after saying what
-// stands in the way: the file vanished (what is in memory is now unsaved), or this program
-// holds unsaved changes that reading would throw away (the next save writes over the other
-// program's version, which its ".bak" keeps).
-bool mayReread(const std::filesystem::path& file, data::FileStamp& seen, bool& unsaved,
-               const char* vanishedText, const char* conflictText, services::Services& ui) {
-  Look now = look(file, seen);
+// stands in the way: the file vanished or cannot be read (what is in memory is now unsaved),
+// or this program holds unsaved changes that reading would throw away (the next save writes
+// over the other program's version, which its ".bak" keeps).
+bool mayReread(const Kept& k, services::Services& ui) {
+  Look now = look(k.file, k.seen);
   switch (now.state) {
     case OnDisk::NotNamed:
     case OnDisk::Same:
-    case OnDisk::Absent:
-    case OnDisk::Unreadable:
+    case OnDisk::NeverSeen:
       return false;
-    case OnDisk::Vanished:
-      ui.warningBox(text::format(vanishedText, where(file).c_str()));
-      seen = {};
-      unsaved = true;
+    case OnDisk::Gone:
+    case OnDisk::Unreadable:
+      ui.warningBox(text::format(now.state == OnDisk::Gone ? k.vanishedText : k.unreadableText,
+                                 where(k.file).c_str()));
+      k.seen = {};
+      k.unsaved = true;
       return false;
     case OnDisk::Changed:
       break;
   }
-  if (unsaved) {
-    ui.warningBox(text::format(conflictText, where(file).c_str()));
-    seen = data::stampOf(file, now.bytes);
+  if (k.unsaved) {
+    ui.warningBox(text::format(k.conflictText, where(k.file).c_str()));
+    k.seen = data::stampOf(k.file, now.bytes);
     return false;
   }
   return true;
 }
 
-// The register against its file; true when it was replaced by different records.
+bool sameData(const data::Table& a, const data::Table& b) {
+  return data::sameContents(a, b);
+}
+
+bool sameData(const data::Register& a, const data::Register& b) {
+  return a == b;
+}
+
+// One kept file against its data in memory: read again into a copy when another program
+// changed it, so that a file the reader refuses leaves the data as it was (and unsaved, as it
+// is no longer on disk). `read` reads into the copy, telling the user when it fails. True when
+// the data was replaced by different data.
+template <class Data, class Read>
+bool catchUp(const Kept& k, Data& inMemory, Read read, services::Services& ui) {
+  if (!mayReread(k, ui)) return false;
+  auto fresh = std::make_unique<Data>(inMemory);
+  data::FileStamp stamp;
+  const int result = read(*fresh, &stamp);
+  if (stamp.known()) k.seen = stamp;
+  if (result != 0) {
+    k.unsaved = true;
+    return false;
+  }
+  if (sameData(*fresh, inMemory)) return false;
+  inMemory = std::move(*fresh);
+  return true;
+}
+
 bool catchUpPlayers(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.playerFile;
-  if (!mayReread(file, ws.playersOnDisk, ws.playersUnsaved, texts::kPlayersVanished,
-                 texts::kPlayersConflict, ui))
-    return false;
-  auto fresh = std::make_unique<data::Register>();
-  data::FileStamp read;
-  const int result = data::LoadPlayerFile(*fresh, file, &read);
-  if (read.known()) ws.playersOnDisk = read;
-  if (result != 0) {
-    ui.errorBox(text::format(texts::kPlayerFileUnread, where(file).c_str()));
-    ws.playersUnsaved = true;  // what is in memory is no longer on disk
-    return false;
-  }
-  if (fresh->all() == ws.players.all()) return false;
-  ws.players = std::move(*fresh);
-  return true;
+  const Kept kept{file,
+                  ws.playersOnDisk,
+                  ws.playersUnsaved,
+                  texts::kPlayersVanished,
+                  texts::kPlayersUnreadable,
+                  texts::kPlayersConflict};
+  return catchUp(
+      kept, ws.players,
+      [&](data::Register& fresh, data::FileStamp* stamp) {
+        fresh = data::Register();
+        const int result = data::LoadPlayerFile(fresh, file, stamp);
+        if (result != 0) ui.errorBox(text::format(texts::kPlayerFileUnread, where(file).c_str()));
+        return result;
+      },
+      ui);
 }
 
-// The table against its file; true when it was replaced by a different table.
 bool catchUpTable(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.table.filePath;
-  if (!mayReread(file, ws.tableOnDisk, ws.tableUnsaved, texts::kTableVanished,
-                 texts::kTableConflict, ui))
-    return false;
-  // Into a copy, so that a file the reader refuses leaves the table as it was.
-  auto fresh = std::make_unique<data::Table>(ws.table);
-  data::FileStamp read;
-  const int result = data::ReadTableFile(*fresh, file, ui, &read);
-  if (read.known()) ws.tableOnDisk = read;
-  if (result != 0) {
-    ws.tableUnsaved = true;
-    return false;
-  }
-  if (sameTableContent(*fresh, ws.table)) return false;
-  ws.table = *fresh;
-  return true;
+  const Kept kept{file,
+                  ws.tableOnDisk,
+                  ws.tableUnsaved,
+                  texts::kTableVanished,
+                  texts::kTableUnreadable,
+                  texts::kTableConflict};
+  return catchUp(
+      kept, ws.table,
+      [&](data::Table& fresh, data::FileStamp* stamp) {
+        return data::ReadTableFile(fresh, file, ui, stamp);
+      },
+      ui);
 }
 
 }  // namespace

@@ -14,9 +14,10 @@ namespace toq::edit {
 /// Called by a front end before every change (before its dialog, whose lists come from the
 /// table). A file that another program changed is read again, with the status message
 /// "対戦表ファイルが他のプログラムで変更されていたため、読み直しました。" (or the player
-/// file's); a file that vanished is reported and its data kept in memory as unsaved; a file
-/// changed while this program holds unsaved changes is not read (they are kept, the user is
-/// told). True when the table or the register now differs from before: refresh the view.
+/// file's); a file that vanished or can no longer be read is reported once and its data kept in
+/// memory as unsaved; a file changed while this program holds unsaved changes is not read
+/// (they are kept, the user is told). True when the table or the register now differs from before:
+/// refresh the view.
 bool rereadChangedFiles(Workspace& ws, services::Services& ui);
 
 /// Opens a table with the player file of the same base name (data::OpenTableFile) and

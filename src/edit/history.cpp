@@ -1,12 +1,10 @@
 #include "edit/history.h"
 
-#include "data/player_file.h"
-#include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/unsaved.h"
 #include "edit/workspace.h"
 #include "text/format.h"
-#include "text/paths.h"
 
 namespace toq::edit {
 
@@ -85,33 +83,33 @@ bool recordIfChanged(Workspace& ws, std::string label, Snapshot before, bool fre
 
 namespace {
 
-// Puts the workspace in the state of a snapshot and writes what changed: the table file
-// (even an emptied table, or its rows would come back when the file is next read) and the
-// player file when one is named.
+// Puts the workspace in the state of a snapshot and writes what changed through the one write
+// path, so that the record of the files and the unsaved flags stay true: the table file (even
+// an emptied table, or its rows would come back when the file is next read) and the player
+// file. A write that fails leaves its part unsaved, said with the file's name.
 Outcome restore(Workspace& ws, services::Services& ui, const Snapshot& target) {
   Outcome done;
   done.code = 0;
   done.changed = true;
+  bool written = false;
   if (!data::sameContents(ws.table, *target.table)) {
     ws.table = *target.table;
-    if (data::WriteTableFile(ws.table, {}, ui, true) == 0)
-      done.saved = true;
+    if (writeTable(ws, ui, true) == 0)
+      written = true;
     else
       done.code = -2;
   }
   if (ws.playerFile != target.playerFile || ws.players != *target.players) {
     ws.players = *target.players;
     ws.playerFile = target.playerFile;
-    if (ws.playerFile.empty()) {
-      // No player file named: the register stays in memory like any registration.
-    } else if (data::WritePlayerFile(ws.players, ws.playerFile) == 0) {
-      done.saved = true;
-    } else {
-      ui.errorBox(
-          text::format(texts::kPlayerFileNotSaved, text::pathToUtf8(ws.playerFile).c_str()));
+    // As a registration: without a player file the register stays in memory, unsaved.
+    const int result = writePlayers(ws, ui);
+    if (result == 0)
+      written = true;
+    else if (result == -2)
       done.code = -2;
-    }
   }
+  done.saved = written && done.code == 0;
   return done;
 }
 

@@ -2,8 +2,9 @@
 // Undo and redo: the history of the commands that changed the table or the register, kept as
 // snapshots of both, so that any change can be taken back exactly and brought back again.
 //
-// Every front end runs every command that may change the table or the register through
-// `recorded`; the command itself is unchanged:
+// Every front end runs every command through the door of edit/command_door.h, which records
+// the step; `recorded` below is the same without the re-read of changed files, for callers
+// that have none to fear:
 //
 //   edit::Outcome o = edit::recorded(ws, edit::texts::kLabelBye,
 //                                    [&] { return edit::setBye(ws, ui, row); });
@@ -119,9 +120,10 @@ auto recordedFresh(Workspace& ws, std::string label, Command&& command) {
   return result;
 }
 
-/// Restores the state before the latest step: the table file is written at once (as it was
-/// before that command), the player file when the step changed the register and a player file
-/// is named. Refused by the lock flag when the step changed the table, unless the step is the
+/// Restores the state before the latest step and writes it through the one write path
+/// (writeTable, writePlayers): the table file at once (as it was before that command), the
+/// player file when the step changed the register and a player file is named; a write that
+/// fails leaves its part unsaved. Refused by the lock flag when the step changed the table, unless the step is the
 /// lock flag's own switch. Status "元に戻しました: <label>".
 Outcome undo(Workspace& ws, services::Services& ui);
 /// Restores the state after the next undone step, written like undo. Status

@@ -61,14 +61,21 @@ SheetGame gameOf(const data::Table& t, const std::vector<std::string>& names, in
   return g;
 }
 
+// The round's games in the round list's board order.
+std::vector<SheetBoard> boardsOf(const data::Table& t, int round) {
+  std::vector<SheetBoard> boards;
+  for (const reports::RoundListLine& line : reports::roundListLines(t, round))
+    if (line.opponent >= 0 && line.opponent != line.row)
+      boards.push_back({static_cast<int>(boards.size()) + 1, line.row, line.opponent});
+  return boards;
+}
+
 RoundSheet sheetOf(const data::Table& t, const std::vector<std::string>& names, int round) {
   RoundSheet sheet;
   sheet.round = round;
   sheet.title = formatCp932(texts::kSheetTitle, round + 1);
-  int board = 0;
-  for (const reports::RoundListLine& line : reports::roundListLines(t, round))
-    if (line.opponent >= 0 && line.opponent != line.row)
-      sheet.games.push_back(gameOf(t, names, round, ++board, line.row, line.opponent));
+  for (const SheetBoard& b : boardsOf(t, round))
+    sheet.games.push_back(gameOf(t, names, round, b.board, b.first, b.second));
   for (int k = 0; k < usedRows(t); ++k) {
     const int code = t.opponent[k][round];
     if (code == data::kBye || code == data::kAbsent)
@@ -107,6 +114,13 @@ std::optional<int> sheetChoiceOfKey(int key) {
     default:
       return std::nullopt;
   }
+}
+
+std::optional<SheetBoard> boardOfGame(const data::Table& table, int round, int row) {
+  if (round < 0 || round >= usedRounds(table)) return std::nullopt;
+  for (const SheetBoard& b : boardsOf(table, round))
+    if (b.first == row || b.second == row) return b;
+  return std::nullopt;
 }
 
 std::vector<int> pairedRounds(const data::Table& table) {

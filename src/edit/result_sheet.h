@@ -71,6 +71,15 @@ struct ResultSheetAnswer {
   std::vector<int> choices;
 };
 
+/// A game's place in its round: the 1-based board and its two rows in the round list's order.
+struct SheetBoard {
+  int board = 0;
+  int first = -1;
+  int second = -1;
+};
+/// The board of the game that `row` plays in a round; none when the cell holds no game.
+std::optional<SheetBoard> boardOfGame(const data::Table& table, int round, int row);
+
 /// Rounds that hold at least one game, ascending.
 std::vector<int> pairedRounds(const data::Table& table);
 /// The round the sheet opens on: the first round with a game without a result, else the last

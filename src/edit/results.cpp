@@ -8,12 +8,6 @@ namespace toq::edit {
 
 const char* const kResultNames[kResultPositions] = {"勝ち", "負け", "引き分け", "取り消し"};
 
-namespace {
-// Result of the row for each list position; its opponent's is the opposite.
-constexpr std::int16_t kOwnResult[kResultPositions] = {data::kWin, data::kLoss, data::kDraw,
-                                                       data::kResultNone};
-}  // namespace
-
 int resultPosition(int result) {
   switch (result) {
     case data::kWin:
@@ -27,22 +21,24 @@ int resultPosition(int result) {
   }
 }
 
-int positionOfResult(int result) {
-  switch (result) {
-    case data::kWin:
-    case data::kLoss:
-    case data::kDraw:
-    case data::kResultNone:
-      return resultPosition(result);
-    default:
-      return -1;
-  }
+const char* resultName(int result) {
+  return kResultNames[resultPosition(result)];
+}
+
+bool isResultCode(int result) {
+  for (std::int16_t code : kResultCodes)
+    if (code == result) return true;
+  return false;
+}
+
+void storeResult(data::Table& table, int round, int row, int other, int result) {
+  table.result[row][round] = static_cast<std::int16_t>(result);
+  table.result[other][round] = data::oppositeResult(static_cast<std::int16_t>(result));
 }
 
 bool applyResultPosition(data::Table& table, int round, int row, int other, int position) {
   if (position < 0 || position >= kResultPositions) return false;
-  table.result[row][round] = kOwnResult[position];
-  table.result[other][round] = data::oppositeResult(kOwnResult[position]);
+  storeResult(table, round, row, other, kResultCodes[position]);
   return true;
 }
 
@@ -59,35 +55,8 @@ std::optional<ResultQuestion> resultQuestion(const Workspace& ws, services::Serv
   d.caption =
       formatCp932(texts::kResultCaption, rowName(ws, row, ui).c_str(), rowName(ws, e, ui).c_str());
   d.label = formatCp932(texts::kResultLabel, round + 1);
-  d.position = resultPosition(t.result[row][round]);
+  d.result = t.result[row][round];
   return d;
-}
-
-Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
-                    const ResultChooser& choose) {
-  data::Table& t = ws.table;
-  if (!checkRow(t, row, ui)) return stopped(Stop::BadIndex);
-  if (!lockCheck(t, ui)) return stopped(Stop::Locked);
-  if (!checkRound(t, round, ui)) return stopped(Stop::BadIndex);
-  std::optional<ResultQuestion> dialog = resultQuestion(ws, ui, row, round);
-  if (!dialog) return stopped(Stop::NothingToDo);
-  std::optional<int> choice = choose ? choose(*dialog) : std::nullopt;
-  if (!choice) return stopped(Stop::Declined);
-  if (!applyResultPosition(t, round, row, dialog->other, *choice)) {
-    ui.errorBox(texts::kBadResultChoice);
-    return stopped(Stop::Refused);
-  }
-  Outcome done;
-  done.round = round;
-  done.row = row;
-  done.other = dialog->other;
-  done = saveTable(ws, ui, done);
-  ui.statusMessage(text::format(texts::kOpenGames, t.OpenGames(round)));
-  return done;
-}
-
-Outcome enterResultCode(Workspace& ws, services::Services& ui, int row, int round, int result) {
-  return enterResult(ws, ui, row, round, given(positionOfResult(result)));
 }
 
 Outcome randomResults(Workspace& ws, services::Services& ui) {

@@ -23,8 +23,12 @@ class BadField : public std::invalid_argument {
   using std::invalid_argument::invalid_argument;
 };
 
-// The result words of the API, in the order of the result list.
-constexpr std::array<std::string_view, 4> kResultWords = {"win", "loss", "draw", "clear"};
+// The result words of the API and the result code each stands for.
+constexpr std::array<std::pair<std::string_view, int>, 4> kResultWords = {
+    {{"win", data::kWin},
+     {"loss", data::kLoss},
+     {"draw", data::kDraw},
+     {"clear", data::kResultNone}}};
 
 // Request bodies are flat objects; anything nested deeper is refused before it is built.
 constexpr int kMaxDepth = 4;
@@ -109,10 +113,10 @@ void from_json(const json& j, ResultRequest& request) {
   if (it == j.end()) throw BadField(text::format(texts::kMissingField, "result"));
   if (!it->is_string()) throw BadField(std::string(texts::kBadResultWord));
   const std::string& word = it->get_ref<const std::string&>();
-  request.position = -1;
-  for (std::size_t i = 0; i < kResultWords.size(); ++i)
-    if (word == kResultWords[i]) request.position = static_cast<int>(i);
-  if (request.position < 0) throw BadField(std::string(texts::kBadResultWord));
+  request.result = -1;
+  for (const auto& [name, code] : kResultWords)
+    if (word == name) request.result = code;
+  if (request.result < 0) throw BadField(std::string(texts::kBadResultWord));
 }
 
 void from_json(const json& j, PairRequest&) {

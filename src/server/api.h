@@ -19,9 +19,9 @@ namespace toq::server::api {
 /// POST /api/results and /api/desk/results:
 /// {"round":K,"row":R,"result":"win"|"loss"|"draw"|"clear"}, the result of row R's player.
 struct ResultRequest {
-  int round = -1;  ///< 0-based
-  int row = -1;    ///< 0-based
-  int position = -1;  ///< position in the result list ("勝ち", "負け", "引き分け", "取り消し")
+  int round = -1;   ///< 0-based
+  int row = -1;     ///< 0-based
+  int result = -1;  ///< the result code from the row's side (data::kWin ... kResultNone)
 };
 void from_json(const nlohmann::json& j, ResultRequest& request);
 

@@ -21,9 +21,8 @@ struct NetworkChange {
 using ChangeCommand = std::function<edit::Outcome(edit::Workspace&)>;
 
 /// Makes one change that a request asked for; `label` names it (UTF-8). Every change from the
-/// network passes here, on the owner's thread, and nowhere else: the files are read again
-/// first when another program changed them, and the workspace's undo history records the
-/// change as one step, as the window's commands are.
+/// network passes here, on the owner's thread, through the edit layer's door
+/// (edit/command_door.h) that the window's commands pass too.
 edit::Outcome applyChange(edit::Workspace& ws, services::Services& ui, std::string_view label,
                           const ChangeCommand& change);
 

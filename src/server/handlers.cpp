@@ -3,7 +3,6 @@
 #include "edit/edit_texts.h"
 #include "edit/pair_command.h"
 #include "edit/result_entry.h"
-#include "edit/results.h"
 #include "server/answers.h"
 #include "server/api.h"
 #include "server/changes.h"
@@ -45,7 +44,7 @@ std::string resultLabel(const edit::Workspace& ws, const api::ResultRequest& r) 
   const auto& p = game->board.players;
   const bool first = p[0].row == r.row + 1;
   return text::format(texts::kResultChange, r.round + 1, (first ? p[0] : p[1]).name.c_str(),
-                      (first ? p[1] : p[0]).name.c_str(), edit::kResultNames[r.position]);
+                      (first ? p[1] : p[0]).name.c_str(), edit::resultName(r.result));
 }
 
 // The edit layer's messages, then that the change was not saved.
@@ -71,7 +70,7 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
         RequestServices ui;
         const NetworkChange change{resultLabel(ws, r), r.round};
         const edit::Outcome o = applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
-          return edit::enterGivenResult(w, ui, r.row, r.round, r.position, rule);
+          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
         });
         if (o.changed) hub.changedFromNetwork(change);
         if (!o.done()) return refusal(o, ui);

@@ -1,12 +1,9 @@
 // Which member of Commands runs each command of the command table (view/command_table.h), the
-// undo step it makes, and the one place where every command runs.
-#include <QCheckBox>
-
+// undo step it makes, and the one place where every command runs: through the edit layer's
+// door, with the window's one reaction to what changed.
+#include "edit/command_door.h"
 #include "edit/edit_texts.h"
-#include "edit/file_freshness.h"
-#include "edit/history.h"
 #include "ui/commands.h"
-#include "ui/main_view.h"
 #include "ui/main_window.h"
 
 namespace toq::ui {
@@ -14,9 +11,11 @@ namespace toq::ui {
 std::span<const Commands::Handler> Commands::handlers() {
   using enum view::Command;
   namespace texts = edit::texts;
+  namespace steps = edit::steps;
   static constexpr Handler kHandlers[] = {
       {OpenTable, &Commands::openTable},
-      {ImportNameList, &Commands::importNameList, Step::Fresh, texts::kLabelImport},
+      {ImportNameList, &Commands::importNameList,
+       edit::StepRule{texts::kLabelImport, nullptr, true}},
       {SaveTableAs, &Commands::saveTableAs},
       {MakeRatingData, &Commands::noAction},
       {SaveCsv, &Commands::saveCsv},
@@ -40,83 +39,74 @@ std::span<const Commands::Handler> Commands::handlers() {
       {ShowLotteryConditions, &Commands::noAction},
       {AnalyseLottery, &Commands::noAction},
       {NewTable, &Commands::newTable},
-      {AddParticipant, &Commands::addParticipant, Step::Named, texts::kLabelAddParticipant},
-      {RemoveParticipant, &Commands::removeParticipant, Step::Named,
-       texts::kLabelRemoveParticipant},
-      {CancelLatestRound, &Commands::cancelLatestRound, Step::CancelRound},
-      {CancelAllPairings, &Commands::cancelAllPairings, Step::Named, texts::kLabelCancelAll},
-      {ChangeNumberOfGames, &Commands::changeNumberOfGames, Step::Named,
-       texts::kLabelNumberOfGames},
-      {ExchangeByes, &Commands::exchangeByes, Step::Named, texts::kLabelExchangeByes},
-      {SetOpponent, &Commands::setOpponent, Step::Named, texts::kLabelOpponent},
-      {SetBye, &Commands::setBye, Step::Named, texts::kLabelBye},
-      {CancelPairing, &Commands::cancelPairing, Step::Named, texts::kLabelCancelPairing},
-      {EnterResult, &Commands::enterResult, Step::Named, texts::kLabelResult},
-      {RandomResults, &Commands::randomResults, Step::Named, texts::kLabelRandomResults},
-      {RepeatedTest, &Commands::repeatedTest, Step::Named, texts::kLabelRepeatedTest},
-      {RegisterPlayer, &Commands::registerPlayer, Step::Named, texts::kLabelRegisterPlayer},
-      {EditPlayer, &Commands::editPlayer, Step::Named, texts::kLabelEditPlayer},
-      {DeletePlayers, &Commands::deletePlayers, Step::Named, texts::kLabelDeletePlayers},
+      {AddParticipant, &Commands::addParticipant, edit::StepRule{texts::kLabelAddParticipant}},
+      {RemoveParticipant, &Commands::removeParticipant,
+       edit::StepRule{texts::kLabelRemoveParticipant}},
+      {CancelLatestRound, &Commands::cancelLatestRound,
+       edit::StepRule{nullptr, steps::cancelRound}},
+      {CancelAllPairings, &Commands::cancelAllPairings, edit::StepRule{texts::kLabelCancelAll}},
+      {ChangeNumberOfGames, &Commands::changeNumberOfGames,
+       edit::StepRule{texts::kLabelNumberOfGames}},
+      {ExchangeByes, &Commands::exchangeByes, edit::StepRule{texts::kLabelExchangeByes}},
+      {SetOpponent, &Commands::setOpponent, edit::StepRule{texts::kLabelOpponent}},
+      {SetBye, &Commands::setBye, edit::StepRule{texts::kLabelBye}},
+      {CancelPairing, &Commands::cancelPairing, edit::StepRule{texts::kLabelCancelPairing}},
+      {EnterResult, &Commands::enterResult, edit::StepRule{nullptr, steps::result}},
+      {RandomResults, &Commands::randomResults, edit::StepRule{texts::kLabelRandomResults}},
+      {RepeatedTest, &Commands::repeatedTest, edit::StepRule{texts::kLabelRepeatedTest}},
+      {RegisterPlayer, &Commands::registerPlayer, edit::StepRule{texts::kLabelRegisterPlayer}},
+      {EditPlayer, &Commands::editPlayer, edit::StepRule{texts::kLabelEditPlayer}},
+      {DeletePlayers, &Commands::deletePlayers, edit::StepRule{texts::kLabelDeletePlayers}},
       {Manual, &Commands::manual},
       {About, &Commands::about},
-      {EditRowPlayer, &Commands::editRowPlayer, Step::Named, texts::kLabelEditPlayer},
-      {HandicapAndResult, &Commands::handicapAndResult, Step::Named,
-       texts::kLabelHandicapAndResult},
-      {Handicap, &Commands::handicap, Step::Named, texts::kLabelHandicap},
-      {Pair, &Commands::pair, Step::Pairing},
+      {EditRowPlayer, &Commands::editRowPlayer, edit::StepRule{texts::kLabelEditPlayer}},
+      {HandicapAndResult, &Commands::handicapAndResult,
+       edit::StepRule{texts::kLabelHandicapAndResult}},
+      {Handicap, &Commands::handicap, edit::StepRule{texts::kLabelHandicap}},
+      {Pair, &Commands::pair, edit::StepRule{nullptr, steps::pairing}},
       {NewDocument, &Commands::newDocument},
       {OpenDocument, &Commands::openDocument},
       {SaveDocument, &Commands::saveDocument},
       {Cut, &Commands::noAction},
       {Copy, &Commands::noAction},
       {Paste, &Commands::noAction},
-      {Undo, &Commands::undo},
-      {Redo, &Commands::redo},
-      {ResultSheet, &Commands::resultSheet, Step::Sheet},
+      {Undo, &Commands::undo, edit::StepRule{}},
+      {Redo, &Commands::redo, edit::StepRule{}},
+      {ResultSheet, &Commands::resultSheet, edit::StepRule{nullptr, steps::resultSheet}},
       {ExplainPairing, &Commands::explainPairing},
       {ExplainBoard, &Commands::explainBoard},
-      {Lock, &Commands::setLock, Step::Lock},
-      {ResultKey, &Commands::enterResultKey, Step::Named, texts::kLabelResult},
+      {Lock, &Commands::setLock, edit::StepRule{nullptr, steps::lock}},
+      {ResultKey, &Commands::enterResultKey, edit::StepRule{nullptr, steps::result}},
   };
   return kHandlers;
 }
 
-std::string Commands::stepLabel(const Handler& handler) const {
-  switch (handler.step) {
-    case Step::Pairing:
-      return edit::pairingLabel(ws_.table);
-    case Step::CancelRound:
-      return edit::cancelRoundLabel(ws_.table);
-    case Step::Lock:
-      return edit::lockLabel(view_.lockBox()->isChecked());
-    case Step::Named:
-    case Step::Fresh:
-      return handler.label ? handler.label : "";
-    case Step::Sheet:  // named once the dialog chose the round
-    case Step::None:
-      break;
-  }
-  return {};
+void Commands::run(view::Command command) {
+  for (const Handler& h : handlers())
+    if (h.command == command) {
+      runThroughDoor(h, {});
+      return;
+    }
 }
 
-void Commands::run(view::Command command) {
-  const Handler* handler = nullptr;
+edit::Outcome Commands::runThroughDoor(const Handler& handler, const CellKey& key) {
+  const edit::Passed passed = edit::runCommand(ws_, ui_, handler.step, [&]() -> edit::Outcome {
+    if (handler.change) return (this->*handler.change)();
+    if (handler.onCell) return (this->*handler.onCell)(key);
+    (this->*handler.show)();
+    return {};
+  });
+  window_.showChanges(passed.changes);
+  return passed.outcome;
+}
+
+void Commands::resultKey(int row, int round, int result) {
   for (const Handler& h : handlers())
-    if (h.command == command) handler = &h;
-  if (!handler) return;
-  // What another program wrote is read before anything is changed or shown.
-  if (edit::rereadChangedFiles(ws_, ui_)) afterDocumentChange();
-  if (handler->step == Step::None) {
-    (this->*handler->run)();
-  } else {
-    edit::Snapshot before = edit::snapshotOf(ws_);
-    std::string label = stepLabel(*handler);
-    sheetRound_ = -1;
-    (this->*handler->run)();
-    if (handler->step == Step::Sheet) label = edit::resultSheetLabel(sheetRound_);
-    edit::recordIfChanged(ws_, std::move(label), std::move(before), handler->step == Step::Fresh);
-  }
-  window_.updateCommandStates();
+    if (h.command == view::Command::ResultKey) {
+      const edit::Outcome o = runThroughDoor(h, {row, round, result});
+      if (o.done() || o.changed) goOnFromResult(row, round);
+      return;
+    }
 }
 
 }  // namespace toq::ui

@@ -17,7 +17,6 @@
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -50,10 +49,9 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
 }
 
 void Commands::afterTableChange() {
-  view_.refreshTable();
-  view_.updatePairingButton();
-  window_.updateCommandStates();
-  if (venue_) venue_->notifyChanged();
+  edit::Changes changes;
+  changes.table = true;
+  window_.showChanges(changes);
 }
 
 void Commands::newDocument() {
@@ -70,10 +68,13 @@ void Commands::openDocument() {
 }
 
 bool Commands::openFile(const QString& path) {
+  // Another document replaces this one: nothing of the old one is read again first.
   const edit::OpenedDocument opened = edit::openDocument(ws_, ui_, toPath(path));
   view_.setTableMode(opened.kind == edit::DocumentKind::Table);
   window_.setDocumentPath(path);
-  afterDocumentChange();
+  edit::Changes changes;
+  changes.table = changes.players = changes.document = true;
+  window_.showChanges(changes);
   return opened.done();
 }
 
@@ -115,31 +116,25 @@ void Commands::about() {
   AboutDialog(&window_).exec();
 }
 
-void Commands::pair() {
+edit::Outcome Commands::pair() {
   view_.readOptions();
-  edit::pairNextRound(ws_, ui_, [this] { view_.refreshTable(); });
-  afterTableChange();
+  edit::Outcome o;
+  o.code = edit::pairNextRound(ws_, ui_, [this] { view_.refreshTable(); });
+  return o;
 }
 
-void Commands::setLock() {
-  edit::setLockFlag(ws_, ui_, view_.lockBox()->isChecked());
+edit::Outcome Commands::setLock() {
+  const edit::Outcome o = edit::setLockFlag(ws_, ui_, view_.lockBox()->isChecked());
   view_.lockBox()->setChecked(ws_.table.lockFlag != 0);
+  return o;
 }
 
-void Commands::afterRestore() {
-  if (view_.tableMode())
-    view_.refreshTable();
-  else
-    view_.refreshPlayers();
-  view_.enableControlsForMode();
+edit::Outcome Commands::undo() {
+  return edit::undo(ws_, ui_);
 }
 
-void Commands::undo() {
-  if (edit::undo(ws_, ui_).changed) afterRestore();
-}
-
-void Commands::redo() {
-  if (edit::redo(ws_, ui_).changed) afterRestore();
+edit::Outcome Commands::redo() {
+  return edit::redo(ws_, ui_);
 }
 
 }  // namespace toq::ui

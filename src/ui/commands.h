@@ -1,8 +1,8 @@
 #pragma once
-// What every command of the window does: each a thin slot that gathers the user's choice,
-// calls the core's operation and refreshes the view. The command table (view/command_table.h)
-// describes the commands; handlers() names the member that runs each. Commands chosen from the
-// context menu run without the menu bar's enabling rules.
+// What every command of the window does: each a thin slot that gathers the user's choice and
+// calls the core's operation; the window shows what changed in one place. The command table
+// (view/command_table.h) describes the commands; handlers() names the member that runs each.
+// Commands chosen from the context menu run without the menu bar's enabling rules.
 
 #include <QObject>
 #include <QPoint>
@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "edit/command_door.h"
 #include "edit/outcome.h"
 #include "edit/workspace.h"
 #include "services/services.h"
@@ -30,32 +31,42 @@ class Commands : public QObject {
   Commands(MainWindow& window, edit::Workspace& ws, services::Services& ui, AppSettings& settings,
            QObject* parent = nullptr);
 
-  /// How a command is kept in the undo history.
-  enum class Step {
-    None,         ///< it changes neither table nor register (or it is undo/redo itself)
-    Named,        ///< one step named by the handler's label
-    Fresh,        ///< one step that replaces the document: the earlier steps are forgotten
-    Pairing,      ///< named after the round it pairs ("2回戦の組み合わせ")
-    CancelRound,  ///< named after the latest paired round
-    Lock,         ///< named after the lock box's new state
-    Sheet,        ///< named after the round of the result sheet
+  /// What a result key asked for: the cell's row and round and the result code it enters.
+  struct CellKey {
+    int row = -1;
+    int round = -1;
+    int result = 0;
   };
 
-  /// The member that runs a command, and the undo step it makes.
+  /// The member that runs a command, and how the command is kept in the undo history. A
+  /// command that may change the table or the register answers the edit layer's Outcome (its
+  /// step is named from it); the others answer nothing.
   struct Handler {
+    using Show = void (Commands::*)();
+    using Change = edit::Outcome (Commands::*)();
+    using OnCell = edit::Outcome (Commands::*)(const CellKey&);
+
+    constexpr Handler(view::Command c, Show run) : command(c), show(run) {}
+    constexpr Handler(view::Command c, Change run, edit::StepRule rule = {})
+        : command(c), change(run), step(rule) {}
+    constexpr Handler(view::Command c, OnCell run, edit::StepRule rule)
+        : command(c), onCell(run), step(rule) {}
+
     view::Command command;
-    void (Commands::*run)();
-    Step step = Step::None;
-    const char* label = nullptr;  ///< UTF-8 label of a Named or Fresh step
+    Show show = nullptr;
+    Change change = nullptr;
+    OnCell onCell = nullptr;
+    edit::StepRule step;  ///< the undo step: its label or the namer beside the handler
   };
   /// One handler per command of the command table.
   static std::span<const Handler> handlers();
 
   /// Runs a command: every command of the window comes here (menus, toolbar, accelerators,
-  /// context menu, the pairing button, the lock box, the result keys). Files another program
-  /// changed are read first; a command that changes the table or the register is one undo step.
+  /// context menu, the pairing button, the lock box, the result keys) and passes the edit
+  /// layer's door (edit/command_door.h); the window then shows what changed.
   void run(view::Command command);
-  /// A result key on a round cell: the result code for (row, round), through run().
+  /// A result key on a round cell: the result code for (row, round), through the door; the
+  /// current cell then goes on to the next game without a result.
   void resultKey(int row, int round, int result);
 
   /// Loads a file as the command line and the recent-file list do: a table (.tai, with the
@@ -65,8 +76,8 @@ class Commands : public QObject {
   /// The print format flag ("印刷形式２"): on at every start.
   bool printFormat2() const { return printFormat2_; }
 
-  /// After a command that changed the table: refresh the list, update the pairing button and
-  /// the menu entries.
+  /// After a change made outside the door's answer (the tests' direct edits): the window's one
+  /// reaction, as for a change of the table.
   void afterTableChange();
 
   /// Where the repeated test writes its log (the tests point it at a scratch folder).
@@ -79,7 +90,7 @@ class Commands : public QObject {
  private:
   // The handlers, in the order of the command table.
   void openTable();
-  void importNameList();
+  edit::Outcome importNameList();
   void saveTableAs();
   void saveCsv();
   void saveWebPage();
@@ -101,32 +112,32 @@ class Commands : public QObject {
   void toggleStatusBar();
   void tableFont();
   void newTable();
-  void addParticipant();
-  void removeParticipant();
-  void cancelLatestRound();
-  void cancelAllPairings();
-  void changeNumberOfGames();
-  void exchangeByes();
-  void setOpponent();
-  void setBye();
-  void cancelPairing();
-  void enterResult();
-  void randomResults();
-  void repeatedTest();
-  void registerPlayer();
-  void editPlayer();
-  void deletePlayers();
+  edit::Outcome addParticipant();
+  edit::Outcome removeParticipant();
+  edit::Outcome cancelLatestRound();
+  edit::Outcome cancelAllPairings();
+  edit::Outcome changeNumberOfGames();
+  edit::Outcome exchangeByes();
+  edit::Outcome setOpponent();
+  edit::Outcome setBye();
+  edit::Outcome cancelPairing();
+  edit::Outcome enterResult();
+  edit::Outcome randomResults();
+  edit::Outcome repeatedTest();
+  edit::Outcome registerPlayer();
+  edit::Outcome editPlayer();
+  edit::Outcome deletePlayers();
   void manual();
   void about();
-  void editRowPlayer();
-  void handicapAndResult();
-  void handicap();
-  void pair();
-  void setLock();
-  void enterResultKey();
-  void resultSheet();
-  void undo();
-  void redo();
+  edit::Outcome editRowPlayer();
+  edit::Outcome handicapAndResult();
+  edit::Outcome handicap();
+  edit::Outcome pair();
+  edit::Outcome setLock();
+  edit::Outcome enterResultKey(const CellKey& key);
+  edit::Outcome resultSheet();
+  edit::Outcome undo();
+  edit::Outcome redo();
   void newDocument();
   void openDocument();
   void saveDocument();
@@ -137,20 +148,18 @@ class Commands : public QObject {
   void showContextMenu(const QPoint& globalPos);
 
   // Helpers of the commands.
-  /// The undo step's label, from the table before the command.
-  std::string stepLabel(const Handler& handler) const;
-  /// After undo or redo: both lists, the form's controls and the menu entries.
-  void afterRestore();
-  /// After a table or register was read: fill the list in the current mode, its controls and
-  /// the menu entries.
-  void afterDocumentChange();
+  /// Runs a command's handler through the door and shows what changed.
+  edit::Outcome runThroughDoor(const Handler& handler, const CellKey& key);
+  /// After a result key on (row, round): the current cell goes on to the round's next game
+  /// without a result.
+  void goOnFromResult(int row, int round);
   /// The participant row of the selected row; -1 when no line is selected.
   int selectedParticipant() const;
   /// The participant row and round of the clicked cell; false when it is no round cell of a
   /// participant.
   bool clickedRoundCell(int& row, int& round) const;
   /// Opens PlayerDialog on the record at a register position and stores what it answers.
-  void editPlayerAt(int position);
+  edit::Outcome editPlayerAt(int position);
   /// Greys the whole window but its frame while the repeated test runs.
   void setBusy(bool busy);
 
@@ -163,13 +172,7 @@ class Commands : public QObject {
   int nameListFilter_ = 0;           ///< the import dialog's filter chosen last time
   std::filesystem::path logFolder_;  ///< empty: the program's own log folder
   bool testRunning_ = false;
-  bool stopTest_ = false;  ///< the window is closing: the repeated test stops after its run
-  struct KeyPress {
-    int row = -1;
-    int round = -1;
-    int result = 0;
-  } key_;                         ///< the result key that ResultKey enters
-  int sheetRound_ = -1;           ///< the round the result sheet entered
+  bool stopTest_ = false;         ///< the window is closing: the repeated test stops after its run
   VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
 };
 

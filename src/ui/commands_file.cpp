@@ -35,12 +35,6 @@ edit::SaveNameChooser saveChooser(QWidget* parent, Dialog dialog) {
 
 }  // namespace
 
-void Commands::afterDocumentChange() {
-  view_.fill();
-  view_.enableControlsForMode();
-  window_.updateCommandStates();
-}
-
 void Commands::openTable() {
   // What is read replaces the table and the register: unsaved changes are settled first.
   if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
@@ -48,16 +42,16 @@ void Commands::openTable() {
   if (chosen.isEmpty()) return;
   edit::openTable(ws_, ui_, toPath(chosen));
   window_.setDocumentPath(fromPath(ws_.table.filePath));
-  afterDocumentChange();
 }
 
-void Commands::importNameList() {
-  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
+edit::Outcome Commands::importNameList() {
+  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return edit::stopped(edit::Stop::Declined);
   const QString chosen = chooseNameList(&window_, fromPath(ws_.table.directory()), nameListFilter_);
-  if (chosen.isEmpty()) return;
-  if (edit::importNameList(ws_, ui_, toPath(chosen)) != 0) return;
-  window_.setDocumentPath(fromPath(ws_.table.filePath));
-  afterDocumentChange();
+  if (chosen.isEmpty()) return edit::stopped(edit::Stop::Declined);
+  edit::Outcome o;
+  o.code = edit::importNameList(ws_, ui_, toPath(chosen));
+  if (o.done()) window_.setDocumentPath(fromPath(ws_.table.filePath));
+  return o;
 }
 
 void Commands::saveTableAs() {
@@ -74,7 +68,6 @@ void Commands::newTable() {
   if (!choice || !edit::newEvent(ws_, ui_, *choice).done()) return;
   showEventFiles(window_, ws_, settings_);
   view_.setTableMode(true);
-  afterDocumentChange();
 }
 
 void Commands::saveCsv() {

@@ -2,8 +2,8 @@
 // opponent or a bye set by hand, cancelling the row's last pairing, the result, the handicap.
 #include "edit/handicap_edits.h"
 #include "edit/pairing_edits.h"
+#include "edit/result_entry.h"
 #include "edit/result_sheet.h"
-#include "edit/results.h"
 #include "ui/commands.h"
 #include "ui/dialogs/handicap_dialog.h"
 #include "ui/dialogs/handicap_result_dialog.h"
@@ -29,79 +29,68 @@ bool Commands::clickedRoundCell(int& row, int& round) const {
   return ws_.table.validRow(row) && ws_.table.validRound(round);
 }
 
-void Commands::setOpponent() {
+edit::Outcome Commands::setOpponent() {
   const int k = selectedParticipant();
-  if (k < 0) return;
+  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
   view_.readOptions();
   const edit::Outcome o = edit::setOpponent(ws_, ui_, k, [this](const edit::OpponentChoices& d) {
     return OpponentDialog::choose(d, &window_);
   });
-  if (o.changed) afterTableChange();
+  return o;
 }
 
-void Commands::setBye() {
+edit::Outcome Commands::setBye() {
   const int k = selectedParticipant();
-  if (k < 0) return;
-  if (edit::setBye(ws_, ui_, k).changed) afterTableChange();
+  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::setBye(ws_, ui_, k);
 }
 
-void Commands::cancelPairing() {
+edit::Outcome Commands::cancelPairing() {
   const int k = selectedParticipant();
-  if (k < 0) return;
-  if (edit::cancelLastPairing(ws_, ui_, k).changed) afterTableChange();
+  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::cancelLastPairing(ws_, ui_, k);
 }
 
-void Commands::enterResult() {
+edit::Outcome Commands::enterResult() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return;
-  const edit::Outcome o = edit::enterResult(
-      ws_, ui_, row, round,
-      [this](const edit::ResultQuestion& d) { return ResultDialog::choose(d, &window_); });
-  if (o.changed) afterTableChange();
+  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::enterResult(ws_, ui_, row, round, [this](const edit::ResultQuestion& d) {
+    return ResultDialog::choose(d, &window_);
+  });
 }
 
-void Commands::resultKey(int row, int round, int result) {
-  key_ = {row, round, result};
-  run(view::Command::ResultKey);
+edit::Outcome Commands::enterResultKey(const CellKey& key) {
+  return edit::enterResultCode(ws_, ui_, key.row, key.round, key.result);
 }
 
-void Commands::enterResultKey() {
-  const edit::Outcome o = edit::enterResultCode(ws_, ui_, key_.row, key_.round, key_.result);
-  if (o.changed) afterTableChange();
-  if (!o.done() && !o.changed) return;  // refused: the cell stays
-  // On to the next game of the round without a result.
-  if (const std::optional<int> next = view::nextRowWithoutResult(ws_.table, key_.row, key_.round))
-    view_.setCurrentCell(view::firstLineOfRow(*next), view::columnOfRound(key_.round));
+void Commands::goOnFromResult(int row, int round) {
+  if (const std::optional<int> next = view::nextRowWithoutResult(ws_.table, row, round))
+    view_.setCurrentCell(view::firstLineOfRow(*next), view::columnOfRound(round));
 }
 
-void Commands::resultSheet() {
-  const edit::Outcome o = edit::enterResultSheet(ws_, ui_, [this](const edit::ResultSheet& sheet) {
+edit::Outcome Commands::resultSheet() {
+  return edit::enterResultSheet(ws_, ui_, [this](const edit::ResultSheet& sheet) {
     return ResultSheetDialog::choose(sheet, &window_);
   });
-  sheetRound_ = o.round;
-  if (o.changed) afterTableChange();
 }
 
-void Commands::handicapAndResult() {
+edit::Outcome Commands::handicapAndResult() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return;
-  const edit::Outcome o =
-      edit::setHandicapAndResult(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
-        return HandicapResultDialog::choose(d, &window_);
-      });
-  if (o.changed) afterTableChange();
+  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::setHandicapAndResult(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
+    return HandicapResultDialog::choose(d, &window_);
+  });
 }
 
-void Commands::handicap() {
+edit::Outcome Commands::handicap() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return;
-  const edit::Outcome o = edit::setHandicap(
-      ws_, ui_, row, round,
-      [this](const edit::HandicapQuestion& d) { return HandicapDialog::choose(d, &window_); });
-  if (o.changed) afterTableChange();
+  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::setHandicap(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
+    return HandicapDialog::choose(d, &window_);
+  });
 }
 
 }  // namespace toq::ui

@@ -9,43 +9,38 @@
 
 namespace toq::ui {
 
-void Commands::registerPlayer() {
+edit::Outcome Commands::registerPlayer() {
   const std::optional<edit::PlayerForm> form =
       PlayerDialog::ask(edit::newPlayerForm(), ui_, &window_);
-  if (!form) return;
-  if (!edit::registerPlayer(ws_, ui_, *form).changed) return;
-  view_.refreshPlayers();
-  window_.updateCommandStates();
+  if (!form) return edit::stopped(edit::Stop::Declined);
+  return edit::registerPlayer(ws_, ui_, *form);
 }
 
-void Commands::editPlayerAt(int position) {
+edit::Outcome Commands::editPlayerAt(int position) {
   const std::optional<edit::PlayerForm> initial = edit::playerForm(ws_, position);
-  if (!initial) return;
+  if (!initial) return edit::stopped(edit::Stop::NothingToDo);
   const std::optional<edit::PlayerForm> form = PlayerDialog::ask(*initial, ui_, &window_);
-  if (!form) return;
-  if (!edit::editPlayer(ws_, ui_, position, *form).changed) return;
-  // The name shows in both lists.
-  view_.refreshPlayers();
-  view_.refreshTable();
+  if (!form) return edit::stopped(edit::Stop::Declined);
+  return edit::editPlayer(ws_, ui_, position, *form);
 }
 
-void Commands::editPlayer() {
+edit::Outcome Commands::editPlayer() {
   const int line = view_.selectedRow();
-  if (line >= 0) editPlayerAt(view::positionOfLine(line));
+  if (line < 0) return edit::stopped(edit::Stop::NothingToDo);
+  return editPlayerAt(view::positionOfLine(line));
 }
 
-void Commands::editRowPlayer() {
+edit::Outcome Commands::editRowPlayer() {
   const int k = selectedParticipant();
-  if (k >= 0) editPlayerAt(edit::playerPositionOfRow(ws_, k));
+  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  return editPlayerAt(edit::playerPositionOfRow(ws_, k));
 }
 
-void Commands::deletePlayers() {
+edit::Outcome Commands::deletePlayers() {
   std::vector<int> positions;
   for (int line : view_.selectedLines()) positions.push_back(view::positionOfLine(line));
-  if (positions.empty()) return;
-  edit::deletePlayers(ws_, ui_, positions);
-  view_.refreshPlayers();
-  window_.updateCommandStates();
+  if (positions.empty()) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::deletePlayers(ws_, ui_, positions);
 }
 
 }  // namespace toq::ui

@@ -47,8 +47,8 @@ void Commands::setBusy(bool busy) {
   for (QAction* a : window_.actions()->accelerators()) a->setEnabled(!busy);
 }
 
-void Commands::repeatedTest() {
-  if (testRunning_) return;
+edit::Outcome Commands::repeatedTest() {
+  if (testRunning_) return edit::stopped(edit::Stop::NothingToDo);
   const std::filesystem::path folder =
       logFolder_.empty() ? services::logFolder(services::programDirectory(nullptr)) : logFolder_;
   StoppableServices ui(ui_, stopTest_);
@@ -59,9 +59,9 @@ void Commands::repeatedTest() {
   const int result = pairing::runRepeatedTest(ctx, folder, [this] { view_.refreshTable(); });
   testRunning_ = false;
   setBusy(false);
-  if (result == -2) return;       // the window closed: the program is ending
-  view_.enableControlsForMode();  // the test cleared the lock flag
-  afterTableChange();
+  edit::Outcome o;
+  o.code = result == 0 ? 0 : -1;
+  return o;
 }
 
 }  // namespace toq::ui

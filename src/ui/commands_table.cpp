@@ -12,46 +12,41 @@
 
 namespace toq::ui {
 
-void Commands::addParticipant() {
-  const edit::Outcome o =
-      edit::addParticipant(ws_, ui_, [this](const std::vector<edit::ParticipantChoice>& choices) {
-        return AddParticipantDialog::choose(choices, &window_);
-      });
-  if (o.changed) afterTableChange();
+edit::Outcome Commands::addParticipant() {
+  return edit::addParticipant(ws_, ui_,
+                              [this](const std::vector<edit::ParticipantChoice>& choices) {
+                                return AddParticipantDialog::choose(choices, &window_);
+                              });
 }
 
-void Commands::removeParticipant() {
+edit::Outcome Commands::removeParticipant() {
   const int k = selectedParticipant();
-  if (k < 0) return;
-  if (edit::removeParticipant(ws_, ui_, k).changed) afterTableChange();
+  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::removeParticipant(ws_, ui_, k);
 }
 
-void Commands::cancelLatestRound() {
-  if (edit::cancelLatestRound(ws_, ui_).changed) afterTableChange();
+edit::Outcome Commands::cancelLatestRound() {
+  return edit::cancelLatestRound(ws_, ui_);
 }
 
-void Commands::cancelAllPairings() {
-  if (!edit::cancelAllPairings(ws_, ui_).changed) return;
-  view_.enableControlsForMode();  // the lock flag was cleared too
-  afterTableChange();
+edit::Outcome Commands::cancelAllPairings() {
+  return edit::cancelAllPairings(ws_, ui_);
 }
 
-void Commands::changeNumberOfGames() {
-  const edit::Outcome o = edit::changeNumberOfGames(ws_, ui_, [this](const edit::GamesQuestion& d) {
+edit::Outcome Commands::changeNumberOfGames() {
+  return edit::changeNumberOfGames(ws_, ui_, [this](const edit::GamesQuestion& d) {
     return NumberOfGamesDialog::ask(d, ui_, &window_);
   });
-  if (o.changed) afterTableChange();
 }
 
-void Commands::exchangeByes() {
+edit::Outcome Commands::exchangeByes() {
   const std::vector<int> lines = view_.selectedLines();
-  if (lines.size() != 2) return;
-  if (edit::exchangeByes(ws_, ui_, view::rowOfLine(lines[0]), view::rowOfLine(lines[1])).changed)
-    afterTableChange();
+  if (lines.size() != 2) return edit::stopped(edit::Stop::NothingToDo);
+  return edit::exchangeByes(ws_, ui_, view::rowOfLine(lines[0]), view::rowOfLine(lines[1]));
 }
 
-void Commands::randomResults() {
-  if (edit::randomResults(ws_, ui_).changed) afterTableChange();
+edit::Outcome Commands::randomResults() {
+  return edit::randomResults(ws_, ui_);
 }
 
 }  // namespace toq::ui

@@ -13,10 +13,13 @@ void Commands::venue() {
     venue_ = new VenueDialog(ws_, ui_, &window_);
     // A pairing from the organiser's page follows the window's check boxes.
     venue_->setBeforeEachJob([this] { view_.readOptions(); });
+    // The change passed the edit layer's door on this thread; the window shows it as any.
     connect(venue_, &VenueDialog::changedFromNetwork, this, [this](const QString& label) {
       afterTableChange();
       ui_.statusMessage(toUtf8(label));
     });
+    // Every change of the event, whoever made it, is told to the served pages.
+    connect(&window_, &MainWindow::eventChanged, venue_, &VenueDialog::notifyChanged);
     connect(venue_, &VenueDialog::servingChanged, &window_, &MainWindow::showServing);
     // The window is going: requests in flight finish on the GUI thread, then the server stops.
     connect(&window_, &MainWindow::closeRequested, venue_, &VenueDialog::stopServing);

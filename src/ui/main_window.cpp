@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "edit/unsaved.h"
 #include "ui/actions.h"
 #include "ui/event_file.h"
 #include "ui/main_view.h"
@@ -126,6 +127,21 @@ void MainWindow::updateCommandStates() {
   redo->setToolTip(QString::fromStdString(edit::redoText(ws_.history)));
   actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
+}
+
+void MainWindow::showChanges(const edit::Changes& changes) {
+  const bool changed = changes.any() || changes.document;
+  if (changes.document) {
+    view_->fill();
+  } else {
+    // The names show in both lists.
+    if (changes.table || changes.players) view_->refreshTable();
+    if (changes.players) view_->refreshPlayers();
+  }
+  if (changed) view_->enableControlsForMode();
+  updateCommandStates();
+  showUnsaved(edit::hasUnsavedChanges(ws_));
+  if (changed) emit eventChanged();
 }
 
 void MainWindow::showUnsaved(bool unsaved) {

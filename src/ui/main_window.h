@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "edit/command_door.h"
 #include "edit/workspace.h"
 #include "services/services.h"
 #include "ui/app_settings.h"
@@ -44,6 +45,12 @@ class MainWindow : public QMainWindow {
   /// The status bar's hint of the result keys, shown while a round cell is current.
   QLabel* resultKeysHint() const { return resultKeysHint_; }
 
+  /// The window's one reaction to what a pass through the edit layer's door changed, for
+  /// every change (a command, a key, undo, redo, a re-read, the network): the list refreshed
+  /// (filled anew for another document), the form's controls, the menu entries, and the
+  /// served pages told (eventChanged).
+  void showChanges(const edit::Changes& changes);
+
   /// Shows or hides the status bar's note that changes are not saved.
   void showUnsaved(bool unsaved);
   /// True while that note is shown.
@@ -62,6 +69,8 @@ class MainWindow : public QMainWindow {
   void recentFileChosen(const QString& path);
   /// The user asked to close the window; the application decides.
   void closeRequested();
+  /// The event changed: the served pages are told.
+  void eventChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -44,13 +44,12 @@ bool redoable(const ViewState& s, const data::Table&) {
   return s.canRedo;
 }
 
+// Table::AnyEntryState's mode that asks whether some row of some round has an opponent.
+constexpr int kAnyGame = 1;
+
 // Some round holds a game.
 bool anyRoundPaired(const ViewState& s, const data::Table& t) {
-  if (!s.tableMode) return false;
-  for (int row = 0; row < t.participantCount; ++row)
-    for (int round = 0; round < t.numberOfGames; ++round)
-      if (t.opponentRow(row, round) >= 0) return true;
-  return false;
+  return s.tableMode && t.AnyEntryState(kAnyGame) != 0;
 }
 
 bool inPlayerMode(const ViewState& s, const data::Table&) {

@@ -12,6 +12,7 @@
 #include "edit/file_freshness.h"
 #include "edit/pairing_edits.h"
 #include "edit/players.h"
+#include "edit/result_entry.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
 #include "edit/unsaved.h"
@@ -60,13 +61,13 @@ class Freshness : public testing::EditTest {
 TEST_F(Freshness, AnotherWritersChangeBetweenTwoCommandsSurvives) {
   // The other program enters a result of round 1.
   auto o = other();
-  ASSERT_EQ(edit::enterResult(*o, quiet_, 0, 0, given(0)).code, 0);  // row 0 wins
+  ASSERT_EQ(edit::enterResultCode(*o, quiet_, 0, 0, data::kWin).code, 0);  // row 0 wins
 
   // This program's next command: the check reads the file first and says so.
   EXPECT_TRUE(edit::rereadChangedFiles(*ws_, ui_));
   EXPECT_EQ(ui_.statuses(), std::vector<std::string>{edit::texts::kTableReread});
   EXPECT_EQ(ws_->table.result[0][0], data::kWin);
-  ASSERT_EQ(edit::enterResult(*ws_, ui_, 2, 0, given(1)).code, 0);  // row 2 loses
+  ASSERT_EQ(edit::enterResultCode(*ws_, ui_, 2, 0, data::kLoss).code, 0);  // row 2 loses
 
   // Both results, as one program entering them in turn would have written them.
   auto expected = std::make_unique<data::Table>(*before_);

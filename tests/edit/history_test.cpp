@@ -16,6 +16,7 @@
 #include "edit/pairing_edits.h"
 #include "edit/participants.h"
 #include "edit/players.h"
+#include "edit/result_entry.h"
 #include "edit/result_sheet.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
@@ -92,7 +93,7 @@ TEST_F(History, EveryCommandKindIsOneStepThatUndoesToTheSameBytesAndRedoes) {
       {"結果の入力", fixed(t::kLabelResult), nullptr,
        [](auto& ws, auto& ui) { edit::enterResultCode(ws, ui, 0, 1, data::kDraw); }},
       {"結果の入力", fixed(t::kLabelResult), nullptr,
-       [](auto& ws, auto& ui) { edit::enterResult(ws, ui, 4, 0, given(1)); }},
+       [](auto& ws, auto& ui) { edit::enterResultCode(ws, ui, 4, 0, data::kLoss); }},
       {"手合割・先後・勝敗の入力", fixed(t::kLabelHandicapAndResult), nullptr,
        [](auto& ws, auto& ui) {
          edit::setHandicapAndResult(ws, ui, 0, 1, given(edit::HandicapAnswer{2, 0, 0}));

@@ -5,6 +5,7 @@
 
 #include "edit/edit_fixture.h"
 #include "edit/history.h"
+#include "edit/result_entry.h"
 #include "edit/result_sheet.h"
 #include "edit/results.h"
 #include "text/cp932.h"
@@ -66,8 +67,8 @@ TEST_F(ResultCodes, RefusedLikeTheResultCommand) {
   EXPECT_EQ(edit::enterResultCode(*ws_, ui_, 0, 0, data::kWin).stop, Stop::Locked);
   EXPECT_EQ(ui_.warnings().back(), "変更は禁止されています。");
   EXPECT_EQ(ws_->table.result[0][0], data::kResultNone);
-  EXPECT_EQ(edit::positionOfResult(data::kDraw), 2);
-  EXPECT_EQ(edit::positionOfResult(-1), -1);
+  EXPECT_TRUE(edit::isResultCode(data::kDraw));
+  EXPECT_FALSE(edit::isResultCode(-1));
 }
 
 class ResultSheet : public testing::EditTest {

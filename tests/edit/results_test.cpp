@@ -3,6 +3,7 @@
 
 #include "edit/edit_fixture.h"
 #include "edit/handicap_edits.h"
+#include "edit/result_entry.h"
 #include "edit/results.h"
 #include "text/cp932.h"
 
@@ -22,7 +23,7 @@ TEST_F(Results, DialogShowsTheGameAndPreselectsTheStoredResult) {
   ASSERT_TRUE(d);
   EXPECT_EQ(text::toUtf8(d->caption), "P1 対 P0");
   EXPECT_EQ(text::toUtf8(d->label), "3回戦の勝敗");
-  EXPECT_EQ(d->position, 1);  // row 1 lost
+  EXPECT_EQ(d->result, data::kLoss);  // row 1 lost
   EXPECT_EQ(edit::resultPosition(data::kWin), 0);
   EXPECT_EQ(edit::resultPosition(data::kDraw), 2);
   EXPECT_EQ(edit::resultPosition(data::kResultNone), 3);
@@ -38,7 +39,7 @@ TEST_F(Results, EachChoiceSetsBothRowsWritesAndCountsOpenGames) {
   const char* status[] = {"結果の未入力は 1組", "結果の未入力は 1組", "結果の未入力は 1組",
                           "結果の未入力は 2組"};
   for (int pos = 0; pos < 4; ++pos) {
-    auto done = edit::enterResult(*ws_, ui_, 1, 0, given(pos));
+    auto done = edit::enterResult(*ws_, ui_, 1, 0, given(int{own[pos]}));
     ASSERT_EQ(done.code, 0) << pos;
     EXPECT_EQ(ws_->table.result[1][0], own[pos]);
     EXPECT_EQ(ws_->table.result[0][0], other[pos]);
@@ -57,7 +58,7 @@ TEST_F(Results, EnterResultStopsWithoutAGame) {
   int opened = 0;
   auto chooser = [&](const edit::ResultQuestion&) {
     ++opened;
-    return std::optional<int>(0);
+    return std::optional<int>(data::kWin);
   };
   EXPECT_EQ(edit::enterResult(*ws_, ui_, 2, 0, chooser).stop, Stop::NothingToDo);
   EXPECT_EQ(edit::enterResult(*ws_, ui_, 2, 1, chooser).stop, Stop::NothingToDo);
@@ -77,7 +78,8 @@ TEST_F(Results, EnterResultStopsWithoutAGame) {
                               [](const edit::ResultQuestion&) { return std::optional<int>(); })
                 .stop,
             Stop::Declined);
-  EXPECT_EQ(edit::enterResult(*ws_, ui_, 0, 0, given(4)).stop, Stop::Refused);
+  for (int notAResult : {4, -1, 7})
+    EXPECT_EQ(edit::enterResult(*ws_, ui_, 0, 0, given(notAResult)).stop, Stop::Refused);
   EXPECT_EQ(lastError(), "勝敗の指定が正しくありません。");
   EXPECT_EQ(ws_->table.result[0][0], data::kResultNone);
   EXPECT_FALSE(tableWritten());
@@ -259,7 +261,8 @@ TEST_F(Results, ACodeOutsideTheSetIsAMissingResult) {
   ws_->table.result[1][1] = 4;
 
   // Entering the other game's result again: one game of the round is still open.
-  auto done = edit::enterResult(*ws_, ui_, 0, 1, [](const edit::ResultQuestion&) { return 0; });
+  auto done = edit::enterResult(*ws_, ui_, 0, 1,
+                                [](const edit::ResultQuestion&) { return int{data::kWin}; });
   ASSERT_EQ(done.code, 0);
   EXPECT_EQ(ui_.statuses().back(), "結果の未入力は 1組");
 

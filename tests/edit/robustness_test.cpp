@@ -10,6 +10,7 @@
 #include "edit/pairing_edits.h"
 #include "edit/participants.h"
 #include "edit/players.h"
+#include "edit/result_entry.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
 

@@ -15,6 +15,7 @@ using nlohmann::json;
 
 constexpr int kClients = 50;
 constexpr const char* kWords[3] = {"win", "loss", "draw"};
+constexpr int kCodes[3] = {data::kWin, data::kLoss, data::kDraw};
 
 class Load : public testing::ServerTest {};
 
@@ -55,7 +56,7 @@ TEST_F(Load, FiftyClientsStoreEveryResultExactlyOnce) {
   direct->table.SetTableFile(std::filesystem::path(dir_) / "direct.tai");
   for (int c = 0; c < 49; ++c) {
     const int row = boards[c]["players"][0]["row"].get<int>() - 1;
-    ASSERT_TRUE(edit::enterGivenResult(*direct, quiet_, row, 0, c % 3).done());
+    ASSERT_TRUE(edit::enterResultCode(*direct, quiet_, row, 0, kCodes[c % 3]).done());
   }
   auto served = std::make_unique<data::Table>();
   auto entered = std::make_unique<data::Table>();

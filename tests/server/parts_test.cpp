@@ -117,13 +117,13 @@ TEST(ServerParts, RoundQueriesTakeOnlyARoundFromOne) {
     EXPECT_FALSE(server::api::parseRoundQuery(bad, error)) << bad;
 }
 
-TEST(ServerParts, ResultBodiesBecomeZeroBasedListPositions) {
+TEST(ServerParts, ResultBodiesBecomeZeroBasedIndicesAndResultCodes) {
   std::string error;
   const auto r = server::api::parseResultRequest(R"({"result":"draw","row":99,"round":32})", error);
   ASSERT_TRUE(r) << error;
   EXPECT_EQ(r->round, 31);
   EXPECT_EQ(r->row, 98);
-  EXPECT_EQ(r->position, 2);
+  EXPECT_EQ(r->result, data::kDraw);
   EXPECT_TRUE(server::api::parsePairRequest("", error));
   EXPECT_TRUE(server::api::parsePairRequest(" {} ", error));
   EXPECT_FALSE(server::api::parsePairRequest(R"({"round":1})", error));

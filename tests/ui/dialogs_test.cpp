@@ -259,14 +259,15 @@ class DialogsTest : public QObject {
       QCOMPARE(items(dialog.list()),
                (QStringList{QStringLiteral("勝ち"), QStringLiteral("負け"),
                             QStringLiteral("引き分け"), QStringLiteral("取り消し")}));
-      QCOMPARE(dialog.position(), c.position);
+      QCOMPARE(dialog.list()->currentIndex(), c.position);
+      QCOMPARE(dialog.result(), int{c.result});
     }
     const auto d = edit::resultQuestion(*ws, ui, 1, 2);
     auto ok = Await::dialog<ui::ResultDialog>([](ui::ResultDialog* w) {
       w->list()->setCurrentIndex(2);
       button(w, QStringLiteral("OK"))->click();
     });
-    QCOMPARE(ui::ResultDialog::choose(*d, nullptr).value(), 2);
+    QCOMPARE(ui::ResultDialog::choose(*d, nullptr).value(), int{data::kDraw});
     auto cancel = Await::dialog<ui::ResultDialog>(
         [](ui::ResultDialog* w) { button(w, QStringLiteral("キャンセル"))->click(); });
     QVERIFY(!ui::ResultDialog::choose(*d, nullptr).has_value());

@@ -1,7 +1,7 @@
 // Undo and redo through the window's actions: each command kind taken back to the table file's
 // bytes before it and brought back to the bytes after it (the register too), the entries
-// naming the command, the lock respected, the history empty after another table is opened,
-// redo forgotten after a new command.
+// naming the command (a result its round, board and players), the lock respected, the history
+// empty after another table is opened, redo forgotten after a new command.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,6 +15,7 @@
 #include "ui/dialogs/player_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
 #include "view/layout.h"
@@ -36,6 +37,12 @@ Files files(RunningApp& run) {
   std::filesystem::path ply = run.tai;
   ply.replace_extension(".ply");
   return {run.bytes(run.tai), run.bytes(ply)};
+}
+
+// The name of a row's player as the window shows it.
+QString playerName(RunningApp& run, int row) {
+  const data::Player* p = run.ws().players.FindPlayer(run.ws().table.participants[row]);
+  return p ? ui::fromCp932(p->name) : QString();
 }
 
 // Undo gives the files before the command, redo those after it, and undo again before.
@@ -74,10 +81,15 @@ class UndoRedoTest : public QObject {
     run.view()->pairingButton()->click();
     roundTrip(run, before, QStringLiteral("1回戦の組み合わせ"));
 
+    // A result names its round, its board (row 0's game is the round list's first) and its
+    // two players.
     before = files(run);
     run.view()->setCurrentCell(0, view::columnOfRound(0));
     QTest::keyClick(run.view()->list(), Qt::Key_W);
-    roundTrip(run, before, QStringLiteral("結果の入力"));
+    const int opponent = t.opponent[0][0];
+    roundTrip(run, before,
+              QStringLiteral("1回戦 第1局 %1–%2 の結果")
+                  .arg(playerName(run, 0), playerName(run, opponent)));
 
     before = files(run);
     run.view()->lockBox()->click();

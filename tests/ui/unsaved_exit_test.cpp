@@ -1,5 +1,5 @@
-// Nothing typed is lost: a fresh start without files, a write that fails, and every way out of
-// the program (the exit command, the window's close button, a read-only session).
+// Nothing typed is lost: a fresh start without files, a write that fails (an undo's too), and
+// every way out of the program (the exit command, the window's close button, a read-only session).
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -178,6 +178,27 @@ class UnsavedExitTest : public QObject {
     QVERIFY(run.app->finished());
     QCOMPARE(run.box.ui.questions(),
              (std::vector<std::string>{ui::kUnsavedAtExit, ui::kUnsavedAtExit}));
+  }
+
+  void aFailedWriteDuringUndoIsAskedAbout() {
+    RunningApp run;
+    run.select({2 * (run.ws().table.rows() - 1)});
+    run.action(Command::SetBye)->trigger();
+    QVERIFY(!edit::hasUnsavedChanges(run.ws()));
+    // A folder where the writer puts the new content first: the file stays readable, but no
+    // write reaches it, even as root.
+    QVERIFY(QDir().mkpath(ui::fromPath(run.tai) + ".toq-tmp/inside"));
+    run.box.ui.clear();
+    run.action(Command::Undo)->trigger();
+    QCOMPARE(run.ws().history.redoCount(), std::size_t{1});
+    QCOMPARE(run.box.ui.errors().size(), std::size_t{1});
+    QVERIFY(run.box.ui.errors().front().find(run.tai.filename().string()) != std::string::npos);
+    QVERIFY(edit::unsavedChanges(run.ws()).table);
+    QVERIFY(run.window()->unsavedShown());
+    run.box.ui.threeWayAnswers = {Answer::No};
+    run.action(Command::Exit)->trigger();
+    QVERIFY(run.app->finished());
+    QCOMPARE(run.box.ui.questions(), std::vector<std::string>{ui::kUnsavedAtExit});
   }
 
   void aSessionThatOnlyReadEndsSilently() {

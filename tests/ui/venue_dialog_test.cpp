@@ -1,7 +1,7 @@
 // The window serving its event: the venue dialog starts the server on loopback, a result
 // POSTed from another thread shows in the list and the table file at once, a local command
-// changes the version the pages watch, the status bar says that the event is served, and a
-// stop leaves no listener.
+// changes the version the pages watch (undo, redo and a re-read of a file another program
+// changed too), the status bar says that the event is served, and a stop leaves no listener.
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
@@ -14,7 +14,10 @@
 #include <future>
 #include <nlohmann/json.hpp>
 
+#include "edit/file_freshness.h"
+#include "edit/participants.h"
 #include "server/http_client.h"
+#include "support/recording_services.h"
 #include "ui/commands.h"
 #include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
@@ -208,6 +211,54 @@ class VenueDialogTest : public QObject {
     d->startButton()->click();
     QVERIFY(!d->serving());
     QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
+  }
+
+  void aPageListeningHearsUndoRedoAndReread() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    const unsigned short port = d->server().port();
+    run.select({2 * (run.ws().table.rows() - 1)});
+    run.action(Command::SetBye)->trigger();
+    QVERIFY(run.ws().history.canUndo());
+
+    auto opening = std::async(std::launch::async,
+                              [port] { return std::make_unique<testing::EventStream>(port); });
+    QTRY_VERIFY_WITH_TIMEOUT(
+        opening.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
+    const std::unique_ptr<testing::EventStream> stream = opening.get();
+    QVERIFY(stream->ok());
+    // The versions heard so far, read on another thread while this one runs the server's jobs.
+    const auto heard = [&stream](std::size_t count) {
+      auto reading = std::async(std::launch::async, [&stream, count] {
+        return stream->versions(count, std::chrono::seconds(5));
+      });
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(6);
+      while (reading.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
+             std::chrono::steady_clock::now() < deadline)
+        QTest::qWait(5);
+      return reading.get();
+    };
+    QCOMPARE(heard(1).size(), std::size_t{1});
+
+    // Undo and redo in the window, then a file another program changed, read again before
+    // the next command (one that changes nothing itself): each is a new version.
+    run.action(Command::Undo)->trigger();
+    QCOMPARE(heard(2).size(), std::size_t{2});
+    run.action(Command::Redo)->trigger();
+    QCOMPARE(heard(3).size(), std::size_t{3});
+    edit::Workspace other;
+    services::RecordingServices quiet;
+    QCOMPARE(edit::openTable(other, quiet, run.tai), 0);
+    QCOMPARE(edit::setLockFlag(other, quiet, true).code, 0);
+    run.action(Command::ShowStandings)->trigger();
+    QCOMPARE(run.ws().table.lockFlag, 1);
+    const std::vector<unsigned long long> versions = heard(4);
+    QCOMPARE(versions.size(), std::size_t{4});
+    QVERIFY(std::is_sorted(versions.begin(), versions.end()));
+    QVERIFY(std::adjacent_find(versions.begin(), versions.end()) == versions.end());
+    d->startButton()->click();
   }
 
   void aTakenPortIsReportedAndNothingRuns() {

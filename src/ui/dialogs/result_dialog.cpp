@@ -16,7 +16,7 @@ ResultDialog::ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent) 
   list_ = new QComboBox(this);
   list_->setFocus();  // the first choice, for the keyboard
   for (const char* name : edit::kResultNames) list_->addItem(fromUtf8(name));
-  list_->setCurrentIndex(dialog.position);
+  list_->setCurrentIndex(edit::resultPosition(dialog.result));
   auto* grid = new QGridLayout;
   label_ = addLabelledRow(grid, 0, fromCp932(dialog.label), list_);
   auto* layout = new QVBoxLayout(this);
@@ -24,14 +24,16 @@ ResultDialog::ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent) 
   layout->addWidget(okCancelButtons(this));
 }
 
-int ResultDialog::position() const {
-  return list_->currentIndex();
+int ResultDialog::result() const {
+  const int position = list_->currentIndex();
+  return position >= 0 && position < edit::kResultPositions ? edit::kResultCodes[position]
+                                                            : data::kResultNone;
 }
 
 std::optional<int> ResultDialog::choose(const edit::ResultQuestion& dialog, QWidget* parent) {
   ResultDialog d(dialog, parent);
   if (d.exec() != QDialog::Accepted) return std::nullopt;
-  return d.position();
+  return d.result();
 }
 
 }  // namespace toq::ui

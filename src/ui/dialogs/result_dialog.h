@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "edit/results.h"
+#include "edit/result_entry.h"
 
 class QComboBox;
 class QLabel;
@@ -18,12 +18,12 @@ class ResultDialog : public QDialog {
  public:
   ResultDialog(const edit::ResultQuestion& dialog, QWidget* parent = nullptr);
 
-  /// The chosen list position (0 … 3).
-  int position() const;
+  /// The chosen result code from the row's side (the list's positions stay in the dialog).
+  int result() const;
   QComboBox* list() const { return list_; }
   QLabel* label() const { return label_; }
 
-  /// Runs the dialog: the chosen position on OK, none on キャンセル.
+  /// Runs the dialog: the chosen result code on OK, none on キャンセル.
   static std::optional<int> choose(const edit::ResultQuestion& dialog, QWidget* parent);
 
  private:

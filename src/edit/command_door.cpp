@@ -1,0 +1,108 @@
+#include "edit/command_door.h"
+
+#include "data/register.h"
+#include "edit/edit_texts.h"
+#include "edit/file_freshness.h"
+#include "edit/result_sheet.h"
+#include "text/cp932.h"
+#include "text/format.h"
+
+namespace toq::edit {
+
+namespace {
+
+// What differs between the state before a pass and the workspace now.
+Changes changesSince(const Snapshot& start, const Workspace& ws, bool reread) {
+  Changes c;
+  c.reread = reread;
+  c.table = !data::sameContents(*start.table, ws.table);
+  c.players = start.playerFile != ws.playerFile || *start.players != ws.players;
+  c.document =
+      reread || start.table->filePath != ws.table.filePath || start.playerFile != ws.playerFile;
+  return c;
+}
+
+Passed pass(Workspace& ws, services::Services& ui, const StepRule& step, const std::string* label,
+            const std::function<Outcome()>& command) {
+  const Snapshot start = snapshotOf(ws);
+  // What another program wrote is read before anything is changed or shown; the command then
+  // starts from it.
+  const bool reread = rereadChangedFiles(ws, ui);
+  Snapshot before = reread ? snapshotOf(ws) : start;
+  Passed p;
+  p.outcome = command();
+  if (label) {
+    recordIfChanged(ws, *label, std::move(before));
+  } else if (step.recorded()) {
+    std::string name = step.name(before, p.outcome);  // before `before` is handed on
+    recordIfChanged(ws, std::move(name), std::move(before), step.fresh);
+  }
+  p.changes = changesSince(start, ws, reread);
+  return p;
+}
+
+// A player's name for a step's label (UTF-8); empty when the register has no such record.
+std::string nameOfRow(const Snapshot& s, int row) {
+  if (row < 0 || row >= data::kMaxRows) return {};
+  const data::Player* p = s.players->FindPlayer(s.table->participants[row]);
+  return p ? text::toUtf8(p->name) : std::string();
+}
+
+}  // namespace
+
+std::string StepRule::name(const Snapshot& before, const Outcome& done) const {
+  if (namer) return namer(before, done);
+  return label ? label : "";
+}
+
+Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
+                  const std::function<Outcome()>& command) {
+  return pass(ws, ui, step, nullptr, command);
+}
+
+Passed runCommand(Workspace& ws, services::Services& ui, const std::string& label,
+                  const std::function<Outcome()>& command) {
+  return pass(ws, ui, {}, &label, command);
+}
+
+Passed undoThroughDoor(Workspace& ws, services::Services& ui) {
+  return runCommand(ws, ui, StepRule{}, [&] { return undo(ws, ui); });
+}
+
+Passed redoThroughDoor(Workspace& ws, services::Services& ui) {
+  return runCommand(ws, ui, StepRule{}, [&] { return redo(ws, ui); });
+}
+
+namespace steps {
+
+std::string pairing(const Snapshot& before, const Outcome&) {
+  return pairingLabel(*before.table);
+}
+
+std::string cancelRound(const Snapshot& before, const Outcome&) {
+  return cancelRoundLabel(*before.table);
+}
+
+std::string lock(const Snapshot& before, const Outcome&) {
+  // A step is kept only when the flag switched: it now stands the other way.
+  return lockLabel(before.table->lockFlag == 0);
+}
+
+std::string resultSheet(const Snapshot&, const Outcome& done) {
+  return resultSheetLabel(done.round);
+}
+
+std::string result(const Snapshot& before, const Outcome& done) {
+  const data::Table& t = *before.table;
+  const std::optional<SheetBoard> board = boardOfGame(t, done.round, done.row);
+  if (!board) return texts::kLabelResult;
+  const std::string first = nameOfRow(before, board->first);
+  const std::string second = nameOfRow(before, board->second);
+  if (first.empty() || second.empty()) return texts::kLabelResult;
+  return text::format(texts::kLabelResultOf, done.round + 1, board->board, first.c_str(),
+                      second.c_str());
+}
+
+}  // namespace steps
+
+}  // namespace toq::edit
