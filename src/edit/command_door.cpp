@@ -22,25 +22,6 @@ Changes changesSince(const Snapshot& start, const Workspace& ws, bool reread) {
   return c;
 }
 
-Passed pass(Workspace& ws, services::Services& ui, const StepRule& step, const std::string* label,
-            const std::function<Outcome()>& command) {
-  const Snapshot start = snapshotOf(ws);
-  // What another program wrote is read before anything is changed or shown; the command then
-  // starts from it.
-  const bool reread = rereadChangedFiles(ws, ui);
-  Snapshot before = reread ? snapshotOf(ws) : start;
-  Passed p;
-  p.outcome = command();
-  if (label) {
-    recordIfChanged(ws, *label, std::move(before));
-  } else if (step.recorded()) {
-    std::string name = step.name(before, p.outcome);  // before `before` is handed on
-    recordIfChanged(ws, std::move(name), std::move(before), step.fresh);
-  }
-  p.changes = changesSince(start, ws, reread);
-  return p;
-}
-
 // A player's name for a step's label (UTF-8); empty when the register has no such record.
 std::string nameOfRow(const Snapshot& s, int row) {
   if (row < 0 || row >= data::kMaxRows) return {};
@@ -57,20 +38,19 @@ std::string StepRule::name(const Snapshot& before, const Outcome& done) const {
 
 Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
                   const std::function<Outcome()>& command) {
-  return pass(ws, ui, step, nullptr, command);
-}
-
-Passed runCommand(Workspace& ws, services::Services& ui, const std::string& label,
-                  const std::function<Outcome()>& command) {
-  return pass(ws, ui, {}, &label, command);
-}
-
-Passed undoThroughDoor(Workspace& ws, services::Services& ui) {
-  return runCommand(ws, ui, StepRule{}, [&] { return undo(ws, ui); });
-}
-
-Passed redoThroughDoor(Workspace& ws, services::Services& ui) {
-  return runCommand(ws, ui, StepRule{}, [&] { return redo(ws, ui); });
+  const Snapshot start = snapshotOf(ws);
+  // What another program wrote is read before anything is changed or shown; the command then
+  // starts from it.
+  const bool reread = rereadChangedFiles(ws, ui);
+  Snapshot before = reread ? snapshotOf(ws) : start;
+  Passed p;
+  p.outcome = command();
+  if (step.recorded()) {
+    std::string name = step.name(before, p.outcome);  // before `before` is handed on
+    recordIfChanged(ws, std::move(name), std::move(before), step.fresh);
+  }
+  p.changes = changesSince(start, ws, reread);
+  return p;
 }
 
 namespace steps {

@@ -51,15 +51,9 @@ struct Passed {
 };
 
 /// Runs a command through the door; see the top of this file. `command` answers its Outcome.
+/// Undo and redo pass with a rule that records nothing: the answer says what they restored.
 Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
                   const std::function<Outcome()>& command);
-/// The same with a step named by the caller (UTF-8): a change asked for over the network.
-Passed runCommand(Workspace& ws, services::Services& ui, const std::string& label,
-                  const std::function<Outcome()>& command);
-
-/// Undo and redo through the door: no step of their own, the answer says what they restored.
-Passed undoThroughDoor(Workspace& ws, services::Services& ui);
-Passed redoThroughDoor(Workspace& ws, services::Services& ui);
 
 /// Namers of the steps that carry a round or a game in their name.
 namespace steps {

@@ -6,7 +6,8 @@ namespace toq::server {
 
 edit::Outcome applyChange(edit::Workspace& ws, services::Services& ui, std::string_view label,
                           const ChangeCommand& change) {
-  return edit::runCommand(ws, ui, std::string(label), [&] { return change(ws); }).outcome;
+  const std::string name(label);
+  return edit::runCommand(ws, ui, edit::StepRule{name.c_str()}, [&] { return change(ws); }).outcome;
 }
 
 }  // namespace toq::server

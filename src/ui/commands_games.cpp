@@ -61,7 +61,7 @@ edit::Outcome Commands::enterResult() {
 }
 
 edit::Outcome Commands::enterResultKey(const CellKey& key) {
-  return edit::enterResultCode(ws_, ui_, key.row, key.round, key.result);
+  return edit::enterResult(ws_, ui_, key.row, key.round, edit::given(key.result));
 }
 
 void Commands::goOnFromResult(int row, int round) {

@@ -119,7 +119,7 @@ class CommandsTest : public QObject {
   void everyCommandHasOneHandler() {
     std::map<Command, int> handlers;
     for (const ui::Commands::Handler& h : ui::Commands::handlers()) {
-      QVERIFY(h.run);
+      QVERIFY((h.show != nullptr) + (h.change != nullptr) + (h.onCell != nullptr) == 1);
       ++handlers[h.command];
     }
     for (const view::CommandEntry& e : view::commandTable())
