@@ -31,17 +31,26 @@ using view::Command;
 
 namespace {
 
-// One exchange on a thread of its own while the test spins the GUI thread's event loop, which
-// runs the server's jobs. Bounded: the client gives up after five seconds.
-testing::HttpAnswer askServer(unsigned short port, const std::string& bytes) {
-  std::future<testing::HttpAnswer> answer = std::async(std::launch::async, [port, bytes] {
-    return testing::sendRequest(port, bytes, std::chrono::seconds(5));
-  });
+// Client work on a thread of its own while the test spins the GUI thread's event loop, which
+// runs the server's jobs. Bounded: the clients give up after five seconds, the wait after six.
+template <class Work>
+auto whileServing(Work work) {
+  auto done = std::async(std::launch::async, std::move(work));
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(6);
-  while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
+  while (done.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
          std::chrono::steady_clock::now() < deadline)
     QTest::qWait(5);
-  return answer.get();
+  return done.get();
+}
+
+testing::HttpAnswer askServer(unsigned short port, const std::string& bytes) {
+  return whileServing(
+      [port, bytes] { return testing::sendRequest(port, bytes, std::chrono::seconds(5)); });
+}
+
+// A page listening for changes, opened from another thread.
+std::unique_ptr<testing::EventStream> listen(unsigned short port) {
+  return whileServing([port] { return std::make_unique<testing::EventStream>(port); });
 }
 
 nlohmann::json eventInfo(unsigned short port) {
@@ -197,13 +206,8 @@ class VenueDialogTest : public QObject {
     d->startButton()->click();
     const unsigned short port = d->server().port();
     QCOMPARE(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 0"));
-    // A page listening for changes, opened from another thread; the count arrives from the
-    // network thread.
-    auto opening = std::async(std::launch::async,
-                              [port] { return std::make_unique<testing::EventStream>(port); });
-    QTRY_VERIFY_WITH_TIMEOUT(
-        opening.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
-    const std::unique_ptr<testing::EventStream> stream = opening.get();
+    // A page listening for changes; the count arrives from the network thread.
+    const std::unique_ptr<testing::EventStream> stream = listen(port);
     QVERIFY(stream->ok());
     QTRY_COMPARE_WITH_TIMEOUT(d->openPagesLabel()->text(), QStringLiteral("開いているページ: 1"),
                               5000);
@@ -223,22 +227,12 @@ class VenueDialogTest : public QObject {
     run.action(Command::SetBye)->trigger();
     QVERIFY(run.ws().history.canUndo());
 
-    auto opening = std::async(std::launch::async,
-                              [port] { return std::make_unique<testing::EventStream>(port); });
-    QTRY_VERIFY_WITH_TIMEOUT(
-        opening.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready, 5000);
-    const std::unique_ptr<testing::EventStream> stream = opening.get();
+    const std::unique_ptr<testing::EventStream> stream = listen(port);
     QVERIFY(stream->ok());
-    // The versions heard so far, read on another thread while this one runs the server's jobs.
+    // The versions heard so far.
     const auto heard = [&stream](std::size_t count) {
-      auto reading = std::async(std::launch::async, [&stream, count] {
-        return stream->versions(count, std::chrono::seconds(5));
-      });
-      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(6);
-      while (reading.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
-             std::chrono::steady_clock::now() < deadline)
-        QTest::qWait(5);
-      return reading.get();
+      return whileServing(
+          [&stream, count] { return stream->versions(count, std::chrono::seconds(5)); });
     };
     QCOMPARE(heard(1).size(), std::size_t{1});
 
