@@ -42,15 +42,24 @@ std::string where(const std::filesystem::path& file) {
   return text::pathToUtf8(file);
 }
 
+/// The messages that name one of the two files when it cannot be read again.
+struct FileTexts {
+  const char* vanished;
+  const char* unreadable;
+  const char* conflict;
+};
+constexpr FileTexts kTableTexts{texts::kTableVanished, texts::kTableUnreadable,
+                                texts::kTableConflict};
+constexpr FileTexts kPlayersTexts{texts::kPlayersVanished, texts::kPlayersUnreadable,
+                                  texts::kPlayersConflict};
+
 /// One of the two files as the freshness check sees it: the file, what this program last saw
-/// there, its unsaved flag and the messages that name it.
+/// there, its unsaved flag and its messages.
 struct Kept {
   const std::filesystem::path& file;
   data::FileStamp& seen;
   bool& unsaved;
-  const char* vanishedText;
-  const char* unreadableText;
-  const char* conflictText;
+  const FileTexts& texts;
 };
 
 // Whether a file that another program changed may be read again; false after saying what
@@ -66,7 +75,7 @@ bool mayReread(const Kept& k, services::Services& ui) {
       return false;
     case OnDisk::Gone:
     case OnDisk::Unreadable:
-      ui.warningBox(text::format(now.state == OnDisk::Gone ? k.vanishedText : k.unreadableText,
+      ui.warningBox(text::format(now.state == OnDisk::Gone ? k.texts.vanished : k.texts.unreadable,
                                  where(k.file).c_str()));
       k.seen = {};
       k.unsaved = true;
@@ -75,7 +84,7 @@ bool mayReread(const Kept& k, services::Services& ui) {
       break;
   }
   if (k.unsaved) {
-    ui.warningBox(text::format(k.conflictText, where(k.file).c_str()));
+    ui.warningBox(text::format(k.texts.conflict, where(k.file).c_str()));
     k.seen = data::stampOf(k.file, now.bytes);
     return false;
   }
@@ -112,14 +121,8 @@ bool catchUp(const Kept& k, Data& inMemory, Read read, services::Services& ui) {
 
 bool catchUpPlayers(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.playerFile;
-  const Kept kept{file,
-                  ws.playersOnDisk,
-                  ws.playersUnsaved,
-                  texts::kPlayersVanished,
-                  texts::kPlayersUnreadable,
-                  texts::kPlayersConflict};
   return catchUp(
-      kept, ws.players,
+      {file, ws.playersOnDisk, ws.playersUnsaved, kPlayersTexts}, ws.players,
       [&](data::Register& fresh, data::FileStamp* stamp) {
         fresh = data::Register();
         const int result = data::LoadPlayerFile(fresh, file, stamp);
@@ -131,14 +134,8 @@ bool catchUpPlayers(Workspace& ws, services::Services& ui) {
 
 bool catchUpTable(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.table.filePath;
-  const Kept kept{file,
-                  ws.tableOnDisk,
-                  ws.tableUnsaved,
-                  texts::kTableVanished,
-                  texts::kTableUnreadable,
-                  texts::kTableConflict};
   return catchUp(
-      kept, ws.table,
+      {file, ws.tableOnDisk, ws.tableUnsaved, kTableTexts}, ws.table,
       [&](data::Table& fresh, data::FileStamp* stamp) {
         return data::ReadTableFile(fresh, file, ui, stamp);
       },
