@@ -22,11 +22,13 @@ Changes changesSince(const Snapshot& start, const Workspace& ws, bool reread) {
   return c;
 }
 
-// A player's name for a step's label (UTF-8); empty when the register has no such record.
+// A player's name for a step's label as the list's cells show it (UTF-8): the short name, or
+// the name's first word; empty when the register has no such record.
 std::string nameOfRow(const Snapshot& s, int row) {
   if (row < 0 || row >= data::kMaxRows) return {};
   const data::Player* p = s.players->FindPlayer(s.table->participants[row]);
-  return p ? text::toUtf8(p->name) : std::string();
+  if (!p) return {};
+  return text::toUtf8(p->shortName.empty() ? text::firstWord(p->name) : p->shortName);
 }
 
 }  // namespace

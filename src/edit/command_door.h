@@ -65,7 +65,8 @@ std::string cancelRound(const Snapshot& before, const Outcome& done);
 std::string lock(const Snapshot& before, const Outcome& done);
 /// "2回戦の結果の一括入力": the round of the result sheet.
 std::string resultSheet(const Snapshot& before, const Outcome& done);
-/// "3回戦 第5局 青山–南条 の結果": the game whose result was entered.
+/// "3回戦 第5局 青山–南条 の結果": the game whose result was entered, its players by their
+/// short names as the list shows them.
 std::string result(const Snapshot& before, const Outcome& done);
 }  // namespace steps
 

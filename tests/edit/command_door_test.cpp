@@ -1,5 +1,6 @@
 // The one door of every change: a file another program changed is read before the command and
-// said to have changed; a command that changed something is one step named as its rule says;
+// said to have changed; a command that changed something is one step named as its rule says
+// (a result by its round, board and the players' family names);
 // undo and redo write through the one write path (the record of the files stays true, a
 // failed write leaves the table unsaved with the file's name); a file that can no longer be
 // read is reported once.
@@ -26,10 +27,10 @@ class Door : public testing::EditTest {
  protected:
   void SetUp() override {
     EditTest::SetUp();
-    add(text::sj("青山"));
-    add(text::sj("南条"));
-    add(text::sj("木村"));
-    add(text::sj("佐藤"));
+    add(text::sj("青山 大輔"));
+    add(text::sj("南条 拓真"));
+    add(text::sj("木村 一郎"));
+    add(text::sj("佐藤 花子"));
     play(0, 0, 1);
     play(0, 2, 3);
     ASSERT_EQ(edit::writeTable(*ws_, ui_), 0);

@@ -39,10 +39,13 @@ Files files(RunningApp& run) {
   return {run.bytes(run.tai), run.bytes(ply)};
 }
 
-// The name of a row's player as the window shows it.
+// The name of a row's player as the list's cells show it: the short name, else the family
+// name (the name's first word).
 QString playerName(RunningApp& run, int row) {
   const data::Player* p = run.ws().players.FindPlayer(run.ws().table.participants[row]);
-  return p ? ui::fromCp932(p->name) : QString();
+  if (!p) return {};
+  if (!p->shortName.empty()) return ui::fromCp932(p->shortName);
+  return ui::fromCp932(p->name).section(QLatin1Char(' '), 0, 0);
 }
 
 // Undo gives the files before the command, redo those after it, and undo again before.
