@@ -123,8 +123,8 @@ auto recordedFresh(Workspace& ws, std::string label, Command&& command) {
 /// Restores the state before the latest step and writes it through the one write path
 /// (writeTable, writePlayers): the table file at once (as it was before that command), the
 /// player file when the step changed the register and a player file is named; a write that
-/// fails leaves its part unsaved. Refused by the lock flag when the step changed the table, unless the step is the
-/// lock flag's own switch. Status "元に戻しました: <label>".
+/// fails leaves its part unsaved. Refused by the lock flag when the step changed the table,
+/// unless the step is the lock flag's own switch. Status "元に戻しました: <label>".
 Outcome undo(Workspace& ws, services::Services& ui);
 /// Restores the state after the next undone step, written like undo. Status
 /// "やり直しました: <label>".
