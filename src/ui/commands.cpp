@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
+#include "edit/bye_proposal.h"
 #include "edit/file_commands.h"
 #include "edit/history.h"
 #include "edit/pair_command.h"
@@ -16,6 +18,7 @@
 #include "services/program_directory.h"
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/bye_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
@@ -106,9 +109,17 @@ void Commands::toggleStatusBar() {
 }
 
 void Commands::manual() {
-  // Beside the executable, or where the package puts it; a missing manual is not reported.
+  // Beside the executable, or where the package puts it.
   const QString file = fromPath(services::manualPath(services::programDirectory(nullptr)));
-  if (QFileInfo::exists(file)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+  const QString shown = QDir::toNativeSeparators(file);
+  if (!QFileInfo::exists(file))
+    ui_.errorBox(toUtf8(QStringLiteral("使い方(%1)が見つかりません。").arg(shown)),
+                 services::kErrorCaption);
+  else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    ui_.errorBox(
+        toUtf8(
+            QStringLiteral("使い方(%1)を開けませんでした。ブラウザで開いてください。").arg(shown)),
+        services::kErrorCaption);
 }
 
 void Commands::about() {
@@ -117,7 +128,15 @@ void Commands::about() {
 
 void Commands::pair() {
   view_.readOptions();
-  edit::pairNextRound(ws_, ui_, [this] { view_.refreshTable(); });
+  // An odd round asks for its bye first; the bye and the pairing are then one step.
+  bool byeSet = false;
+  if (const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws_, ui_)) {
+    const std::optional<int> row = ByeChoiceDialog::ask(*need, ws_, ui_, &window_);
+    if (!row || !edit::setRoundBye(ws_, ui_, *need, *row).changed) return;
+    byeSet = true;
+  }
+  edit::pairNextRound(
+      ws_, ui_, [this] { view_.refreshTable(); }, nullptr, !byeSet);
   afterTableChange();
 }
 

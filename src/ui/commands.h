@@ -130,6 +130,8 @@ class Commands : public QObject {
   void newDocument();
   void openDocument();
   void saveDocument();
+  /// コピー: the selected lines as tab-separated text on the clipboard.
+  void copyCells();
   /// The entries that have no action in this program.
   void noAction() {}
 
@@ -171,6 +173,8 @@ class Commands : public QObject {
   } key_;                         ///< the result key that ResultKey enters
   int sheetRound_ = -1;           ///< the round the result sheet entered
   VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
+  /// The round of the context menu's cell while a command chosen there runs; -1 otherwise.
+  int contextRound_ = -1;
 };
 
 }  // namespace toq::ui

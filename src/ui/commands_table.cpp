@@ -1,5 +1,6 @@
 // The commands of the menu "対戦表" on the whole table: participants, whole rounds, the number
 // of games, exchanging byes and the random results.
+#include "edit/add_participants.h"
 #include "edit/participants.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
@@ -14,7 +15,7 @@ namespace toq::ui {
 
 void Commands::addParticipant() {
   const edit::Outcome o =
-      edit::addParticipant(ws_, ui_, [this](const std::vector<edit::ParticipantChoice>& choices) {
+      edit::addParticipants(ws_, ui_, [this](const std::vector<edit::ParticipantChoice>& choices) {
         return AddParticipantDialog::choose(choices, &window_);
       });
   if (o.changed) afterTableChange();

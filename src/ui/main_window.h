@@ -15,6 +15,7 @@ class QLabel;
 namespace toq::ui {
 
 class Actions;
+class ElidedLabel;
 class MainView;
 
 class MainWindow : public QMainWindow {
@@ -41,8 +42,9 @@ class MainWindow : public QMainWindow {
   /// Greys the menu entries by their rules for the current mode, selection and table, and
   /// names the change that undo and redo would take back or bring back.
   void updateCommandStates();
-  /// The status bar's hint of the result keys, shown while a round cell is current.
-  QLabel* resultKeysHint() const { return resultKeysHint_; }
+  /// The status bar's hint of the result keys, shown while a round cell is current; it
+  /// yields its space to the messages.
+  ElidedLabel* resultKeysHint() const { return resultKeysHint_; }
 
   /// Shows or hides the status bar's note that changes are not saved.
   void showUnsaved(bool unsaved);
@@ -75,7 +77,7 @@ class MainWindow : public QMainWindow {
   Actions* actions_ = nullptr;
   QString documentPath_;
   QList<QAction*> recentActions_;
-  QLabel* resultKeysHint_ = nullptr;
+  ElidedLabel* resultKeysHint_ = nullptr;
   QLabel* unsaved_ = nullptr;
   QLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
   bool closing_ = false;

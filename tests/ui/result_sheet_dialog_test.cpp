@@ -108,14 +108,14 @@ class ResultSheetDialogTest : public QObject {
       focusedFirst = QApplication::focusWidget() == d->games()[0];
       for (QComboBox* g : d->games()) shown << g->accessibleName() + " | " + texts(g).join(",");
       sittingOut = d->sittingOut()->text();
-      press(Qt::Key_2);  // 上手勝ち, and on to the second game
+      press(Qt::Key_2);  // プロ (上手) wins, and on to the second game
       QCOMPARE(QApplication::focusWidget(), d->games()[1]);
       press(Qt::Key_Up);
       press(Qt::Key_0);  // changed my mind: no result
       QCOMPARE(d->games()[0]->currentIndex(), edit::kSheetNoResult);
       press(Qt::Key_Up);
       press(Qt::Key_2);
-      press(Qt::Key_1);  // 先手勝ち
+      press(Qt::Key_1);  // プロ (先手) wins
       press(Qt::Key_3);  // a draw; the last game keeps the focus
       QCOMPARE(QApplication::focusWidget(), d->games()[2]);
       press(Qt::Key_Return);
@@ -128,9 +128,9 @@ class ResultSheetDialogTest : public QObject {
     QVERIFY(await->handled());
     QVERIFY(focusedFirst);
     QCOMPARE(shown, (QStringList{
-                        "1 (上手) プロ 対 (下手) A 角落ち | 下手勝ち,上手勝ち,引き分け,未入力",
-                        "2 (先手) プロ 対 (後手) D 平手 | 先手勝ち,後手勝ち,引き分け,未入力",
-                        "3 プロ 対 B 平手 | プロの勝ち,Bの勝ち,引き分け,未入力",
+                        "1 (上手) プロ 対 (下手) A 角落ち | A 勝ち,プロ 勝ち,引き分け,未入力",
+                        "2 (先手) プロ 対 (後手) D 平手 | プロ 勝ち,D 勝ち,引き分け,未入力",
+                        "3 プロ 対 B 平手 | プロ 勝ち,B 勝ち,引き分け,未入力",
                     }));
     QCOMPARE(sittingOut, QStringLiteral("C　抜け番\nE　休場"));
 
