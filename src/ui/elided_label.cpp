@@ -28,7 +28,7 @@ QString ElidedLabel::shownText() const {
 
 QSize ElidedLabel::sizeHint() const {
   const int full = fontMetrics().horizontalAdvance(text_) + 2 * kMargin;
-  const int share = parentWidget() ? parentWidget()->width() / 3 : full;
+  const int share = parentWidget() ? parentWidget()->width() * 2 / 5 : full;
   return {std::max(minimumSizeHint().width(), std::min(full, share)), fontMetrics().height()};
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A status bar's label that yields space: it asks for at most a third of its parent's width,
+// A status bar's label that yields space: it asks for at most two fifths of its parent's width,
 // shortens its text with "…" when it gets less, and shows the whole text as its tooltip. The
 // message pane beside it is then never cut by it.
 

@@ -315,7 +315,7 @@ class FirstEventTest : public QObject {
     // The key hint leaves the status bar's message most of the room; its tooltip has it all.
     QCoreApplication::processEvents();
     QVERIFY(window->resultKeysHint()->isVisible());
-    QVERIFY(window->resultKeysHint()->width() <= window->statusBar()->width() / 3 + 1);
+    QVERIFY(window->resultKeysHint()->width() <= window->statusBar()->width() * 2 / 5 + 1);
     QCOMPARE(window->resultKeysHint()->toolTip(), QString::fromUtf8(view::kResultKeysHint));
 
     // コピー puts the selected lines on the clipboard as tab-separated text.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -170,9 +171,23 @@ class ResultSheetDialogTest : public QObject {
     QVERIFY(d.sittingOut()->isHidden());
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), d.games()[0]);
-    press(Qt::Key_3);
+    QCOMPARE(d.highlightedGame(), 0);
+    // The game has its result: a key that changes it asks first; No keeps it, Yes changes it.
+    QString asked;
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+      auto box = Await::dialog<QMessageBox>([&](QMessageBox* b) {
+        asked = b->text();
+        b->button(answer)->click();
+      });
+      QTest::keyClick(d.games()[0], Qt::Key_3);
+      QVERIFY(box->handled());
+      QCOMPARE(d.answer().choices[0], answer == QMessageBox::No ? 0 : 2);
+    }
+    QVERIFY(asked.startsWith(QStringLiteral("第1局 ")));
+    QVERIFY(asked.endsWith(QStringLiteral("「引き分け」に変えますか？")));
     QCOMPARE(d.answer().choices, (std::vector<int>{2, 0, 0, 0}));
-    press(Qt::Key_Escape);
+    QCOMPARE(d.highlightedGame(), 1);  // on to the next game
+    QTest::keyClick(&d, Qt::Key_Escape);
     QCOMPARE(d.result(), int(QDialog::Rejected));
 
     // キャンセル through choose(): no answer.
