@@ -8,6 +8,7 @@ namespace toq::ui {
 namespace {
 
 constexpr int kMargin = 4;
+constexpr int kSlack = 8;
 
 }  // namespace
 
@@ -27,7 +28,8 @@ QString ElidedLabel::shownText() const {
 }
 
 QSize ElidedLabel::sizeHint() const {
-  const int full = fontMetrics().horizontalAdvance(text_) + 2 * kMargin;
+  // A little more than the advance: eliding measures the text slightly wider than it.
+  const int full = fontMetrics().horizontalAdvance(text_) + 2 * kMargin + kSlack;
   const int share = parentWidget() ? parentWidget()->width() * 2 / 5 : full;
   return {std::max(minimumSizeHint().width(), std::min(full, share)), fontMetrics().height()};
 }
