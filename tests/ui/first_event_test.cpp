@@ -248,6 +248,11 @@ class FirstEventTest : public QObject {
     QVERIFY(!run.view()->pairingButton()->isEnabled());
     QCOMPARE(run.view()->pairingButton()->toolTip(),
              QString::fromUtf8(view::texts::kNoParticipants));
+    // So do the grey menu entries, in their tooltip and in the status bar.
+    QAction* explain = run.action(Command::ExplainPairing);
+    QVERIFY(!explain->isEnabled());
+    QCOMPARE(explain->toolTip(), QString::fromUtf8(view::texts::kNoPairedRound));
+    QCOMPARE(explain->statusTip(), explain->toolTip());
     shot(window, "first-01-start.png");
 
     event.newEvent(QStringLiteral("春季大会"));
