@@ -42,8 +42,7 @@ inline constexpr const char* kResultAlreadyEntered =
 // A round's result sheet.
 inline constexpr const char* kSheetTitle = "%d回戦";
 inline constexpr const char* kSheetSide = "%s手";
-inline constexpr const char* kSheetSideWins = "%s手勝ち";
-inline constexpr const char* kSheetPlayerWins = "%sの勝ち";
+inline constexpr const char* kSheetPlayerWins = "%s 勝ち";
 inline constexpr const char* kSheetDraw = "引き分け";
 inline constexpr const char* kSheetNoResult = "未入力";
 inline constexpr const char* kSheetBye = "抜け番";

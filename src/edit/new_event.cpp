@@ -57,6 +57,12 @@ std::optional<WrittenEvent> writeEventFiles(const data::Table& table,
                                             const std::filesystem::path& playerFile,
                                             services::Services& ui) {
   WrittenEvent written;
+  // A folder that is not there yet (a documents folder the account never had, a new folder
+  // typed with the name) is made; when it cannot be, the table's writer says so.
+  std::error_code ec;
+  if (const std::filesystem::path folder = tableFile.parent_path();
+      !folder.empty() && !std::filesystem::exists(folder, ec))
+    std::filesystem::create_directories(folder, ec);
   if (data::WriteTableFile(table, tableFile, ui, true, &written.table) != 0) return std::nullopt;
   if (data::WritePlayerFile(players, playerFile, &written.players) != 0) {
     ui.errorBox(text::format(texts::kPlayerFileNotSaved, text::pathToUtf8(playerFile).c_str()));

@@ -13,7 +13,7 @@
 namespace toq::edit {
 
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
-                  PairOutcome* outcome) {
+                  PairOutcome* outcome, bool confirm) {
   data::Table& table = ws.table;
   if (!lockCheck(table, ui)) return -1;
   const int round = table.FirstUnpairedRound();
@@ -25,7 +25,8 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
     ui.errorBox(text::format("%d回戦に勝敗の未入力があります。", -complete + 1));
     return -1;
   }
-  if (!ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認")) return -1;
+  if (confirm && !ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認"))
+    return -1;
   if (int odd = table.UnpairedCount(round); odd != 0) {
     ui.errorBox(text::format("組み合わせ数が奇数(%d)です。", odd));
     return -1;

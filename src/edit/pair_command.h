@@ -21,7 +21,9 @@ struct PairOutcome {
 /// user said No (after the message); -2 when the driver failed (after its message; the table
 /// is not saved); -3 when the round was paired but the table file could not be written (after
 /// the writer's message; the round stays paired in memory). `refresh` redraws the table.
+/// `confirm` false leaves out the question "%d回戦の組み合わせをしますか？" (the user has just
+/// said Yes to pairing in another question).
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
-                  PairOutcome* outcome = nullptr);
+                  PairOutcome* outcome = nullptr, bool confirm = true);
 
 }  // namespace toq::edit

@@ -48,8 +48,13 @@ SheetGame gameOf(const data::Table& t, const std::vector<std::string>& names, in
     g.first.side = formatCp932(texts::kSheetSide, labelA.c_str());
     g.second.side = formatCp932(texts::kSheetSide, labelB.c_str());
     g.firstChoiceRow = sideA == data::kSideFirst ? a : b;
-    g.choices[kSheetFirstWins] = formatCp932(texts::kSheetSideWins, firstLabel.c_str());
-    g.choices[kSheetSecondWins] = formatCp932(texts::kSheetSideWins, secondLabel.c_str());
+    // The choices name the players (their sides stand beside the names), so that they cannot
+    // be read the other way round.
+    const bool firstMoves = sideA == data::kSideFirst;
+    g.choices[kSheetFirstWins] =
+        formatCp932(texts::kSheetPlayerWins, (firstMoves ? g.first.name : g.second.name).c_str());
+    g.choices[kSheetSecondWins] =
+        formatCp932(texts::kSheetPlayerWins, (firstMoves ? g.second.name : g.first.name).c_str());
   } else {
     g.firstChoiceRow = a;
     g.choices[kSheetFirstWins] = formatCp932(texts::kSheetPlayerWins, g.first.name.c_str());

@@ -15,8 +15,8 @@
 namespace toq::edit {
 
 /// The choices of a game, in list order: the first mover wins, the second mover wins, a draw,
-/// no result. A game whose sides are not decided names its two players instead
-/// ("<name>の勝ち"), the round list's first player first.
+/// no result; a win names its player ("<name> 勝ち"). A game whose sides are not decided has
+/// the round list's first player first.
 inline constexpr int kSheetFirstWins = 0;
 inline constexpr int kSheetSecondWins = 1;
 inline constexpr int kSheetDraw = 2;

@@ -56,6 +56,9 @@ Actions::Actions(QMainWindow* window) : QObject(window) {
       a->setShortcutContext(Qt::WindowShortcut);
       window->addAction(a);
       accelerators_ << a;
+    } else if (entry.shortcut && entry.menu == view::Menu::None) {
+      // A toolbar button's key works while the toolbar is hidden too.
+      window->addAction(a);
     }
   }
 }
@@ -69,6 +72,8 @@ void Actions::buildMenus(QMainWindow* window) {
   using Kind = view::MenuItem::Kind;
   for (const view::MenuTitle& title : view::menuBar()) {
     QMenu* menu = window->menuBar()->addMenu(fromUtf8(title.text));
+    // A grey entry says why in its tooltip.
+    menu->setToolTipsVisible(true);
     for (const view::MenuItem& item : view::menuItems(title.menu)) {
       if (item.kind == Kind::Command) {
         menu->addAction(action(item.command));
@@ -92,10 +97,18 @@ void Actions::buildMenus(QMainWindow* window) {
 }
 
 void Actions::updateEnabled(const view::ViewState& state, const data::Table& table) {
-  // Commands without a rule (the accelerators) are left as they are.
-  for (auto& [command, a] : actions_)
-    if (const view::CommandEntry* entry = view::findCommand(command); entry && entry->enabled)
-      a->setEnabled(entry->enabled(state, table));
+  // Commands without a rule (the accelerators) are left as they are. A grey entry or button
+  // says why in its tooltip and, while the pointer is on it, in the status bar; an enabled one
+  // shows its own text again.
+  for (auto& [command, a] : actions_) {
+    const view::CommandEntry* entry = view::findCommand(command);
+    if (!entry || !entry->enabled) continue;
+    const bool enabled = entry->enabled(state, table);
+    a->setEnabled(enabled);
+    const QString why = enabled ? QString() : fromUtf8(view::disabledReason(command, state, table));
+    a->setToolTip(why);
+    a->setStatusTip(why);
+  }
 }
 
 }  // namespace toq::ui

@@ -68,7 +68,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {OpenDocument, &Commands::openDocument},
       {SaveDocument, &Commands::saveDocument},
       {Cut, &Commands::noAction},
-      {Copy, &Commands::noAction},
+      {Copy, &Commands::copyCells},
       {Paste, &Commands::noAction},
       {Undo, &Commands::undo, edit::StepRule{}},
       {Redo, &Commands::redo, edit::StepRule{}},

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
+#include "edit/bye_proposal.h"
 #include "edit/file_commands.h"
 #include "edit/history.h"
 #include "edit/pair_command.h"
@@ -16,6 +18,7 @@
 #include "services/program_directory.h"
 #include "ui/actions.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/bye_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
@@ -107,9 +110,17 @@ void Commands::toggleStatusBar() {
 }
 
 void Commands::manual() {
-  // Beside the executable, or where the package puts it; a missing manual is not reported.
+  // Beside the executable, or where the package puts it.
   const QString file = fromPath(services::manualPath(services::programDirectory(nullptr)));
-  if (QFileInfo::exists(file)) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+  const QString shown = QDir::toNativeSeparators(file);
+  if (!QFileInfo::exists(file))
+    ui_.errorBox(toUtf8(QStringLiteral("使い方(%1)が見つかりません。").arg(shown)),
+                 services::kErrorCaption);
+  else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    ui_.errorBox(
+        toUtf8(
+            QStringLiteral("使い方(%1)を開けませんでした。ブラウザで開いてください。").arg(shown)),
+        services::kErrorCaption);
 }
 
 void Commands::about() {
@@ -118,8 +129,18 @@ void Commands::about() {
 
 edit::Outcome Commands::pair() {
   view_.readOptions();
+  // An odd round asks for its bye first; the bye and the pairing are then one step.
+  bool byeSet = false;
+  if (const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws_, ui_)) {
+    const std::optional<int> row = ByeChoiceDialog::ask(*need, ws_, ui_, &window_);
+    if (!row) return edit::stopped(edit::Stop::Declined);
+    const edit::Outcome bye = edit::setRoundBye(ws_, ui_, *need, *row);
+    if (!bye.changed) return bye;
+    byeSet = true;
+  }
   edit::Outcome o;
-  o.code = edit::pairNextRound(ws_, ui_, [this] { view_.refreshTable(); });
+  o.code = edit::pairNextRound(
+      ws_, ui_, [this] { view_.refreshTable(); }, nullptr, !byeSet);
   return o;
 }
 

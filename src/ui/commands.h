@@ -141,6 +141,8 @@ class Commands : public QObject {
   void newDocument();
   void openDocument();
   void saveDocument();
+  /// コピー: the selected lines as tab-separated text on the clipboard.
+  void copyCells();
   /// The entries that have no action in this program.
   void noAction() {}
 
@@ -174,6 +176,8 @@ class Commands : public QObject {
   bool testRunning_ = false;
   bool stopTest_ = false;         ///< the window is closing: the repeated test stops after its run
   VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
+  /// The round of the context menu's cell while a command chosen there runs; -1 otherwise.
+  int contextRound_ = -1;
 };
 
 }  // namespace toq::ui

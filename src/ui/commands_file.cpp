@@ -63,9 +63,11 @@ void Commands::saveTableAs() {
 void Commands::newTable() {
   edit::NewEventChoice initial;
   initial.numberOfGames = ws_.table.numberOfGames;
-  const std::optional<edit::NewEventChoice> choice =
-      NewEventDialog::ask(ui_, NewEventDialog::Purpose::NewEvent, &window_, initial);
-  if (!choice || !edit::newEvent(ws_, ui_, *choice).done()) return;
+  // The dialog makes the event itself, so that a failed save keeps it open with the input.
+  const std::optional<edit::NewEventChoice> choice = NewEventDialog::ask(
+      ui_, NewEventDialog::Purpose::NewEvent, &window_, initial,
+      [this](const edit::NewEventChoice& c) { return edit::newEvent(ws_, ui_, c); });
+  if (!choice) return;
   showEventFiles(window_, ws_, settings_);
   view_.setTableMode(true);
 }

@@ -1,5 +1,6 @@
 // The commands on one participant's games, from the menu "対戦表" and the context menu: an
 // opponent or a bye set by hand, cancelling the row's last pairing, the result, the handicap.
+#include "edit/bye_proposal.h"
 #include "edit/handicap_edits.h"
 #include "edit/pairing_edits.h"
 #include "edit/result_entry.h"
@@ -42,6 +43,8 @@ edit::Outcome Commands::setOpponent() {
 edit::Outcome Commands::setBye() {
   const int k = selectedParticipant();
   if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  if (ws_.table.lockFlag == 0 && !edit::confirmSecondBye(ws_, ui_, k))
+    return edit::stopped(edit::Stop::Declined);
   return edit::setBye(ws_, ui_, k);
 }
 
@@ -71,7 +74,11 @@ void Commands::goOnFromResult(int row, int round) {
 
 edit::Outcome Commands::resultSheet() {
   return edit::enterResultSheet(ws_, ui_, [this](const edit::ResultSheet& sheet) {
-    return ResultSheetDialog::choose(sheet, &window_);
+    // From a cell's context menu the sheet opens on that cell's round.
+    edit::ResultSheet shown = sheet;
+    for (std::size_t i = 0; i < shown.rounds.size(); ++i)
+      if (shown.rounds[i].round == contextRound_) shown.initial = static_cast<int>(i);
+    return ResultSheetDialog::choose(shown, &window_);
   });
 }
 

@@ -1,5 +1,6 @@
 // The commands of the menu "対戦表" on the whole table: participants, whole rounds, the number
 // of games, exchanging byes and the random results.
+#include "edit/add_participants.h"
 #include "edit/participants.h"
 #include "edit/results.h"
 #include "edit/rounds.h"
@@ -13,10 +14,10 @@
 namespace toq::ui {
 
 edit::Outcome Commands::addParticipant() {
-  return edit::addParticipant(ws_, ui_,
-                              [this](const std::vector<edit::ParticipantChoice>& choices) {
-                                return AddParticipantDialog::choose(choices, &window_);
-                              });
+  return edit::addParticipants(ws_, ui_,
+                               [this](const std::vector<edit::ParticipantChoice>& choices) {
+                                 return AddParticipantDialog::choose(choices, &window_);
+                               });
 }
 
 edit::Outcome Commands::removeParticipant() {

@@ -1,5 +1,8 @@
 // The commands of the menu "表示": the four text reports and the table font.
+#include <QApplication>
+#include <QClipboard>
 #include <QFontDialog>
+#include <QStatusBar>
 #include <QTableView>
 #include <cmath>
 
@@ -7,6 +10,7 @@
 #include "ui/commands.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/table_model.h"
 
 namespace toq::ui {
 
@@ -56,6 +60,14 @@ void Commands::tableFont() {
   view_.applyListFont(font);
   settings_.setListFont(font);
   settings_.sync();
+}
+
+void Commands::copyCells() {
+  const QString text = view_.model()->tabSeparated(view_.selectedLines());
+  if (text.isEmpty()) return;
+  QApplication::clipboard()->setText(text);
+  window_.statusBar()->showMessage(
+      QStringLiteral("選んだ %1 行をコピーしました。").arg(view_.selectedLineCount()));
 }
 
 }  // namespace toq::ui

@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "view/context_menu.h"
+#include "view/layout.h"
 
 namespace toq::ui {
 
@@ -24,9 +25,13 @@ void Commands::showContextMenu(const QPoint& globalPos) {
     else
       commands[menu.addAction(fromUtf8(entry.text))] = entry.command;
   }
-  // The command runs once the menu has closed.
-  if (QAction* chosen = menu.exec(globalPos); chosen && commands.contains(chosen))
+  // The command runs once the menu has closed, knowing the clicked cell's round (the result
+  // sheet opens on it).
+  if (QAction* chosen = menu.exec(globalPos); chosen && commands.contains(chosen)) {
+    contextRound_ = view::roundOfColumn(view_.clickedColumn());
     run(commands[chosen]);
+    contextRound_ = -1;
+  }
 }
 
 }  // namespace toq::ui

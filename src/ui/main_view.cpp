@@ -14,6 +14,7 @@
 #include <QTableView>
 
 #include "edit/participants.h"
+#include "edit/result_change.h"
 #include "text/format.h"
 #include "ui/current_cell_delegate.h"
 #include "ui/qt_text.h"
@@ -22,6 +23,7 @@
 #include "view/layout.h"
 #include "view/result_keys.h"
 #include "view/rules.h"
+#include "view/texts.h"
 
 namespace toq::ui {
 
@@ -87,6 +89,12 @@ void MainView::buildForm() {
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   list_->setItemDelegate(new CurrentCellDelegate(list_));
   list_->installEventFilter(this);
+  emptyHint_ = new QLabel(list_->viewport());
+  emptyHint_->setObjectName(QStringLiteral("emptyListHint"));
+  emptyHint_->setWordWrap(true);
+  emptyHint_->setAlignment(Qt::AlignCenter);
+  emptyHint_->setStyleSheet(QStringLiteral("color: #505050; padding: 12px;"));
+  emptyHint_->hide();
 
   // The mode follows the radio buttons' state, however they were switched (a click, the
   // keyboard, assistive technology's toggle action).
@@ -97,7 +105,14 @@ void MainView::buildForm() {
     if (on) setTableMode(false);
   });
   connect(pairButton_, &QPushButton::clicked, this, &MainView::pairRequested);
-  connect(lockBox_, &QCheckBox::clicked, this, [this](bool on) { emit lockToggled(on); });
+  connect(lockBox_, &QCheckBox::clicked, this, [this](bool on) {
+    emit lockToggled(on);
+    updatePairingButton();  // the lock greys the button
+  });
+  // A grey button says why in the status bar while the pointer is on it (the filter sees the
+  // pointer's moves even while the button is disabled).
+  pairButton_->setMouseTracking(true);
+  pairButton_->installEventFilter(this);
   connect(deriveHandicapsBox_, &QCheckBox::toggled, this, [this] {
     readOptions();
     decideSidesBox_->setEnabled(!ws_.deriveHandicaps);
@@ -156,6 +171,21 @@ void MainView::fill() {
     fillPlayers();
 }
 
+void MainView::showEmptyHint() {
+  const QString hint = model_->rowCount() == 0
+                           ? fromUtf8(view::emptyListHint(tableMode_, ws_.table, ws_.players))
+                           : QString();
+  emptyHint_->setText(hint);
+  emptyHint_->setVisible(!hint.isEmpty());
+  placeEmptyHint();
+}
+
+void MainView::placeEmptyHint() {
+  // Below the header, across the list, where the first lines would be.
+  const QRect area = list_->viewport()->rect();
+  emptyHint_->setGeometry(area.left(), area.top(), area.width(), std::min(area.height(), 120));
+}
+
 void MainView::applyGrid(const std::vector<int>& widths) {
   filling_ = true;
   list_->setUpdatesEnabled(false);
@@ -174,6 +204,7 @@ void MainView::fillTable() {
   list_->setUpdatesEnabled(false);
   model_->setGrid(view::tableGrid(ws_.table, ws_.players));
   applyGrid(tableWidths_);
+  showEmptyHint();
   reportMissingPlayers();
 }
 
@@ -184,6 +215,7 @@ void MainView::fillPlayers() {
   for (const view::Column& column : grid.columns) widths.push_back(column.width);
   model_->setGrid(grid);
   applyGrid(widths);
+  showEmptyHint();
 }
 
 void MainView::reportMissingPlayers() {
@@ -223,16 +255,23 @@ void MainView::refill(void (MainView::*fillMode)()) {
 }
 
 void MainView::updatePairingButton() {
-  switch (view::pairingButtonState(ws_.table)) {
+  const view::PairingButtonRule rule = view::pairingButtonRule(ws_.table, ws_.players);
+  switch (rule.state) {
     case view::PairingButton::Enable:
-      pairButton_->setEnabled(true);
+      setPairingButton(true, {});
       break;
     case view::PairingButton::Disable:
-      pairButton_->setEnabled(false);
+      setPairingButton(false, fromUtf8(rule.reason));
       break;
     case view::PairingButton::Keep:
       break;
   }
+}
+
+void MainView::setPairingButton(bool enabled, const QString& reason) {
+  pairButton_->setEnabled(enabled);
+  pairButton_->setToolTip(reason);
+  pairButton_->setStatusTip(reason);
 }
 
 void MainView::enableControlsForMode() {
@@ -241,7 +280,7 @@ void MainView::enableControlsForMode() {
     lockBox_->setChecked(ws_.table.lockFlag != 0);
     updatePairingButton();
   } else {
-    pairButton_->setEnabled(false);
+    setPairingButton(false, fromUtf8(view::texts::kNeedsTableMode));
   }
 }
 
@@ -321,11 +360,16 @@ bool MainView::resultKey(const QKeyEvent& key) {
                                                : 0;
   const std::optional<std::int16_t> result = view::resultOfKey(code);
   if (!result) return false;
+  // A result already there is changed only after a question.
+  if (!edit::confirmResultChange(ws_, ui_, row, round, *result)) return true;
   emit resultKeyPressed(row, round, *result);
   return true;
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pairButton_ && event->type() == QEvent::MouseMove && !pairButton_->isEnabled() &&
+      !pairButton_->statusTip().isEmpty())
+    ui_.statusMessage(toUtf8(pairButton_->statusTip()));
   if (watched == list_ && event->type() == QEvent::KeyPress &&
       resultKey(*static_cast<QKeyEvent*>(event)))
     return true;
@@ -355,6 +399,7 @@ void MainView::layOutList() {
   if (!laidOut_) return;
   list_->setGeometry(kListLeft, kListTop, std::max(0, width() - 2 * kListLeft),
                      std::max(0, height() - kListTop - kListLeft));
+  placeEmptyHint();
 }
 
 }  // namespace toq::ui

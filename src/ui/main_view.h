@@ -82,6 +82,8 @@ class MainView : public QWidget {
   QCheckBox* deriveHandicapsBox() const { return deriveHandicapsBox_; }
   QRadioButton* tableRadio() const { return tableRadio_; }
   QRadioButton* playerRadio() const { return playerRadio_; }
+  /// The hint over an empty list (hidden when the list has lines).
+  QLabel* emptyListHint() const { return emptyHint_; }
 
  signals:
   /// The pairing button was pressed.
@@ -114,6 +116,11 @@ class MainView : public QWidget {
   /// A key on the list: true when it entered (or tried to enter) a result.
   bool resultKey(const QKeyEvent& key);
   void reportCurrentCell();
+  /// Shows the empty list's hint, or hides it when the list has lines.
+  void showEmptyHint();
+  void placeEmptyHint();
+  /// Enables or greys the pairing button; a grey one says why in its tooltip.
+  void setPairingButton(bool enabled, const QString& reason);
 
   edit::Workspace& ws_;
   services::Services& ui_;
@@ -135,6 +142,7 @@ class MainView : public QWidget {
   QCheckBox* decideSidesBox_ = nullptr;
   QCheckBox* deriveHandicapsBox_ = nullptr;
   QLabel* legend_ = nullptr;
+  QLabel* emptyHint_ = nullptr;  ///< over an empty list: how to go on
 };
 
 }  // namespace toq::ui

@@ -14,6 +14,7 @@
 
 #include "edit/unsaved.h"
 #include "ui/actions.h"
+#include "ui/elided_label.h"
 #include "ui/event_file.h"
 #include "ui/main_view.h"
 #include "ui/window_placement.h"
@@ -38,11 +39,11 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
 
   // The message pane, then the keyboard state indicators of the status bar.
   statusBar()->showMessage(QStringLiteral("レディ"));
-  resultKeysHint_ = new QLabel(QString::fromUtf8(view::kResultKeysHint), statusBar());
+  resultKeysHint_ = new ElidedLabel(QString::fromUtf8(view::kResultKeysHint), statusBar());
   resultKeysHint_->setObjectName(QStringLiteral("resultKeysHint"));
   resultKeysHint_->hide();
   statusBar()->addPermanentWidget(resultKeysHint_);
-  connect(view_, &MainView::roundCellCurrent, resultKeysHint_, &QLabel::setVisible);
+  connect(view_, &MainView::roundCellCurrent, resultKeysHint_, &QWidget::setVisible);
   unsaved_ = new QLabel(QString::fromUtf8(kNotSaved), statusBar());
   unsaved_->setStyleSheet(QStringLiteral("color: #c00000;"));
   unsaved_->hide();

@@ -16,6 +16,7 @@ class QLabel;
 namespace toq::ui {
 
 class Actions;
+class ElidedLabel;
 class MainView;
 
 class MainWindow : public QMainWindow {
@@ -42,8 +43,9 @@ class MainWindow : public QMainWindow {
   /// Greys the menu entries by their rules for the current mode, selection and table, and
   /// names the change that undo and redo would take back or bring back.
   void updateCommandStates();
-  /// The status bar's hint of the result keys, shown while a round cell is current.
-  QLabel* resultKeysHint() const { return resultKeysHint_; }
+  /// The status bar's hint of the result keys, shown while a round cell is current; it
+  /// yields its space to the messages.
+  ElidedLabel* resultKeysHint() const { return resultKeysHint_; }
 
   /// The window's one reaction to what a pass through the edit layer's door changed, for
   /// every change (a command, a key, undo, redo, a re-read, the network): the list refreshed
@@ -84,7 +86,7 @@ class MainWindow : public QMainWindow {
   Actions* actions_ = nullptr;
   QString documentPath_;
   QList<QAction*> recentActions_;
-  QLabel* resultKeysHint_ = nullptr;
+  ElidedLabel* resultKeysHint_ = nullptr;
   QLabel* unsaved_ = nullptr;
   QLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
   bool closing_ = false;

@@ -17,6 +17,8 @@ namespace toq::ui {
 namespace {
 
 constexpr const char* kViewerFailed = "テキストファイル(%s)の表示に失敗しました。";
+constexpr const char* kNoViewer =
+    "テキストファイルを開くビューアが見つかりません。ファイルは保存してあります: %s";
 
 }  // namespace
 
@@ -72,10 +74,19 @@ void QtServices::defaultSound() {
 int QtServices::openWithViewer(const std::filesystem::path& file) {
   // A file that is not there cannot be shown, whatever the desktop's opener answers.
   std::error_code ec;
-  if (std::filesystem::is_regular_file(file, ec) &&
-      QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file))))
-    return 0;
-  errorBox(text::format(kViewerFailed, text::pathToUtf8(file).c_str()), services::kErrorCaption);
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    errorBox(text::format(kViewerFailed, text::pathToUtf8(file).c_str()), services::kErrorCaption);
+    return -1;
+  }
+  if (!viewerMissing_ && QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(file)))) return 0;
+  // A desktop without a viewer stays without one: said in the status bar, beside what the
+  // command reported, instead of a box at every pairing; the file is written all the same.
+  viewerMissing_ = true;
+  const QString before =
+      window_ && window_->statusBar() ? window_->statusBar()->currentMessage() : QString();
+  const QString note = fromUtf8(text::format(kNoViewer, text::pathToUtf8(file).c_str()));
+  statusMessage(toUtf8(
+      before.isEmpty() || before.contains(note) ? note : before + QStringLiteral("　") + note));
   return -1;
 }
 

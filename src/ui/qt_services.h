@@ -34,6 +34,7 @@ class QtServices : public services::Services {
 
  private:
   QPointer<QMainWindow> window_;
+  bool viewerMissing_ = false;  ///< the desktop could not start a viewer once: not tried again
   std::function<void()> restoreTitle_;
 };
 

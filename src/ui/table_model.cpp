@@ -58,8 +58,28 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= headers_.size()) return {};
   if (role == Qt::DisplayRole) return headers_[section];
+  if (role == Qt::ToolTipRole) {
+    const char* tip = grid_.columns[static_cast<std::size_t>(section)].tip;
+    return tip ? QVariant(QString::fromUtf8(tip)) : QVariant();
+  }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
+}
+
+QString TableModel::tabSeparated(const std::vector<int>& lines) const {
+  QString out;
+  for (int line : lines) {
+    if (line < 0 || line >= rowCount()) continue;
+    QStringList cells;
+    for (int column = 0; column < columnCount(); ++column)
+      // A tab or line break inside a cell would split it: they become spaces.
+      cells << data(index(line, column), Qt::DisplayRole)
+                   .toString()
+                   .replace(QLatin1Char('\t'), QLatin1Char(' '))
+                   .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+  }
+  return out;
 }
 
 }  // namespace toq::ui

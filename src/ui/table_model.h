@@ -25,6 +25,10 @@ class TableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+  /// The texts of these lines, a tab between cells and a line break after each line, as a
+  /// spreadsheet takes them from the clipboard. Lines outside the list are left out.
+  QString tabSeparated(const std::vector<int>& lines) const;
+
  private:
   view::Grid grid_;
   // Texts converted once per fill, not once per paint.

@@ -1,5 +1,7 @@
 #include "view/command_table.h"
 
+#include "view/texts.h"
+
 namespace toq::view {
 
 namespace {
@@ -52,8 +54,8 @@ bool anyRoundPaired(const ViewState& s, const data::Table& t) {
   return s.tableMode && t.AnyEntryState(kAnyGame) != 0;
 }
 
-bool inPlayerMode(const ViewState& s, const data::Table&) {
-  return !s.tableMode;
+bool linesSelected(const ViewState& s, const data::Table&) {
+  return s.selectedLines > 0;
 }
 
 bool playerLinesSelected(const ViewState& s, const data::Table&) {
@@ -106,7 +108,7 @@ constexpr CommandEntry kCommands[] = {
     // ファイル
     {.command = OpenTable,
      .menu = File,
-     .text = "対戦ファイルを開く(O)...",
+     .text = "対戦ファイルを開く(&O)...",
      .tool = {0, 1, ToolIcon::Open},
      .enabled = always},
     {.command = ImportNameList,
@@ -121,7 +123,7 @@ constexpr CommandEntry kCommands[] = {
     {.command = MakeRatingData, .menu = File, .text = "レーティングデータの作成", .enabled = never},
     {.command = SaveCsv, .menu = File, .text = "CSVファイルの保存(&C)...", .enabled = always},
     {.command = SaveWebPage, .menu = File, .text = "Webページの保存(&W)...", .enabled = always},
-    {.command = SavePdf, .menu = File, .text = "PDFに保存...", .enabled = always},
+    {.command = SavePdf, .menu = File, .text = "PDFに保存(&D)...", .enabled = always},
     {.command = Venue, .menu = File, .text = "会場公開(&L)...", .enabled = always},
     {.command = PrintFormat2,
      .menu = File,
@@ -145,7 +147,7 @@ constexpr CommandEntry kCommands[] = {
     {.command = PrintSetup,
      .menu = File,
      .section = 1,
-     .text = "プリンタの設定(&R)...",
+     .text = "プリンタの設定(&S)...",
      .enabled = always},
     {.command = Exit, .menu = File, .section = 2, .text = "終了(&X)", .enabled = always},
     // 編集
@@ -199,7 +201,7 @@ constexpr CommandEntry kCommands[] = {
     {.command = AnalyseLottery,
      .menu = Show,
      .section = 3,
-     .text = "抽選結果の分析(&A)",
+     .text = "抽選結果の分析(&B)",
      .enabled = lotteryTable},
     // 対戦表
     {.command = NewTable,
@@ -209,7 +211,7 @@ constexpr CommandEntry kCommands[] = {
      .enabled = always},
     {.command = AddParticipant,
      .menu = Table,
-     .text = "参加者を対戦表に追加(A)...",
+     .text = "参加者を対戦表に追加(&A)...",
      .enabled = inTableMode,
      .context = {.text = "対局者を対戦表に追加(&A)...",
                  .order = 5,
@@ -235,7 +237,7 @@ constexpr CommandEntry kCommands[] = {
      .enabled = always},
     {.command = ExchangeByes,
      .menu = Table,
-     .text = "抜け番の入れ替え(&N)",
+     .text = "抜け番の入れ替え(&X)",
      .enabled = twoTableLinesWithoutGames},
     {.command = SetOpponent,
      .menu = Table,
@@ -277,13 +279,13 @@ constexpr CommandEntry kCommands[] = {
     {.command = RepeatedTest,
      .menu = Table,
      .section = 2,
-     .text = "テスト：繰り返し組み合わせ(&T)",
+     .text = "テスト：繰り返し組み合わせ(&P)",
      .enabled = inTableMode},
     // 対局者データ
     {.command = RegisterPlayer,
      .menu = Players,
      .text = "参加者の新規登録(&N)...",
-     .enabled = inPlayerMode,
+     .enabled = always,
      .context = {.text = "新規参加者登録(&N)...", .order = 1, .shown = onPlayerList}},
     {.command = EditPlayer,
      .menu = Players,
@@ -322,7 +324,12 @@ constexpr CommandEntry kCommands[] = {
     {.command = SaveDocument, .text = "上書き保存", .shortcut = "Ctrl+S"},
     // The toolbar's editing buttons, which this program does not use.
     {.command = Cut, .text = "切り取り", .tool = {1, 0}, .enabled = never},
-    {.command = Copy, .text = "コピー", .tool = {1, 1}, .enabled = never},
+    // コピー puts the selected lines as tab-separated text on the clipboard, for a spreadsheet.
+    {.command = Copy,
+     .text = "コピー",
+     .shortcut = "Ctrl+C",
+     .tool = {1, 1},
+     .enabled = linesSelected},
     {.command = Paste, .text = "貼り付け", .tool = {1, 2}, .enabled = never},
 };
 
@@ -345,6 +352,58 @@ std::span<const MenuTitle> menuBar() {
 bool commandEnabled(Command command, const ViewState& state, const data::Table& table) {
   const CommandEntry* entry = findCommand(command);
   return entry && (!entry->enabled || entry->enabled(state, table));
+}
+
+namespace {
+
+// The reason of a rule that does not hold, from what the rule reads. Entries that share a rule
+// share its reason; the few whose rule says little by its name are told apart by command.
+struct RuleReason {
+  EnablingRule rule;
+  const char* (*why)(const ViewState& s, const data::Table& t);
+};
+
+const char* needsTableLines(const ViewState& s, const data::Table&) {
+  return s.tableMode ? texts::kSelectParticipants : texts::kNeedsTableMode;
+}
+
+const char* needsOneTableLine(const ViewState& s, const data::Table&) {
+  return s.tableMode ? texts::kSelectOneParticipant : texts::kNeedsTableMode;
+}
+
+const char* needsTwoLines(const ViewState& s, const data::Table& t) {
+  if (!s.tableMode) return texts::kNeedsTableMode;
+  return t.AnyEntryState(1) != 0 ? texts::kGamesStand : texts::kSelectTwoWithoutGames;
+}
+
+const RuleReason kReasons[] = {
+    {never, [](const ViewState&, const data::Table&) { return texts::kNotInThisProgram; }},
+    {inTableMode, [](const ViewState&, const data::Table&) { return texts::kNeedsTableMode; }},
+    {tableLinesSelected, needsTableLines},
+    {oneTableLineSelected, needsOneTableLine},
+    {twoTableLinesWithoutGames, needsTwoLines},
+    {lotteryTable,
+     [](const ViewState& s, const data::Table&) {
+       return s.tableMode ? texts::kLotteryOnly : texts::kNeedsTableMode;
+     }},
+    {undoable, [](const ViewState&, const data::Table&) { return texts::kNothingToUndo; }},
+    {redoable, [](const ViewState&, const data::Table&) { return texts::kNothingToRedo; }},
+    {playerLinesSelected,
+     [](const ViewState& s, const data::Table&) {
+       return s.tableMode ? texts::kNeedsPlayerMode : texts::kSelectPlayers;
+     }},
+    {linesSelected, [](const ViewState&, const data::Table&) { return texts::kNoCellSelected; }},
+};
+
+}  // namespace
+
+std::string disabledReason(Command command, const ViewState& state, const data::Table& table) {
+  const CommandEntry* entry = findCommand(command);
+  if (!entry || !entry->enabled || entry->enabled(state, table)) return {};
+  for (const RuleReason& r : kReasons)
+    if (r.rule == entry->enabled) return r.why(state, table);
+  // The commands that need a paired round (組み合わせの説明, 結果の一括入力).
+  return state.tableMode ? texts::kNoPairedRound : texts::kNeedsTableMode;
 }
 
 }  // namespace toq::view

@@ -9,6 +9,7 @@
 // a member of ui::Commands and its line in Commands::handlers().
 
 #include <span>
+#include <string>
 
 #include "data/table.h"
 #include "view/commands.h"
@@ -98,5 +99,9 @@ std::span<const MenuTitle> menuBar();
 
 /// True when the command is enabled in the menu bar for this state and table.
 bool commandEnabled(Command command, const ViewState& state, const data::Table& table);
+
+/// Why the command is grey in the menu bar for this state and table (UTF-8), for its tooltip
+/// and the status bar; empty when it is enabled.
+std::string disabledReason(Command command, const ViewState& state, const data::Table& table);
 
 }  // namespace toq::view

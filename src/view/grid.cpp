@@ -11,6 +11,7 @@
 #include "view/cells.h"
 #include "view/game_mark.h"
 #include "view/layout.h"
+#include "view/texts.h"
 
 namespace toq::view {
 
@@ -74,8 +75,8 @@ Grid tableGrid(const Table& table, const data::Register& players,
   grid.columns.push_back({"No.", 0});
   grid.columns.push_back({sj("対局者"), 0});
   for (int r = 0; r < rounds; ++r) grid.columns.push_back({roundHeader(r), 0});
-  grid.columns.push_back({sj("勝-敗-分"), 0});
-  grid.columns.push_back({sj(grid.winRateMode ? "勝率" : "ソルコフ"), 0});
+  grid.columns.push_back({sj("勝-敗-分"), 0, texts::kRecordTip});
+  grid.columns.push_back({sj(grid.winRateMode ? "勝率" : "ソルコフ"), 0, texts::kByeScoreTip});
   grid.columns.push_back({sj("順位"), 0});
   const int columns = grid.columnCount();
   for (int c = 0; c < columns; ++c) grid.columns[c].width = defaultTableColumnWidth(c);

@@ -25,6 +25,7 @@ struct Cell {
 struct Column {
   std::string header;
   int width = 70;
+  const char* tip = nullptr;  ///< UTF-8 tooltip of the header; null for none
 };
 
 /// The whole list; view/layout.h maps its lines and columns to rows and rounds.

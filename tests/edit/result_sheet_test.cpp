@@ -114,9 +114,9 @@ TEST_F(ResultSheet, ListsTheGamesInBoardOrderWithSidesHandicapsAndResults) {
     int choiceRow, choice;
   };
   const Expected expected[] = {
-      {0, 3, "上手", "下手", "角落ち", {"下手勝ち", "上手勝ち", "引き分け", "未入力"}, 3, 0},
-      {1, 6, "先手", "後手", "平手", {"先手勝ち", "後手勝ち", "引き分け", "未入力"}, 1, 3},
-      {2, 4, "", "", "平手", {"Proの勝ち", "Bの勝ち", "引き分け", "未入力"}, 2, 1},
+      {0, 3, "上手", "下手", "角落ち", {"A 勝ち", "Pro 勝ち", "引き分け", "未入力"}, 3, 0},
+      {1, 6, "先手", "後手", "平手", {"Pro 勝ち", "D 勝ち", "引き分け", "未入力"}, 1, 3},
+      {2, 4, "", "", "平手", {"Pro 勝ち", "B 勝ち", "引き分け", "未入力"}, 2, 1},
   };
   for (std::size_t i = 0; i < 3; ++i) {
     const edit::SheetGame& g = sheet->games[i];

@@ -176,9 +176,9 @@ class ApplicationTest : public QObject {
     app->start(str(tai), false);
     edit::Workspace& ws = app->workspace();
     ui::MainView* view = app->window()->view();
-    // The sample field is odd: the button waits for a bye.
+    // The sample field is odd: the button stays enabled (it asks for the bye first).
     QVERIFY(ws.table.rows() % 2 == 1);
-    QVERIFY(!view->pairingButton()->isEnabled());
+    QVERIFY(view->pairingButton()->isEnabled());
     ws.table.opponent[ws.table.rows() - 1][0] = data::kBye;
     view->updatePairingButton();
     QVERIFY(view->pairingButton()->isEnabled());
@@ -202,9 +202,10 @@ class ApplicationTest : public QObject {
     std::filesystem::path ply;
     QCOMPARE(data::OpenTableFile(players, saved, tai, ply, box.ui), 0);
     QCOMPARE(saved.opponent[0][0], ws.table.opponent[0][0]);
-    // Round 2 has an odd field again: the button waits; the command itself first asks for the
-    // results of round 1.
+    // Round 2 waits for the results of round 1: the button is grey and says so; the command
+    // itself asks for them too.
     QVERIFY(!view->pairingButton()->isEnabled());
+    QVERIFY(view->pairingButton()->toolTip().startsWith("1回戦に結果の未入力があります: "));
     box.ui.clear();
     app->commands()->run(view::Command::Pair);
     QCOMPARE(box.ui.errors(), std::vector<std::string>{"1回戦に勝敗の未入力があります。"});

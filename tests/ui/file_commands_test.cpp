@@ -103,7 +103,7 @@ class FileCommandsTest : public QObject {
     QVERIFY(!run.view()->tableMode());
     QCOMPARE(run.view()->model()->rowCount(), 20);
     run.view()->setTableMode(true);
-    QVERIFY(!run.view()->pairingButton()->isEnabled());  // an odd field waits for a bye
+    QVERIFY(run.view()->pairingButton()->isEnabled());  // an odd field asks for its bye
   }
 
   void recentFilesOpenATableOrARegisterAndCtrlSSavesOnce() {

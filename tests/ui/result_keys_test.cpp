@@ -18,6 +18,7 @@
 #include "support/recording_services.h"
 #include "ui/commands.h"
 #include "ui/dialogs/result_sheet_dialog.h"
+#include "ui/elided_label.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/support/await_dialog.h"

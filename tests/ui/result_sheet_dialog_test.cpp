@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -108,14 +109,14 @@ class ResultSheetDialogTest : public QObject {
       focusedFirst = QApplication::focusWidget() == d->games()[0];
       for (QComboBox* g : d->games()) shown << g->accessibleName() + " | " + texts(g).join(",");
       sittingOut = d->sittingOut()->text();
-      press(Qt::Key_2);  // 上手勝ち, and on to the second game
+      press(Qt::Key_2);  // プロ (上手) wins, and on to the second game
       QCOMPARE(QApplication::focusWidget(), d->games()[1]);
       press(Qt::Key_Up);
       press(Qt::Key_0);  // changed my mind: no result
       QCOMPARE(d->games()[0]->currentIndex(), edit::kSheetNoResult);
       press(Qt::Key_Up);
       press(Qt::Key_2);
-      press(Qt::Key_1);  // 先手勝ち
+      press(Qt::Key_1);  // プロ (先手) wins
       press(Qt::Key_3);  // a draw; the last game keeps the focus
       QCOMPARE(QApplication::focusWidget(), d->games()[2]);
       press(Qt::Key_Return);
@@ -128,9 +129,9 @@ class ResultSheetDialogTest : public QObject {
     QVERIFY(await->handled());
     QVERIFY(focusedFirst);
     QCOMPARE(shown, (QStringList{
-                        "1 (上手) プロ 対 (下手) A 角落ち | 下手勝ち,上手勝ち,引き分け,未入力",
-                        "2 (先手) プロ 対 (後手) D 平手 | 先手勝ち,後手勝ち,引き分け,未入力",
-                        "3 プロ 対 B 平手 | プロの勝ち,Bの勝ち,引き分け,未入力",
+                        "1 (上手) プロ 対 (下手) A 角落ち | A 勝ち,プロ 勝ち,引き分け,未入力",
+                        "2 (先手) プロ 対 (後手) D 平手 | プロ 勝ち,D 勝ち,引き分け,未入力",
+                        "3 プロ 対 B 平手 | プロ 勝ち,B 勝ち,引き分け,未入力",
                     }));
     QCOMPARE(sittingOut, QStringLiteral("C　抜け番\nE　休場"));
 
@@ -170,9 +171,23 @@ class ResultSheetDialogTest : public QObject {
     QVERIFY(d.sittingOut()->isHidden());
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), d.games()[0]);
-    press(Qt::Key_3);
+    QCOMPARE(d.highlightedGame(), 0);
+    // The game has its result: a key that changes it asks first; No keeps it, Yes changes it.
+    QString asked;
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+      auto box = Await::dialog<QMessageBox>([&](QMessageBox* b) {
+        asked = b->text();
+        b->button(answer)->click();
+      });
+      QTest::keyClick(d.games()[0], Qt::Key_3);
+      QVERIFY(box->handled());
+      QCOMPARE(d.answer().choices[0], answer == QMessageBox::No ? 0 : 2);
+    }
+    QVERIFY(asked.startsWith(QStringLiteral("第1局 ")));
+    QVERIFY(asked.endsWith(QStringLiteral("「引き分け」に変えますか？")));
     QCOMPARE(d.answer().choices, (std::vector<int>{2, 0, 0, 0}));
-    press(Qt::Key_Escape);
+    QCOMPARE(d.highlightedGame(), 1);  // on to the next game
+    QTest::keyClick(&d, Qt::Key_Escape);
     QCOMPARE(d.result(), int(QDialog::Rejected));
 
     // キャンセル through choose(): no answer.

@@ -125,10 +125,16 @@ TEST(CommandTable, GreyingFollowsModeSelectionAndTable) {
     return commandEnabled(c, ViewState{tableMode, lines}, table);
   };
   // Entries without an action yet, and the editing buttons, are greyed in every state.
-  for (Command c : {Command::MakeRatingData, Command::PrintSettings, Command::Cut, Command::Copy,
-                    Command::Paste})
+  for (Command c : {Command::MakeRatingData, Command::PrintSettings, Command::Cut, Command::Paste})
     for (bool mode : {true, false})
       for (int lines : {0, 1, 2}) EXPECT_FALSE(enabled(c, mode, lines)) << static_cast<int>(c);
+  // コピー copies the selected lines of either list; a new player can be registered from
+  // either list.
+  for (bool mode : {true, false}) {
+    EXPECT_FALSE(enabled(Command::Copy, mode, 0));
+    EXPECT_TRUE(enabled(Command::Copy, mode, 2));
+    EXPECT_TRUE(enabled(Command::RegisterPlayer, mode, 0));
+  }
   // A new event can be started whatever the list shows.
   for (bool mode : {true, false}) EXPECT_TRUE(enabled(Command::NewTable, mode, 0));
   // The lottery entries need a table of class 4 or more, but not 6, shown as a table.

@@ -203,14 +203,15 @@ TEST(ViewLayout, MapsLinesAndColumnsAsTheGridLaysThemOut) {
 TEST(ViewGrid, PairingButtonFollowsTheFirstUnpairedRound) {
   auto t = makeTournament(2);
   for (const char* n : {"A", "B", "C"}) t->addParticipant(n);
-  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Disable);  // three unpaired
+  // Three unpaired: the button stays enabled and asks for the bye.
+  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Enable);
   t->table.opponent[2][0] = kBye;
   EXPECT_EQ(pairingButtonState(t->table), PairingButton::Enable);
   t->play(0, 0, 1, kWin);
   t->table.opponent[0][1] = kAbsent;
   EXPECT_EQ(pairingButtonState(t->table), PairingButton::Enable);  // round 2: two unpaired
   t->table.opponent[1][1] = kBye;
-  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Disable);
+  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Enable);  // one unpaired: asks
   t->table.opponent[2][1] = kBye;
   EXPECT_EQ(pairingButtonState(t->table), PairingButton::Keep);  // nothing left to pair
 }

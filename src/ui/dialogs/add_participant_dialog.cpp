@@ -1,8 +1,8 @@
 #include "ui/dialogs/add_participant_dialog.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_buttons.h"
@@ -14,28 +14,39 @@ AddParticipantDialog::AddParticipantDialog(const std::vector<edit::ParticipantCh
                                            QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("対戦表に追加"));
-  list_ = new QComboBox(this);
-  list_->setFocus();  // the first choice, for the keyboard
-  for (const edit::ParticipantChoice& c : choices) list_->addItem(fromCp932(c.name), c.number);
-  list_->setCurrentIndex(-1);
-  list_->setMinimumWidth(220);
-  auto* grid = new QGridLayout;
-  addLabelledRow(grid, 0, QStringLiteral("棋士："), list_);
+  list_ = new QListWidget(this);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  for (const edit::ParticipantChoice& c : choices) {
+    auto* item = new QListWidgetItem(fromCp932(c.name), list_);
+    item->setData(Qt::UserRole, c.number);
+  }
+  list_->setMinimumSize(260, 240);
+  auto* label = new QLabel(QStringLiteral("棋士："), this);
+  label->setBuddy(list_);
+  auto* hint = new QLabel(
+      QStringLiteral("Ctrl・Shift を押しながら選ぶと何人でも選べます（Ctrl+A で全員）。"), this);
+  hint->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addWidget(label);
+  layout->addWidget(list_, 1);
+  layout->addWidget(hint);
   layout->addWidget(okCancelButtons(this));
+  list_->setFocus();  // the first choice, for the keyboard
 }
 
-std::optional<int> AddParticipantDialog::choice() const {
-  if (list_->currentIndex() < 0) return std::nullopt;
-  return list_->currentData().toInt();
+std::vector<int> AddParticipantDialog::choices() const {
+  std::vector<int> numbers;
+  for (int i = 0; i < list_->count(); ++i)
+    if (const QListWidgetItem* item = list_->item(i); item->isSelected())
+      numbers.push_back(item->data(Qt::UserRole).toInt());
+  return numbers;
 }
 
-std::optional<int> AddParticipantDialog::choose(const std::vector<edit::ParticipantChoice>& choices,
-                                                QWidget* parent) {
+std::vector<int> AddParticipantDialog::choose(const std::vector<edit::ParticipantChoice>& choices,
+                                              QWidget* parent) {
   AddParticipantDialog dialog(choices, parent);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.choice();
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.choices();
 }
 
 }  // namespace toq::ui

@@ -27,6 +27,9 @@ namespace toq::ui {
 namespace {
 
 constexpr const char* kOverwriteQuestion = "同名のファイル(%s)があります。書き換えますか？";
+constexpr const char* kNotMade =
+    "保存できませんでした。保存先のフォルダとファイル名を確かめて、もう一度「OK」を押してください"
+    "。";
 
 QString platformSaveDialog(QWidget* parent, const QString& start) {
   QFileDialog dialog(parent, QStringLiteral("対戦表ファイルの保存先"));
@@ -56,6 +59,8 @@ NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget*
 
   file_ = new QLineEdit(fromPath(initial.tableFile), this);
   browse_ = new QPushButton(QStringLiteral("参照..."), this);
+  // Enter in the name accepts the dialog: only OK is a default button.
+  browse_->setAutoDefault(false);
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(file_, 1);
   fileRow->addWidget(browse_);
@@ -78,12 +83,34 @@ NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget*
   registerLayout->addWidget(keep_);
   registerLayout->addWidget(empty_);
 
+  path_ = new QLabel(this);
+  path_->setObjectName(QStringLiteral("newEventPath"));
+  path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  grid->addWidget(path_, 2, 1);
+  failure_ = new QLabel(fromUtf8(kNotMade), this);
+  failure_->setObjectName(QStringLiteral("newEventFailure"));
+  failure_->setWordWrap(true);
+  failure_->setStyleSheet(QStringLiteral("color: #c00000;"));
+  failure_->hide();
+
   QDialogButtonBox* buttons = okCancelButtons(this);
   ok_ = buttons->button(QDialogButtonBox::Ok);
+  ok_->setDefault(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(registerBox);
+  layout->addWidget(failure_);
   layout->addWidget(buttons);
+  setMinimumWidth(460);
+
+  // Tab follows the fields: name, games, register, OK, キャンセル, then 参照.
+  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+  setTabOrder(file_, games_);
+  setTabOrder(games_, keep_);
+  setTabOrder(keep_, empty_);
+  setTabOrder(empty_, ok_);
+  setTabOrder(ok_, cancel);
+  setTabOrder(cancel, browse_);
 
   // Naming the files of the event in memory changes neither its games nor its register.
   if (!newEvent) {
@@ -94,13 +121,38 @@ NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget*
 
   connect(browse_, &QPushButton::clicked, this, &NewEventDialog::browse);
   connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updateOk);
+  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updatePath);
   updateOk();
+  updatePath();
   file_->setFocus();
 }
 
 QString NewEventDialog::documentsFolder() {
+  // Many Linux accounts have no documents folder: it is made, and where it cannot be, the
+  // home folder takes its place.
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  if (documents.isEmpty()) return QDir::homePath();
+  if (QFileInfo(documents).isDir() || QDir().mkpath(documents)) return documents;
+  return QDir::homePath();
+}
+
+void NewEventDialog::updatePath() {
+  const QString typed = file_->text().trimmed();
+  const QString full =
+      typed.isEmpty()
+          ? QString()
+          : QDir::toNativeSeparators(fromPath(edit::withExtension(choice().tableFile, "tai")));
+  path_->setToolTip(full);
+  const int width = std::max(120, path_->width() > 0 ? path_->width() : file_->width());
+  path_->setText(full.isEmpty() ? QString()
+                                : QStringLiteral("保存先: %1")
+                                      .arg(path_->fontMetrics().elidedText(full, Qt::ElideMiddle,
+                                                                           width - 60)));
+}
+
+void NewEventDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  updatePath();
 }
 
 edit::NewEventChoice NewEventDialog::choice() const {
@@ -139,13 +191,28 @@ void NewEventDialog::accept() {
     file_->selectAll();
     return;
   }
+  if (commit_) {
+    const edit::Outcome made = commit_(c);
+    if (made.stop == edit::Stop::Declined) {
+      QDialog::reject();
+      return;
+    }
+    if (!made.done()) {
+      // The input stays as typed, with what went wrong, for another try.
+      failure_->show();
+      file_->setFocus();
+      return;
+    }
+  }
   QDialog::accept();
 }
 
 std::optional<edit::NewEventChoice> NewEventDialog::ask(services::Services& ui, Purpose purpose,
                                                         QWidget* parent,
-                                                        const edit::NewEventChoice& initial) {
+                                                        const edit::NewEventChoice& initial,
+                                                        Commit commit) {
   NewEventDialog dialog(ui, purpose, parent, initial);
+  dialog.setCommit(std::move(commit));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();
 }

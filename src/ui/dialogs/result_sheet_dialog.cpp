@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -14,6 +15,9 @@
 namespace toq::ui {
 
 namespace {
+
+// The current game's line: a background that no style hides.
+const QColor kHighlight(255, 236, 170);
 
 // "(先手) 名前", or the name alone when the sides are not decided.
 QString playerText(const edit::SheetPlayer& p) {
@@ -48,13 +52,21 @@ ResultSheetDialog::ResultSheetDialog(const edit::ResultSheet& sheet, QWidget* pa
   rounds_->setCurrentIndex(initial);
   showRound(initial);
   connect(rounds_, &QComboBox::currentIndexChanged, this, &ResultSheetDialog::showRound);
-  if (!games_.isEmpty()) games_.front()->setFocus();
+  if (!games_.isEmpty()) {
+    games_.front()->setFocus();
+    highlightGame(0);
+  }
 }
 
 void ResultSheetDialog::showRound(int index) {
   games_.clear();
+  lines_.clear();
+  highlighted_ = -1;
   auto* list = new QWidget;
   auto* grid = new QGridLayout(list);
+  // No gaps between the cells, so that a highlighted line is one band.
+  grid->setHorizontalSpacing(0);
+  grid->setVerticalSpacing(2);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
   if (index >= 0 && index < static_cast<int>(sheet_.rounds.size())) {
@@ -71,13 +83,19 @@ void ResultSheetDialog::showRound(int index) {
       // What assistive technology reads for the choice: the game it belongs to.
       choice->setAccessibleName(
           QStringLiteral("%1 %2 対 %3 %4").arg(g.board).arg(first, second, handicap));
-      grid->addWidget(new QLabel(QString::number(g.board), list), line, 0);
-      grid->addWidget(new QLabel(first, list), line, 1);
-      grid->addWidget(new QLabel(QStringLiteral("対"), list), line, 2);
-      grid->addWidget(new QLabel(second, list), line, 3);
-      grid->addWidget(new QLabel(handicap, list), line, 4);
+      QList<QWidget*> cells;
+      for (const QString& text :
+           {QString::number(g.board), first, QStringLiteral("対"), second, handicap}) {
+        auto* cell = new QLabel(text, list);
+        cell->setContentsMargins(6, 2, 6, 2);
+        cell->setAutoFillBackground(true);
+        grid->addWidget(cell, line, static_cast<int>(cells.size()));
+        cells.append(cell);
+      }
       grid->addWidget(choice, line, 5);
+      cells.append(choice);
       games_.append(choice);
+      lines_.append(cells);
       ++line;
     }
     grid->setRowStretch(line, 1);
@@ -101,10 +119,49 @@ void ResultSheetDialog::focusGame(int index) {
   if (index < 0 || index >= games_.size()) return;
   games_[index]->setFocus(Qt::OtherFocusReason);
   scroll_->ensureWidgetVisible(games_[index]);
+  highlightGame(index);
+}
+
+void ResultSheetDialog::highlightGame(int index) {
+  if (index == highlighted_) return;
+  for (int i : {highlighted_, index}) {
+    if (i < 0 || i >= lines_.size()) continue;
+    for (QWidget* cell : lines_[i]) {
+      if (qobject_cast<QComboBox*>(cell)) continue;
+      QPalette palette = cell->palette();
+      palette.setColor(QPalette::Window,
+                       i == index ? kHighlight : this->palette().color(QPalette::Window));
+      cell->setPalette(palette);
+    }
+  }
+  highlighted_ = index >= 0 && index < lines_.size() ? index : -1;
+}
+
+const edit::RoundSheet* ResultSheetDialog::roundShown() const {
+  const int index = rounds_->currentIndex();
+  if (index < 0 || index >= static_cast<int>(sheet_.rounds.size())) return nullptr;
+  return &sheet_.rounds[static_cast<std::size_t>(index)];
+}
+
+bool ResultSheetDialog::confirmChange(int index, int choice) {
+  const edit::RoundSheet* round = roundShown();
+  if (!round || index >= static_cast<int>(round->games.size())) return true;
+  const edit::SheetGame& g = round->games[static_cast<std::size_t>(index)];
+  QComboBox* box = games_[index];
+  // Only the first change away from a result entered before asks.
+  if (g.choice == edit::kSheetNoResult || box->currentIndex() != g.choice || choice == g.choice)
+    return true;
+  const QString question =
+      QStringLiteral("第%1局 %2 対 %3 の結果は「%4」です。「%5」に変えますか？")
+          .arg(g.board)
+          .arg(fromCp932(g.first.name), fromCp932(g.second.name), box->itemText(g.choice),
+               box->itemText(choice));
+  return QMessageBox::question(this, QStringLiteral("確認"), question) == QMessageBox::Yes;
 }
 
 bool ResultSheetDialog::eventFilter(QObject* watched, QEvent* event) {
   const int index = games_.indexOf(qobject_cast<QComboBox*>(watched));
+  if (index >= 0 && event->type() == QEvent::FocusIn) highlightGame(index);
   if (index < 0 || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
@@ -120,6 +177,7 @@ bool ResultSheetDialog::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   if (std::optional<int> choice = edit::sheetChoiceOfKey(key->key())) {
+    if (!confirmChange(index, *choice)) return true;
     games_[index]->setCurrentIndex(*choice);
     focusGame(index + 1);
     return true;
