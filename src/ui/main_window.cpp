@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/venue_closing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,7 +29,7 @@ constexpr const char* kUntitled = "無題";
 
 MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings& settings,
                        QWidget* parent)
-    : QMainWindow(parent), ws_(ws), settings_(settings) {
+    : QMainWindow(parent), ws_(ws), ui_(ui), settings_(settings) {
   setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
   actions_ = new Actions(this);
   actions_->buildMenus(this);
@@ -167,6 +168,10 @@ void MainWindow::savePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closing_ && !mayCloseWhileServing(ui_, serving_ != nullptr)) {
+    event->ignore();
+    return;
+  }
   // The application decides (it may be busy); when it ended the program, the window closes.
   if (!closing_) emit closeRequested();
   if (!closing_) {

@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow {
   void rebuildRecentMenu();
 
   edit::Workspace& ws_;
+  services::Services& ui_;
   AppSettings& settings_;
   MainView* view_ = nullptr;
   Actions* actions_ = nullptr;
