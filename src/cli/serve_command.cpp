@@ -119,16 +119,20 @@ int serveCommand(Invocation& inv) {
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
   // Each table's owner from here on: a thread of its own; this thread only waits.
+  std::mutex printing;
+  std::ostream& log = inv.ui.messageStream();
   std::vector<server::Executor*> owners;
   for (Section& s : sections) {
     s.owner = std::make_unique<server::QueueExecutor>(*s.ws);
+    s.owner->setFailureReport([&](std::string_view line) {
+      std::lock_guard lock(printing);
+      log << line << std::endl;
+    });
     owners.push_back(s.owner.get());
   }
   auto stopOwners = [&] {
     for (Section& s : sections) s.owner->stop();
   };
-  std::mutex printing;
-  std::ostream& log = inv.ui.messageStream();
   server::Hooks hooks;
   hooks.accessLog = [&](std::string_view line) {
     std::lock_guard lock(printing);

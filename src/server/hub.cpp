@@ -44,6 +44,10 @@ void Hub::onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work
           reply = errorReply(500, texts::kInternal);
         }
         (*answer)(std::move(reply));
+        // The pages hear of a change after its sender has its answer: the organiser waits
+        // for nobody's event stream.
+        if (self->announcePending_.exchange(false) && self->announce_)
+          self->announce_(self->version());
       });
   if (!taken) (*answer)(errorReply(503, texts::kBusy));
 }
@@ -87,9 +91,10 @@ void Hub::changed() {
 }
 
 void Hub::changedFromNetwork(const NetworkChange& change) {
-  const std::uint64_t now = ++version_;
+  ++version_;
   if (hooks_.changedFromNetwork) hooks_.changedFromNetwork(change);
-  if (announce_) announce_(now);
+  // Announced once the job that made the change has handed over its answer (onOwner).
+  announcePending_ = true;
 }
 
 void Hub::lookAtFiles(int section, edit::Workspace& ws) {

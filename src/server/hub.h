@@ -50,8 +50,8 @@ class Hub : public std::enable_shared_from_this<Hub> {
 
   /// The host changed a table: a new version, announced to every open page.
   void changed();
-  /// A change from the network was made (on the owner's thread): a new version, the host's
-  /// hook, the announcement.
+  /// A change from the network was made (on the owner's thread, inside a job of onOwner): a
+  /// new version, the host's hook, and the announcement once the job has answered.
   void changedFromNetwork(const NetworkChange& change);
   /// Looks at the section's files for a change made by another program (on the owner's
   /// thread); one that was read again is a new version, announced, and told to the host.
@@ -86,6 +86,7 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::atomic<std::uint64_t> version_{1};
   WrongKeyLimit wrongKeys_;
   std::function<void(std::uint64_t)> announce_;
+  std::atomic<bool> announcePending_{false};
   std::mutex keptMutex_;
   std::map<std::string, Kept> kept_;
 };

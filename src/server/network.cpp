@@ -1,6 +1,8 @@
 #include "server/network.h"
 
+#include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "server/address_names.h"
 #include "server/texts.h"
@@ -112,7 +114,24 @@ void Network::checkFiles() {
 }
 
 void Network::announce(std::uint64_t version) {
-  for (auto& [id, c] : connections) c->announce(version);
+  // A thousand streams are told a hundred at a time, so that answers to requests (the
+  // organiser's result among them) are written in between.
+  auto all = std::make_shared<std::vector<std::weak_ptr<Connection>>>();
+  all->reserve(connections.size());
+  for (auto& [id, c] : connections) all->push_back(c);
+  announceFrom(all, 0, version);
+}
+
+void Network::announceFrom(std::shared_ptr<std::vector<std::weak_ptr<Connection>>> all,
+                           std::size_t from, std::uint64_t version) {
+  constexpr std::size_t kAtOnce = 100;
+  const std::size_t end = std::min(all->size(), from + kAtOnce);
+  for (std::size_t i = from; i < end; ++i)
+    if (auto c = (*all)[i].lock()) c->announce(version);
+  if (end < all->size())
+    net::post(ioc, [self = shared_from_this(), all, end, version] {
+      self->announceFrom(all, end, version);
+    });
 }
 
 void Network::remove(std::uint64_t id, const std::string& address) {

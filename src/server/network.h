@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 #include "server/access_log.h"
 #include "server/connection.h"
@@ -52,6 +53,8 @@ struct Network : std::enable_shared_from_this<Network> {
   /// Looks at every section's files now and again after a second.
   void checkFiles();
   void announce(std::uint64_t version);
+  void announceFrom(std::shared_ptr<std::vector<std::weak_ptr<Connection>>> all, std::size_t from,
+                    std::uint64_t version);
   void remove(std::uint64_t id, const std::string& address);
   /// A place for an event stream of the address; false when it or the server holds its most.
   bool takeListener(const std::string& address);

@@ -3,12 +3,15 @@
 // never reaches the log, and the HTTP details (HEAD, Host, fields named twice).
 #include <unistd.h>
 
+#include <future>
+#include <stdexcept>
 #include <thread>
 
 #include "edit/file_freshness.h"
 #include "server/access_log.h"
 #include "server/child_process.h"
 #include "server/connection.h"
+#include "server/hub.h"
 #include "server/server_fixture.h"
 
 namespace toq {
@@ -111,6 +114,40 @@ TEST_F(Venue, AFileChangedByAnotherProgramIsAnnouncedWithinTwoSeconds) {
   const json p = json::parse(get("/api/pairings").body);
   EXPECT_EQ(p["boards"][0]["players"][0]["result"], "win");
   EXPECT_EQ(json::parse(get("/api/event").body)["version"], heard[1]);
+}
+
+TEST_F(Venue, AJobThatThrowsIsAnswered500AndLoggedWithItsMessageButNotTheKey) {
+  serve();
+  server::Hooks hooks;
+  hooks.accessLog = [this](std::string_view line) {
+    std::lock_guard lock(logMutex_);
+    log_.emplace_back(line);
+  };
+  auto hub = std::make_shared<server::Hub>(*owner_, hooks, kTestKey, false);
+  std::promise<int> status;
+  hub->onOwner(
+      0,
+      [](server::Hub&, edit::Workspace&) -> server::Reply {
+        throw std::runtime_error("table gone " + kTestKey);
+      },
+      [&](server::Reply r) { status.set_value(r.status); });
+  ASSERT_EQ(status.get_future().get(), 500);
+  const std::vector<std::string> lines = logLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("table gone ****"), std::string::npos) << lines[0];
+
+  // The owner itself says what a job that throws past the hub was.
+  std::vector<std::string> said;
+  std::mutex m;
+  owner_->setFailureReport([&](std::string_view line) {
+    std::lock_guard lock(m);
+    said.emplace_back(line);
+  });
+  owner_->post([](edit::Workspace&) { throw std::runtime_error("disk"); });
+  owner_->call([](edit::Workspace&) {});
+  std::lock_guard lock(m);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("disk"), std::string::npos);
 }
 
 TEST_F(Venue, HttpDetails) {
