@@ -102,7 +102,7 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   displayQr_ = qrLabel(this, "displayQr");
   auto* urls = new QGroupBox(QStringLiteral("アドレス"), this);
   auto* grid = new QGridLayout(urls);
-  grid->addWidget(new QLabel(QStringLiteral("公開ページ（参加者・プロジェクタ）:"), urls), 0, 0);
+  grid->addWidget(new QLabel(QStringLiteral("公開ページ（参加者）:"), urls), 0, 0);
   grid->addWidget(publicUrl_, 1, 0);
   grid->addWidget(publicQr_, 2, 0);
   grid->addWidget(new QLabel(QStringLiteral("主催者ページ（キー付き・他人に見せない）:"), urls), 0,
@@ -289,7 +289,7 @@ void VenueDialog::printSheet(QPrinter& printer) const {
     QString caption;
     QString url;
   } parts[] = {
-      {QStringLiteral("公開ページ（参加者・プロジェクタ）"), publicUrl_->text()},
+      {QStringLiteral("公開ページ（参加者）"), publicUrl_->text()},
       {QStringLiteral("主催者ページ（キー付き・他人に見せない）"), organiserUrl_->text()},
       {QStringLiteral("掲示用（プロジェクタ）"), displayUrl_->text()},
   };
