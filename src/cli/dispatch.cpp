@@ -8,6 +8,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/serve_support.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -82,9 +83,9 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
-    {"serve", "TABLE.tai [--port N] [--lan] [--result-desk]",
-     "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1, 1,
-     serveCommand, kServeFlags, kPortOption},
+    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk]",
+     "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
+     kMaxServedSections, serveCommand, kServeFlags, kPortOption},
     {"register", "FILE.ply NAME [--short S] [--rating R] [--pro]",
      "対局者を新規登録します（ファイルがなければ作ります）。", 2, 2, registerCommand, kProFlag,
      kRegisterOptions},

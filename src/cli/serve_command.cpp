@@ -1,5 +1,7 @@
-// serve: the event on the venue's network until Ctrl+C or SIGTERM.
+// serve: the event on the venue's network until Ctrl+C or SIGTERM; several tables are the
+// venue's sections, each under /t/N/.
 
+#include <memory>
 #include <mutex>
 #include <ostream>
 
@@ -12,9 +14,12 @@
 #include "cli/commands.h"
 #include "cli/serve_support.h"
 #include "cli/serve_texts.h"
+#include "edit/file_freshness.h"
+#include "server/answers.h"
 #include "server/queue_executor.h"
 #include "server/server.h"
 #include "text/format.h"
+#include "text/paths.h"
 
 namespace toq::cli {
 
@@ -30,7 +35,15 @@ bool toTerminal(const std::ostream& out) {
 #endif
 }
 
-void printUrls(std::ostream& out, const server::Server& s, bool lan, bool desk) {
+// A table of the venue and the thread that owns it while serving.
+struct Section {
+  std::unique_ptr<edit::Workspace> own;  ///< the second table on; the first is the invocation's
+  edit::Workspace* ws = nullptr;
+  std::unique_ptr<server::QueueExecutor> owner;
+};
+
+void printUrls(std::ostream& out, const server::Server& s, const std::vector<Section>& sections,
+               bool lan, bool desk) {
   namespace t = serve_texts;
   if (lan) {
     const std::vector<std::string> all = s.addresses();
@@ -40,12 +53,48 @@ void printUrls(std::ostream& out, const server::Server& s, bool lan, bool desk) 
                          : text::format(t::kAddresses, list.c_str()))
         << '\n';
   }
-  out << text::format(t::kPublic, s.publicUrl().c_str()) << '\n';
-  out << text::format(t::kDisplay, s.displayUrl().c_str()) << '\n';
-  if (desk) out << text::format(t::kDesk, s.deskUrl().c_str()) << '\n';
-  out << t::kOrganiser << '\n' << s.organiserUrl() << '\n';
-  out << terminalQrCode(s.organiserUrl(), toTerminal(out));
+  out << text::format(t::kLimits, s.connectionLimit(), s.openFileLimit()) << '\n';
+  if (sections.size() == 1) {
+    out << text::format(t::kPublic, s.publicUrl().c_str()) << '\n';
+    out << text::format(t::kDisplay, s.displayUrl().c_str()) << '\n';
+    if (desk) out << text::format(t::kDesk, s.deskUrl().c_str()) << '\n';
+    out << t::kOrganiser << '\n' << s.organiserUrl() << '\n';
+    out << terminalQrCode(s.organiserUrl(), toTerminal(out));
+  } else {
+    out << text::format(t::kVenue, s.publicUrl().c_str()) << '\n';
+    out << text::format(t::kDisplayAll, s.displayUrl().c_str()) << '\n';
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+      const int n = static_cast<int>(i);
+      const std::string name = server::eventTitle(sections[i].ws->table);
+      out << text::format(t::kSection, n + 1, name.c_str(), s.sectionUrl(n, "/").c_str()) << '\n';
+      if (desk) out << text::format(t::kDesk, s.sectionUrl(n, "/desk").c_str()) << '\n';
+    }
+    out << t::kOrganiser << '\n';
+    for (std::size_t i = 0; i < sections.size(); ++i)
+      out << s.sectionUrl(static_cast<int>(i), "/admin?key=" + s.key()) << '\n';
+  }
   out << t::kRunning << std::endl;
+}
+
+// The tables after the first, each with its player file, read and remembered as the first.
+int openOthers(Invocation& inv, std::vector<Section>& sections) {
+  for (std::size_t i = 1; i < inv.args.size(); ++i) {
+    const std::filesystem::path path = inv.pathArg(i);
+    for (const Section& s : sections) {
+      std::error_code ec;
+      if (std::filesystem::equivalent(s.ws->table.filePath, path, ec)) {
+        inv.ui.errorBox(text::format(serve_texts::kSameTableTwice, text::pathToUtf8(path).c_str()),
+                        services::kErrorCaption);
+        return kExitFailure;
+      }
+    }
+    Section s;
+    s.own = std::make_unique<edit::Workspace>();
+    s.ws = s.own.get();
+    if (edit::openTable(*s.ws, inv.ui, path) != 0) return kExitFailure;
+    sections.push_back(std::move(s));
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -63,13 +112,27 @@ int serveCommand(Invocation& inv) {
     options.port = static_cast<unsigned short>(*port);
   }
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
+  std::vector<Section> sections(1);
+  sections[0].ws = &inv.workspace;
+  if (int code = openOthers(inv, sections); code != kExitOk) return code;
 
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
-  // The table's owner from here on: a thread of its own; this thread only waits.
-  server::QueueExecutor owner(inv.workspace);
+  // Each table's owner from here on: a thread of its own; this thread only waits.
   std::mutex printing;
   std::ostream& log = inv.ui.messageStream();
+  std::vector<server::Executor*> owners;
+  for (Section& s : sections) {
+    s.owner = std::make_unique<server::QueueExecutor>(*s.ws);
+    s.owner->setFailureReport([&](std::string_view line) {
+      std::lock_guard lock(printing);
+      log << line << std::endl;
+    });
+    owners.push_back(s.owner.get());
+  }
+  auto stopOwners = [&] {
+    for (Section& s : sections) s.owner->stop();
+  };
   server::Hooks hooks;
   hooks.accessLog = [&](std::string_view line) {
     std::lock_guard lock(printing);
@@ -79,25 +142,25 @@ int serveCommand(Invocation& inv) {
     std::lock_guard lock(printing);
     log << change.label << std::endl;
   };
-  server::Server s(owner, hooks);
+  server::Server s(owners, hooks);
   std::string error;
   if (!s.start(options, &error)) {
-    owner.stop();
+    stopOwners();
     inv.ui.errorBox(error, services::kErrorCaption);
     return kExitFailure;
   }
   {
     std::lock_guard lock(printing);
-    printUrls(inv.out, s, options.lan, options.resultDesk);
+    printUrls(inv.out, s, sections, options.lan, options.resultDesk);
   }
   stop.wait();
   {
     std::lock_guard lock(printing);
     log << serve_texts::kStopping << std::endl;
   }
-  // Requests in flight are answered and their changes written; then the owner ends.
+  // Requests in flight are answered and their changes written; then the owners end.
   s.stop();
-  owner.stop();
+  stopOwners();
   std::lock_guard lock(printing);
   inv.out << serve_texts::kStopped << std::endl;
   return kExitOk;

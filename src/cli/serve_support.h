@@ -1,11 +1,15 @@
 #pragma once
 // What `toq-cli serve` needs around the server: the stop signal and the QR code.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace toq::cli {
+
+/// Tables `toq-cli serve` serves at once, one section of the venue each.
+inline constexpr std::size_t kMaxServedSections = 16;
 
 /// Catches Ctrl+C and SIGTERM from the moment it is made, until it is destroyed; wait()
 /// returns once one of them has arrived (at once when one came before).

@@ -15,5 +15,12 @@ inline constexpr const char* kOrganiser = "主催者用（鍵付き。他の人�
 inline constexpr const char* kRunning = "Ctrl+C で終了します。";
 inline constexpr const char* kStopped = "公開を終了しました。";
 inline constexpr const char* kStopping = "公開を終了しています…";
+inline constexpr const char* kLimits =
+    "同時に開ける接続: %zu（このプロセスが開けるファイル数 %zu）";
+inline constexpr const char* kVenue = "会場（部門の一覧）: %s";
+inline constexpr const char* kDisplayAll = "掲示用（全部門を順に）: %s";
+inline constexpr const char* kSection = "部門 %d %s: %s";
+inline constexpr const char* kSectionOrganiser = "部門 %d %s 主催者用: %s";
+inline constexpr const char* kSameTableTwice = "同じ対戦表ファイルが二度指定されています: %s";
 
 }  // namespace toq::cli::serve_texts

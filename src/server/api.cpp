@@ -1,5 +1,6 @@
 #include "server/api.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <stdexcept>
@@ -64,17 +65,37 @@ std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllo
     return std::nullopt;
   }
   bool tooDeep = false;
-  const json::parser_callback_t depthGuard = [&](int depth, json::parse_event_t event, json&) {
-    if ((event == json::parse_event_t::object_start || event == json::parse_event_t::array_start) &&
-        depth >= kMaxDepth) {
+  // The names of each open object: a field named twice is refused, not "the last one wins".
+  std::vector<std::vector<std::string>> names;
+  std::string twice;
+  const json::parser_callback_t guard = [&](int depth, json::parse_event_t event, json& parsed) {
+    using E = json::parse_event_t;
+    if ((event == E::object_start || event == E::array_start) && depth >= kMaxDepth) {
       tooDeep = true;
       return false;
     }
+    if (event == E::object_start) names.emplace_back();
+    if (event == E::object_end && !names.empty()) names.pop_back();
+    if (event == E::key && !names.empty() && parsed.is_string()) {
+      const std::string& name = parsed.get_ref<const std::string&>();
+      std::vector<std::string>& seen = names.back();
+      if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
+        if (twice.empty()) twice = name;
+      } else {
+        seen.push_back(name);
+      }
+    }
     return true;
   };
-  const json j = json::parse(body, depthGuard, false);
+  const json j = json::parse(body, guard, false);
   if (j.is_discarded() || tooDeep) {
     error = texts::kBadJson;
+    return std::nullopt;
+  }
+  if (!twice.empty()) {
+    std::string shown;
+    for (char c : std::string_view(twice).substr(0, 40)) shown += (c > 0x20 && c < 0x7F) ? c : '?';
+    error = text::format(texts::kFieldTwice, shown.c_str());
     return std::nullopt;
   }
   if (!j.is_object()) {
@@ -278,6 +299,18 @@ std::string text(const Standings& a) {
 }
 
 std::string text(const ErrorAnswer& a) {
+  return dump(ordered_json(a));
+}
+
+void to_json(ordered_json& j, const Section& a) {
+  j = ordered_json{{"n", a.n}, {"name", a.name}, {"file", a.file}};
+}
+
+void to_json(ordered_json& j, const Sections& a) {
+  j = ordered_json{{"sections", a.sections}};
+}
+
+std::string text(const Sections& a) {
   return dump(ordered_json(a));
 }
 

@@ -35,7 +35,8 @@ struct RoundQuery {
 };
 
 /// Reads a request body; none with the reason (UTF-8) when it is not valid UTF-8, not JSON,
-/// not an object, or has a missing or unknown field or a value of the wrong type or range.
+/// not an object, names a field twice, or has a missing or unknown field or a value of the wrong
+/// type or range.
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error);
 std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error);
 /// Reads a query; a parameter other than round, a round that is not a whole number from 1, or
@@ -113,6 +114,16 @@ struct Standings {
   std::vector<StandingsRow> rows;  ///< in row order
 };
 
+/// A section of the venue: GET /api/sections answers {"sections":[{"n","name","file"}]}.
+struct Section {
+  int n = 0;         ///< 1-based; its paths begin with /t/n/
+  std::string name;  ///< the event's name as its pages show it
+  std::string file;  ///< the table file's name
+};
+struct Sections {
+  std::vector<Section> sections;
+};
+
 /// The body of every refusal: {"error":"…"}.
 struct ErrorAnswer {
   std::string error;
@@ -126,6 +137,8 @@ void to_json(nlohmann::ordered_json& j, const EventInfo& a);
 void to_json(nlohmann::ordered_json& j, const StandingsRow& a);
 void to_json(nlohmann::ordered_json& j, const Standings& a);
 void to_json(nlohmann::ordered_json& j, const ErrorAnswer& a);
+void to_json(nlohmann::ordered_json& j, const Section& a);
+void to_json(nlohmann::ordered_json& j, const Sections& a);
 
 /// The answer as JSON text (UTF-8; a byte that is not UTF-8 becomes U+FFFD).
 std::string text(const Pairings& a);
@@ -133,6 +146,7 @@ std::string text(const Game& a);
 std::string text(const EventInfo& a);
 std::string text(const Standings& a);
 std::string text(const ErrorAnswer& a);
+std::string text(const Sections& a);
 /// The body of an event-stream message: {"version":N}.
 std::string versionText(std::uint64_t version);
 

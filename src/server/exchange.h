@@ -22,7 +22,13 @@ struct Request {
   std::string authorization;  ///< the Authorization header
   std::string host;           ///< the Host header
   bool hasHost = false;       ///< the request carried a Host header
+  int httpVersion = 11;       ///< 10 for HTTP/1.0, 11 for HTTP/1.1
   std::string address;        ///< the peer's address, for the wrong-key limit and the log
+  /// The 0-based section its path named ("/t/2/..." is 1); the routes see the path without
+  /// that beginning. 0 for a path without one.
+  int section = 0;
+  /// The path named a section ("/t/N/...").
+  bool sectioned = false;
 };
 
 /// What a reply's body is.

@@ -11,6 +11,7 @@
 #include "server/request_services.h"
 #include "server/texts.h"
 #include "text/format.h"
+#include "text/paths.h"
 
 namespace toq::server::handlers {
 
@@ -66,6 +67,7 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
   hub.onOwner(
+      request.section,
       [r = *asked, rule](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
         const NetworkChange change{resultLabel(ws, r), r.round};
@@ -79,42 +81,95 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
       std::move(done));
 }
 
+// What a section's paths begin with on its pages.
+std::string baseOf(const Request& request) {
+  return request.sectioned ? sectionPrefix(request.section) : std::string();
+}
+
+// Every section's part of the venue's pages, from each owner in turn.
+void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> then) {
+  auto self = hub.shared_from_this();
+  auto parts = std::make_shared<std::vector<SectionPart>>(static_cast<std::size_t>(hub.sections()));
+  hub.onEveryOwner(
+      [parts](Hub&, edit::Workspace& ws, int section) {
+        SectionPart part = displayPart(ws, section);
+        part.file = text::pathToUtf8(ws.table.filePath.filename());
+        (*parts)[static_cast<std::size_t>(section)] = std::move(part);
+        return std::string();
+      },
+      [self, parts, then = std::move(then)](std::vector<std::string>) {
+        then(*self, std::move(*parts));
+      });
+}
+
 }  // namespace
 
 std::string versionEvent(std::uint64_t version) {
   return "event: version\ndata: " + api::versionText(version) + "\n\n";
 }
 
-void home(Hub& hub, const Request&, Done done) {
+void home(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
-      [](Hub& hub, edit::Workspace& ws) {
-        return pageReply(homePage(ws, hub.version(), hub.resultDesk()));
+      request.section,
+      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(homePage(ws, hub.version(), hub.resultDesk(), base));
       },
       std::move(done));
 }
 
-void display(Hub& hub, const Request&, Done done) {
+void display(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
-      [](Hub& hub, edit::Workspace& ws) { return pageReply(displayPage(ws, hub.version())); },
-      std::move(done));
-}
-
-void desk(Hub& hub, const Request&, Done done) {
-  hub.onOwner([](Hub& hub, edit::Workspace& ws) { return pageReply(deskPage(ws, hub.version())); },
-              std::move(done));
-}
-
-void admin(Hub& hub, const Request&, Done done) {
-  hub.onOwner(
-      [](Hub& hub, edit::Workspace& ws) {
-        return pageReply(adminPage(ws, hub.version(), hub.resultDesk()));
+      request.section,
+      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(displayPage(ws, hub.version(), base));
       },
       std::move(done));
+}
+
+void desk(Hub& hub, const Request& request, Done done) {
+  hub.onOwner(
+      request.section,
+      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(deskPage(ws, hub.version(), base));
+      },
+      std::move(done));
+}
+
+void admin(Hub& hub, const Request& request, Done done) {
+  hub.onOwner(
+      request.section,
+      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(adminPage(ws, hub.version(), hub.resultDesk(), base));
+      },
+      std::move(done));
+}
+
+void venueHome(Hub& hub, const Request&, Done done) {
+  venueParts(hub, [done = std::move(done)](Hub& hub, std::vector<SectionPart> parts) {
+    done(pageReply(venuePage(parts, hub.version())));
+  });
+}
+
+void venueDisplay(Hub& hub, const Request&, Done done) {
+  venueParts(hub, [done = std::move(done)](Hub& hub, std::vector<SectionPart> parts) {
+    done(pageReply(venueDisplayPage(parts, hub.version())));
+  });
+}
+
+void sections(Hub& hub, const Request& request, Done done) {
+  if (!noQuery(request, done)) return;
+  venueParts(hub, [done = std::move(done)](Hub&, std::vector<SectionPart> parts) {
+    api::Sections answer;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+      answer.sections.push_back({static_cast<int>(i) + 1, parts[i].name, parts[i].file});
+    done(jsonReply(200, api::text(answer)));
+  });
 }
 
 void event(Hub& hub, const Request& request, Done done) {
   if (!noQuery(request, done)) return;
   hub.onOwner(
+      request.section,
       [](Hub& hub, edit::Workspace& ws) {
         return jsonReply(200, api::text(eventInfo(ws, hub.version(), hub.resultDesk())));
       },
@@ -125,6 +180,7 @@ void pairings(Hub& hub, const Request& request, Done done) {
   const std::optional<api::RoundQuery> q = roundQuery(request, done);
   if (!q) return;
   hub.onOwner(
+      request.section,
       [round = q->round](Hub&, edit::Workspace& ws) {
         if (!roundOfTable(ws, round)) return errorReply(400, edit::texts::kRoundOutOfRange);
         return jsonReply(200, api::text(pairingsOf(ws, round)));
@@ -136,6 +192,7 @@ void standings(Hub& hub, const Request& request, Done done) {
   const std::optional<api::RoundQuery> q = roundQuery(request, done);
   if (!q) return;
   hub.onOwner(
+      request.section,
       [round = q->round](Hub&, edit::Workspace& ws) {
         if (!roundOfTable(ws, round)) return errorReply(400, edit::texts::kRoundOutOfRange);
         std::string error;
@@ -167,6 +224,7 @@ void postPair(Hub& hub, const Request& request, Done done) {
   std::string error;
   if (!api::parsePairRequest(request.body, error)) return done(errorReply(400, error));
   hub.onOwner(
+      request.section,
       [](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
         edit::PairOutcome paired;

@@ -11,6 +11,10 @@ void home(Hub& hub, const Request& request, Done done);
 void display(Hub& hub, const Request& request, Done done);
 void desk(Hub& hub, const Request& request, Done done);
 void admin(Hub& hub, const Request& request, Done done);
+/// "/" and "/display" of a venue of several sections, and the list of its sections.
+void venueHome(Hub& hub, const Request& request, Done done);
+void venueDisplay(Hub& hub, const Request& request, Done done);
+void sections(Hub& hub, const Request& request, Done done);
 
 void event(Hub& hub, const Request& request, Done done);
 void pairings(Hub& hub, const Request& request, Done done);

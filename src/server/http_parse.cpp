@@ -38,6 +38,7 @@ Request toRequest(const http::request<http::string_body>& message, std::string a
   r.contentType = field(http::field::content_type);
   r.authorization = field(http::field::authorization);
   r.hasHost = message.find(http::field::host) != message.end();
+  r.httpVersion = static_cast<int>(message.version());
   r.host = field(http::field::host);
   r.address = std::move(address);
   return r;

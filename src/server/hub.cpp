@@ -1,27 +1,88 @@
 #include "server/hub.h"
 
+#include <exception>
+
+#include "edit/file_freshness.h"
+#include "server/access_log.h"
 #include "server/replies.h"
+#include "server/request_services.h"
 #include "server/texts.h"
 
 namespace toq::server {
 
-Hub::Hub(Executor& owner, Hooks hooks, std::string key, bool resultDesk)
-    : owner_(owner), hooks_(std::move(hooks)), key_(std::move(key)), resultDesk_(resultDesk) {}
+namespace {
 
-void Hub::onOwner(std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
+// Answers kept at most; all are let go when more arrive (queries with other rounds).
+constexpr std::size_t kKeptAnswers = 256;
+
+}  // namespace
+
+Hub::Hub(std::vector<Executor*> owners, Hooks hooks, std::string key, bool resultDesk)
+    : owners_(std::move(owners)),
+      hooks_(std::move(hooks)),
+      key_(std::move(key)),
+      resultDesk_(resultDesk) {}
+
+void Hub::log(const std::string& line) const {
+  if (hooks_.accessLog) hooks_.accessLog(withoutKey(line, key_));
+}
+
+void Hub::onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
   auto self = shared_from_this();
   // The reply is handed over exactly once, whether the job runs, throws or is dropped unrun.
   auto answer = std::make_shared<Done>(std::move(done));
-  const bool taken = owner_.post([self, work = std::move(work), answer](edit::Workspace& ws) {
-    Reply reply;
-    try {
-      reply = work(*self, ws);
-    } catch (...) {
-      reply = errorReply(500, texts::kInternal);
-    }
-    (*answer)(std::move(reply));
-  });
+  const bool taken = owners_[static_cast<std::size_t>(section)]->post(
+      [self, work = std::move(work), answer](edit::Workspace& ws) {
+        Reply reply;
+        try {
+          reply = work(*self, ws);
+        } catch (const std::exception& e) {
+          self->log(localTime() + " " + std::string(texts::kJobFailed) + e.what());
+          reply = errorReply(500, texts::kInternal);
+        } catch (...) {
+          self->log(localTime() + " " + std::string(texts::kJobFailed) + "?");
+          reply = errorReply(500, texts::kInternal);
+        }
+        (*answer)(std::move(reply));
+        // The pages hear of a change after its sender has its answer: the organiser waits
+        // for nobody's event stream.
+        if (self->announcePending_.exchange(false) && self->announce_)
+          self->announce_(self->version());
+      });
   if (!taken) (*answer)(errorReply(503, texts::kBusy));
+}
+
+void Hub::onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int)> work,
+                       std::function<void(std::vector<std::string>)> done) {
+  // One section after another: each job posts the next, the last hands over the texts.
+  struct Round {
+    std::function<std::string(Hub&, edit::Workspace&, int)> work;
+    std::function<void(std::vector<std::string>)> done;
+    std::vector<std::string> texts;
+  };
+  auto round = std::make_shared<Round>(Round{std::move(work), std::move(done), {}});
+  auto self = shared_from_this();
+  auto next = std::make_shared<std::function<void()>>();
+  *next = [self, round, next] {
+    const int section = static_cast<int>(round->texts.size());
+    if (section == self->sections()) {
+      round->done(std::move(round->texts));
+      *next = nullptr;  // lets the chain go
+      return;
+    }
+    self->onOwner(
+        section,
+        [round, section](Hub& hub, edit::Workspace& ws) {
+          Reply r;
+          r.body = round->work(hub, ws, section);
+          return r;
+        },
+        [round, next](Reply r) {
+          round->texts.push_back(r.status == 200 ? std::move(r.body) : std::string());
+          if (*next) (*next)();
+        });
+  };
+  (*next)();
 }
 
 void Hub::changed() {
@@ -30,9 +91,35 @@ void Hub::changed() {
 }
 
 void Hub::changedFromNetwork(const NetworkChange& change) {
-  const std::uint64_t now = ++version_;
+  ++version_;
   if (hooks_.changedFromNetwork) hooks_.changedFromNetwork(change);
-  if (announce_) announce_(now);
+  // Announced once the job that made the change has handed over its answer (onOwner).
+  announcePending_ = true;
+}
+
+void Hub::lookAtFiles(int section, edit::Workspace& ws) {
+  RequestServices ui;
+  const bool changed = edit::rereadChangedFiles(ws, ui);
+  if (!changed && ui.problems().empty()) return;
+  FilesLooked looked{section, changed, ui.statuses(), ui.problems()};
+  if (changed) ++version_;
+  if (hooks_.filesLooked) hooks_.filesLooked(looked);
+  for (const std::string& line : ui.statuses()) log(localTime() + " " + line);
+  for (const std::string& line : ui.problems()) log(localTime() + " " + line);
+  if (changed && announce_) announce_(version_.load());
+}
+
+std::optional<Reply> Hub::kept(const std::string& what, std::uint64_t version) {
+  std::lock_guard lock(keptMutex_);
+  const auto it = kept_.find(what);
+  if (it == kept_.end() || it->second.version != version) return std::nullopt;
+  return it->second.reply;
+}
+
+void Hub::keep(const std::string& what, std::uint64_t version, const Reply& reply) {
+  std::lock_guard lock(keptMutex_);
+  if (kept_.size() >= kKeptAnswers) kept_.clear();
+  kept_[what] = Kept{version, reply};
 }
 
 }  // namespace toq::server

@@ -1,14 +1,18 @@
 #pragma once
-// What every route shares: the table's owner, the key and its wrong-key limit, the result
-// desk switch, the event's version and the announcement of a new one. Free of the network
-// library, so that the routes can be driven without sockets (the fuzz target, the tests).
+// What every route shares: the tables' owners (one per section of the venue), the key and its
+// wrong-key limit, the result desk switch, the venue's version and the announcement of a new
+// one, and the answers already built for the current version. Free of the network library, so
+// that the routes can be driven without sockets (the fuzz target, the tests).
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "server/exchange.h"
 #include "server/organiser_key.h"
@@ -18,43 +22,73 @@ namespace toq::server {
 
 class Hub : public std::enable_shared_from_this<Hub> {
  public:
-  Hub(Executor& owner, Hooks hooks, std::string key, bool resultDesk);
+  /// `owners`: one per section, in the order given (at least one).
+  Hub(std::vector<Executor*> owners, Hooks hooks, std::string key, bool resultDesk);
+  /// One section.
+  Hub(Executor& owner, Hooks hooks, std::string key, bool resultDesk)
+      : Hub(std::vector<Executor*>{&owner}, std::move(hooks), std::move(key), resultDesk) {}
 
   const std::string& key() const { return key_; }
   bool resultDesk() const { return resultDesk_.load(); }
   void setResultDesk(bool on) { resultDesk_.store(on); }
   WrongKeyLimit& wrongKeys() { return wrongKeys_; }
   const Hooks& hooks() const { return hooks_; }
+  /// The sections served (one per table).
+  int sections() const { return static_cast<int>(owners_.size()); }
 
-  /// The event's version: it changes with every change of the event.
+  /// The venue's version: it changes with every change of any section.
   std::uint64_t version() const { return version_.load(); }
 
-  /// Runs `work` on the table's owner and hands its reply to `done`; 503 when the owner takes
-  /// no work. A job that throws answers 500. The hub lives until the job has run.
-  void onOwner(std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
+  /// Runs `work` on the owner of the 0-based section and hands its reply to `done`; 503 when
+  /// the owner takes no work. A job that throws answers 500, and its message goes to the log.
+  /// The hub lives until the job has run.
+  void onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
+  /// Runs `work` on each section's owner in turn and hands the texts to `done`, in the
+  /// sections' order, once all have run (a section whose owner takes no work gives none).
+  void onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int section)> work,
+                    std::function<void(std::vector<std::string>)> done);
 
-  /// The host changed the table: a new version, announced to every open page.
+  /// The host changed a table: a new version, announced to every open page.
   void changed();
-  /// A change from the network was made (on the owner's thread): a new version, the host's
-  /// hook, the announcement.
+  /// A change from the network was made (on the owner's thread, inside a job of onOwner): a
+  /// new version, the host's hook, and the announcement once the job has answered.
   void changedFromNetwork(const NetworkChange& change);
+  /// Looks at the section's files for a change made by another program (on the owner's
+  /// thread); one that was read again is a new version, announced, and told to the host.
+  void lookAtFiles(int section, edit::Workspace& ws);
 
   /// The network side's announcement of a new version; set once, before requests arrive.
   void setAnnouncer(std::function<void(std::uint64_t)> announce) {
     announce_ = std::move(announce);
   }
 
+  /// One line for the log, the key masked; from any thread.
+  void log(const std::string& line) const;
+
+  /// An answer built for the current version, kept so that a crowd of phones reading the same
+  /// page costs the owner one build: the answer for `what`, when it was built for `version`.
+  std::optional<Reply> kept(const std::string& what, std::uint64_t version);
+  void keep(const std::string& what, std::uint64_t version, const Reply& reply);
+
   /// Pages listening for changes now.
   std::atomic<int> openPages{0};
 
  private:
-  Executor& owner_;
+  struct Kept {
+    std::uint64_t version = 0;
+    Reply reply;
+  };
+
+  std::vector<Executor*> owners_;
   Hooks hooks_;
   std::string key_;
   std::atomic<bool> resultDesk_;
   std::atomic<std::uint64_t> version_{1};
   WrongKeyLimit wrongKeys_;
   std::function<void(std::uint64_t)> announce_;
+  std::atomic<bool> announcePending_{false};
+  std::mutex keptMutex_;
+  std::map<std::string, Kept> kept_;
 };
 
 }  // namespace toq::server

@@ -6,32 +6,71 @@ namespace toq::server::scripts {
 
 namespace {
 
-// Follows the event's version: the server's change events, or /api/event every second where
-// a browser has no EventSource. `seen` receives every version announced.
+// Follows the event's version: the server's change events, or, while the stream is refused
+// (the server holds as many as it takes) or lost, /api/event every few seconds until the
+// stream is tried again after a pause that grows. `seen` receives every version heard. The
+// note "自動で更新されます" says when the page last heard from the server, and that updates
+// have stopped after a minute without it.
 constexpr std::string_view kWatch = R"js(
+var base = document.body.getAttribute('data-base') || '';
+var heard = Date.now(), updated = new Date();
+function two(n) { return (n < 10 ? '0' : '') + n; }
+function showContact() {
+  var note = document.getElementById('live');
+  if (!note) return;
+  if (Date.now() - heard > 60000) {
+    note.textContent = '更新が止まっています';
+    note.className = 'live stale';
+  } else {
+    note.textContent = '自動で更新されます（' + two(updated.getHours()) + ':' +
+        two(updated.getMinutes()) + ':' + two(updated.getSeconds()) + ' 更新）';
+    note.className = 'live';
+  }
+}
 function watch(seen) {
-  if (window.EventSource) {
-    var source = new EventSource('/api/changes');
+  var source = null, pause = 5000;
+  function poll() {
+    fetch(base + '/api/event', {cache: 'no-store'}).then(function (r) {
+      if (!r.ok) throw new Error(String(r.status));
+      return r.json();
+    }).then(function (j) { heard = Date.now(); seen(j.version); }).catch(function () {});
+  }
+  function listen() {
+    if (!window.EventSource) { setInterval(poll, 3000); return; }
+    source = new EventSource(base + '/api/changes');
     source.addEventListener('version', function (e) {
+      heard = Date.now();
+      pause = 5000;
       try { seen(JSON.parse(e.data).version); } catch (x) {}
     });
-    return;
+    source.onerror = function () {
+      source.close();
+      source = null;
+      poll();
+      var polling = setInterval(poll, 3000);
+      setTimeout(function () { clearInterval(polling); listen(); }, pause);
+      pause = Math.min(pause * 2, 60000);
+    };
   }
+  listen();
   setInterval(function () {
-    fetch('/api/event', {cache: 'no-store'}).then(function (r) { return r.json(); })
-      .then(function (j) { seen(j.version); }).catch(function () {});
-  }, 1000);
+    if (source && source.readyState === 1) heard = Date.now();
+    showContact();
+  }, 5000);
+  showContact();
 }
 )js";
 
 // Reads the page again and puts its style, header and content in place of the old ones,
-// which keeps the scroll position; `after` runs once the new content is in.
+// which keeps the scroll position; `after` runs once the new content is in. A read that
+// fails is tried again a few seconds later.
 constexpr std::string_view kRefresh = R"js(
 var version = document.body.getAttribute('data-version');
 var busy = false, again = false;
 function refresh(after) {
   if (busy) { again = true; return; }
   busy = true;
+  var failed = false;
   fetch(location.pathname, {cache: 'no-store'}).then(function (r) {
     if (!r.ok) throw new Error(String(r.status));
     return r.text();
@@ -43,10 +82,16 @@ function refresh(after) {
     });
     version = d.body.getAttribute('data-version');
     document.body.setAttribute('data-version', version);
+    heard = Date.now();
+    updated = new Date();
+    showContact();
     if (after) after();
-  }).catch(function () {}).then(function () {
+  }).catch(function () { failed = true; }).then(function () {
     busy = false;
-    if (again) { again = false; refresh(after); }
+    if (again || failed) {
+      again = false;
+      setTimeout(function () { refresh(after); }, failed ? 3000 : 0);
+    }
   });
 }
 )js";
@@ -185,7 +230,7 @@ function send(b, result) {
   close();
   say('送信しています…');
   var round = state.pairings.round;
-  request('POST', admin ? '/api/results' : '/api/desk/results',
+  request('POST', base + (admin ? '/api/results' : '/api/desk/results'),
           {round: round, row: b.players[0].row, result: result}).then(function (r) {
     if (r.ok) say(round + '回戦 盤' + b.board + ' の結果を受け付けました。');
     else failed(r);
@@ -212,7 +257,7 @@ function pair() {
          [['組み合わせる', 'send', function () {
            close();
            say('組み合わせています…');
-           request('POST', '/api/pair').then(function (r) {
+           request('POST', base + '/api/pair').then(function (r) {
              if (r.ok) { state.round = null; say(r.json.round + '回戦を組み合わせました。'); }
              else failed(r);
              load();
@@ -260,16 +305,25 @@ function nav() {
   document.getElementById('next').disabled = !k || !e.latestPairedRound || k >= e.latestPairedRound;
   document.getElementById('locked').hidden = !e.locked;
 }
+var retrying = false;
 function load() {
-  var path = '/api/pairings' + (state.round ? '?round=' + state.round : '');
-  Promise.all([request('GET', '/api/event'), request('GET', path)]).then(function (r) {
+  var path = base + '/api/pairings' + (state.round ? '?round=' + state.round : '');
+  Promise.all([request('GET', base + '/api/event'), request('GET', path)]).then(function (r) {
     if (!r[0].ok || !r[1].ok) throw new Error('load');
     state.event = r[0].json;
     state.pairings = r[1].json;
     version = state.event.version;
+    heard = Date.now();
+    updated = new Date();
     render();
     nav();
-  }).catch(function () { say('読み込めませんでした。', true); });
+  }).catch(function () {
+    say('読み込めませんでした。', true);
+    // Tried again a few seconds later.
+    if (retrying) return;
+    retrying = true;
+    setTimeout(function () { retrying = false; load(); }, 3000);
+  });
 }
 if (admin) {
   var m = /[?&]key=([^&#]*)/.exec(location.search);
@@ -277,7 +331,7 @@ if (admin) {
     if (m) {
       key = decodeURIComponent(m[1]);
       sessionStorage.setItem('toq-key', key);
-      history.replaceState(null, '', '/admin');
+      history.replaceState(null, '', base + '/admin');
     } else {
       key = sessionStorage.getItem('toq-key');
     }

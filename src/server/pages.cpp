@@ -9,6 +9,7 @@
 #include "reports/web_texts.h"
 #include "server/answers.h"
 #include "server/page_scripts.h"
+#include "server/server.h"
 #include "server/sha256.h"
 #include "server/texts.h"
 #include "text/format.h"
@@ -26,6 +27,7 @@ namespace {
 constexpr std::string_view kServedStyle = R"css(
 .list .res{margin-left:.35em;font-weight:bold}
 .meta .live{color:#2f6b2f}
+.meta .live.stale{color:#a00000;font-weight:bold}
 )css";
 
 // What a page is made of.
@@ -37,6 +39,7 @@ struct Frame {
   std::string main;
   std::string_view script;
   std::uint64_t version = 0;
+  std::string_view base;  ///< the section's paths begin with it
 };
 
 Page compose(const Frame& f) {
@@ -48,7 +51,8 @@ Page compose(const Frame& f) {
           escapeHtml(reports::texts::kVersion) + "\">\n";
   html += element("title", f.title) + "\n";
   html += "<style>" + f.style + "</style>\n</head>\n";
-  html += "<body" + f.bodyAttributes + " data-version=\"" + std::to_string(f.version) + "\">\n";
+  html += "<body" + f.bodyAttributes + " data-version=\"" + std::to_string(f.version) +
+          "\" data-base=\"" + escapeHtml(f.base) + "\">\n";
   html += "<header>\n" + f.header + "</header>\n";
   html += "<main>\n" + f.main + "</main>\n";
   html += "<noscript>" + element("p", escapeHtml(texts::kScriptNeeded), "note") + "</noscript>\n";
@@ -62,6 +66,12 @@ std::string link(std::string_view href, std::string_view label) {
 
 std::string span(const std::string& html, std::string_view cls = {}) {
   return element("span", html, cls);
+}
+
+// "自動で更新されます": the page's script adds when it last heard from the server, or says
+// that it has not for a while.
+std::string liveNote() {
+  return "<span id=\"live\" class=\"live\">" + escapeHtml(texts::kLive) + "</span>";
 }
 
 std::vector<std::string> rowNames(const edit::Workspace& ws) {
@@ -81,7 +91,7 @@ std::string listHeader(const data::Table& t, int m, const std::string& title,
   out += span(escapeHtml(text::format(wt::kRounds, t.rounds(), t.rows())));
   out += span(escapeHtml(m >= 0 ? text::format(wt::kStandingsAfter, m + 1)
                                 : std::string(wt::kNoRoundComplete)));
-  out += span(escapeHtml(texts::kLive), "live");
+  out += liveNote();
   out += "<span id=\"page\"></span></p>\n";
   return out + nav;
 }
@@ -118,7 +128,7 @@ std::string_view dataPolicy() {
   return "default-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 }
 
-Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk) {
+Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::string_view base) {
   data::Table& t = ws.table;
   // The grid computes the standings of the last complete round into the table; the lists
   // below read that block.
@@ -131,19 +141,21 @@ Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk) {
   Frame f;
   f.title = escapeHtml(eventTitle(t));
   f.style = std::string(reports::pageStyle()) + colourRules + std::string(kServedStyle);
+  const std::string b(base);
   std::string nav = "<nav>" + link("#pairings", wt::kNavPairings) +
                     link("#standings", wt::kNavStandings) + link("#chart", wt::kNavChart) +
-                    link("/display", texts::kLinkDisplay);
-  if (resultDesk) nav += link("/desk", texts::kLinkDesk);
+                    link(b + "/display", texts::kLinkDisplay);
+  if (resultDesk) nav += link(b + "/desk", texts::kLinkDesk);
   f.header = listHeader(t, m, f.title, nav + "</nav>\n");
   f.main = "<div class=\"lists\">\n" + livePairingsSection(t, names, t.LastPairedRound()) +
            reports::standingsSection(t, names, m, grid.winRateMode) + "</div>\n" + chart;
   f.script = scripts::live();
   f.version = version;
+  f.base = base;
   return compose(f);
 }
 
-Page displayPage(edit::Workspace& ws, std::uint64_t version) {
+Page displayPage(edit::Workspace& ws, std::uint64_t version, std::string_view base) {
   data::Table& t = ws.table;
   const int m = reports::standingsRound(t, ws.players);
   const std::vector<std::string> names = rowNames(ws);
@@ -157,10 +169,11 @@ Page displayPage(edit::Workspace& ws, std::uint64_t version) {
            reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
   f.script = scripts::display();
   f.version = version;
+  f.base = base;
   return compose(f);
 }
 
-Page deskPage(const edit::Workspace& ws, std::uint64_t version) {
+Page deskPage(const edit::Workspace& ws, std::uint64_t version, std::string_view base) {
   Frame f;
   f.title = escapeHtml(eventTitle(ws.table));
   f.bodyAttributes = " data-mode=\"desk\"";
@@ -169,10 +182,12 @@ Page deskPage(const edit::Workspace& ws, std::uint64_t version) {
   f.main = boardsMain(texts::kDeskLead, {});
   f.script = scripts::boards();
   f.version = version;
+  f.base = base;
   return compose(f);
 }
 
-Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk) {
+Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk,
+               std::string_view base) {
   Frame f;
   f.title = escapeHtml(eventTitle(ws.table));
   f.bodyAttributes = " data-mode=\"admin\"";
@@ -185,12 +200,63 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
       "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
       escapeHtml(texts::kPairNext) + "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
       escapeHtml(texts::kLocked) + "</span></div>\n";
-  tools += "<div class=\"tools\">" + link("/", texts::kLinkPublic) +
-           link("/display", texts::kLinkDisplay);
-  if (resultDesk) tools += link("/desk", texts::kLinkDesk);
+  const std::string b(base);
+  tools += "<div class=\"tools\">" + link(b + "/", texts::kLinkPublic) +
+           link(b + "/display", texts::kLinkDisplay);
+  if (resultDesk) tools += link(b + "/desk", texts::kLinkDesk);
   tools += "</div>\n";
   f.main = boardsMain(texts::kAdminLead, tools);
   f.script = scripts::boards();
+  f.version = version;
+  f.base = base;
+  return compose(f);
+}
+
+SectionPart displayPart(edit::Workspace& ws, int section) {
+  data::Table& t = ws.table;
+  const int m = reports::standingsRound(t, ws.players);
+  const std::vector<std::string> names = rowNames(ws);
+  SectionPart part;
+  part.name = eventTitle(t);
+  std::string html = livePairingsSection(t, names, t.LastPairedRound()) +
+                     reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+  // Each list says whose it is, and its anchors stay unique on the page.
+  const std::string title = "<h2>" + escapeHtml(part.name) + "　";
+  const std::string n = std::to_string(section + 1);
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"<h2>", title},
+                                 {"id=\"pairings\"", "id=\"pairings-" + n + "\""},
+                                 {"id=\"standings\"", "id=\"standings-" + n + "\""}})
+    for (std::size_t at = 0; (at = html.find(from, at)) != std::string::npos; at += to.size())
+      html.replace(at, from.size(), to);
+  part.html = std::move(html);
+  return part;
+}
+
+Page venuePage(const std::vector<SectionPart>& sections, std::uint64_t version) {
+  Frame f;
+  f.title = escapeHtml(texts::kVenueTitle);
+  f.style = std::string(reports::pageStyle()) + std::string(kServedStyle);
+  f.header = element("h1", f.title) + "\n<p class=\"meta\">" + liveNote() + "</p>\n<nav>" +
+             link("/display", texts::kLinkDisplay) + "</nav>\n";
+  std::string list = "<section id=\"sections\">\n<ul class=\"sections\">\n";
+  for (std::size_t i = 0; i < sections.size(); ++i)
+    list += "<li>" + link(sectionPrefix(static_cast<int>(i)) + "/", sections[i].name) + "</li>\n";
+  f.main = list + "</ul>\n</section>\n";
+  f.script = scripts::live();
+  f.version = version;
+  return compose(f);
+}
+
+Page venueDisplayPage(const std::vector<SectionPart>& sections, std::uint64_t version) {
+  Frame f;
+  f.title = escapeHtml(texts::kVenueTitle);
+  f.bodyAttributes = " class=\"display\"";
+  f.style = std::string(reports::pageStyle()) + std::string(kServedStyle) +
+            std::string(scripts::displayStyle());
+  f.header = element("h1", f.title) + "\n<p class=\"meta\">" + liveNote() +
+             "<span id=\"page\"></span></p>\n";
+  for (const SectionPart& s : sections) f.main += s.html;
+  f.script = scripts::display();
   f.version = version;
   return compose(f);
 }

@@ -18,17 +18,34 @@ struct Page {
   std::string policy;
 };
 
+// `base` is what the section's paths begin with: "" for the first section at today's paths,
+// "/t/2" for the second of a venue. The pages' links and scripts put it before every path.
+
 /// "/": the latest paired round's pairings by board with the results, the standings and the
 /// wall chart; it follows every change by itself.
-Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk);
+Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::string_view base);
 /// "/display": the pairings in large type for a projector, page after page when they do not
 /// fit, then the standings, over and over.
-Page displayPage(edit::Workspace& ws, std::uint64_t version);
+Page displayPage(edit::Workspace& ws, std::uint64_t version, std::string_view base);
 /// "/desk": the result desk, on which players enter the result of a game that has none.
-Page deskPage(const edit::Workspace& ws, std::uint64_t version);
+Page deskPage(const edit::Workspace& ws, std::uint64_t version, std::string_view base);
 /// "/admin": the organiser's page: every result, and the pairing of the next round. It reads
 /// the key from its address and sends it with every change.
-Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk);
+Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk,
+               std::string_view base);
+
+/// What the venue's pages show of one section.
+struct SectionPart {
+  std::string name;  ///< UTF-8, the event's name
+  std::string html;  ///< for the display: its <section> elements
+  std::string file;  ///< UTF-8, the table file's name
+};
+/// The display's part of a section: its pairings and standings, each titled with its name.
+SectionPart displayPart(edit::Workspace& ws, int section);
+/// "/" of a venue of several sections: a link to each section's pages.
+Page venuePage(const std::vector<SectionPart>& sections, std::uint64_t version);
+/// "/display" of a venue of several sections: every section's pairings and standings in turn.
+Page venueDisplayPage(const std::vector<SectionPart>& sections, std::uint64_t version);
 
 /// The policy of a page whose only script is `script`.
 std::string pagePolicy(std::string_view script);

@@ -1,8 +1,17 @@
 #include "server/queue_executor.h"
 
+#include <exception>
 #include <future>
+#include <iostream>
+#include <string>
 
 namespace toq::server {
+
+namespace {
+
+constexpr std::string_view kJobFailed = "テーブルの処理が例外で止まりました: ";
+
+}  // namespace
 
 QueueExecutor::QueueExecutor(edit::Workspace& workspace)
     : workspace_(workspace), thread_([this] { run(); }) {}
@@ -50,6 +59,14 @@ void QueueExecutor::stop() {
   if (thread_.joinable() && std::this_thread::get_id() != thread_.get_id()) thread_.join();
 }
 
+void QueueExecutor::failed(std::string_view what) {
+  const std::string line = std::string(kJobFailed) + std::string(what);
+  if (report_)
+    report_(line);
+  else
+    std::cerr << line << std::endl;
+}
+
 void QueueExecutor::run() {
   for (;;) {
     Job job;
@@ -61,10 +78,13 @@ void QueueExecutor::run() {
       jobs_.pop_front();
     }
     // A job that throws must not end the owner: the server's jobs answer their request
-    // whatever happens inside them, so nothing is lost here.
+    // whatever happens inside them; what went wrong is said.
     try {
       job(workspace_);
+    } catch (const std::exception& e) {
+      failed(e.what());
     } catch (...) {
+      failed("?");
     }
   }
 }

@@ -4,7 +4,9 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 #include "server/executor.h"
@@ -29,14 +31,22 @@ class QueueExecutor final : public Executor {
   /// Runs the jobs already waiting, then ends the thread; later jobs are refused. Idempotent.
   void stop();
 
+  /// Where a job that throws is reported (its message); set before posting. Without it the
+  /// message goes to standard error.
+  void setFailureReport(std::function<void(std::string_view)> report) {
+    report_ = std::move(report);
+  }
+
  private:
   void run();
+  void failed(std::string_view what);
 
   edit::Workspace& workspace_;
   std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<Job> jobs_;
   bool stopping_ = false;
+  std::function<void(std::string_view)> report_;
   std::thread thread_;
 };
 

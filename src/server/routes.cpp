@@ -1,7 +1,9 @@
 #include "server/routes.h"
 
+#include <algorithm>
 #include <cctype>
 
+#include "server/address_names.h"
 #include "server/handlers.h"
 #include "server/replies.h"
 #include "server/texts.h"
@@ -11,29 +13,55 @@ namespace toq::server {
 namespace {
 
 constexpr Route kRoutes[] = {
-    {Method::Get, "/", Caller::Anyone, handlers::home},
-    {Method::Get, "/display", Caller::Anyone, handlers::display},
-    {Method::Get, "/desk", Caller::Desk, handlers::desk},
+    {Method::Get, "/", Caller::Anyone, handlers::home, handlers::venueHome, true},
+    {Method::Get, "/display", Caller::Anyone, handlers::display, handlers::venueDisplay, true},
+    {Method::Get, "/desk", Caller::Desk, handlers::desk, nullptr, true},
     // The page itself holds nothing secret; it reads the key from its address and every
     // change it sends carries the key.
-    {Method::Get, "/admin", Caller::Anyone, handlers::admin},
-    {Method::Get, "/api/event", Caller::Anyone, handlers::event},
-    {Method::Get, "/api/pairings", Caller::Anyone, handlers::pairings},
-    {Method::Get, "/api/standings", Caller::Anyone, handlers::standings},
+    {Method::Get, "/admin", Caller::Anyone, handlers::admin, nullptr, true},
+    {Method::Get, "/api/sections", Caller::Anyone, handlers::sections, nullptr, true},
+    {Method::Get, "/api/event", Caller::Anyone, handlers::event, nullptr, true},
+    {Method::Get, "/api/pairings", Caller::Anyone, handlers::pairings, nullptr, true},
+    {Method::Get, "/api/standings", Caller::Anyone, handlers::standings, nullptr, true},
     {Method::Get, "/api/changes", Caller::Anyone, handlers::changes},
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
     {Method::Post, "/api/desk/results", Caller::Desk, handlers::postDeskResult},
 };
 
-std::string_view methodName(Method m) {
-  return m == Method::Get ? "GET" : "POST";
+std::string_view methodNames(Method m) {
+  return m == Method::Get ? "GET, HEAD" : "POST";
+}
+
+bool answers(const Route& r, Method asked) {
+  return r.method == asked || (r.method == Method::Get && asked == Method::Head);
+}
+
+// "/t/N/rest" names section N (from 1): the request as the section's routes see it, with the
+// path "/rest". False for a section the venue does not have.
+bool takeSection(const Hub& hub, Request& r) {
+  constexpr std::string_view kPrefix = "/t/";
+  const std::string_view path = r.path;
+  if (path.substr(0, kPrefix.size()) != kPrefix) return true;
+  const std::size_t end = std::min(path.find('/', kPrefix.size()), path.size());
+  const std::string_view digits = path.substr(kPrefix.size(), end - kPrefix.size());
+  if (digits.empty() || digits.size() > 3 || digits.front() == '0') return false;
+  int n = 0;
+  for (char c : digits) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+    n = n * 10 + (c - '0');
+  }
+  if (n > hub.sections()) return false;
+  r.section = n - 1;
+  r.sectioned = true;
+  r.path = end < path.size() ? std::string(path.substr(end)) : std::string("/");
+  return true;
 }
 
 // The Host of a request must name the server by an IP address or as localhost: a page of
 // another site that a DNS trick points at this machine sends its own name and is refused.
 bool acceptableHost(const Request& r) {
-  if (!r.hasHost) return true;  // HTTP/1.0
+  if (!r.hasHost) return r.httpVersion < 11;  // HTTP/1.1 requires one
   std::string_view host = r.host;
   if (!host.empty() && host.front() == '[') {
     const std::size_t close = host.find(']');
@@ -51,7 +79,7 @@ bool acceptableHost(const Request& r) {
   host = host.substr(0, colon);
   for (char c : port)
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  if (host == "localhost") return true;
+  if (host == address_names::kLocalhost) return true;
   if (host.empty()) return false;
   for (char c : host)
     if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.')) return false;
@@ -96,17 +124,19 @@ std::span<const Route> routes() {
   return kRoutes;
 }
 
-void dispatch(Hub& hub, const Request& request, Done done) {
-  if (!acceptableHost(request)) return done(errorReply(400, texts::kBadHost));
+void dispatch(Hub& hub, const Request& asked, Done done) {
+  if (!acceptableHost(asked)) return done(errorReply(400, texts::kBadHost));
+  Request request = asked;
+  if (!takeSection(hub, request)) return done(errorReply(404, texts::kNotFound));
   const Route* route = nullptr;
   std::string allowed;
   for (const Route& r : kRoutes) {
     if (r.path != request.path) continue;
     // The desk's routes do not exist while the desk is off.
     if (r.caller == Caller::Desk && !hub.resultDesk()) continue;
-    if (r.method == request.method) route = &r;
+    if (answers(r, request.method)) route = &r;
     if (!allowed.empty()) allowed += ", ";
-    allowed += methodName(r.method);
+    allowed += methodNames(r.method);
   }
   if (!route && allowed.empty()) return done(errorReply(404, texts::kNotFound));
   if (!route) {
@@ -121,7 +151,20 @@ void dispatch(Hub& hub, const Request& request, Done done) {
   // first, which the server never allows.
   if (request.method == Method::Post && hasBody(request) && !isJson(request.contentType))
     return done(errorReply(415, texts::kNotJson));
-  route->handler(hub, request, std::move(done));
+  const bool venue = route->venueHandler && hub.sections() > 1 && !request.sectioned;
+  const Handler handler = venue ? route->venueHandler : route->handler;
+  if (!route->keptPerVersion) return handler(hub, request, std::move(done));
+  // A crowd of phones reloading after a change costs the owner one build of each answer.
+  const std::string what = (venue ? "venue" : std::to_string(request.section)) + " " +
+                           std::string(request.sectioned ? "t" : "") + request.path + "?" +
+                           request.query;
+  const std::uint64_t version = hub.version();
+  if (std::optional<Reply> kept = hub.kept(what, version)) return done(std::move(*kept));
+  handler(hub, request,
+          [hub = hub.shared_from_this(), what, version, done = std::move(done)](Reply reply) {
+            if (reply.status == 200) hub->keep(what, version, reply);
+            done(std::move(reply));
+          });
 }
 
 }  // namespace toq::server

@@ -43,6 +43,15 @@ struct Options {
   std::string key;
 };
 
+/// What a look at a section's files found (a table or player file changed by another
+/// program), for the host.
+struct FilesLooked {
+  int section = 0;                    ///< 0-based
+  bool reread = false;                ///< the table or the register was read again and differs
+  std::vector<std::string> statuses;  ///< the edit layer's status messages (UTF-8)
+  std::vector<std::string> problems;  ///< its warnings (a file vanished...)
+};
+
 /// What the server tells its host. Each may be empty.
 struct Hooks {
   /// A change from the network was made and saved; runs on the owner's thread (the window
@@ -53,12 +62,20 @@ struct Hooks {
   /// One line per answered request (time, address, method, path, status, bytes,
   /// milliseconds); never holds the key. Runs on the network thread.
   std::function<void(std::string_view line)> accessLog;
+  /// A section's files were looked at and something was found (runs on that section's owner's
+  /// thread): the window refreshes its list. The files are looked at every second while
+  /// serving; the pages are told by the server itself.
+  std::function<void(const FilesLooked&)> filesLooked;
 };
 
 class Server {
  public:
   /// `owner` must outlive the server and every job it was given.
   explicit Server(Executor& owner, Hooks hooks = {});
+  /// Several sections of one venue (A級, B級...), one table each, served under one address:
+  /// section n (from 1, in the order given) under /t/n/, the first also at today's paths.
+  /// Every owner must outlive the server.
+  Server(std::vector<Executor*> owners, Hooks hooks);
   /// Stops (see stop()).
   ~Server();
   Server(const Server&) = delete;
@@ -89,9 +106,17 @@ class Server {
   /// "http://ADDRESS:PORT/display" and "http://ADDRESS:PORT/desk".
   std::string displayUrl() const;
   std::string deskUrl() const;
+  /// "http://ADDRESS:PORT/t/N" + `page` for the 0-based section ("/", "/admin?key=KEY"...).
+  std::string sectionUrl(int section, std::string_view page) const;
 
   /// Pages open now (their browsers listen for changes).
   int openPages() const;
+  /// Connections open at once at most, and the open-file limit it was drawn from (0 when the
+  /// system tells none), as the last start set them.
+  std::size_t connectionLimit() const;
+  std::size_t openFileLimit() const;
+  /// The sections served.
+  int sections() const;
 
   /// Switches the result desk while running.
   void setResultDesk(bool on);
@@ -109,6 +134,9 @@ class Server {
 /// The machine's own IP addresses (IPv4 first, loopback and link-local IPv6 left out), for the
 /// URLs a LAN start prints.
 std::vector<std::string> machineAddresses();
+
+/// "/t/N" for the 0-based section, as the paths of a venue of several sections begin.
+std::string sectionPrefix(int section);
 
 /// "http://ADDRESS:PORT" with an IPv6 address in brackets.
 std::string baseUrl(std::string_view address, unsigned short port);

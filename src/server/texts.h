@@ -23,6 +23,7 @@ inline constexpr std::string_view kBadUtf8 = "UTF-8 として正しくない文�
 inline constexpr std::string_view kNotObject = "JSON のオブジェクトで送ってください。";
 inline constexpr const char* kUnknownField = "項目 %s はありません。";
 inline constexpr const char* kMissingField = "項目 %s がありません。";
+inline constexpr const char* kFieldTwice = "項目 %s が二度あります。";
 inline constexpr const char* kNotInteger = "項目 %s は整数で指定してください。";
 inline constexpr const char* kOutOfRange = "項目 %s が範囲外です。";
 inline constexpr std::string_view kBadResultWord =
@@ -36,6 +37,10 @@ inline constexpr std::string_view kNotSaved = "変更を保存できませんで
 inline constexpr std::string_view kNotDone = "変更しませんでした。";
 inline constexpr const char* kStandingsIncomplete = "%d回戦までに勝敗の未入力があります。";
 inline constexpr std::string_view kUntitled = "対戦表";
+
+// The log.
+inline constexpr std::string_view kJobFailed = "要求の処理が例外で止まりました: ";
+inline constexpr std::string_view kNetworkFailed = "通信の処理が例外で止まりました: ";
 
 // Starting.
 inline constexpr const char* kCannotListen = "%s のポート %u で待ち受けできませんでした（%s）。";
@@ -65,5 +70,6 @@ inline constexpr std::string_view kPreviousRound = "前の回戦";
 inline constexpr std::string_view kNextRound = "次の回戦";
 inline constexpr std::string_view kPairNext = "次の回戦を組み合わせる";
 inline constexpr std::string_view kLocked = "変更禁止";
+inline constexpr std::string_view kVenueTitle = "会場";
 
 }  // namespace toq::server::texts

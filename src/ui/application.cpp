@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 #include "ui/qt_text.h"
+#include "ui/venue_closing.h"
 
 namespace toq::ui {
 
@@ -111,6 +112,7 @@ void Application::afterCommand(view::Command command) {
 
 void Application::exit() {
   if (finished_ || !window_) return;
+  if (!mayCloseWhileServing(*ui_, window_->serving())) return;
   if (!settleBeforeExit(*window_, *ws_, *ui_, *settings_)) return;
   finished_ = true;
   window_->view()->saveViewState(*settings_);

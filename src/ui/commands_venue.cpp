@@ -21,9 +21,16 @@ void Commands::venue() {
     // Every change of the event, whoever made it, is told to the served pages.
     connect(&window_, &MainWindow::eventChanged, venue_, &VenueDialog::notifyChanged);
     connect(venue_, &VenueDialog::servingChanged, &window_, &MainWindow::showServing);
+    // Another program changed the table's files while serving: the server read them again and
+    // told the pages; the list follows, and the user hears why.
+    connect(venue_, &VenueDialog::filesLooked, this,
+            [this](bool reread, const QStringList& statuses, const QStringList& problems) {
+              if (reread) afterTableChange();
+              for (const QString& s : statuses) ui_.statusMessage(toUtf8(s));
+              for (const QString& p : problems) ui_.warningBox(toUtf8(p));
+            });
     // The window is going: requests in flight finish on the GUI thread, then the server stops.
-    connect(&window_, &MainWindow::closeRequested, venue_, &VenueDialog::stopServing);
-    connect(this, &Commands::exitRequested, venue_, &VenueDialog::stopServing);
+    connect(&window_, &MainWindow::closing, venue_, &VenueDialog::stopServing);
   }
   venue_->show();
   venue_->raise();

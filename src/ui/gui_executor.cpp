@@ -2,8 +2,16 @@
 
 #include <QMetaObject>
 #include <QThread>
+#include <QtGlobal>
+#include <exception>
 
 namespace toq::ui {
+
+namespace {
+
+constexpr const char* kJobFailed = "会場公開の処理が例外で止まりました: ";
+
+}  // namespace
 
 GuiExecutor::GuiExecutor(edit::Workspace& workspace, QObject* parent)
     : QObject(parent), workspace_(workspace) {}
@@ -36,11 +44,15 @@ void GuiExecutor::runPosted() {
       job = std::move(jobs_.front());
       jobs_.pop_front();
     }
+    // The server's jobs answer their own failures; nothing may end the GUI thread, and what
+    // went wrong is said.
     try {
       if (before_) before_();
       job(workspace_);
+    } catch (const std::exception& e) {
+      qWarning("%s%s", kJobFailed, e.what());
     } catch (...) {
-      // The server's jobs answer their own failures; nothing may end the GUI thread.
+      qWarning("%s?", kJobFailed);
     }
   }
   running_ = false;

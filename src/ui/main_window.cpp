@@ -30,7 +30,7 @@ constexpr const char* kUntitled = "無題";
 
 MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings& settings,
                        QWidget* parent)
-    : QMainWindow(parent), ws_(ws), settings_(settings) {
+    : QMainWindow(parent), ws_(ws), ui_(ui), settings_(settings) {
   setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
   actions_ = new Actions(this);
   actions_->buildMenus(this);
@@ -184,12 +184,14 @@ void MainWindow::savePlacement() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // The application decides (it may be busy); when it ended the program, the window closes.
+  // The application decides (it may be busy, or the organiser may keep it open); when it
+  // ended the program, the window closes.
   if (!closing_) emit closeRequested();
   if (!closing_) {
     event->ignore();
     return;
   }
+  emit closing();
   QMainWindow::closeEvent(event);
 }
 

@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow {
 
   /// The status bar shows that the event is served at this address; empty: no longer.
   void showServing(const QString& publicUrl);
+  /// Whether the event is being served to the venue's network.
+  bool serving() const { return serving_ != nullptr; }
 
   /// Restores the stored placement on the first show.
   void restorePlacement();
@@ -71,6 +73,8 @@ class MainWindow : public QMainWindow {
   void recentFileChosen(const QString& path);
   /// The user asked to close the window; the application decides.
   void closeRequested();
+  /// The program ends and the window goes: what serves the event stops now.
+  void closing();
   /// The event changed: the served pages are told.
   void eventChanged();
 
@@ -81,6 +85,7 @@ class MainWindow : public QMainWindow {
   void rebuildRecentMenu();
 
   edit::Workspace& ws_;
+  services::Services& ui_;
   AppSettings& settings_;
   MainView* view_ = nullptr;
   Actions* actions_ = nullptr;

@@ -117,7 +117,9 @@ ServedAt servedAt(const std::string& output) {
   const std::size_t keyAt = admin + kAdmin.size();
   const std::size_t end = output.find('\n', keyAt);
   if (base == std::string::npos || end == std::string::npos) return at;
-  const std::string port = output.substr(base + kBase.size(), admin - base - kBase.size());
+  // A section's address goes on after the port ("/t/1/admin?key=").
+  std::string port = output.substr(base + kBase.size(), admin - base - kBase.size());
+  port = port.substr(0, port.find('/'));
   const std::string key = output.substr(keyAt, end - keyAt);
   if (port.empty() || port.find_first_not_of("0123456789") != std::string::npos ||
       key.size() != 32 || key.find_first_not_of("0123456789abcdef") != std::string::npos)

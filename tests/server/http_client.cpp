@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdlib>
 
 namespace toq::testing {
 
@@ -32,7 +33,7 @@ std::string requestBytes(const std::string& method, const std::string& target,
 }
 
 HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
-                       std::chrono::milliseconds timeout) {
+                       std::chrono::milliseconds timeout, const std::string& from) {
   net::io_context ioc;
   beast::tcp_stream stream(ioc);
   beast::flat_buffer buffer;
@@ -53,6 +54,10 @@ HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
     });
   };
   stream.expires_after(timeout);
+  beast::error_code bound;
+  stream.socket().open(tcp::v4(), bound);
+  if (!bound) stream.socket().bind(tcp::endpoint(net::ip::make_address(from), 0), bound);
+  if (bound) return answer;
   stream.async_connect(tcp::endpoint(net::ip::make_address("127.0.0.1"), port),
                        [&](beast::error_code ec) {
                          if (ec) return;
@@ -63,19 +68,50 @@ HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
   return answer;
 }
 
-EventStream::EventStream(unsigned short port) {
-  socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
-  if (socket_ < 0) return;
+int holdConnection(unsigned short port, const std::string& from, const std::string& bytes) {
+  const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+  if (s < 0) return -1;
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  ::inet_pton(AF_INET, from.c_str(), &local.sin_addr);
   sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_port = htons(port);
   a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (::connect(socket_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) return;
-  const std::string request = requestBytes("GET", "/api/changes");
-  if (::send(socket_, request.data(), request.size(), MSG_NOSIGNAL) !=
-      static_cast<ssize_t>(request.size()))
-    return;
-  open_ = true;
+  if (::bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0 ||
+      ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+      (!bytes.empty() &&
+       ::send(s, bytes.data(), bytes.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(bytes.size()))) {
+    ::close(s);
+    return -1;
+  }
+  return s;
+}
+
+EventStream::EventStream(unsigned short port, const std::string& from, const std::string& path) {
+  socket_ = holdConnection(port, from, requestBytes("GET", path));
+  open_ = socket_ >= 0;
+}
+
+int EventStream::status(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (open_ && received_.find("\r\n") == std::string::npos) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) break;
+    pollfd p{socket_, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
+    char chunk[4096];
+    const ssize_t n = ::recv(socket_, chunk, sizeof chunk, 0);
+    if (n <= 0) {
+      open_ = false;
+      break;
+    }
+    received_.append(chunk, static_cast<std::size_t>(n));
+  }
+  // "HTTP/1.1 200 OK"
+  if (received_.size() < 12 || received_.compare(0, 5, "HTTP/") != 0) return 0;
+  return std::atoi(received_.substr(9, 3).c_str());
 }
 
 EventStream::~EventStream() {

@@ -14,6 +14,7 @@
 #include <future>
 #include <nlohmann/json.hpp>
 
+#include "data/table_file.h"
 #include "edit/file_freshness.h"
 #include "edit/participants.h"
 #include "server/http_client.h"
@@ -193,6 +194,8 @@ class VenueDialogTest : public QObject {
       run.view()->decideSidesBox()->setChecked(on);
       run.view()->deriveHandicapsBox()->setChecked(on);
       run.ws().decideSides = run.ws().deriveHandicaps = !on;
+      // A new version: the answer is built again, by a job on the GUI thread, not kept.
+      d->notifyChanged();
       QCOMPARE(eventInfo(d->server().port()).is_object(), true);
       QCOMPARE(run.ws().decideSides, on);
       QCOMPARE(run.ws().deriveHandicaps, on);
@@ -268,6 +271,40 @@ class VenueDialogTest : public QObject {
     QVERIFY(!second.serving());
     QCOMPARE(run.box.ui.errors().size(), std::size_t{1});
     QCOMPARE(second.startButton()->text(), QStringLiteral("開始(&S)"));
+  }
+
+  // The projector's address with its code; a table changed by another program while serving
+  // shows in the list by itself; closing the window while serving asks first.
+  void displayAddressOutsideChangesAndClosing() {
+    RunningApp run;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->startButton()->click();
+    QVERIFY(d->serving());
+    QVERIFY(d->displayUrlLabel()->text().endsWith(QStringLiteral("/display")));
+    QVERIFY(!d->findChild<QLabel*>(QStringLiteral("displayQr"))->pixmap().isNull());
+
+    // Another program gives the first row a bye in round 1.
+    auto t = run.onDisk();
+    QVERIFY(t != nullptr);
+    QVERIFY(t->opponent[0][0] != data::kBye);
+    t->opponent[0][0] = data::kBye;
+    QCOMPARE(data::WriteTableFile(*t, {}, run.box.ui), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(run.ws().table.opponent[0][0], std::int16_t(data::kBye), 3000);
+
+    run.box.ui.answers = {false};
+    run.window()->close();
+    QVERIFY(run.window()->isVisible());
+    QVERIFY(d->serving());
+    QCOMPARE(run.box.ui.questions().back(),
+             std::string("会場公開中です。終了するとページが更新されなくなります。終了しますか？"));
+    // The menu's 終了 asks the same, and No keeps the pages served.
+    const std::size_t asked = run.box.ui.questions().size();
+    run.box.ui.answers = {false};
+    run.action(view::Command::Exit)->trigger();
+    QVERIFY(run.window()->isVisible());
+    QVERIFY(d->serving());
+    QCOMPARE(run.box.ui.questions().size(), asked + 1);
   }
 
   void printsTheAddressesAndTheirCodes() {

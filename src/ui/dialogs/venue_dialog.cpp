@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMetaObject>
 #include <QPainter>
 #include <QPrintDialog>
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "data/table.h"
+#include "edit/file_freshness.h"
 #include "ui/gui_executor.h"
 #include "ui/qr_image.h"
 #include "ui/qt_text.h"
@@ -50,16 +53,25 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   setModal(false);
 
   executor_ = new GuiExecutor(ws_, this);
-  server::Hooks hooks;
-  hooks.changedFromNetwork = [this](const server::NetworkChange& change) {
+  hooks_.changedFromNetwork = [this](const server::NetworkChange& change) {
     if (!closing_) emit changedFromNetwork(fromUtf8(change.label));
   };
   // Arrives on the network thread: the count is shown from the GUI thread.
-  hooks.openPagesChanged = [this](int pages) {
+  hooks_.openPagesChanged = [this](int pages) {
     QMetaObject::invokeMethod(
         this, [this, pages] { showOpenPages(pages); }, Qt::QueuedConnection);
   };
-  server_ = std::make_unique<server::Server>(*executor_, std::move(hooks));
+  // On the GUI thread (the section's owner). The other sections' tables belong to other
+  // windows, which see their files change by themselves.
+  hooks_.filesLooked = [this](const server::FilesLooked& looked) {
+    if (closing_ || looked.section != 0) return;
+    QStringList statuses;
+    QStringList problems;
+    for (const std::string& s : looked.statuses) statuses << fromUtf8(s);
+    for (const std::string& p : looked.problems) problems << fromUtf8(p);
+    emit filesLooked(looked.reread, statuses, problems);
+  };
+  server_ = std::make_unique<server::Server>(*executor_, hooks_);
 
   auto* where = new QGroupBox(QStringLiteral("公開先"), this);
   local_ = new QRadioButton(QStringLiteral("このコンピュータのみ"), where);
@@ -84,17 +96,37 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
 
   publicUrl_ = urlLabel(this, "publicUrl");
   organiserUrl_ = urlLabel(this, "organiserUrl");
+  displayUrl_ = urlLabel(this, "displayUrl");
   publicQr_ = qrLabel(this, "publicQr");
   organiserQr_ = qrLabel(this, "organiserQr");
+  displayQr_ = qrLabel(this, "displayQr");
   auto* urls = new QGroupBox(QStringLiteral("アドレス"), this);
   auto* grid = new QGridLayout(urls);
-  grid->addWidget(new QLabel(QStringLiteral("公開ページ（参加者・プロジェクタ）:"), urls), 0, 0);
+  grid->addWidget(new QLabel(QStringLiteral("公開ページ（参加者）:"), urls), 0, 0);
   grid->addWidget(publicUrl_, 1, 0);
   grid->addWidget(publicQr_, 2, 0);
   grid->addWidget(new QLabel(QStringLiteral("主催者ページ（キー付き・他人に見せない）:"), urls), 0,
                   1);
   grid->addWidget(organiserUrl_, 1, 1);
   grid->addWidget(organiserQr_, 2, 1);
+  grid->addWidget(new QLabel(QStringLiteral("掲示用（プロジェクタ）:"), urls), 0, 2);
+  grid->addWidget(displayUrl_, 1, 2);
+  grid->addWidget(displayQr_, 2, 2);
+
+  // The venue's other classes (A級, B級, 初心者...), each a table of its own.
+  auto* others = new QGroupBox(QStringLiteral("他の部門の対戦表（/t/2/ から）"), this);
+  tables_ = new QListWidget(others);
+  tables_->setObjectName(QStringLiteral("otherTables"));
+  tables_->setMaximumHeight(90);
+  addTable_ = new QPushButton(QStringLiteral("追加(&A)..."), others);
+  removeTable_ = new QPushButton(QStringLiteral("削除(&D)"), others);
+  auto* othersLayout = new QHBoxLayout(others);
+  othersLayout->addWidget(tables_, 1);
+  auto* othersButtons = new QVBoxLayout;
+  othersButtons->addWidget(addTable_);
+  othersButtons->addWidget(removeTable_);
+  othersButtons->addStretch();
+  othersLayout->addLayout(othersButtons);
 
   pages_ = new QLabel(this);
   pages_->setObjectName(QStringLiteral("openPages"));
@@ -108,12 +140,15 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   top->addWidget(where);
   top->addLayout(settings);
   layout->addLayout(top);
+  layout->addWidget(others);
   layout->addWidget(urls);
   layout->addWidget(pages_);
   layout->addWidget(buttons);
 
   connect(start_, &QPushButton::clicked, this, &VenueDialog::toggle);
   connect(print_, &QPushButton::clicked, this, &VenueDialog::print);
+  connect(addTable_, &QPushButton::clicked, this, &VenueDialog::addTables);
+  connect(removeTable_, &QPushButton::clicked, this, &VenueDialog::removeTable);
   connect(desk_, &QCheckBox::toggled, this, [this](bool on) {
     if (serving()) server_->setResultDesk(on);
   });
@@ -150,13 +185,58 @@ void VenueDialog::toggle() {
     // The jobs in flight run here, on the GUI thread, while the server waits for them.
     server_->stop();
   } else {
-    server::Options options;
-    options.lan = lan_->isChecked();
-    options.port = static_cast<unsigned short>(port_->value());
-    options.resultDesk = desk_->isChecked();
-    std::string error;
-    if (!server_->start(options, &error)) ui_.errorBox(error);
+    start();
   }
+  updateState();
+}
+
+void VenueDialog::start() {
+  // The other sections' tables are read afresh at each start, through the files' own record,
+  // so that every change to them first catches up with what their own window wrote.
+  for (GuiExecutor* owner : otherOwners_) delete owner;
+  otherOwners_.clear();
+  others_.clear();
+  std::vector<server::Executor*> owners = {executor_};
+  for (const QString& file : otherTables()) {
+    auto ws = std::make_unique<edit::Workspace>();
+    if (edit::openTable(*ws, ui_, toPath(file)) != 0) return;
+    auto* owner = new GuiExecutor(*ws, this);
+    owners.push_back(owner);
+    otherOwners_.push_back(owner);
+    others_.push_back(std::move(ws));
+  }
+  server_ = std::make_unique<server::Server>(owners, hooks_);
+  server::Options options;
+  options.lan = lan_->isChecked();
+  options.port = static_cast<unsigned short>(port_->value());
+  options.resultDesk = desk_->isChecked();
+  std::string error;
+  if (!server_->start(options, &error)) ui_.errorBox(error);
+}
+
+QStringList VenueDialog::otherTables() const {
+  QStringList files;
+  for (int i = 0; i < tables_->count(); ++i) files << tables_->item(i)->text();
+  return files;
+}
+
+void VenueDialog::setOtherTables(const QStringList& files) {
+  tables_->clear();
+  tables_->addItems(files);
+  updateState();
+}
+
+void VenueDialog::addTables() {
+  const QStringList files =
+      QFileDialog::getOpenFileNames(this, QStringLiteral("他の部門の対戦表"), QString(),
+                                    QStringLiteral("対戦表ファイル (*.tai);;すべてのファイル (*)"));
+  for (const QString& f : files)
+    if (!otherTables().contains(f) && toPath(f) != ws_.table.filePath) tables_->addItem(f);
+  updateState();
+}
+
+void VenueDialog::removeTable() {
+  delete tables_->currentItem();
   updateState();
 }
 
@@ -167,10 +247,15 @@ void VenueDialog::updateState() {
   port_->setEnabled(!on);
   start_->setText(on ? QStringLiteral("停止(&S)") : QStringLiteral("開始(&S)"));
   print_->setEnabled(on);
+  tables_->setEnabled(!on);
+  addTable_->setEnabled(!on);
+  removeTable_->setEnabled(!on && tables_->count() > 0);
   publicUrl_->setText(on ? fromUtf8(server_->publicUrl()) : QStringLiteral("（停止中）"));
   organiserUrl_->setText(on ? fromUtf8(server_->organiserUrl()) : QString());
   publicQr_->setPixmap(on ? QPixmap::fromImage(qrImage(publicUrl_->text(), 4)) : QPixmap());
   organiserQr_->setPixmap(on ? QPixmap::fromImage(qrImage(organiserUrl_->text(), 4)) : QPixmap());
+  displayUrl_->setText(on ? fromUtf8(server_->displayUrl()) : QString());
+  displayQr_->setPixmap(on ? QPixmap::fromImage(qrImage(displayUrl_->text(), 4)) : QPixmap());
   showOpenPages(on ? server_->openPages() : 0);
   emit servingChanged(on ? publicUrl_->text() : QString());
 }
@@ -204,8 +289,9 @@ void VenueDialog::printSheet(QPrinter& printer) const {
     QString caption;
     QString url;
   } parts[] = {
-      {QStringLiteral("公開ページ（参加者・プロジェクタ）"), publicUrl_->text()},
+      {QStringLiteral("公開ページ（参加者）"), publicUrl_->text()},
       {QStringLiteral("主催者ページ（キー付き・他人に見せない）"), organiserUrl_->text()},
+      {QStringLiteral("掲示用（プロジェクタ）"), displayUrl_->text()},
   };
   for (const auto& part : parts) {
     painter.drawText(QRect(0, y, page.width(), line), Qt::AlignLeft, part.caption);

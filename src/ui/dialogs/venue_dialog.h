@@ -5,8 +5,10 @@
 // server and the GUI thread's executor, and stops the server when it goes.
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "edit/workspace.h"
 #include "server/server.h"
@@ -14,6 +16,7 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
@@ -50,6 +53,10 @@ class VenueDialog : public QDialog {
   QPushButton* startButton() const { return start_; }
   QLabel* publicUrlLabel() const { return publicUrl_; }
   QLabel* organiserUrlLabel() const { return organiserUrl_; }
+  QLabel* displayUrlLabel() const { return displayUrl_; }
+  /// The other table files of the venue, served as sections 2, 3... from the next start.
+  QStringList otherTables() const;
+  void setOtherTables(const QStringList& files);
   QLabel* openPagesLabel() const { return pages_; }
 
  signals:
@@ -57,9 +64,15 @@ class VenueDialog : public QDialog {
   void changedFromNetwork(const QString& label);
   /// The server started (the public URL) or stopped (empty).
   void servingChanged(const QString& publicUrl);
+  /// While serving, the open table's files were changed by another program and read again
+  /// (`reread`), or something stands in the way; the messages as the edit layer gave them.
+  void filesLooked(bool reread, const QStringList& statuses, const QStringList& problems);
 
  private:
   void toggle();
+  void start();
+  void addTables();
+  void removeTable();
   void print();
   void showOpenPages(int pages);
   void updateState();
@@ -68,6 +81,10 @@ class VenueDialog : public QDialog {
   services::Services& ui_;
   GuiExecutor* executor_ = nullptr;
   std::unique_ptr<server::Server> server_;
+  server::Hooks hooks_;
+  /// The other sections' tables while serving, each with its owner on the GUI thread.
+  std::vector<std::unique_ptr<edit::Workspace>> others_;
+  std::vector<GuiExecutor*> otherOwners_;
   bool closing_ = false;
 
   QRadioButton* local_ = nullptr;
@@ -79,6 +96,11 @@ class VenueDialog : public QDialog {
   QLabel* publicQr_ = nullptr;
   QLabel* organiserUrl_ = nullptr;
   QLabel* organiserQr_ = nullptr;
+  QLabel* displayUrl_ = nullptr;
+  QLabel* displayQr_ = nullptr;
+  QListWidget* tables_ = nullptr;
+  QPushButton* addTable_ = nullptr;
+  QPushButton* removeTable_ = nullptr;
   QLabel* pages_ = nullptr;
   QPushButton* print_ = nullptr;
 };
