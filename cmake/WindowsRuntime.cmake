@@ -1,6 +1,6 @@
 # What the Windows programs need beside them when they use Qt (built for Windows by
-# scripts/qt-windows and found through CMAKE_PREFIX_PATH): the Qt DLLs they link, the platform
-# plugins (windows for the window, offscreen for toq-cli's printing), the Windows style, MinGW's
+# scripts/qt-windows and found through CMAKE_PREFIX_PATH): the Qt DLLs they link, the windows
+# platform plugin (also toq-cli's for printing: it needs no display), the Windows style, MinGW's
 # C++ runtime that Qt's DLLs link, Qt's Japanese texts and a qt.conf that finds them. Copied
 # into the build folder, so that the programs and tests run from there under Wine, and
 # installed beside the programs; nothing else of Qt is shipped.
@@ -21,8 +21,7 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   endif()
   list(APPEND toq_runtime_dlls ${found})
 endforeach()
-set(toq_runtime_plugins platforms/qwindows.dll platforms/qoffscreen.dll
-    styles/qwindowsvistastyle.dll)
+set(toq_runtime_plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 
 file(COPY ${toq_runtime_dlls} DESTINATION ${CMAKE_BINARY_DIR})
 install(FILES ${toq_runtime_dlls} DESTINATION .)
