@@ -55,6 +55,10 @@ if(WIN32)
     list(APPEND CPACK_GENERATOR NSIS)
     set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CPackOptions.cmake)
     set(CPACK_NSIS_EXECUTABLE ${TOQ_MAKENSIS})
+    # A 64-bit installer for 64-bit programs: into the 64-bit Program Files, the 64-bit
+    # registry.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY TOQ)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY TOQ)
     set(CPACK_NSIS_PACKAGE_NAME TOQ)

@@ -31,6 +31,11 @@ foreach(plugin ${toq_runtime_plugins})
   install(FILES ${toq_qt_prefix}/plugins/${plugin} DESTINATION ${folder})
 endforeach()
 
+# The Qt Test programs run from the build folder too; Qt Test is never shipped.
+if(TOQ_TESTS AND EXISTS ${toq_qt_prefix}/bin/Qt6Test.dll)
+  file(COPY ${toq_qt_prefix}/bin/Qt6Test.dll DESTINATION ${CMAKE_BINARY_DIR})
+endif()
+
 # Qt's own dialogs in Japanese: the translation is the Linux package's (plain data).
 set(toq_qt_conf ${CMAKE_BINARY_DIR}/qt.conf)
 file(WRITE ${toq_qt_conf} "[Paths]\nPrefix=.\nTranslations=translations\n")
