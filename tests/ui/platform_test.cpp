@@ -32,10 +32,10 @@
 #include "ui/main_window.h"
 #include "ui/platform.h"
 #include "ui/qr_image.h"
-#include "ui/table_model.h"
 #include "ui/qt_text.h"
 #include "ui/support/running_app.h"
 #include "ui/support/ui_fixture.h"
+#include "ui/table_model.h"
 
 using namespace toq;
 
@@ -284,6 +284,11 @@ class PlatformTest : public QObject {
 #else
     QCoreApplication::setOrganizationName(QStringLiteral("Tamsorel"));
     QCoreApplication::setApplicationName(QStringLiteral("TOQ"));
+    QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tamsorel\\TOQ"),
+                       QSettings::NativeFormat);
+    // The user's own values come back afterwards: the next start must not open this test's.
+    QMap<QString, QVariant> own;
+    for (const QString& key : registry.allKeys()) own.insert(key, registry.value(key));
     const QString table = QStringLiteral("C:/大会 2026/名簿 一覧.tai");
     {
       ui::AppSettings settings;
@@ -292,12 +297,17 @@ class PlatformTest : public QObject {
       settings.setRecentFiles({table, QStringLiteral("C:/b.ply")});
       settings.sync();
     }
-    QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tamsorel\\TOQ"),
-                       QSettings::NativeFormat);
-    QVERIFY(!registry.allKeys().isEmpty());
+    registry.sync();
+    const bool written = !registry.allKeys().isEmpty();
     ui::AppSettings again;
-    QCOMPARE(again.tableFile(), table);
-    QCOMPARE(again.recentFiles(), (QStringList{table, QStringLiteral("C:/b.ply")}));
+    const QString readTable = again.tableFile();
+    const QStringList readRecent = again.recentFiles();
+    registry.clear();
+    for (auto it = own.cbegin(); it != own.cend(); ++it) registry.setValue(it.key(), it.value());
+    registry.sync();
+    QVERIFY(written);
+    QCOMPARE(readTable, table);
+    QCOMPARE(readRecent, (QStringList{table, QStringLiteral("C:/b.ply")}));
 #endif
   }
 };
