@@ -6,7 +6,9 @@
 # desktop program toq when it is built, with the manual, the sample name list, a desktop entry,
 # the file types .tai and .ply, the icon and a manual page. Built for Windows (see
 # cmake/mingw-w64-x86_64.cmake) it makes a zip of the programs with the sample name list, one
-# folder to unpack anywhere.
+# folder to unpack anywhere, and with the window (-DTOQ_UI=ON, Qt from scripts/qt-windows) also
+# the installer toq-<version>-setup.exe; both hold the Qt DLLs and plugins toq.exe needs
+# (cmake/WindowsRuntime.cmake).
 
 # An installed program finds its manual in this folder above its own (services/
 # program_directory.h: kInstalledDataFolder).
@@ -43,6 +45,39 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME toq-cli-${PROJECT_VERSION}-windows-x64)
   endif()
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+  # With the window, also an installer (NSIS, Debian's nsis package): the same files into
+  # Program Files\TOQ, a Start-menu entry, a desktop shortcut when asked for (on the page that
+  # also offers toq-cli on the PATH), the file types .tai and .ply, an uninstaller that removes
+  # what it installed and leaves the user's files and settings.
+  find_program(TOQ_MAKENSIS makensis)
+  if(TARGET toq AND TOQ_MAKENSIS)
+    list(APPEND CPACK_GENERATOR NSIS)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CPackOptions.cmake)
+    set(CPACK_NSIS_EXECUTABLE ${TOQ_MAKENSIS})
+    # A 64-bit installer for 64-bit programs: into the 64-bit Program Files, the 64-bit
+    # registry.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY TOQ)
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY TOQ)
+    set(CPACK_NSIS_PACKAGE_NAME TOQ)
+    set(CPACK_NSIS_DISPLAY_NAME TOQ)
+    set(CPACK_PACKAGE_EXECUTABLES toq TOQ)
+    set(CPACK_CREATE_DESKTOP_LINKS toq)
+    set(CPACK_NSIS_MODIFY_PATH ON)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME toq.exe)
+    set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/toq.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/toq.ico)
+    if(EXISTS ${toq_manual})
+      set(CPACK_NSIS_MENU_LINKS manual.html "TOQ manual")
+    endif()
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+        "!include '${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows-install.nsh'")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+        "!include '${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows-uninstall.nsh'")
+  endif()
 else()
   if(toq_programs)
     install(TARGETS ${toq_programs} RUNTIME DESTINATION bin)

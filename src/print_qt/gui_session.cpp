@@ -21,10 +21,14 @@ GuiSession::GuiSession() {
   if (!QCoreApplication::instance()) {
     previous = qInstallMessageHandler(criticalOnly);
     argv_[argc_++] = program_;
+    // Windows' own platform needs no display, and its font database is the one that finds
+    // the fonts for the PDF (the offscreen platform's finds none there).
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
       argv_[argc_++] = platformOption_;
       argv_[argc_++] = platform_;
     }
+#endif
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
   }
   installFontSubstitutes();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "print_qt/font_substitutes.h"
 #include "text/cp932.h"
 
 namespace toq::print_qt {
@@ -66,7 +67,7 @@ int PainterCanvas::printableHeight() const {
 QFont PainterCanvas::qtFont(const FontRequest& request) {
   std::string_view face = request.face;
   if (face.starts_with('@')) face.remove_prefix(1);
-  QFont font(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
+  QFont font(platformFace(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))));
   font.setPixelSize(std::max(1, std::abs(request.height)));
   font.setWeight(request.weight <= 0
                      ? QFont::Normal
