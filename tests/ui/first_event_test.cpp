@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -32,6 +31,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
+#include "ui/support/cli_replay.h"
 #include "ui/support/running_app.h"
 #include "ui/table_model.h"
 #include "view/layout.h"
@@ -42,6 +42,7 @@ using namespace toq;
 using testing::Await;
 using testing::button;
 using testing::RunningApp;
+using testing::withoutPathLine;
 using view::Command;
 
 namespace {
@@ -70,13 +71,6 @@ std::unique_ptr<data::Table> onDisk(const QString& path) {
   services::RecordingServices quiet;
   if (data::ReadTableFile(*t, ui::toPath(path), quiet) != 0) return nullptr;
   return t;
-}
-
-// Everything but the second line (the path the file was written to).
-std::string withoutPathLine(const std::string& file) {
-  const std::size_t first = file.find('\n');
-  const std::size_t second = file.find('\n', first + 1);
-  return file.substr(0, first + 1) + file.substr(second + 1);
 }
 
 // The first event in the window, with the toq-cli calls that do the same.
@@ -336,16 +330,8 @@ class FirstEventTest : public QObject {
     QCOMPARE(run.box.ui.texts(services::RecordedMessage::Kind::Viewer).empty(), false);
 
     // The same event through toq-cli.
-    const QString cliProgram = QCoreApplication::applicationDirPath() + "/toq-cli";
-    QVERIFY2(QFile::exists(cliProgram), "toq-cli is built beside the tests");
-    for (const QString& line : event.cli) {
-      QProcess p;
-      p.setWorkingDirectory(box.filePath("cli"));
-      p.start(cliProgram, line.split('\t'));
-      QVERIFY(p.waitForFinished(60000));
-      QVERIFY2(p.exitCode() == 0,
-               qPrintable(line + ": " + QString::fromUtf8(p.readAllStandardError())));
-    }
+    const QString replayed = testing::replayWithCli(event.cli, box.filePath("cli"));
+    QVERIFY2(replayed.isEmpty(), qPrintable(replayed));
     auto bytes = [](const QString& path) { return testing::readFile(ui::toPath(path)); };
     QCOMPARE(withoutPathLine(bytes(documents + "/春季大会.tai")),
              withoutPathLine(bytes(box.filePath("cli/春季大会.tai"))));

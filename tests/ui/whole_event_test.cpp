@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
@@ -22,12 +21,14 @@
 #include "ui/main_view.h"
 #include "ui/qt_text.h"
 #include "ui/support/await_dialog.h"
+#include "ui/support/cli_replay.h"
 #include "ui/support/running_app.h"
 
 using namespace toq;
 using testing::Await;
 using testing::button;
 using testing::RunningApp;
+using testing::withoutPathLine;
 using view::Command;
 
 namespace {
@@ -38,13 +39,6 @@ int resultPosition(int k, int r) {
   return (k + r) % 4 == 3 ? 2 : (k + r) % 2;
 }
 const char* const kResultWords[] = {"win", "loss", "draw"};
-
-// Everything but the second line (the path the file was written to).
-std::string withoutPathLine(const std::string& file) {
-  const std::size_t first = file.find('\n');
-  const std::size_t second = file.find('\n', first + 1);
-  return file.substr(0, first + 1) + file.substr(second + 1);
-}
 
 // The event in the window, with the toq-cli calls that do the same.
 class Event {
@@ -228,16 +222,8 @@ class WholeEventTest : public QObject {
     QVERIFY(run.box.ui.errors().empty());
 
     // The same event through toq-cli.
-    const QString cliProgram = QCoreApplication::applicationDirPath() + "/toq-cli";
-    QVERIFY2(QFile::exists(cliProgram), "toq-cli is built beside the tests");
-    for (const QString& line : event.cli) {
-      QProcess p;
-      p.setWorkingDirectory(dir.filePath("cli"));
-      p.start(cliProgram, line.split('\t'));
-      QVERIFY(p.waitForFinished(60000));
-      QVERIFY2(p.exitCode() == 0,
-               qPrintable(line + ": " + QString::fromUtf8(p.readAllStandardError())));
-    }
+    const QString replayed = testing::replayWithCli(event.cli, dir.filePath("cli"));
+    QVERIFY2(replayed.isEmpty(), qPrintable(replayed));
     auto bytes = [&](const QString& name) {
       return testing::readFile(ui::toPath(dir.filePath(name)));
     };
