@@ -53,7 +53,9 @@ void printUrls(std::ostream& out, const server::Server& s, const std::vector<Sec
                          : text::format(t::kAddresses, list.c_str()))
         << '\n';
   }
-  out << text::format(t::kLimits, s.connectionLimit(), s.openFileLimit()) << '\n';
+  out << text::format(t::kLimits, static_cast<unsigned long long>(s.connectionLimit()),
+                      static_cast<unsigned long long>(s.openFileLimit()))
+      << '\n';
   if (sections.size() == 1) {
     out << text::format(t::kPublic, s.publicUrl().c_str()) << '\n';
     out << text::format(t::kDisplay, s.displayUrl().c_str()) << '\n';

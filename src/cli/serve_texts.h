@@ -16,7 +16,7 @@ inline constexpr const char* kRunning = "Ctrl+C で終了します。";
 inline constexpr const char* kStopped = "公開を終了しました。";
 inline constexpr const char* kStopping = "公開を終了しています…";
 inline constexpr const char* kLimits =
-    "同時に開ける接続: %zu（このプロセスが開けるファイル数 %zu）";
+    "同時に開ける接続: %llu（このプロセスが開けるファイル数 %llu）";
 inline constexpr const char* kVenue = "会場（部門の一覧）: %s";
 inline constexpr const char* kDisplayAll = "掲示用（全部門を順に）: %s";
 inline constexpr const char* kSection = "部門 %d %s: %s";
