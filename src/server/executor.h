@@ -23,6 +23,11 @@ class Executor {
   /// the job is dropped and the server answers 503.
   virtual bool post(Job job) = 0;
 
+  /// Hands over a job that changes the event. An owner may run it before the reading jobs
+  /// already waiting (a crowd of page builds does not hold up the organiser's result); changes
+  /// keep their order among themselves. The default runs it in order with the rest.
+  virtual bool postChange(Job job) { return post(std::move(job)); }
+
   /// Runs the jobs already posted when the calling thread is the owner's own; otherwise does
   /// nothing. Server::stop() calls it while it waits for the requests in flight, so that an
   /// owner that is also the thread calling stop() (the window's GUI thread) finishes them

@@ -66,7 +66,7 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
   std::string error;
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
-  hub.onOwner(
+  hub.changeOnOwner(
       request.section,
       [r = *asked, rule](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
@@ -223,7 +223,7 @@ void postDeskResult(Hub& hub, const Request& request, Done done) {
 void postPair(Hub& hub, const Request& request, Done done) {
   std::string error;
   if (!api::parsePairRequest(request.body, error)) return done(errorReply(400, error));
-  hub.onOwner(
+  hub.changeOnOwner(
       request.section,
       [](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;

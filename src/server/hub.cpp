@@ -28,27 +28,36 @@ void Hub::log(const std::string& line) const {
 }
 
 void Hub::onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
+  post(section, std::move(work), std::move(done), false);
+}
+
+void Hub::changeOnOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
+  post(section, std::move(work), std::move(done), true);
+}
+
+void Hub::post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done,
+               bool change) {
   auto self = shared_from_this();
   // The reply is handed over exactly once, whether the job runs, throws or is dropped unrun.
   auto answer = std::make_shared<Done>(std::move(done));
-  const bool taken = owners_[static_cast<std::size_t>(section)]->post(
-      [self, work = std::move(work), answer](edit::Workspace& ws) {
-        Reply reply;
-        try {
-          reply = work(*self, ws);
-        } catch (const std::exception& e) {
-          self->log(localTime() + " " + std::string(texts::kJobFailed) + e.what());
-          reply = errorReply(500, texts::kInternal);
-        } catch (...) {
-          self->log(localTime() + " " + std::string(texts::kJobFailed) + "?");
-          reply = errorReply(500, texts::kInternal);
-        }
-        (*answer)(std::move(reply));
-        // The pages hear of a change after its sender has its answer: the organiser waits
-        // for nobody's event stream.
-        if (self->announcePending_.exchange(false) && self->announce_)
-          self->announce_(self->version());
-      });
+  Executor& owner = *owners_[static_cast<std::size_t>(section)];
+  Job job = [self, work = std::move(work), answer](edit::Workspace& ws) {
+    Reply reply;
+    try {
+      reply = work(*self, ws);
+    } catch (const std::exception& e) {
+      self->log(localTime() + " " + std::string(texts::kJobFailed) + e.what());
+      reply = errorReply(500, texts::kInternal);
+    } catch (...) {
+      self->log(localTime() + " " + std::string(texts::kJobFailed) + "?");
+      reply = errorReply(500, texts::kInternal);
+    }
+    (*answer)(std::move(reply));
+    // The pages hear of a change after its sender has its answer: the organiser waits
+    // for nobody's event stream.
+    if (self->announcePending_.exchange(false) && self->announce_) self->announce_(self->version());
+  };
+  const bool taken = change ? owner.postChange(std::move(job)) : owner.post(std::move(job));
   if (!taken) (*answer)(errorReply(503, texts::kBusy));
 }
 
@@ -109,17 +118,34 @@ void Hub::lookAtFiles(int section, edit::Workspace& ws) {
   if (changed && announce_) announce_(version_.load());
 }
 
-std::optional<Reply> Hub::kept(const std::string& what, std::uint64_t version) {
-  std::lock_guard lock(keptMutex_);
-  const auto it = kept_.find(what);
-  if (it == kept_.end() || it->second.version != version) return std::nullopt;
-  return it->second.reply;
-}
-
-void Hub::keep(const std::string& what, std::uint64_t version, const Reply& reply) {
-  std::lock_guard lock(keptMutex_);
-  if (kept_.size() >= kKeptAnswers) kept_.clear();
-  kept_[what] = Kept{version, reply};
+void Hub::keptOrBuilt(const std::string& what, std::uint64_t version, Done done,
+                      const std::function<void(Done)>& build) {
+  std::optional<Reply> ready;
+  {
+    std::lock_guard lock(keptMutex_);
+    const auto it = kept_.find(what);
+    if (it != kept_.end() && it->second.version == version) {
+      ready = it->second.reply;
+    } else {
+      std::vector<Done>& waiting = building_[{what, version}];
+      waiting.push_back(std::move(done));
+      if (waiting.size() > 1) return;  // the build under way answers it too
+    }
+  }
+  if (ready) return done(std::move(*ready));
+  build([self = shared_from_this(), what, version](Reply reply) {
+    std::vector<Done> waiting;
+    {
+      std::lock_guard lock(self->keptMutex_);
+      if (reply.status == 200) {
+        if (self->kept_.size() >= kKeptAnswers) self->kept_.clear();
+        self->kept_[what] = Kept{version, reply};
+      }
+      auto node = self->building_.extract({what, version});
+      if (!node.empty()) waiting = std::move(node.mapped());
+    }
+    for (Done& d : waiting) d(reply);
+  });
 }
 
 }  // namespace toq::server

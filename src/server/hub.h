@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "server/exchange.h"
@@ -43,6 +44,9 @@ class Hub : public std::enable_shared_from_this<Hub> {
   /// the owner takes no work. A job that throws answers 500, and its message goes to the log.
   /// The hub lives until the job has run.
   void onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
+  /// The same for a job that changes the event: the owner may run it before the reading jobs
+  /// that wait (Executor::postChange).
+  void changeOnOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
   /// Runs `work` on each section's owner in turn and hands the texts to `done`, in the
   /// sections' order, once all have run (a section whose owner takes no work gives none).
   void onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int section)> work,
@@ -65,15 +69,19 @@ class Hub : public std::enable_shared_from_this<Hub> {
   /// One line for the log, the key masked; from any thread.
   void log(const std::string& line) const;
 
-  /// An answer built for the current version, kept so that a crowd of phones reading the same
-  /// page costs the owner one build: the answer for `what`, when it was built for `version`.
-  std::optional<Reply> kept(const std::string& what, std::uint64_t version);
-  void keep(const std::string& what, std::uint64_t version, const Reply& reply);
+  /// An answer that is the same for everyone at one version (`what`: a page, a query), so
+  /// that a crowd of phones reading it costs the owner one build: the answer kept for
+  /// `version` is handed to `done` at once; a request that comes while the same answer is
+  /// being built waits for that build; otherwise `build` runs and its answer is kept.
+  void keptOrBuilt(const std::string& what, std::uint64_t version, Done done,
+                   const std::function<void(Done)>& build);
 
   /// Pages listening for changes now.
   std::atomic<int> openPages{0};
 
  private:
+  void post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done, bool change);
+
   struct Kept {
     std::uint64_t version = 0;
     Reply reply;
@@ -89,6 +97,8 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::atomic<bool> announcePending_{false};
   std::mutex keptMutex_;
   std::map<std::string, Kept> kept_;
+  /// The requests waiting for an answer being built, by what and version.
+  std::map<std::pair<std::string, std::uint64_t>, std::vector<Done>> building_;
 };
 
 }  // namespace toq::server

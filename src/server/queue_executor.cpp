@@ -30,6 +30,16 @@ bool QueueExecutor::post(Job job) {
   return true;
 }
 
+bool QueueExecutor::postChange(Job job) {
+  {
+    std::lock_guard lock(mutex_);
+    if (stopping_) return false;
+    changes_.push_back(std::move(job));
+  }
+  wake_.notify_one();
+  return true;
+}
+
 bool QueueExecutor::call(const Job& job) {
   if (std::this_thread::get_id() == thread_.get_id()) {
     job(workspace_);
@@ -72,10 +82,11 @@ void QueueExecutor::run() {
     Job job;
     {
       std::unique_lock lock(mutex_);
-      wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-      if (jobs_.empty()) return;  // stopping, and nothing left to run
-      job = std::move(jobs_.front());
-      jobs_.pop_front();
+      wake_.wait(lock, [this] { return stopping_ || !changes_.empty() || !jobs_.empty(); });
+      std::deque<Job>& from = changes_.empty() ? jobs_ : changes_;
+      if (from.empty()) return;  // stopping, and nothing left to run
+      job = std::move(from.front());
+      from.pop_front();
     }
     // A job that throws must not end the owner: the server's jobs answer their request
     // whatever happens inside them; what went wrong is said.

@@ -1,5 +1,6 @@
 #pragma once
-// A table owner of its own: one thread that runs the jobs in order from a mutex-guarded queue.
+// A table owner of its own: one thread that runs the jobs from mutex-guarded queues, the
+// changes first, each queue in order.
 // toq-cli, the tests and the benchmark host the server with it.
 
 #include <condition_variable>
@@ -23,6 +24,8 @@ class QueueExecutor final : public Executor {
   QueueExecutor& operator=(const QueueExecutor&) = delete;
 
   bool post(Job job) override;
+  /// Runs before the reading jobs that wait, after the changes posted before it.
+  bool postChange(Job job) override;
 
   /// Runs a job on the owner's thread and waits until it has run: the host's own look at, or
   /// change of, the table while the server runs. False when the executor has stopped.
@@ -44,6 +47,7 @@ class QueueExecutor final : public Executor {
   edit::Workspace& workspace_;
   std::mutex mutex_;
   std::condition_variable wake_;
+  std::deque<Job> changes_;
   std::deque<Job> jobs_;
   bool stopping_ = false;
   std::function<void(std::string_view)> report_;

@@ -158,13 +158,8 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
   const std::string what = (venue ? "venue" : std::to_string(request.section)) + " " +
                            std::string(request.sectioned ? "t" : "") + request.path + "?" +
                            request.query;
-  const std::uint64_t version = hub.version();
-  if (std::optional<Reply> kept = hub.kept(what, version)) return done(std::move(*kept));
-  handler(hub, request,
-          [hub = hub.shared_from_this(), what, version, done = std::move(done)](Reply reply) {
-            if (reply.status == 200) hub->keep(what, version, reply);
-            done(std::move(reply));
-          });
+  hub.keptOrBuilt(what, hub.version(), std::move(done),
+                  [&](Done built) { handler(hub, request, std::move(built)); });
 }
 
 }  // namespace toq::server
