@@ -56,15 +56,16 @@ TEST(OwnerQueue, OneBuildAnswersEveryoneAskingForTheSameAnswerAtOnce) {
         0,
         [&builds](Hub& h, edit::Workspace&) {
           Reply r;
-          r.body = "page " + std::to_string(++builds) + " of version " +
-                   std::to_string(h.version());
+          r.body =
+              "page " + std::to_string(++builds) + " of version " + std::to_string(h.version());
           return r;
         },
         std::move(done));
   };
   std::vector<std::string> answers;
   const auto ask = [&](std::uint64_t version) {
-    hub->keptOrBuilt("0 /", version, [&answers](Reply r) { answers.push_back(r.body); }, build);
+    hub->keptOrBuilt(
+        "0 /", version, [&answers](Reply r) { answers.push_back(r.body); }, build);
   };
   const std::uint64_t v = hub->version();
   for (int phone = 0; phone < 50; ++phone) ask(v);
@@ -102,10 +103,12 @@ TEST(OwnerQueue, AFailedBuildAnswersEveryWaiterAndIsNotKept) {
   };
   std::vector<int> statuses;
   for (int phone = 0; phone < 3; ++phone)
-    hub->keptOrBuilt("0 /", 1, [&](Reply r) { statuses.push_back(r.status); }, build);
+    hub->keptOrBuilt(
+        "0 /", 1, [&](Reply r) { statuses.push_back(r.status); }, build);
   owner.runAll(ws);
   EXPECT_EQ(statuses, (std::vector<int>{500, 500, 500}));
-  hub->keptOrBuilt("0 /", 1, [&](Reply r) { statuses.push_back(r.status); }, build);
+  hub->keptOrBuilt(
+      "0 /", 1, [&](Reply r) { statuses.push_back(r.status); }, build);
   owner.runAll(ws);
   EXPECT_EQ(statuses.back(), 200);
   EXPECT_EQ(builds, 2);
