@@ -1,9 +1,8 @@
 // The venue at full size and under attack: one address cannot lock others out, a file changed
 // by another program is announced, several sections are served under one address, the key
 // never reaches the log, and the HTTP details (HEAD, Host, fields named twice).
-#include <unistd.h>
-
 #include <future>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 
@@ -40,7 +39,7 @@ TEST_F(Venue, OneAddressHoldingEverythingLocksNoOneElseOut) {
   serve();
   // A greedy client: silent connections, half-sent requests and event streams, far more than
   // its share, from one address.
-  std::vector<int> held;
+  std::vector<std::unique_ptr<testing::Connection>> held;
   for (int i = 0; i < 40; ++i)
     held.push_back(testing::holdConnection(port_, "127.0.0.2", i % 2 ? "GET / HTTP/1.1\r\n" : ""));
   std::vector<std::unique_ptr<EventStream>> streams;
@@ -58,8 +57,7 @@ TEST_F(Venue, OneAddressHoldingEverythingLocksNoOneElseOut) {
     for (const char* target : {"/", "/api/pairings", "/display"})
       EXPECT_EQ(sendRequest(port_, requestBytes("GET", target), 5s, from).status, 200)
           << from << target;
-  for (int s : held)
-    if (s >= 0) ::close(s);
+  held.clear();
   server_->stop();
   // The refusals were logged, once per address and kind, without a key.
   int refusedLines = 0;
