@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
-#include <QSysInfo>
 
 #include "ui/platform.h"
 
@@ -19,12 +18,21 @@ QSet<QString>& heldInThisProcess() {
   return held;
 }
 
-bool sameProgram(const QString& a, const QString& b) {
+// Windows' names ignore case, and its lock files name a program without ".exe" ("toq").
+bool sameName(const QString& a, const QString& b) {
 #ifdef Q_OS_WIN
   return a.compare(b, Qt::CaseInsensitive) == 0;
 #else
   return a == b;
 #endif
+}
+
+bool sameProgram(QString running, QString locked) {
+#ifdef Q_OS_WIN
+  for (QString* name : {&running, &locked})
+    if (name->endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) name->chop(4);
+#endif
+  return sameName(running, locked);
 }
 
 // Removes the lock file of a copy that is gone, so that the slot can be taken.
@@ -36,7 +44,7 @@ void clearStale(const QString& file) {
   SlotJudge judge;
   judge.ownPid = QCoreApplication::applicationPid();
   judge.heldHere = heldInThisProcess().contains(file);
-  judge.host = QSysInfo::machineHostName();
+  judge.host = platform::machineName();
   judge.boot = platform::bootTime();
   judge.processName = platform::processName;
   if (isStale(lock, judge)) QFile::remove(file);
@@ -45,7 +53,7 @@ void clearStale(const QString& file) {
 }  // namespace
 
 bool isStale(const SlotLock& lock, const SlotJudge& judge) {
-  if (!lock.host.isEmpty() && lock.host != judge.host) return false;
+  if (!lock.host.isEmpty() && !sameName(lock.host, judge.host)) return false;
   if (lock.written.isValid() && judge.boot.isValid() && lock.written < judge.boot) return true;
   if (lock.pid == judge.ownPid) return !judge.heldHere;
   const std::optional<QString> running = judge.processName(lock.pid);

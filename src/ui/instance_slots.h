@@ -16,8 +16,8 @@ inline constexpr int kInstanceSlots = 32;
 /// What a slot's lock file says of the copy that wrote it.
 struct SlotLock {
   qint64 pid = 0;
-  QString host;       ///< the machine it was written on
-  QString program;    ///< the program's file name ("toq.exe")
+  QString host;       ///< the machine it was written on (Windows: its NetBIOS name)
+  QString program;    ///< the program ("toq"; Windows leaves out ".exe")
   QDateTime written;  ///< when, UTC
 };
 
@@ -25,8 +25,8 @@ struct SlotLock {
 struct SlotJudge {
   qint64 ownPid = 0;
   bool heldHere = false;  ///< this process holds that slot itself
-  QString host;
-  QDateTime boot;  ///< when this machine started; invalid when unknown
+  QString host;           ///< this machine, named as lock files name it
+  QDateTime boot;         ///< when this machine started; invalid when unknown
   /// The program a process runs: nothing when none runs, empty when it cannot be told.
   std::function<std::optional<QString>(qint64)> processName;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -13,6 +14,12 @@ namespace toq::ui::platform {
 
 QDateTime bootTime() {
   return QDateTime::currentDateTimeUtc().addMSecs(-static_cast<qint64>(GetTickCount64()));
+}
+
+QString machineName() {
+  // Qt's lock files name the machine by its NetBIOS name (upper case, at most 15 characters),
+  // not by the host name.
+  return qEnvironmentVariable("COMPUTERNAME");
 }
 
 std::optional<QString> processName(qint64 pid) {
@@ -41,6 +48,10 @@ QDateTime bootTime() {
   for (const QByteArray& line : stat.readAll().split('\n'))
     if (line.startsWith("btime ")) return QDateTime::fromSecsSinceEpoch(line.mid(6).toLongLong());
   return {};
+}
+
+QString machineName() {
+  return QSysInfo::machineHostName();
 }
 
 std::optional<QString> processName(qint64 pid) {

@@ -6,12 +6,6 @@
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
 
@@ -68,46 +62,84 @@ HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
   return answer;
 }
 
-int holdConnection(unsigned short port, const std::string& from, const std::string& bytes) {
-  const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-  if (s < 0) return -1;
-  sockaddr_in local{};
-  local.sin_family = AF_INET;
-  ::inet_pton(AF_INET, from.c_str(), &local.sin_addr);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_port = htons(port);
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (::bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0 ||
-      ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-      (!bytes.empty() &&
-       ::send(s, bytes.data(), bytes.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(bytes.size()))) {
-    ::close(s);
-    return -1;
-  }
-  return s;
+struct Connection::Socket {
+  net::io_context io;
+  tcp::socket socket{io};
+};
+
+Connection::Connection(unsigned short port, const std::string& from)
+    : socket_(std::make_unique<Socket>()) {
+  boost::system::error_code ec;
+  tcp::socket& s = socket_->socket;
+  const net::ip::address local = net::ip::make_address(from, ec);
+  if (!ec) s.open(tcp::v4(), ec);
+  if (!ec) s.bind(tcp::endpoint(local, 0), ec);
+  if (!ec) s.connect(tcp::endpoint(net::ip::address_v4::loopback(), port), ec);
+  open_ = !ec;
+  if (!open_) close();
 }
 
-EventStream::EventStream(unsigned short port, const std::string& from, const std::string& path) {
-  socket_ = holdConnection(port, from, requestBytes("GET", path));
-  open_ = socket_ >= 0;
+Connection::~Connection() {
+  close();
 }
+
+void Connection::close() {
+  boost::system::error_code ignored;
+  socket_->socket.close(ignored);
+  open_ = false;
+}
+
+bool Connection::send(const std::string& bytes) {
+  boost::system::error_code ec;
+  if (open_) net::write(socket_->socket, net::buffer(bytes), ec);
+  if (ec) close();
+  return open_;
+}
+
+bool Connection::receive(std::string& into, std::chrono::steady_clock::time_point deadline) {
+  if (!open_) return false;
+  char chunk[4096];
+  std::size_t got = 0;
+  bool done = false;
+  boost::system::error_code result;
+  socket_->socket.async_read_some(net::buffer(chunk),
+                                  [&](const boost::system::error_code& ec, std::size_t n) {
+                                    result = ec;
+                                    got = n;
+                                    done = true;
+                                  });
+  socket_->io.restart();
+  socket_->io.run_one_until(deadline);
+  if (!done) {
+    // Time is up: the read is cancelled, and its handler runs before the chunk goes.
+    boost::system::error_code ignored;
+    socket_->socket.cancel(ignored);
+    socket_->io.restart();
+    socket_->io.run();
+  }
+  if (result == net::error::operation_aborted) return false;
+  if (result) {
+    close();
+    return false;
+  }
+  into.append(chunk, got);
+  return got != 0;
+}
+
+std::unique_ptr<Connection> holdConnection(unsigned short port, const std::string& from,
+                                           const std::string& bytes) {
+  auto connection = std::make_unique<Connection>(port, from);
+  if (!connection->open() || (!bytes.empty() && !connection->send(bytes))) return nullptr;
+  return connection;
+}
+
+EventStream::EventStream(unsigned short port, const std::string& from, const std::string& path)
+    : connection_(holdConnection(port, from, requestBytes("GET", path))) {}
 
 int EventStream::status(std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (open_ && received_.find("\r\n") == std::string::npos) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) break;
-    pollfd p{socket_, POLLIN, 0};
-    if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
-    char chunk[4096];
-    const ssize_t n = ::recv(socket_, chunk, sizeof chunk, 0);
-    if (n <= 0) {
-      open_ = false;
-      break;
-    }
-    received_.append(chunk, static_cast<std::size_t>(n));
+  while (ok() && received_.find("\r\n") == std::string::npos &&
+         connection_->receive(received_, deadline)) {
   }
   // "HTTP/1.1 200 OK"
   if (received_.size() < 12 || received_.compare(0, 5, "HTTP/") != 0) return 0;
@@ -119,9 +151,7 @@ EventStream::~EventStream() {
 }
 
 void EventStream::close() {
-  if (socket_ >= 0) ::close(socket_);
-  socket_ = -1;
-  open_ = false;
+  connection_.reset();
 }
 
 std::vector<unsigned long long> EventStream::versions(std::size_t count,
@@ -141,21 +171,7 @@ std::vector<unsigned long long> EventStream::versions(std::size_t count,
     return found;
   };
   std::vector<unsigned long long> found = parse();
-  while (open_ && found.size() < count) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) break;
-    pollfd p{socket_, POLLIN, 0};
-    if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
-    char chunk[4096];
-    const ssize_t n = ::recv(socket_, chunk, sizeof chunk, 0);
-    if (n <= 0) {
-      open_ = false;
-      break;
-    }
-    received_.append(chunk, static_cast<std::size_t>(n));
-    found = parse();
-  }
+  while (ok() && found.size() < count && connection_->receive(received_, deadline)) found = parse();
   return found;
 }
 

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,34 @@ HttpAnswer sendRequest(unsigned short port, const std::string& bytes,
                        std::chrono::milliseconds timeout = std::chrono::seconds(10),
                        const std::string& from = "127.0.0.1");
 
+/// A TCP connection to 127.0.0.1:port from the loopback address `from`; closed when it goes.
+/// Every wait is bounded by the caller's deadline.
+class Connection {
+ public:
+  Connection(unsigned short port, const std::string& from);
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  /// Connected, and not closed by either side.
+  bool open() const { return open_; }
+  /// Sends every byte; false (and closed) when that failed.
+  bool send(const std::string& bytes);
+  /// Waits until `deadline` for bytes and appends what came to `into`; false when nothing came
+  /// in time or the other side closed (then `open()` is false).
+  bool receive(std::string& into, std::chrono::steady_clock::time_point deadline);
+  void close();
+
+ private:
+  struct Socket;
+  std::unique_ptr<Socket> socket_;
+  bool open_ = false;
+};
+
 /// A connection from the loopback address `from` that sends `bytes` (maybe none) and then holds
-/// still; -1 when it could not connect. The caller closes it.
-int holdConnection(unsigned short port, const std::string& from, const std::string& bytes = {});
+/// still; null when it could not connect.
+std::unique_ptr<Connection> holdConnection(unsigned short port, const std::string& from,
+                                           const std::string& bytes = {});
 
 /// A request's bytes: method, target, extra header lines ("Name: value"), body.
 std::string requestBytes(const std::string& method, const std::string& target,
@@ -46,7 +72,7 @@ class EventStream {
   EventStream(const EventStream&) = delete;
   EventStream& operator=(const EventStream&) = delete;
 
-  bool ok() const { return open_; }
+  bool ok() const { return connection_ && connection_->open(); }
   /// Reads until the text received so far holds `count` version events or the time is up;
   /// the versions received, in order.
   std::vector<unsigned long long> versions(std::size_t count, std::chrono::milliseconds timeout);
@@ -56,8 +82,7 @@ class EventStream {
   void close();
 
  private:
-  int socket_ = -1;
-  bool open_ = false;
+  std::unique_ptr<Connection> connection_;
   std::string received_;
 };
 

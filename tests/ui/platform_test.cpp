@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QSysInfo>
 #include <QtTest>
 #include <boost/asio.hpp>
 #include <chrono>
@@ -42,11 +41,34 @@ using namespace toq;
 namespace {
 
 // Writes a slot's lock file as another copy would have left it.
-void writeLock(const QString& file, qint64 pid, const QString& program) {
+// A lock of this process as Qt itself writes it, one line each: the process, the program, the
+// machine, the machine's and the boot's ids (Windows names the program without ".exe" and the
+// machine by its NetBIOS name).
+QList<QByteArray> ownLockLines(const QString& folder) {
+  const QString file = QDir(folder).filePath(QStringLiteral("own.lock"));
+  QLockFile own(file);
+  if (!own.tryLock(0)) return {};
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll().split('\n');
+}
+
+// A program's name as Qt's lock files give it: Windows leaves out ".exe".
+QString lockedName(QString program) {
+#ifdef Q_OS_WIN
+  if (program.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) program.chop(4);
+#endif
+  return program;
+}
+
+// `own` with another process and program: a lock as a copy that crashed leaves it.
+void writeLock(const QString& file, QList<QByteArray> own, qint64 pid, const QString& program) {
+  QVERIFY(own.size() > 2);
+  own[0] = QByteArray::number(pid);
+  own[1] = program.toUtf8();
   QFile f(file);
   QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(
-      QStringLiteral("%1\n%2\n%3\n").arg(pid).arg(program, QSysInfo::machineHostName()).toUtf8());
+  f.write(own.join('\n'));
 }
 
 // GET `target` from 127.0.0.1:port on a thread of its own while the GUI thread's event loop
@@ -128,6 +150,15 @@ class PlatformTest : public QObject {
          true},
         {"written on another machine", {400, "there", "toq.exe", boot.addSecs(-5)}, false, false},
         {"no machine named", {400, "", "toq.exe", now}, false, true},
+#ifdef Q_OS_WIN
+        // Windows' own lock files: the program without ".exe", the machine in capitals.
+        {"a running copy as Windows names it", {100, "here", "toq", now}, false, false},
+        {"a gone copy on this machine in capitals", {400, "HERE", "toq", now}, false, true},
+        {"the number now runs another program, named the Windows way",
+         {200, "here", "toq", now},
+         false,
+         true},
+#endif
     };
     for (const Case& c : cases) {
       judge.heldHere = c.heldHere;
@@ -154,16 +185,23 @@ class PlatformTest : public QObject {
     const QString folder = box.dir.filePath(QStringLiteral("大会 2026/スロット"));
     QVERIFY(QDir().mkpath(folder));
     ui::InstanceSlots probe(folder);
-    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QList<QByteArray> own = ownLockLines(folder);
+    QVERIFY(own.size() > 2);
+    const QString self = QString::fromUtf8(own[1]);
     const qint64 pid = QCoreApplication::applicationPid();
-    writeLock(probe.slotFile(1), pid, self);
+    QCOMPARE(own[0].toLongLong(), pid);
+    // Exactly the lock this process would leave when it crashed.
+    QFile crashed(probe.slotFile(1));
+    QVERIFY(crashed.open(QIODevice::WriteOnly));
+    crashed.write(own.join('\n'));
+    crashed.close();
     {
       ui::InstanceSlots restarted(folder);
       QCOMPARE(restarted.take(), 1);
       ui::InstanceSlots second(folder);
       QCOMPARE(second.take(), 2);
     }
-    writeLock(probe.slotFile(1), pid, self);
+    writeLock(probe.slotFile(1), own, pid, self);
     QFile old(probe.slotFile(1));
     QVERIFY(old.open(QIODevice::ReadWrite));
     QVERIFY(
@@ -184,8 +222,8 @@ class PlatformTest : public QObject {
     QVERIFY(other.waitForStarted());
     const auto otherName = ui::platform::processName(other.processId());
     QVERIFY(otherName.has_value() && !otherName->isEmpty());
-    writeLock(probe.slotFile(1), other.processId(), self);
-    writeLock(probe.slotFile(2), other.processId(), *otherName);
+    writeLock(probe.slotFile(1), own, other.processId(), self);
+    writeLock(probe.slotFile(2), own, other.processId(), lockedName(*otherName));
     ui::InstanceSlots next(folder);
     QCOMPARE(next.take(), 1);
     ui::InstanceSlots another(folder);
