@@ -110,6 +110,7 @@ class ContextMenuTest : public QObject {
     run.app->commands()->afterTableChange();
     QTableView* list = run.view()->list();
     run.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.window()));
     list->setFocus();
     list->setCurrentIndex(list->model()->index(1, 3));  // row 0, round 2: a game
     QStringList texts;
@@ -118,8 +119,7 @@ class ContextMenuTest : public QObject {
       menu->close();
     });
     QTest::keyClick(run.window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
-    QTest::qWait(50);
-    QVERIFY(popup->handled());
+    QTRY_VERIFY(popup->handled());
     QVERIFY(texts.contains(kResult));
     QCOMPARE(run.view()->clickedLine(), 1);
     QCOMPARE(run.view()->clickedColumn(), 3);
