@@ -82,9 +82,13 @@ std::span<const Commands::Handler> Commands::handlers() {
 }
 
 void Commands::run(view::Command command) {
+  runAt(command, {});
+}
+
+void Commands::runAt(view::Command command, const CellKey& at) {
   for (const Handler& h : handlers())
     if (h.command == command) {
-      runThroughDoor(h, {});
+      runThroughDoor(h, at);
       return;
     }
 }

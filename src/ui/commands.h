@@ -31,7 +31,8 @@ class Commands : public QObject {
   Commands(MainWindow& window, edit::Workspace& ws, services::Services& ui, AppSettings& settings,
            QObject* parent = nullptr);
 
-  /// What a result key asked for: the cell's row and round and the result code it enters.
+  /// The cell a command acts on (its row and round; -1 for none) and, for a result key, the
+  /// result code it enters.
   struct CellKey {
     int row = -1;
     int round = -1;
@@ -65,6 +66,8 @@ class Commands : public QObject {
   /// context menu, the pairing button, the lock box, the result keys) and passes the edit
   /// layer's door (edit/command_door.h); the window then shows what changed.
   void run(view::Command command);
+  /// Runs a command on a cell: from the context menu, the result sheet opens on the cell's round.
+  void runAt(view::Command command, const CellKey& at);
   /// A result key on a round cell: the result code for (row, round), through the door; the
   /// current cell then goes on to the next game without a result.
   void resultKey(int row, int round, int result);
@@ -135,7 +138,7 @@ class Commands : public QObject {
   edit::Outcome pair();
   edit::Outcome setLock();
   edit::Outcome enterResultKey(const CellKey& key);
-  edit::Outcome resultSheet();
+  edit::Outcome resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();
   void newDocument();
@@ -176,8 +179,6 @@ class Commands : public QObject {
   bool testRunning_ = false;
   bool stopTest_ = false;         ///< the window is closing: the repeated test stops after its run
   VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
-  /// The round of the context menu's cell while a command chosen there runs; -1 otherwise.
-  int contextRound_ = -1;
 };
 
 }  // namespace toq::ui

@@ -72,12 +72,12 @@ void Commands::goOnFromResult(int row, int round) {
     view_.setCurrentCell(view::firstLineOfRow(*next), view::columnOfRound(round));
 }
 
-edit::Outcome Commands::resultSheet() {
-  return edit::enterResultSheet(ws_, ui_, [this](const edit::ResultSheet& sheet) {
-    // From a cell's context menu the sheet opens on that cell's round.
+edit::Outcome Commands::resultSheet(const CellKey& at) {
+  return edit::enterResultSheet(ws_, ui_, [this, &at](const edit::ResultSheet& sheet) {
+    // On a cell (from its context menu) the sheet opens on that cell's round.
     edit::ResultSheet shown = sheet;
     for (std::size_t i = 0; i < shown.rounds.size(); ++i)
-      if (shown.rounds[i].round == contextRound_) shown.initial = static_cast<int>(i);
+      if (shown.rounds[i].round == at.round) shown.initial = static_cast<int>(i);
     return ResultSheetDialog::choose(shown, &window_);
   });
 }

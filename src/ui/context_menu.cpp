@@ -25,13 +25,10 @@ void Commands::showContextMenu(const QPoint& globalPos) {
     else
       commands[menu.addAction(fromUtf8(entry.text))] = entry.command;
   }
-  // The command runs once the menu has closed, knowing the clicked cell's round (the result
-  // sheet opens on it).
-  if (QAction* chosen = menu.exec(globalPos); chosen && commands.contains(chosen)) {
-    contextRound_ = view::roundOfColumn(view_.clickedColumn());
-    run(commands[chosen]);
-    contextRound_ = -1;
-  }
+  // The command runs once the menu has closed, on the clicked cell's round (the result sheet
+  // opens on it).
+  if (QAction* chosen = menu.exec(globalPos); chosen && commands.contains(chosen))
+    runAt(commands[chosen], {-1, view::roundOfColumn(view_.clickedColumn())});
 }
 
 }  // namespace toq::ui
