@@ -142,7 +142,8 @@ int serveCommand(Invocation& inv) {
   };
   hooks.changedFromNetwork = [&](const server::NetworkChange& change) {
     std::lock_guard lock(printing);
-    log << change.label << std::endl;
+    // A re-read's own notices are in the access log already.
+    if (!change.label.empty()) log << change.label << std::endl;
   };
   server::Server s(owners, hooks);
   std::string error;

@@ -31,50 +31,72 @@ std::string nameOfRow(const Snapshot& s, int row) {
   return text::toUtf8(p->shortName.empty() ? text::firstWord(p->name) : p->shortName);
 }
 
+// Marks the workspace's pass open for as long as it runs, even when the command throws.
+class OpenPass {
+ public:
+  explicit OpenPass(Workspace& ws) : ws_(ws) { ++ws_.openPasses; }
+  ~OpenPass() { --ws_.openPasses; }
+  OpenPass(const OpenPass&) = delete;
+  OpenPass& operator=(const OpenPass&) = delete;
+
+ private:
+  Workspace& ws_;
+};
+
 }  // namespace
 
-std::string StepRule::name(const Snapshot& before, const Outcome& done) const {
-  if (namer) return namer(before, done);
+std::string StepRule::name(const Snapshot& before, const Workspace& after,
+                           const Outcome& done) const {
+  if (namer) return namer(before, after, done);
   return label ? label : "";
 }
 
 Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
                   const std::function<Outcome()>& command) {
+  const OpenPass open(ws);
   const Snapshot start = snapshotOf(ws);
   // What another program wrote is read before anything is changed or shown; the command then
   // starts from it.
-  const bool reread = rereadChangedFiles(ws, ui);
+  const bool reread = !step.opensDocument && rereadChangedFiles(ws, ui);
   Snapshot before = reread ? snapshotOf(ws) : start;
   Passed p;
   p.outcome = command();
   if (step.recorded()) {
-    std::string name = step.name(before, p.outcome);  // before `before` is handed on
-    recordIfChanged(ws, std::move(name), std::move(before), step.fresh);
+    std::string name = step.name(before, ws, p.outcome);  // before `before` is handed on
+    if (recordIfChanged(ws, name, std::move(before), step.fresh)) p.step = std::move(name);
   }
   p.changes = changesSince(start, ws, reread);
   return p;
 }
 
+Passed lookAtFiles(Workspace& ws, services::Services& ui) {
+  return runCommand(ws, ui, StepRule{}, [] { return stopped(Stop::NothingToDo); });
+}
+
+bool passOpen(const Workspace& ws) {
+  return ws.openPasses > 0;
+}
+
 namespace steps {
 
-std::string pairing(const Snapshot& before, const Outcome&) {
+std::string pairing(const Snapshot& before, const Workspace&, const Outcome&) {
   return pairingLabel(*before.table);
 }
 
-std::string cancelRound(const Snapshot& before, const Outcome&) {
+std::string cancelRound(const Snapshot& before, const Workspace&, const Outcome&) {
   return cancelRoundLabel(*before.table);
 }
 
-std::string lock(const Snapshot& before, const Outcome&) {
+std::string lock(const Snapshot& before, const Workspace&, const Outcome&) {
   // A step is kept only when the flag switched: it now stands the other way.
   return lockLabel(before.table->lockFlag == 0);
 }
 
-std::string resultSheet(const Snapshot&, const Outcome& done) {
+std::string resultSheet(const Snapshot&, const Workspace&, const Outcome& done) {
   return resultSheetLabel(done.round);
 }
 
-std::string result(const Snapshot& before, const Outcome& done) {
+std::string result(const Snapshot& before, const Workspace&, const Outcome& done) {
   const data::Table& t = *before.table;
   const std::optional<SheetBoard> board = boardOfGame(t, done.round, done.row);
   if (!board) return texts::kLabelResult;

@@ -8,17 +8,29 @@
 
 namespace toq::edit {
 
+namespace {
+
+// Whether two tables hold the same event, whatever file each names: a step takes back what a
+// command changed in the event, never which file the event lives in.
+bool sameEvent(const data::Table& a, const data::Table& b) {
+  if (a.filePath == b.filePath) return data::sameContents(a, b);
+  data::Table moved = b;
+  moved.filePath = a.filePath;
+  return data::sameContents(a, moved);
+}
+
+}  // namespace
+
 bool Step::switchesLock() const {
   return before.table->lockFlag != after.table->lockFlag;
 }
 
 bool Step::changesTable() const {
-  return before.table != after.table && !data::sameContents(*before.table, *after.table);
+  return before.table != after.table && !sameEvent(*before.table, *after.table);
 }
 
 bool Step::changesPlayers() const {
-  return before.playerFile != after.playerFile ||
-         (before.players != after.players && *before.players != *after.players);
+  return before.players != after.players && *before.players != *after.players;
 }
 
 void History::clear() {
@@ -65,8 +77,8 @@ Snapshot snapshotOf(const Workspace& ws) {
 }
 
 bool recordIfChanged(Workspace& ws, std::string label, Snapshot before, bool fresh) {
-  const bool sameTable = data::sameContents(*before.table, ws.table);
-  const bool samePlayers = before.playerFile == ws.playerFile && *before.players == ws.players;
+  const bool sameTable = sameEvent(*before.table, ws.table);
+  const bool samePlayers = *before.players == ws.players;
   if (sameTable && samePlayers) return false;
   Step step;
   step.label = std::move(label);
@@ -86,22 +98,24 @@ namespace {
 // Puts the workspace in the state of a snapshot and writes what changed through the one write
 // path, so that the record of the files and the unsaved flags stay true: the table file (even
 // an emptied table, or its rows would come back when the file is next read) and the player
-// file. A write that fails leaves its part unsaved, said with the file's name.
+// file. The files themselves stay the ones the event lives in now (it may have been named
+// since the step). A write that fails leaves its part unsaved, said with the file's name.
 Outcome restore(Workspace& ws, services::Services& ui, const Snapshot& target) {
   Outcome done;
   done.code = 0;
   done.changed = true;
   bool written = false;
-  if (!data::sameContents(ws.table, *target.table)) {
+  if (!sameEvent(ws.table, *target.table)) {
+    std::filesystem::path file = ws.table.filePath;
     ws.table = *target.table;
+    ws.table.filePath = std::move(file);
     if (writeTable(ws, ui, true) == 0)
       written = true;
     else
       done.code = -2;
   }
-  if (ws.playerFile != target.playerFile || ws.players != *target.players) {
+  if (ws.players != *target.players) {
     ws.players = *target.players;
-    ws.playerFile = target.playerFile;
     // As a registration: without a player file the register stays in memory, unsaved.
     const int result = writePlayers(ws, ui);
     if (result == 0)

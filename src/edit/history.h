@@ -29,8 +29,10 @@ namespace toq::edit {
 
 struct Workspace;
 
-/// What a command can change: the table, the register and the player file they are kept in.
-/// The parts are shared between steps and never changed in place.
+/// What a command can change: the table and the register. The parts are shared between steps
+/// and never changed in place. The files they were taken with tell a pass that another
+/// document was opened; a step never restores them: undo changes what the event holds, never
+/// which files it lives in.
 struct Snapshot {
   std::shared_ptr<const data::Table> table;
   std::shared_ptr<const data::Register> players;
@@ -46,7 +48,7 @@ struct Step {
   bool switchesLock() const;
   /// The step changed the table (not only the register).
   bool changesTable() const;
-  /// The step changed the register or the player file.
+  /// The step changed the register.
   bool changesPlayers() const;
 };
 

@@ -83,12 +83,12 @@ void adoptEventFiles(Workspace& ws, const std::filesystem::path& playerFile,
 
 // Before the table (and an emptied register) is replaced: its unsaved changes go to its own
 // file; what cannot go anywhere is dropped only after a Yes.
-Stop settleWhatIsReplaced(Workspace& ws, services::Services& ui, bool keepRegister) {
+Stop settleWhatIsReplaced(Workspace& ws, services::Services& ui, bool keepRegister, bool settled) {
   if (ws.tableUnsaved && !ws.table.filePath.empty()) writeTable(ws, ui, true);
   if (!keepRegister && ws.playersUnsaved && !ws.playerFile.empty()) writePlayers(ws, ui);
   const bool dropsTable = ws.tableUnsaved && ws.table.rows() > 0;
   const bool dropsPlayers = !keepRegister && ws.playersUnsaved && !ws.players.empty();
-  if ((dropsTable || dropsPlayers) &&
+  if ((dropsTable || dropsPlayers) && !settled &&
       !ui.askYesNo(texts::kDiscardQuestion, services::kQuestionCaption))
     return Stop::Declined;
   return Stop::None;
@@ -105,7 +105,8 @@ Outcome newEvent(Workspace& ws, services::Services& ui, const NewEventChoice& ch
   if (!file) return stopped(Stop::Refused);
   const std::optional<std::string> name = eventName(*file, ui);
   if (!name) return stopped(Stop::Refused);
-  if (Stop why = settleWhatIsReplaced(ws, ui, choice.keepRegister); why != Stop::None)
+  if (Stop why = settleWhatIsReplaced(ws, ui, choice.keepRegister, choice.settled);
+      why != Stop::None)
     return stopped(why);
 
   // Both files are written before the workspace changes, so a folder that cannot be written

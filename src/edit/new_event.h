@@ -18,6 +18,9 @@ struct NewEventChoice {
   std::filesystem::path tableFile;          ///< the event's table file (".tai" added)
   int numberOfGames = data::kDefaultGames;  ///< 1..32
   bool keepRegister = true;                 ///< false: start with an empty register
+  /// The organiser has already answered for the changes no file has received (the window
+  /// asks before every new document): nothing is asked again.
+  bool settled = false;
 };
 
 /// Starts an empty table with the chosen file and number of games, the register kept or

@@ -12,9 +12,10 @@
 
 namespace toq::edit {
 
-int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
-                  PairOutcome* outcome, bool confirm) {
-  data::Table& table = ws.table;
+namespace {
+
+// The checks before the question: the round to pair, or -1 after the message that refused.
+int roundToPair(const data::Table& table, services::Services& ui) {
   if (!lockCheck(table, ui)) return -1;
   const int round = table.FirstUnpairedRound();
   if (round < 0) {
@@ -25,8 +26,26 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
     ui.errorBox(text::format("%d回戦に勝敗の未入力があります。", -complete + 1));
     return -1;
   }
-  if (confirm && !ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認"))
-    return -1;
+  return round;
+}
+
+bool confirmRound(services::Services& ui, int round) {
+  return ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認");
+}
+
+}  // namespace
+
+bool askToPair(const Workspace& ws, services::Services& ui) {
+  const int round = roundToPair(ws.table, ui);
+  return round >= 0 && confirmRound(ui, round);
+}
+
+int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                  PairOutcome* outcome, bool confirm) {
+  data::Table& table = ws.table;
+  const int round = roundToPair(table, ui);
+  if (round < 0) return -1;
+  if (confirm && !confirmRound(ui, round)) return -1;
   if (int odd = table.UnpairedCount(round); odd != 0) {
     ui.errorBox(text::format("組み合わせ数が奇数(%d)です。", odd));
     return -1;
@@ -50,6 +69,33 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   reports::writeRoundList(table, ws.players, table.LastPairedRound(), ui, &roundList);
   if (outcome) *outcome = PairOutcome{round, seconds, roundList};
   return saved ? 0 : -3;
+}
+
+Outcome pairRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                  PairOutcome* outcome, bool confirm) {
+  PairOutcome paired;
+  paired.round = ws.table.FirstUnpairedRound();
+  const int code = pairNextRound(ws, ui, refresh, &paired, confirm);
+  if (outcome) *outcome = paired;
+  Outcome o;
+  o.round = paired.round;
+  switch (code) {
+    case 0:
+      o.code = 0;
+      o.changed = o.saved = true;
+      break;
+    case -3:  // the round stands in memory; its file could not be written
+      o.code = -2;
+      o.changed = true;
+      break;
+    case -2:  // the driver failed and kept nothing
+      o.stop = Stop::Refused;
+      break;
+    default:  // a check refused, or the question was answered No
+      o.stop = Stop::Declined;
+      break;
+  }
+  return o;
 }
 
 }  // namespace toq::edit

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "edit/outcome.h"
 #include "edit/workspace.h"
 #include "services/services.h"
 
@@ -24,6 +25,16 @@ struct PairOutcome {
 /// `confirm` false leaves out the question "%d回戦の組み合わせをしますか？" (the user has just
 /// said Yes to pairing in another question).
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                  PairOutcome* outcome = nullptr, bool confirm = true);
+
+/// The checks and the question of the pairing command, asked before its pass (the window asks
+/// first, then pairs with `confirm` false): true when the round may be paired.
+bool askToPair(const Workspace& ws, services::Services& ui);
+
+/// pairNextRound as every front end's command sees it: its codes become the Outcome here and
+/// nowhere else (done; refused or declined, nothing changed; paired but not saved). The
+/// Outcome's round is the round paired, or the round it would have paired.
+Outcome pairRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
                   PairOutcome* outcome = nullptr, bool confirm = true);
 
 }  // namespace toq::edit

@@ -33,6 +33,9 @@ struct Workspace {
   /// change by another program is read before it is written over (edit/file_freshness.h).
   data::FileStamp tableOnDisk;
   data::FileStamp playersOnDisk;
+  /// Passes through the door running now (edit/command_door.h): work from the network or a
+  /// file watcher waits while one is open.
+  int openPasses = 0;
 
   pairing::PairingContext context(services::Services& ui) {
     return {table, players, options, random, ui};

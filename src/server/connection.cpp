@@ -94,7 +94,10 @@ void Connection::deliver(Reply reply) {
   if (state_ != State::Answering) return;
   if (reply.kind == ContentKind::EventStream && reply.status == 200) {
     auto n = network_.lock();
-    if (n && !n->stopping && n->takeListener(address_)) return openEvents();
+    if (n && !n->stopping && n->takeListener(address_)) {
+      channel_ = reply.channel;
+      return openEvents();
+    }
     if (n) n->logRefusal(address_, "listener refused");
     reply = errorReply(503, texts::kBusy);
     reply.headers.emplace_back("Retry-After", "10");
@@ -102,8 +105,10 @@ void Connection::deliver(Reply reply) {
   write(std::move(reply));
 }
 
-void Connection::announce(std::uint64_t version) {
+void Connection::announce(const Announcement& a) {
   if (!streaming()) return;
+  if (channel_ != kVenueChannel && channel_ != a.section) return;
+  const std::uint64_t version = channel_ == kVenueChannel ? a.venueVersion : a.sectionVersion;
   pendingVersion_ = std::max(pendingVersion_, version);
   if (state_ == State::Streaming) sendEvent();
 }
@@ -283,7 +288,7 @@ void Connection::onEventsOpen(beast::error_code ec) {
       [self = shared_from_this()](beast::error_code, std::size_t) { self->close(); });
   // The version is read now, on the network thread: a change announced before this point is
   // in it, one announced after it follows as an event of its own.
-  sentVersion_ = n->hub->version();
+  sentVersion_ = n->hub->version(channel_);
   pendingVersion_ = std::max(pendingVersion_, sentVersion_);
   writeText("retry: 1000\n" + handlers::versionEvent(sentVersion_));
   beat();

@@ -11,6 +11,7 @@
 
 #include "server/http_request.h"
 #include "server/net.h"
+#include "server/versions.h"
 
 namespace toq::server {
 
@@ -63,8 +64,8 @@ class Connection : public std::enable_shared_from_this<Connection> {
   void close();
   /// The answer of the request in flight, on the network thread.
   void deliver(Reply reply);
-  /// A new version, for an event stream.
-  void announce(std::uint64_t version);
+  /// A new version of a section (server/versions.h), for an event stream that follows it.
+  void announce(const Announcement& a);
 
  private:
   /// The request being answered, for its answer and the log.
@@ -104,6 +105,7 @@ class Connection : public std::enable_shared_from_this<Connection> {
   State state_ = State::Reading;
   bool counted_ = false;  ///< counted among the requests in flight
   char sink_[256] = {};
+  int channel_ = 0;  ///< the versions an event stream follows
   std::uint64_t sentVersion_ = 0;
   std::uint64_t pendingVersion_ = 0;
   std::size_t drained_ = 0;

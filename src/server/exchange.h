@@ -44,6 +44,9 @@ struct Reply {
   /// of a reply that runs nothing.
   std::string policy;
   std::vector<std::pair<std::string, std::string>> headers;  ///< Allow, Retry-After...
+  /// For an event stream: the versions it follows, a 0-based section or the venue's
+  /// (server/versions.h).
+  int channel = 0;
 };
 
 /// Receives the reply of a request; may be called from any thread.

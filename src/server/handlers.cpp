@@ -38,16 +38,6 @@ bool roundOfTable(const edit::Workspace& ws, const std::optional<int>& round) {
   return !round || ws.table.validRound(*round);
 }
 
-// "会場から: 2回戦 A 対 B 勝ち", from the row's side.
-std::string resultLabel(const edit::Workspace& ws, const api::ResultRequest& r) {
-  const std::optional<api::Game> game = gameOf(ws, r.row, r.round);
-  if (!game) return {};
-  const auto& p = game->board.players;
-  const bool first = p[0].row == r.row + 1;
-  return text::format(texts::kResultChange, r.round + 1, (first ? p[0] : p[1]).name.c_str(),
-                      (first ? p[1] : p[0]).name.c_str(), edit::resultName(r.result));
-}
-
 // The edit layer's messages, then that the change was not saved.
 std::string notSaved(const RequestServices& ui) {
   return ui.problems().empty() ? std::string(texts::kNotSaved)
@@ -66,15 +56,17 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
   std::string error;
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
+  const int section = request.section;
   hub.changeOnOwner(
-      request.section,
-      [r = *asked, rule](Hub& hub, edit::Workspace& ws) {
+      section,
+      [r = *asked, rule, section](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
-        const NetworkChange change{resultLabel(ws, r), r.round};
-        const edit::Outcome o = applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
-          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
-        });
-        if (o.changed) hub.changedFromNetwork(change);
+        const edit::Outcome o =
+            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::result},
+                        [&](edit::Workspace& w) {
+                          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
+                        })
+                .outcome;
         if (!o.done()) return refusal(o, ui);
         return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
       },
@@ -111,8 +103,8 @@ std::string versionEvent(std::uint64_t version) {
 void home(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
       request.section,
-      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(homePage(ws, hub.version(), hub.resultDesk(), base));
+      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(homePage(ws, hub.version(channel), hub.resultDesk(), base));
       },
       std::move(done));
 }
@@ -120,8 +112,8 @@ void home(Hub& hub, const Request& request, Done done) {
 void display(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
       request.section,
-      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(displayPage(ws, hub.version(), base));
+      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(displayPage(ws, hub.version(channel), base));
       },
       std::move(done));
 }
@@ -129,8 +121,8 @@ void display(Hub& hub, const Request& request, Done done) {
 void desk(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
       request.section,
-      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(deskPage(ws, hub.version(), base));
+      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(deskPage(ws, hub.version(channel), base));
       },
       std::move(done));
 }
@@ -138,21 +130,21 @@ void desk(Hub& hub, const Request& request, Done done) {
 void admin(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
       request.section,
-      [base = baseOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(adminPage(ws, hub.version(), hub.resultDesk(), base));
+      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(adminPage(ws, hub.version(channel), hub.resultDesk(), base));
       },
       std::move(done));
 }
 
 void venueHome(Hub& hub, const Request&, Done done) {
   venueParts(hub, [done = std::move(done)](Hub& hub, std::vector<SectionPart> parts) {
-    done(pageReply(venuePage(parts, hub.version())));
+    done(pageReply(venuePage(parts, hub.version(kVenueChannel))));
   });
 }
 
 void venueDisplay(Hub& hub, const Request&, Done done) {
   venueParts(hub, [done = std::move(done)](Hub& hub, std::vector<SectionPart> parts) {
-    done(pageReply(venueDisplayPage(parts, hub.version())));
+    done(pageReply(venueDisplayPage(parts, hub.version(kVenueChannel))));
   });
 }
 
@@ -170,8 +162,8 @@ void event(Hub& hub, const Request& request, Done done) {
   if (!noQuery(request, done)) return;
   hub.onOwner(
       request.section,
-      [](Hub& hub, edit::Workspace& ws) {
-        return jsonReply(200, api::text(eventInfo(ws, hub.version(), hub.resultDesk())));
+      [channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return jsonReply(200, api::text(eventInfo(ws, hub.version(channel), hub.resultDesk())));
       },
       std::move(done));
 }
@@ -208,7 +200,8 @@ void changes(Hub& hub, const Request& request, Done done) {
   Reply reply;
   reply.kind = ContentKind::EventStream;
   // Browsers reconnect a second after a lost connection.
-  reply.body = "retry: 1000\n" + versionEvent(hub.version());
+  reply.channel = hub.channelOf(request);
+  reply.body = "retry: 1000\n" + versionEvent(hub.version(reply.channel));
   done(std::move(reply));
 }
 
@@ -223,28 +216,17 @@ void postDeskResult(Hub& hub, const Request& request, Done done) {
 void postPair(Hub& hub, const Request& request, Done done) {
   std::string error;
   if (!api::parsePairRequest(request.body, error)) return done(errorReply(400, error));
+  const int section = request.section;
   hub.changeOnOwner(
-      request.section,
-      [](Hub& hub, edit::Workspace& ws) {
+      section,
+      [section](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
-        edit::PairOutcome paired;
-        const int round = ws.table.FirstUnpairedRound();
-        const NetworkChange change{text::format(texts::kPairChange, round + 1), round};
-        // -1 refused, -2 the driver failed (nothing kept), -3 paired but not saved.
-        int code = 0;
-        applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
-          code = edit::pairNextRound(w, ui, {}, &paired);
-          edit::Outcome o;
-          o.code = code == 0 ? 0 : code == -3 ? -2 : -1;
-          o.changed = code == 0 || code == -3;
-          o.saved = code == 0;
-          o.round = paired.round;
-          return o;
-        });
-        if (code == 0 || code == -3) hub.changedFromNetwork(change);
-        if (code == -3) return errorReply(500, notSaved(ui));
-        if (code != 0) return errorReply(409, ui.problemText(texts::kNotDone));
-        return jsonReply(200, api::text(pairingsOf(ws, paired.round)));
+        const edit::Outcome o =
+            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::pairing},
+                        [&](edit::Workspace& w) { return edit::pairRound(w, ui, {}); })
+                .outcome;
+        if (!o.done()) return refusal(o, ui);
+        return jsonReply(200, api::text(pairingsOf(ws, o.round)));
       },
       std::move(done));
 }

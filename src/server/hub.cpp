@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "edit/file_freshness.h"
 #include "server/access_log.h"
 #include "server/replies.h"
 #include "server/request_services.h"
@@ -10,18 +9,17 @@
 
 namespace toq::server {
 
-namespace {
-
-// Answers kept at most; all are let go when more arrive (queries with other rounds).
-constexpr std::size_t kKeptAnswers = 256;
-
-}  // namespace
-
 Hub::Hub(std::vector<Executor*> owners, Hooks hooks, std::string key, bool resultDesk)
     : owners_(std::move(owners)),
       hooks_(std::move(hooks)),
       key_(std::move(key)),
-      resultDesk_(resultDesk) {}
+      resultDesk_(resultDesk),
+      versions_(static_cast<int>(owners_.size())) {}
+
+int Hub::channelOf(const Request& request) const {
+  if (sections() == 1 || request.sectioned) return request.section;
+  return kVenueChannel;
+}
 
 void Hub::log(const std::string& line) const {
   if (hooks_.accessLog) hooks_.accessLog(withoutKey(line, key_));
@@ -55,7 +53,7 @@ void Hub::post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, D
     (*answer)(std::move(reply));
     // The pages hear of a change after its sender has its answer: the organiser waits
     // for nobody's event stream.
-    if (self->announcePending_.exchange(false) && self->announce_) self->announce_(self->version());
+    self->versions_.announcePending();
   };
   const bool taken = change ? owner.postChange(std::move(job)) : owner.post(std::move(job));
   if (!taken) (*answer)(errorReply(503, texts::kBusy));
@@ -94,58 +92,21 @@ void Hub::onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int)> w
   (*next)();
 }
 
-void Hub::changed() {
-  const std::uint64_t now = ++version_;
-  if (announce_) announce_(now);
+void Hub::changed(int section) {
+  versions_.raiseAndAnnounce(section);
 }
 
-void Hub::changedFromNetwork(const NetworkChange& change) {
-  ++version_;
-  if (hooks_.changedFromNetwork) hooks_.changedFromNetwork(change);
-  // Announced once the job that made the change has handed over its answer (onOwner).
-  announcePending_ = true;
-}
-
-void Hub::lookAtFiles(int section, edit::Workspace& ws) {
-  RequestServices ui;
-  const bool changed = edit::rereadChangedFiles(ws, ui);
-  if (!changed && ui.problems().empty()) return;
-  FilesLooked looked{section, changed, ui.statuses(), ui.problems()};
-  if (changed) ++version_;
-  if (hooks_.filesLooked) hooks_.filesLooked(looked);
-  for (const std::string& line : ui.statuses()) log(localTime() + " " + line);
-  for (const std::string& line : ui.problems()) log(localTime() + " " + line);
-  if (changed && announce_) announce_(version_.load());
-}
-
-void Hub::keptOrBuilt(const std::string& what, std::uint64_t version, Done done,
-                      const std::function<void(Done)>& build) {
-  std::optional<Reply> ready;
-  {
-    std::lock_guard lock(keptMutex_);
-    const auto it = kept_.find(what);
-    if (it != kept_.end() && it->second.version == version) {
-      ready = it->second.reply;
-    } else {
-      std::vector<Done>& waiting = building_[{what, version}];
-      waiting.push_back(std::move(done));
-      if (waiting.size() > 1) return;  // the build under way answers it too
-    }
-  }
-  if (ready) return done(std::move(*ready));
-  build([self = shared_from_this(), what, version](Reply reply) {
-    std::vector<Done> waiting;
-    {
-      std::lock_guard lock(self->keptMutex_);
-      if (reply.status == 200) {
-        if (self->kept_.size() >= kKeptAnswers) self->kept_.clear();
-        self->kept_[what] = Kept{version, reply};
-      }
-      auto node = self->building_.extract({what, version});
-      if (!node.empty()) waiting = std::move(node.mapped());
-    }
-    for (Done& d : waiting) d(reply);
-  });
+void Hub::passed(int section, const edit::Passed& pass, const RequestServices& ui) {
+  if (!pass.changes.any()) return;
+  versions_.raise(section);
+  if (!hooks_.changedFromNetwork) return;
+  NetworkChange change;
+  change.section = section;
+  change.label = pass.step;
+  change.round = pass.outcome.round;
+  change.changes = pass.changes;
+  if (pass.changes.reread) change.statuses = ui.statuses();
+  hooks_.changedFromNetwork(change);
 }
 
 }  // namespace toq::server

@@ -1,25 +1,27 @@
 #pragma once
 // What every route shares: the tables' owners (one per section of the venue), the key and its
-// wrong-key limit, the result desk switch, the venue's version and the announcement of a new
-// one, and the answers already built for the current version. Free of the network library, so
-// that the routes can be driven without sockets (the fuzz target, the tests).
+// wrong-key limit, the result desk switch, the versions and their announcements, and the
+// answers already built for the current version. Free of the network library, so that the
+// routes can be driven without sockets (the fuzz target, the tests).
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "edit/command_door.h"
 #include "server/exchange.h"
+#include "server/kept_answers.h"
 #include "server/organiser_key.h"
 #include "server/server.h"
+#include "server/versions.h"
 
 namespace toq::server {
+
+class RequestServices;
 
 class Hub : public std::enable_shared_from_this<Hub> {
  public:
@@ -37,12 +39,16 @@ class Hub : public std::enable_shared_from_this<Hub> {
   /// The sections served (one per table).
   int sections() const { return static_cast<int>(owners_.size()); }
 
-  /// The venue's version: it changes with every change of any section.
-  std::uint64_t version() const { return version_.load(); }
+  /// The versions a request follows: its section's, or the venue's for a path without /t/N/
+  /// while several sections are served (server/versions.h).
+  int channelOf(const Request& request) const;
+  std::uint64_t version(int channel) const { return versions_.of(channel); }
+  std::uint64_t versionFor(const Request& request) const { return version(channelOf(request)); }
+  Versions& versions() { return versions_; }
 
   /// Runs `work` on the owner of the 0-based section and hands its reply to `done`; 503 when
   /// the owner takes no work. A job that throws answers 500, and its message goes to the log.
-  /// The hub lives until the job has run.
+  /// The hub lives until the job has run. A change the job made is announced after `done`.
   void onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
   /// The same for a job that changes the event: the owner may run it before the reading jobs
   /// that wait (Executor::postChange).
@@ -52,29 +58,26 @@ class Hub : public std::enable_shared_from_this<Hub> {
   void onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int section)> work,
                     std::function<void(std::vector<std::string>)> done);
 
-  /// The host changed a table: a new version, announced to every open page.
-  void changed();
-  /// A change from the network was made (on the owner's thread, inside a job of onOwner): a
-  /// new version, the host's hook, and the announcement once the job has answered.
-  void changedFromNetwork(const NetworkChange& change);
-  /// Looks at the section's files for a change made by another program (on the owner's
-  /// thread); one that was read again is a new version, announced, and told to the host.
-  void lookAtFiles(int section, edit::Workspace& ws);
+  /// The host changed a section's table itself: a new version, announced at once.
+  void changed(int section = 0);
+  /// A pass through the door on a section's owner (inside a job of onOwner): when it changed
+  /// anything, the section's version goes up by one, the host hears of it (the step's name,
+  /// what changed, the edit layer's messages), and the pages once the job has answered.
+  void passed(int section, const edit::Passed& pass, const RequestServices& ui);
 
   /// The network side's announcement of a new version; set once, before requests arrive.
-  void setAnnouncer(std::function<void(std::uint64_t)> announce) {
-    announce_ = std::move(announce);
+  void setAnnouncer(std::function<void(const Announcement&)> announce) {
+    versions_.setAnnouncer(std::move(announce));
   }
 
   /// One line for the log, the key masked; from any thread.
   void log(const std::string& line) const;
 
-  /// An answer that is the same for everyone at one version (`what`: a page, a query), so
-  /// that a crowd of phones reading it costs the owner one build: the answer kept for
-  /// `version` is handed to `done` at once; a request that comes while the same answer is
-  /// being built waits for that build; otherwise `build` runs and its answer is kept.
+  /// An answer that is the same for everyone at one version (server/kept_answers.h).
   void keptOrBuilt(const std::string& what, std::uint64_t version, Done done,
-                   const std::function<void(Done)>& build);
+                   const std::function<void(Done)>& build) {
+    KeptAnswers::keptOrBuilt(kept_, what, version, std::move(done), build);
+  }
 
   /// Pages listening for changes now.
   std::atomic<int> openPages{0};
@@ -82,23 +85,13 @@ class Hub : public std::enable_shared_from_this<Hub> {
  private:
   void post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done, bool change);
 
-  struct Kept {
-    std::uint64_t version = 0;
-    Reply reply;
-  };
-
   std::vector<Executor*> owners_;
   Hooks hooks_;
   std::string key_;
   std::atomic<bool> resultDesk_;
-  std::atomic<std::uint64_t> version_{1};
+  Versions versions_;
   WrongKeyLimit wrongKeys_;
-  std::function<void(std::uint64_t)> announce_;
-  std::atomic<bool> announcePending_{false};
-  std::mutex keptMutex_;
-  std::map<std::string, Kept> kept_;
-  /// The requests waiting for an answer being built, by what and version.
-  std::map<std::pair<std::string, std::uint64_t>, std::vector<Done>> building_;
+  std::shared_ptr<KeptAnswers> kept_ = std::make_shared<KeptAnswers>();
 };
 
 }  // namespace toq::server

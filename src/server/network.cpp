@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "server/address_names.h"
+#include "server/changes.h"
 #include "server/texts.h"
 
 namespace toq::server {
@@ -101,7 +102,7 @@ void Network::checkFiles() {
         self->hub->onOwner(
             s,
             [s](Hub& hub, edit::Workspace& ws) {
-              hub.lookAtFiles(s, ws);
+              lookAtFiles(hub, s, ws);
               return Reply{};
             },
             [weak, left](Reply) {
@@ -113,25 +114,23 @@ void Network::checkFiles() {
   });
 }
 
-void Network::announce(std::uint64_t version) {
+void Network::announce(const Announcement& a) {
   // A thousand streams are told a hundred at a time, so that answers to requests (the
   // organiser's result among them) are written in between.
   auto all = std::make_shared<std::vector<std::weak_ptr<Connection>>>();
   all->reserve(connections.size());
   for (auto& [id, c] : connections) all->push_back(c);
-  announceFrom(all, 0, version);
+  announceFrom(all, 0, a);
 }
 
 void Network::announceFrom(std::shared_ptr<std::vector<std::weak_ptr<Connection>>> all,
-                           std::size_t from, std::uint64_t version) {
+                           std::size_t from, const Announcement& a) {
   constexpr std::size_t kAtOnce = 100;
   const std::size_t end = std::min(all->size(), from + kAtOnce);
   for (std::size_t i = from; i < end; ++i)
-    if (auto c = (*all)[i].lock()) c->announce(version);
+    if (auto c = (*all)[i].lock()) c->announce(a);
   if (end < all->size())
-    net::post(ioc, [self = shared_from_this(), all, end, version] {
-      self->announceFrom(all, end, version);
-    });
+    net::post(ioc, [self = shared_from_this(), all, end, a] { self->announceFrom(all, end, a); });
 }
 
 void Network::remove(std::uint64_t id, const std::string& address) {

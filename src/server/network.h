@@ -52,9 +52,9 @@ struct Network : std::enable_shared_from_this<Network> {
   void accept();
   /// Looks at every section's files now and again after a second.
   void checkFiles();
-  void announce(std::uint64_t version);
+  void announce(const Announcement& a);
   void announceFrom(std::shared_ptr<std::vector<std::weak_ptr<Connection>>> all, std::size_t from,
-                    std::uint64_t version);
+                    const Announcement& a);
   void remove(std::uint64_t id, const std::string& address);
   /// A place for an event stream of the address; false when it or the server holds its most.
   bool takeListener(const std::string& address);

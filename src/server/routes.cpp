@@ -158,8 +158,8 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
   const std::string what = (venue ? "venue" : std::to_string(request.section)) + " " +
                            std::string(request.sectioned ? "t" : "") + request.path + "?" +
                            request.query;
-  hub.keptOrBuilt(what, hub.version(), std::move(done),
-                  [&](Done built) { handler(hub, request, std::move(built)); });
+  hub.keptOrBuilt(what, hub.version(venue ? kVenueChannel : hub.channelOf(request)),
+                  std::move(done), [&](Done built) { handler(hub, request, std::move(built)); });
 }
 
 }  // namespace toq::server

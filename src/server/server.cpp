@@ -57,10 +57,10 @@ bool Server::start(const Options& options, std::string* error) {
   auto hub = std::make_shared<Hub>(impl_->owners, impl_->hooks, key, options.resultDesk);
   network->hub = hub;
   std::weak_ptr<Network> weak = network;
-  hub->setAnnouncer([weak](std::uint64_t version) {
+  hub->setAnnouncer([weak](const Announcement& a) {
     if (auto n = weak.lock())
-      net::post(n->ioc, [weak, version] {
-        if (auto n = weak.lock()) n->announce(version);
+      net::post(n->ioc, [weak, a] {
+        if (auto n = weak.lock()) n->announce(a);
       });
   });
 
@@ -192,8 +192,8 @@ void Server::setResultDesk(bool on) {
   impl_->options.resultDesk = on;
   if (impl_->hub) {
     impl_->hub->setResultDesk(on);
-    // The public page links the desk only while it is on.
-    impl_->hub->changed();
+    // The public pages link the desk only while it is on.
+    for (int s = 0; s < impl_->hub->sections(); ++s) impl_->hub->changed(s);
   }
 }
 
@@ -201,8 +201,8 @@ bool Server::resultDesk() const {
   return impl_->hub ? impl_->hub->resultDesk() : impl_->options.resultDesk;
 }
 
-void Server::notifyChanged() {
-  if (impl_->hub) impl_->hub->changed();
+void Server::notifyChanged(int section) {
+  if (impl_->hub && section >= 0 && section < impl_->hub->sections()) impl_->hub->changed(section);
 }
 
 std::string sectionPrefix(int section) {

@@ -9,7 +9,7 @@
 //   std::string error;
 //   if (!server.start(options, &error)) ...  // error is Japanese, for the user
 //   show(server.publicUrl(), server.organiserUrl());
-//   ... server.notifyChanged() after every local change of the table ...
+//   ... server.notifyChanged() after every change the host made itself ...
 //   server.stop();
 
 #include <chrono>
@@ -43,29 +43,19 @@ struct Options {
   std::string key;
 };
 
-/// What a look at a section's files found (a table or player file changed by another
-/// program), for the host.
-struct FilesLooked {
-  int section = 0;                    ///< 0-based
-  bool reread = false;                ///< the table or the register was read again and differs
-  std::vector<std::string> statuses;  ///< the edit layer's status messages (UTF-8)
-  std::vector<std::string> problems;  ///< its warnings (a file vanished...)
-};
-
 /// What the server tells its host. Each may be empty.
 struct Hooks {
-  /// A change from the network was made and saved; runs on the owner's thread (the window
-  /// refreshes its list and shows the label in its status bar).
+  /// A section's table changed from outside its host: a request made a change, or a file
+  /// another program changed was read again (the files are looked at every second while
+  /// serving; a look that found a file it could not read tells it too). Runs on that
+  /// section's owner's thread, once per change, before the pages hear of it: the window
+  /// shows it as any change of its own table, and says the label in its status bar.
   std::function<void(const NetworkChange&)> changedFromNetwork;
   /// The number of open pages changed; runs on the network thread.
   std::function<void(int openPages)> openPagesChanged;
   /// One line per answered request (time, address, method, path, status, bytes,
   /// milliseconds); never holds the key. Runs on the network thread.
   std::function<void(std::string_view line)> accessLog;
-  /// A section's files were looked at and something was found (runs on that section's owner's
-  /// thread): the window refreshes its list. The files are looked at every second while
-  /// serving; the pages are told by the server itself.
-  std::function<void(const FilesLooked&)> filesLooked;
 };
 
 class Server {
@@ -122,9 +112,9 @@ class Server {
   void setResultDesk(bool on);
   bool resultDesk() const;
 
-  /// The host changed the table itself: every open page shows the change within a second.
-  /// Safe from any thread.
-  void notifyChanged();
+  /// The host changed a section's table itself (0-based; the first by default): its pages
+  /// show the change within a second. Safe from any thread.
+  void notifyChanged(int section = 0);
 
  private:
   struct Impl;

@@ -1,6 +1,6 @@
 // Which member of Commands runs each command of the command table (view/command_table.h), the
-// undo step it makes, and the one place where every command runs: through the edit layer's
-// door, with the window's one reaction to what changed.
+// undo step it makes, and the one place where every command runs: its questions first, then
+// its change through the edit layer's door, with the window's one reaction to what changed.
 #include "edit/command_door.h"
 #include "edit/edit_texts.h"
 #include "ui/commands.h"
@@ -13,7 +13,7 @@ std::span<const Commands::Handler> Commands::handlers() {
   namespace texts = edit::texts;
   namespace steps = edit::steps;
   static constexpr Handler kHandlers[] = {
-      {OpenTable, &Commands::openTable},
+      {OpenTable, &Commands::openTable, edit::StepRule::newDocument()},
       {ImportNameList, &Commands::importNameList,
        edit::StepRule{texts::kLabelImport, nullptr, true}},
       {SaveTableAs, &Commands::saveTableAs},
@@ -93,13 +93,35 @@ void Commands::runAt(view::Command command, const CellKey& at) {
     }
 }
 
+Prepared Commands::prepare(const Handler& handler, const CellKey& key) {
+  const edit::Passed look = edit::lookAtFiles(ws_, ui_);
+  if (look.changes.any() || look.changes.document) window_.showChanges(look.changes);
+  return handler.prepare ? (this->*handler.prepare)() : (this->*handler.prepareOnCell)(key);
+}
+
 edit::Outcome Commands::runThroughDoor(const Handler& handler, const CellKey& key) {
-  const edit::Passed passed = edit::runCommand(ws_, ui_, handler.step, [&]() -> edit::Outcome {
-    if (handler.change) return (this->*handler.change)();
-    if (handler.onCell) return (this->*handler.onCell)(key);
+  std::function<edit::Outcome()> change;
+  if (handler.prepare || handler.prepareOnCell) {
+    Prepared asked = prepare(handler, key);
+    if (!asked.change) {
+      window_.updateCommandStates();
+      return asked.stoppedWith;
+    }
+    change = std::move(asked.change);
+  } else if (handler.change) {
+    change = [&] { return (this->*handler.change)(); };
+  } else if (handler.onCell) {
+    change = [&] { return (this->*handler.onCell)(key); };
+  } else {
+    // A command that changes nothing shows what the files hold now, outside any pass: its
+    // dialog may stay open while the venue's results arrive.
+    const edit::Passed look = edit::lookAtFiles(ws_, ui_);
+    window_.showChanges(look.changes);
     (this->*handler.show)();
+    window_.updateCommandStates();
     return {};
-  });
+  }
+  const edit::Passed passed = edit::runCommand(ws_, ui_, handler.step, change);
   window_.showChanges(passed.changes);
   return passed.outcome;
 }

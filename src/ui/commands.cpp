@@ -2,13 +2,11 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 
 #include "edit/bye_proposal.h"
 #include "edit/file_commands.h"
@@ -17,12 +15,15 @@
 #include "edit/participants.h"
 #include "services/program_directory.h"
 #include "ui/actions.h"
+#include "ui/desktop_opener.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/bye_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/repeated_test_run.h"
+#include "ui/venue_link.h"
 
 namespace toq::ui {
 
@@ -43,12 +44,24 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
   connect(&view_, &MainView::lockToggled, this, [this] { run(Command::Lock); });
   connect(&view_, &MainView::resultKeyPressed, this, &Commands::resultKey);
   connect(&view_, &MainView::contextMenuRequested, this, &Commands::showContextMenu);
-  // Closing the window during the repeated test stops the test after its current run.
-  connect(&window, &MainWindow::closeRequested, this, [this] { stopTest_ = testRunning_; });
   connect(&view_, &MainView::modeChanged, this, [this](bool tableMode) {
     window_.setDocumentPath(tableMode ? fromPath(ws_.table.filePath) : fromPath(ws_.playerFile));
   });
   actions->action(Command::PrintFormat2)->setChecked(printFormat2_);
+  venue_ = new VenueLink(window, ws, ui, this);
+  repeatedTest_ = new RepeatedTestRun(window, ws, ui, this);
+}
+
+edit::Outcome Commands::repeatedTest() {
+  return repeatedTest_->run();
+}
+
+void Commands::setLogFolder(const std::filesystem::path& folder) {
+  repeatedTest_->setLogFolder(folder);
+}
+
+void Commands::venue() {
+  venue_->show();
 }
 
 void Commands::afterTableChange() {
@@ -71,13 +84,17 @@ void Commands::openDocument() {
 }
 
 bool Commands::openFile(const QString& path) {
-  // Another document replaces this one: nothing of the old one is read again first.
-  const edit::OpenedDocument opened = edit::openDocument(ws_, ui_, toPath(path));
+  if (!mayReplaceDocument()) return false;
+  edit::OpenedDocument opened;
+  const edit::Passed passed = edit::runCommand(ws_, ui_, edit::StepRule::newDocument(), [&] {
+    opened = edit::openDocument(ws_, ui_, toPath(path));
+    edit::Outcome o;
+    o.code = opened.code;
+    return o;
+  });
   view_.setTableMode(opened.kind == edit::DocumentKind::Table);
   window_.setDocumentPath(path);
-  edit::Changes changes;
-  changes.table = changes.players = changes.document = true;
-  window_.showChanges(changes);
+  window_.showChanges(passed.changes);
   return opened.done();
 }
 
@@ -113,35 +130,42 @@ void Commands::manual() {
   // Beside the executable, or where the package puts it.
   const QString file = fromPath(services::manualPath(services::programDirectory(nullptr)));
   const QString shown = QDir::toNativeSeparators(file);
-  if (!QFileInfo::exists(file))
+  if (!QFileInfo::exists(file)) {
     ui_.errorBox(toUtf8(QStringLiteral("使い方(%1)が見つかりません。").arg(shown)),
                  services::kErrorCaption);
-  else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    return;
+  }
+  openWithDesktop(this, file, [this, shown] {
     ui_.errorBox(
         toUtf8(
             QStringLiteral("使い方(%1)を開けませんでした。ブラウザで開いてください。").arg(shown)),
         services::kErrorCaption);
+  });
 }
 
 void Commands::about() {
   AboutDialog(&window_).exec();
 }
 
-edit::Outcome Commands::pair() {
+Prepared Commands::pair() {
   view_.readOptions();
-  // An odd round asks for its bye first; the bye and the pairing are then one step.
-  bool byeSet = false;
+  // An odd round asks for its bye first, then the bye and the pairing are one change; an even
+  // one asks whether to pair (after the checks that may refuse it).
   if (const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws_, ui_)) {
     const std::optional<int> row = ByeChoiceDialog::ask(*need, ws_, ui_, &window_);
-    if (!row) return edit::stopped(edit::Stop::Declined);
-    const edit::Outcome bye = edit::setRoundBye(ws_, ui_, *need, *row);
-    if (!bye.changed) return bye;
-    byeSet = true;
+    if (!row) return Prepared::stop(edit::Stop::Declined);
+    return Prepared::to([this, need = *need, row = *row] {
+      const edit::Outcome bye = edit::setRoundBye(ws_, ui_, need, row);
+      if (!bye.changed) return bye;
+      return edit::pairRound(
+          ws_, ui_, [this] { view_.refreshTable(); }, nullptr, false);
+    });
   }
-  edit::Outcome o;
-  o.code = edit::pairNextRound(
-      ws_, ui_, [this] { view_.refreshTable(); }, nullptr, !byeSet);
-  return o;
+  if (!edit::askToPair(ws_, ui_)) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this] {
+    return edit::pairRound(
+        ws_, ui_, [this] { view_.refreshTable(); }, nullptr, false);
+  });
 }
 
 edit::Outcome Commands::setLock() {

@@ -16,13 +16,15 @@
 #include "edit/workspace.h"
 #include "services/services.h"
 #include "ui/app_settings.h"
+#include "ui/prepared.h"
 #include "view/commands.h"
 
 namespace toq::ui {
 
 class MainWindow;
 class MainView;
-class VenueDialog;
+class RepeatedTestRun;
+class VenueLink;
 
 class Commands : public QObject {
   Q_OBJECT
@@ -40,23 +42,36 @@ class Commands : public QObject {
   };
 
   /// The member that runs a command, and how the command is kept in the undo history. A
-  /// command that may change the table or the register answers the edit layer's Outcome (its
-  /// step is named from it); the others answer nothing.
+  /// command that may change the table or the register names its undo step here (the rule is
+  /// not optional; undo and redo pass StepRule{}, which records nothing). A command with a
+  /// dialog asks first and answers the change it then makes (Prepared); one without runs
+  /// whole inside the pass.
   struct Handler {
     using Show = void (Commands::*)();
     using Change = edit::Outcome (Commands::*)();
+    using Prepare = Prepared (Commands::*)();
     using OnCell = edit::Outcome (Commands::*)(const CellKey&);
+    using PrepareOnCell = Prepared (Commands::*)(const CellKey&);
 
     constexpr Handler(view::Command c, Show run) : command(c), show(run) {}
-    constexpr Handler(view::Command c, Change run, edit::StepRule rule = {})
+    constexpr Handler(view::Command c, Change run, edit::StepRule rule)
         : command(c), change(run), step(rule) {}
+    constexpr Handler(view::Command c, Prepare run, edit::StepRule rule)
+        : command(c), prepare(run), step(rule) {}
     constexpr Handler(view::Command c, OnCell run, edit::StepRule rule)
         : command(c), onCell(run), step(rule) {}
+    constexpr Handler(view::Command c, PrepareOnCell run, edit::StepRule rule)
+        : command(c), prepareOnCell(run), step(rule) {}
+
+    /// True for a command that may change the table or the register.
+    constexpr bool changes() const { return change || prepare || onCell || prepareOnCell; }
 
     view::Command command;
     Show show = nullptr;
     Change change = nullptr;
+    Prepare prepare = nullptr;
     OnCell onCell = nullptr;
+    PrepareOnCell prepareOnCell = nullptr;
     edit::StepRule step;  ///< the undo step: its label or the namer beside the handler
   };
   /// One handler per command of the command table.
@@ -72,9 +87,14 @@ class Commands : public QObject {
   /// current cell then goes on to the next game without a result.
   void resultKey(int row, int round, int result);
 
-  /// Loads a file as the command line and the recent-file list do: a table (.tai, with the
-  /// player file beside it) or a register (.ply). False when nothing could be read.
+  /// Loads a file as the command line, the recent-file list, Ctrl+O and a second start do: a
+  /// table (.tai, with the player file beside it) or a register (.ply). Asks first about
+  /// changes no file has received (mayReplaceDocument). False when nothing was read.
   bool openFile(const QString& path);
+  /// Before another document replaces the one held (every way to open or start one): changes
+  /// that no file has received bring the question "保存されていない変更があります。保存しますか？".
+  /// True when the replacing may go on.
+  bool mayReplaceDocument();
 
   /// The print format flag ("印刷形式２"): on at every start.
   bool printFormat2() const { return printFormat2_; }
@@ -84,7 +104,7 @@ class Commands : public QObject {
   void afterTableChange();
 
   /// Where the repeated test writes its log (the tests point it at a scratch folder).
-  void setLogFolder(const std::filesystem::path& folder) { logFolder_ = folder; }
+  void setLogFolder(const std::filesystem::path& folder);
 
  signals:
   /// The user chose "終了".
@@ -92,8 +112,8 @@ class Commands : public QObject {
 
  private:
   // The handlers, in the order of the command table.
-  void openTable();
-  edit::Outcome importNameList();
+  Prepared openTable();
+  Prepared importNameList();
   void saveTableAs();
   void saveCsv();
   void saveWebPage();
@@ -115,30 +135,30 @@ class Commands : public QObject {
   void toggleStatusBar();
   void tableFont();
   void newTable();
-  edit::Outcome addParticipant();
+  Prepared addParticipant();
   edit::Outcome removeParticipant();
   edit::Outcome cancelLatestRound();
   edit::Outcome cancelAllPairings();
-  edit::Outcome changeNumberOfGames();
+  Prepared changeNumberOfGames();
   edit::Outcome exchangeByes();
-  edit::Outcome setOpponent();
-  edit::Outcome setBye();
+  Prepared setOpponent();
+  Prepared setBye();
   edit::Outcome cancelPairing();
-  edit::Outcome enterResult();
+  Prepared enterResult();
   edit::Outcome randomResults();
   edit::Outcome repeatedTest();
-  edit::Outcome registerPlayer();
-  edit::Outcome editPlayer();
+  Prepared registerPlayer();
+  Prepared editPlayer();
   edit::Outcome deletePlayers();
   void manual();
   void about();
-  edit::Outcome editRowPlayer();
-  edit::Outcome handicapAndResult();
-  edit::Outcome handicap();
-  edit::Outcome pair();
+  Prepared editRowPlayer();
+  Prepared handicapAndResult();
+  Prepared handicap();
+  Prepared pair();
   edit::Outcome setLock();
   edit::Outcome enterResultKey(const CellKey& key);
-  edit::Outcome resultSheet(const CellKey& at);
+  Prepared resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();
   void newDocument();
@@ -153,8 +173,12 @@ class Commands : public QObject {
   void showContextMenu(const QPoint& globalPos);
 
   // Helpers of the commands.
-  /// Runs a command's handler through the door and shows what changed.
+  /// Runs a command's handler: its questions first, then its change through the door; shows
+  /// what changed.
   edit::Outcome runThroughDoor(const Handler& handler, const CellKey& key);
+  /// The questions of a handler that asks first, after a look at the files that another
+  /// program changed (so that its dialog shows what the files hold).
+  Prepared prepare(const Handler& handler, const CellKey& key);
   /// After a result key on (row, round): the current cell goes on to the round's next game
   /// without a result.
   void goOnFromResult(int row, int round);
@@ -163,10 +187,8 @@ class Commands : public QObject {
   /// The participant row and round of the clicked cell; false when it is no round cell of a
   /// participant.
   bool clickedRoundCell(int& row, int& round) const;
-  /// Opens PlayerDialog on the record at a register position and stores what it answers.
-  edit::Outcome editPlayerAt(int position);
-  /// Greys the whole window but its frame while the repeated test runs.
-  void setBusy(bool busy);
+  /// Opens PlayerDialog on the record at a register position; the change stores its answer.
+  Prepared editPlayerAt(int position);
 
   MainWindow& window_;
   MainView& view_;
@@ -174,11 +196,9 @@ class Commands : public QObject {
   services::Services& ui_;
   AppSettings& settings_;
   bool printFormat2_ = true;
-  int nameListFilter_ = 0;           ///< the import dialog's filter chosen last time
-  std::filesystem::path logFolder_;  ///< empty: the program's own log folder
-  bool testRunning_ = false;
-  bool stopTest_ = false;         ///< the window is closing: the repeated test stops after its run
-  VenueDialog* venue_ = nullptr;  ///< made when first asked for; serves the event
+  int nameListFilter_ = 0;  ///< the import dialog's filter chosen last time
+  RepeatedTestRun* repeatedTest_ = nullptr;
+  VenueLink* venue_ = nullptr;  ///< the venue's server beside the window
 };
 
 }  // namespace toq::ui

@@ -35,23 +35,33 @@ edit::SaveNameChooser saveChooser(QWidget* parent, Dialog dialog) {
 
 }  // namespace
 
-void Commands::openTable() {
-  // What is read replaces the table and the register: unsaved changes are settled first.
-  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return;
-  const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
-  if (chosen.isEmpty()) return;
-  edit::openTable(ws_, ui_, toPath(chosen));
-  window_.setDocumentPath(fromPath(ws_.table.filePath));
+bool Commands::mayReplaceDocument() {
+  return settleBeforeExit(window_, ws_, ui_, settings_);
 }
 
-edit::Outcome Commands::importNameList() {
-  if (!settleBeforeExit(window_, ws_, ui_, settings_)) return edit::stopped(edit::Stop::Declined);
+Prepared Commands::openTable() {
+  if (!mayReplaceDocument()) return Prepared::stop(edit::Stop::Declined);
+  const QString chosen = chooseTableToOpen(&window_, fromPath(ws_.table.directory()));
+  if (chosen.isEmpty()) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, chosen] {
+    edit::Outcome o;
+    o.code = edit::openTable(ws_, ui_, toPath(chosen));
+    window_.setDocumentPath(fromPath(ws_.table.filePath));
+    view_.setTableMode(true);
+    return o;
+  });
+}
+
+Prepared Commands::importNameList() {
+  if (!mayReplaceDocument()) return Prepared::stop(edit::Stop::Declined);
   const QString chosen = chooseNameList(&window_, fromPath(ws_.table.directory()), nameListFilter_);
-  if (chosen.isEmpty()) return edit::stopped(edit::Stop::Declined);
-  edit::Outcome o;
-  o.code = edit::importNameList(ws_, ui_, toPath(chosen));
-  if (o.done()) window_.setDocumentPath(fromPath(ws_.table.filePath));
-  return o;
+  if (chosen.isEmpty()) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, chosen] {
+    edit::Outcome o;
+    o.code = edit::importNameList(ws_, ui_, toPath(chosen));
+    if (o.done()) window_.setDocumentPath(fromPath(ws_.table.filePath));
+    return o;
+  });
 }
 
 void Commands::saveTableAs() {
@@ -61,12 +71,22 @@ void Commands::saveTableAs() {
 }
 
 void Commands::newTable() {
+  if (!mayReplaceDocument()) return;
   edit::NewEventChoice initial;
   initial.numberOfGames = ws_.table.numberOfGames;
-  // The dialog makes the event itself, so that a failed save keeps it open with the input.
-  const std::optional<edit::NewEventChoice> choice = NewEventDialog::ask(
-      ui_, NewEventDialog::Purpose::NewEvent, &window_, initial,
-      [this](const edit::NewEventChoice& c) { return edit::newEvent(ws_, ui_, c); });
+  // The dialog makes the event itself, so that a failed save keeps it open with the input;
+  // each try is one pass through the door.
+  const std::optional<edit::NewEventChoice> choice =
+      NewEventDialog::ask(ui_, NewEventDialog::Purpose::NewEvent, &window_, initial,
+                          [this](const edit::NewEventChoice& c) {
+                            edit::NewEventChoice settled = c;
+                            settled.settled = true;
+                            const edit::Passed passed =
+                                edit::runCommand(ws_, ui_, edit::StepRule::newDocument(),
+                                                 [&] { return edit::newEvent(ws_, ui_, settled); });
+                            window_.showChanges(passed.changes);
+                            return passed.outcome;
+                          });
   if (!choice) return;
   showEventFiles(window_, ws_, settings_);
   view_.setTableMode(true);

@@ -30,22 +30,21 @@ bool Commands::clickedRoundCell(int& row, int& round) const {
   return ws_.table.validRow(row) && ws_.table.validRound(round);
 }
 
-edit::Outcome Commands::setOpponent() {
+Prepared Commands::setOpponent() {
   const int k = selectedParticipant();
-  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  if (k < 0) return Prepared::stop(edit::Stop::NothingToDo);
   view_.readOptions();
-  const edit::Outcome o = edit::setOpponent(ws_, ui_, k, [this](const edit::OpponentChoices& d) {
-    return OpponentDialog::choose(d, &window_);
-  });
-  return o;
+  return askFirst<edit::OpponentChoices, std::optional<int>>(
+      [this, k](const auto& choose) { return edit::setOpponent(ws_, ui_, k, choose); },
+      [this](const edit::OpponentChoices& d) { return OpponentDialog::choose(d, &window_); });
 }
 
-edit::Outcome Commands::setBye() {
+Prepared Commands::setBye() {
   const int k = selectedParticipant();
-  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  if (k < 0) return Prepared::stop(edit::Stop::NothingToDo);
   if (ws_.table.lockFlag == 0 && !edit::confirmSecondBye(ws_, ui_, k))
-    return edit::stopped(edit::Stop::Declined);
-  return edit::setBye(ws_, ui_, k);
+    return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, k] { return edit::setBye(ws_, ui_, k); });
 }
 
 edit::Outcome Commands::cancelPairing() {
@@ -54,13 +53,15 @@ edit::Outcome Commands::cancelPairing() {
   return edit::cancelLastPairing(ws_, ui_, k);
 }
 
-edit::Outcome Commands::enterResult() {
+Prepared Commands::enterResult() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::enterResult(ws_, ui_, row, round, [this](const edit::ResultQuestion& d) {
-    return ResultDialog::choose(d, &window_);
-  });
+  if (!clickedRoundCell(row, round)) return Prepared::stop(edit::Stop::NothingToDo);
+  return askFirst<edit::ResultQuestion, std::optional<int>>(
+      [this, row, round](const auto& choose) {
+        return edit::enterResult(ws_, ui_, row, round, choose);
+      },
+      [this](const edit::ResultQuestion& d) { return ResultDialog::choose(d, &window_); });
 }
 
 edit::Outcome Commands::enterResultKey(const CellKey& key) {
@@ -72,32 +73,40 @@ void Commands::goOnFromResult(int row, int round) {
     view_.setCurrentCell(view::firstLineOfRow(*next), view::columnOfRound(round));
 }
 
-edit::Outcome Commands::resultSheet(const CellKey& at) {
-  return edit::enterResultSheet(ws_, ui_, [this, &at](const edit::ResultSheet& sheet) {
-    // On a cell (from its context menu) the sheet opens on that cell's round.
-    edit::ResultSheet shown = sheet;
-    for (std::size_t i = 0; i < shown.rounds.size(); ++i)
-      if (shown.rounds[i].round == at.round) shown.initial = static_cast<int>(i);
-    return ResultSheetDialog::choose(shown, &window_);
-  });
+Prepared Commands::resultSheet(const CellKey& at) {
+  return askFirst<edit::ResultSheet, std::optional<edit::ResultSheetAnswer>>(
+      [this](const auto& choose) { return edit::enterResultSheet(ws_, ui_, choose); },
+      [this, round = at.round](const edit::ResultSheet& sheet) {
+        // On a cell (from its context menu) the sheet opens on that cell's round.
+        edit::ResultSheet shown = sheet;
+        for (std::size_t i = 0; i < shown.rounds.size(); ++i)
+          if (shown.rounds[i].round == round) shown.initial = static_cast<int>(i);
+        return ResultSheetDialog::choose(shown, &window_);
+      });
 }
 
-edit::Outcome Commands::handicapAndResult() {
+Prepared Commands::handicapAndResult() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::setHandicapAndResult(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
-    return HandicapResultDialog::choose(d, &window_);
-  });
+  if (!clickedRoundCell(row, round)) return Prepared::stop(edit::Stop::NothingToDo);
+  return askFirst<edit::HandicapQuestion, std::optional<edit::HandicapAnswer>>(
+      [this, row, round](const auto& choose) {
+        return edit::setHandicapAndResult(ws_, ui_, row, round, choose);
+      },
+      [this](const edit::HandicapQuestion& d) {
+        return HandicapResultDialog::choose(d, &window_);
+      });
 }
 
-edit::Outcome Commands::handicap() {
+Prepared Commands::handicap() {
   int row = -1;
   int round = -1;
-  if (!clickedRoundCell(row, round)) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::setHandicap(ws_, ui_, row, round, [this](const edit::HandicapQuestion& d) {
-    return HandicapDialog::choose(d, &window_);
-  });
+  if (!clickedRoundCell(row, round)) return Prepared::stop(edit::Stop::NothingToDo);
+  return askFirst<edit::HandicapQuestion, std::optional<edit::HandicapAnswer>>(
+      [this, row, round](const auto& choose) {
+        return edit::setHandicap(ws_, ui_, row, round, choose);
+      },
+      [this](const edit::HandicapQuestion& d) { return HandicapDialog::choose(d, &window_); });
 }
 
 }  // namespace toq::ui

@@ -9,30 +9,31 @@
 
 namespace toq::ui {
 
-edit::Outcome Commands::registerPlayer() {
+Prepared Commands::registerPlayer() {
   const std::optional<edit::PlayerForm> form =
       PlayerDialog::ask(edit::newPlayerForm(), ui_, &window_);
-  if (!form) return edit::stopped(edit::Stop::Declined);
-  return edit::registerPlayer(ws_, ui_, *form);
+  if (!form) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, form = *form] { return edit::registerPlayer(ws_, ui_, form); });
 }
 
-edit::Outcome Commands::editPlayerAt(int position) {
+Prepared Commands::editPlayerAt(int position) {
   const std::optional<edit::PlayerForm> initial = edit::playerForm(ws_, position);
-  if (!initial) return edit::stopped(edit::Stop::NothingToDo);
+  if (!initial) return Prepared::stop(edit::Stop::NothingToDo);
   const std::optional<edit::PlayerForm> form = PlayerDialog::ask(*initial, ui_, &window_);
-  if (!form) return edit::stopped(edit::Stop::Declined);
-  return edit::editPlayer(ws_, ui_, position, *form);
+  if (!form) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to(
+      [this, position, form = *form] { return edit::editPlayer(ws_, ui_, position, form); });
 }
 
-edit::Outcome Commands::editPlayer() {
+Prepared Commands::editPlayer() {
   const int line = view_.selectedRow();
-  if (line < 0) return edit::stopped(edit::Stop::NothingToDo);
+  if (line < 0) return Prepared::stop(edit::Stop::NothingToDo);
   return editPlayerAt(view::positionOfLine(line));
 }
 
-edit::Outcome Commands::editRowPlayer() {
+Prepared Commands::editRowPlayer() {
   const int k = selectedParticipant();
-  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
+  if (k < 0) return Prepared::stop(edit::Stop::NothingToDo);
   return editPlayerAt(edit::playerPositionOfRow(ws_, k));
 }
 

@@ -13,11 +13,12 @@
 
 namespace toq::ui {
 
-edit::Outcome Commands::addParticipant() {
-  return edit::addParticipants(ws_, ui_,
-                               [this](const std::vector<edit::ParticipantChoice>& choices) {
-                                 return AddParticipantDialog::choose(choices, &window_);
-                               });
+Prepared Commands::addParticipant() {
+  return askFirst<std::vector<edit::ParticipantChoice>, std::vector<int>>(
+      [this](const auto& choose) { return edit::addParticipants(ws_, ui_, choose); },
+      [this](const std::vector<edit::ParticipantChoice>& choices) {
+        return AddParticipantDialog::choose(choices, &window_);
+      });
 }
 
 edit::Outcome Commands::removeParticipant() {
@@ -34,10 +35,10 @@ edit::Outcome Commands::cancelAllPairings() {
   return edit::cancelAllPairings(ws_, ui_);
 }
 
-edit::Outcome Commands::changeNumberOfGames() {
-  return edit::changeNumberOfGames(ws_, ui_, [this](const edit::GamesQuestion& d) {
-    return NumberOfGamesDialog::ask(d, ui_, &window_);
-  });
+Prepared Commands::changeNumberOfGames() {
+  return askFirst<edit::GamesQuestion, std::optional<int>>(
+      [this](const auto& choose) { return edit::changeNumberOfGames(ws_, ui_, choose); },
+      [this](const edit::GamesQuestion& d) { return NumberOfGamesDialog::ask(d, ui_, &window_); });
 }
 
 edit::Outcome Commands::exchangeByes() {

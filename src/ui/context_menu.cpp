@@ -8,13 +8,14 @@
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/repeated_test_run.h"
 #include "view/context_menu.h"
 #include "view/layout.h"
 
 namespace toq::ui {
 
 void Commands::showContextMenu(const QPoint& globalPos) {
-  if (testRunning_) return;
+  if (repeatedTest_->running()) return;
   QMenu menu(&window_);
   menu.setObjectName(QStringLiteral("contextMenu"));
   std::map<const QAction*, view::Command> commands;

@@ -1,13 +1,18 @@
 #pragma once
 // The window's table owner for the venue server: jobs posted from the network thread run on
-// the GUI thread, one at a time and in order, with the window's workspace.
+// the GUI thread, one at a time and in order, with the window's workspace. A job never runs
+// inside a pass through the edit layer's door (a command of the window, or its dialog or
+// question): it waits until the pass has ended, and then runs in order.
 
 #include <QObject>
+#include <QString>
 #include <deque>
 #include <functional>
 #include <mutex>
 
 #include "server/executor.h"
+
+class QTimer;
 
 namespace toq::ui {
 
@@ -22,7 +27,8 @@ class GuiExecutor final : public QObject, public server::Executor {
   /// Queues the job and asks the GUI thread's event loop to run it; false once stopped.
   bool post(server::Job job) override;
   /// On the GUI thread: runs the jobs waiting now (the server's stop() waits this way).
-  /// Elsewhere, or inside a job, it does nothing.
+  /// Elsewhere, inside a job, or while a pass is open on the workspace, it does nothing; the
+  /// jobs then run once the pass has ended.
   void runPosted() override;
 
   /// Runs on the GUI thread before each job (the window hands the server its check boxes).
@@ -31,11 +37,18 @@ class GuiExecutor final : public QObject, public server::Executor {
   /// Later posts are refused; the jobs already queued still run.
   void refuseNewJobs();
 
+ signals:
+  /// A job failed with an exception (already written to the failure log): the window says so.
+  void jobFailed(const QString& message);
+
  private:
+  void runJob(server::Job& job);
+
   edit::Workspace& workspace_;
   std::mutex mutex_;
   std::deque<server::Job> jobs_;
   std::function<void()> before_;
+  QTimer* afterPass_ = nullptr;  ///< looks again while a pass holds the jobs back
   bool refusing_ = false;
   bool running_ = false;  ///< a job is running: no nested run
 };

@@ -130,7 +130,7 @@ void MainWindow::updateCommandStates() {
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }
 
-void MainWindow::showChanges(const edit::Changes& changes) {
+void MainWindow::showChanges(const edit::Changes& changes, Told told) {
   const bool changed = changes.any() || changes.document;
   if (changes.document) {
     view_->fill();
@@ -142,7 +142,7 @@ void MainWindow::showChanges(const edit::Changes& changes) {
   if (changed) view_->enableControlsForMode();
   updateCommandStates();
   showUnsaved(edit::hasUnsavedChanges(ws_));
-  if (changed) emit eventChanged();
+  if (changed && told == Told::ByWindow) emit eventChanged();
 }
 
 void MainWindow::showUnsaved(bool unsaved) {

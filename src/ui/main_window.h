@@ -47,11 +47,14 @@ class MainWindow : public QMainWindow {
   /// yields its space to the messages.
   ElidedLabel* resultKeysHint() const { return resultKeysHint_; }
 
+  /// Who tells the served pages of a change: the window (its own commands), or the server
+  /// (a change that reached the table through it, already told once).
+  enum class Told { ByWindow, ByServer };
   /// The window's one reaction to what a pass through the edit layer's door changed, for
   /// every change (a command, a key, undo, redo, a re-read, the network): the list refreshed
-  /// (filled anew for another document), the form's controls, the menu entries, and the
-  /// served pages told (eventChanged).
-  void showChanges(const edit::Changes& changes);
+  /// (filled anew for another document), the form's controls, the menu entries, and, for the
+  /// window's own changes, the served pages told (eventChanged).
+  void showChanges(const edit::Changes& changes, Told told = Told::ByWindow);
 
   /// Shows or hides the status bar's note that changes are not saved.
   void showUnsaved(bool unsaved);

@@ -57,7 +57,7 @@ TEST(OwnerQueue, OneBuildAnswersEveryoneAskingForTheSameAnswerAtOnce) {
         [&builds](Hub& h, edit::Workspace&) {
           Reply r;
           r.body =
-              "page " + std::to_string(++builds) + " of version " + std::to_string(h.version());
+              "page " + std::to_string(++builds) + " of version " + std::to_string(h.version(0));
           return r;
         },
         std::move(done));
@@ -67,7 +67,7 @@ TEST(OwnerQueue, OneBuildAnswersEveryoneAskingForTheSameAnswerAtOnce) {
     hub->keptOrBuilt(
         "0 /", version, [&answers](Reply r) { answers.push_back(r.body); }, build);
   };
-  const std::uint64_t v = hub->version();
+  const std::uint64_t v = hub->version(0);
   for (int phone = 0; phone < 50; ++phone) ask(v);
   EXPECT_EQ(owner.jobs.size(), 1u);
   owner.runAll(ws);
@@ -79,8 +79,8 @@ TEST(OwnerQueue, OneBuildAnswersEveryoneAskingForTheSameAnswerAtOnce) {
   EXPECT_TRUE(owner.jobs.empty());
   EXPECT_EQ(answers.back(), "page 1 of version " + std::to_string(v));
   hub->changed();
-  ask(hub->version());
-  ask(hub->version());
+  ask(hub->version(0));
+  ask(hub->version(0));
   ASSERT_EQ(owner.jobs.size(), 1u);
   owner.runAll(ws);
   EXPECT_EQ(answers.back(), "page 2 of version " + std::to_string(v + 1));

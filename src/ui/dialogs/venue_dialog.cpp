@@ -53,24 +53,18 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   setModal(false);
 
   executor_ = new GuiExecutor(ws_, this);
+  // On the GUI thread, inside the section's job: told once per change, from the door's
+  // answer. The other sections' tables belong to other windows, which follow their files by
+  // themselves.
   hooks_.changedFromNetwork = [this](const server::NetworkChange& change) {
-    if (!closing_) emit changedFromNetwork(fromUtf8(change.label));
+    if (!closing_ && change.section == 0) emit changedFromNetwork(change);
   };
   // Arrives on the network thread: the count is shown from the GUI thread.
   hooks_.openPagesChanged = [this](int pages) {
     QMetaObject::invokeMethod(
         this, [this, pages] { showOpenPages(pages); }, Qt::QueuedConnection);
   };
-  // On the GUI thread (the section's owner). The other sections' tables belong to other
-  // windows, which see their files change by themselves.
-  hooks_.filesLooked = [this](const server::FilesLooked& looked) {
-    if (closing_ || looked.section != 0) return;
-    QStringList statuses;
-    QStringList problems;
-    for (const std::string& s : looked.statuses) statuses << fromUtf8(s);
-    for (const std::string& p : looked.problems) problems << fromUtf8(p);
-    emit filesLooked(looked.reread, statuses, problems);
-  };
+  connect(executor_, &GuiExecutor::jobFailed, this, &VenueDialog::jobFailed);
   server_ = std::make_unique<server::Server>(*executor_, hooks_);
 
   auto* where = new QGroupBox(QStringLiteral("公開先"), this);

@@ -35,7 +35,7 @@ class VenueDialog : public QDialog {
 
   server::Server& server() { return *server_; }
   bool serving() const;
-  /// The window changed the table: the open pages follow.
+  /// The window changed its table itself: the open pages follow.
   void notifyChanged();
   /// Stops the server (the window is closing); requests in flight are finished first.
   void stopServing();
@@ -60,13 +60,13 @@ class VenueDialog : public QDialog {
   QLabel* openPagesLabel() const { return pages_; }
 
  signals:
-  /// A change from the network was made and saved; `label` names it.
-  void changedFromNetwork(const QString& label);
+  /// The open table changed from outside the window, once per change: a request made it, or
+  /// its files were read again (server::Hooks::changedFromNetwork).
+  void changedFromNetwork(const server::NetworkChange& change);
   /// The server started (the public URL) or stopped (empty).
   void servingChanged(const QString& publicUrl);
-  /// While serving, the open table's files were changed by another program and read again
-  /// (`reread`), or something stands in the way; the messages as the edit layer gave them.
-  void filesLooked(bool reread, const QStringList& statuses, const QStringList& problems);
+  /// A job for the network failed with an exception (written to the failure log).
+  void jobFailed(const QString& message);
 
  private:
   void toggle();

@@ -8,9 +8,9 @@
 #include "pairing/repeat_test.h"
 #include "services/program_directory.h"
 #include "ui/actions.h"
-#include "ui/commands.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/repeated_test_run.h"
 
 namespace toq::ui {
 
@@ -40,24 +40,32 @@ class StoppableServices : public services::Services {
 
 }  // namespace
 
-void Commands::setBusy(bool busy) {
+RepeatedTestRun::RepeatedTestRun(MainWindow& window, edit::Workspace& ws, services::Services& ui,
+                                 QObject* parent)
+    : QObject(parent), window_(window), ws_(ws), ui_(ui) {
+  // Closing the window during the test stops it after its current run.
+  connect(&window, &MainWindow::closeRequested, this, [this] { stop_ = running_; });
+}
+
+void RepeatedTestRun::setBusy(bool busy) {
   window_.menuBar()->setEnabled(!busy);
   window_.actions()->toolBar()->setEnabled(!busy);
-  view_.setEnabled(!busy);
+  window_.view()->setEnabled(!busy);
   for (QAction* a : window_.actions()->accelerators()) a->setEnabled(!busy);
 }
 
-edit::Outcome Commands::repeatedTest() {
-  if (testRunning_) return edit::stopped(edit::Stop::NothingToDo);
+edit::Outcome RepeatedTestRun::run() {
+  if (running_) return edit::stopped(edit::Stop::NothingToDo);
   const std::filesystem::path folder =
       logFolder_.empty() ? services::logFolder(services::programDirectory(nullptr)) : logFolder_;
-  StoppableServices ui(ui_, stopTest_);
+  StoppableServices ui(ui_, stop_);
   pairing::PairingContext ctx = ws_.context(ui);
-  testRunning_ = true;
-  stopTest_ = false;
+  running_ = true;
+  stop_ = false;
   setBusy(true);
-  const int result = pairing::runRepeatedTest(ctx, folder, [this] { view_.refreshTable(); });
-  testRunning_ = false;
+  const int result =
+      pairing::runRepeatedTest(ctx, folder, [this] { window_.view()->refreshTable(); });
+  running_ = false;
   setBusy(false);
   edit::Outcome o;
   o.code = result == 0 ? 0 : -1;
