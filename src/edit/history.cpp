@@ -98,13 +98,21 @@ namespace {
 // Puts the workspace in the state of a snapshot and writes what changed through the one write
 // path, so that the record of the files and the unsaved flags stay true: the table file (even
 // an emptied table, or its rows would come back when the file is next read) and the player
-// file. The files themselves stay the ones the event lives in now (it may have been named
-// since the step). A write that fails leaves its part unsaved, said with the file's name.
-Outcome restore(Workspace& ws, services::Services& ui, const Snapshot& target) {
+// file. The files stay the ones the event lives in now (it may have been named since the
+// step), unless the step's own pass moved it to others (an import starts a new document):
+// a step restores only what its pass changed. A write that fails leaves its part unsaved,
+// said with the file's name.
+Outcome restore(Workspace& ws, services::Services& ui, const Step& step, const Snapshot& target) {
   Outcome done;
   done.code = 0;
   done.changed = true;
   bool written = false;
+  const bool movesFiles = step.before.table->filePath != step.after.table->filePath ||
+                          step.before.playerFile != step.after.playerFile;
+  if (movesFiles) {
+    ws.playerFile = target.playerFile;
+    ws.table.filePath = target.table->filePath;
+  }
   if (!sameEvent(ws.table, *target.table)) {
     std::filesystem::path file = ws.table.filePath;
     ws.table = *target.table;
@@ -139,7 +147,7 @@ Outcome undo(Workspace& ws, services::Services& ui) {
   if (!step) return stopped(Stop::NothingToDo);
   if (!lockAllows(ws, ui, *step)) return stopped(Stop::Locked);
   const std::string label = step->label;
-  Outcome done = restore(ws, ui, step->before);
+  Outcome done = restore(ws, ui, *step, step->before);
   ws.history.stepBack();
   ui.statusMessage(text::format(texts::kUndone, label.c_str()));
   return done;
@@ -150,7 +158,7 @@ Outcome redo(Workspace& ws, services::Services& ui) {
   if (!step) return stopped(Stop::NothingToDo);
   if (!lockAllows(ws, ui, *step)) return stopped(Stop::Locked);
   const std::string label = step->label;
-  Outcome done = restore(ws, ui, step->after);
+  Outcome done = restore(ws, ui, *step, step->after);
   ws.history.stepForward();
   ui.statusMessage(text::format(texts::kRedone, label.c_str()));
   return done;

@@ -86,15 +86,19 @@ void adoptEventFiles(Workspace& ws, const std::filesystem::path& playerFile,
 Stop settleWhatIsReplaced(Workspace& ws, services::Services& ui, bool keepRegister, bool settled) {
   if (ws.tableUnsaved && !ws.table.filePath.empty()) writeTable(ws, ui, true);
   if (!keepRegister && ws.playersUnsaved && !ws.playerFile.empty()) writePlayers(ws, ui);
-  const bool dropsTable = ws.tableUnsaved && ws.table.rows() > 0;
-  const bool dropsPlayers = !keepRegister && ws.playersUnsaved && !ws.players.empty();
-  if ((dropsTable || dropsPlayers) && !settled &&
+  if (newEventReplacesUnsaved(ws, keepRegister) && !settled &&
       !ui.askYesNo(texts::kDiscardQuestion, services::kQuestionCaption))
     return Stop::Declined;
   return Stop::None;
 }
 
 }  // namespace
+
+bool newEventReplacesUnsaved(const Workspace& ws, bool keepRegister) {
+  const bool dropsTable = ws.tableUnsaved && ws.table.rows() > 0;
+  const bool dropsPlayers = !keepRegister && ws.playersUnsaved && !ws.players.empty();
+  return dropsTable || dropsPlayers;
+}
 
 Outcome newEvent(Workspace& ws, services::Services& ui, const NewEventChoice& choice) {
   if (choice.numberOfGames < kMinGames || choice.numberOfGames > kMaxGames) {

@@ -39,6 +39,10 @@ inline Outcome newEvent(Workspace& ws, services::Services& ui,
   return newEvent(ws, ui, NewEventChoice{tableFile, numberOfGames, keepRegister});
 }
 
+/// True when a new event would replace changes that no file has received: the table's, or
+/// the register's unless it is kept.
+bool newEventReplacesUnsaved(const Workspace& ws, bool keepRegister);
+
 /// Gives what the program holds the event's files: the table file (".tai" added) and the
 /// player file beside it become the remembered files, the event is named after the file, and
 /// both are written (the table even without participants). The number of games and the

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "edit/command_door.h"
+#include "edit/new_event.h"
 #include "edit/outcome.h"
 #include "edit/workspace.h"
 #include "services/services.h"
@@ -187,6 +188,8 @@ class Commands : public QObject {
   /// The participant row and round of the clicked cell; false when it is no round cell of a
   /// participant.
   bool clickedRoundCell(int& row, int& round) const;
+  /// The new event's dialog's try: the question about what it replaces, then one pass.
+  edit::Outcome makeNewEvent(const edit::NewEventChoice& choice);
   /// Opens PlayerDialog on the record at a register position; the change stores its answer.
   Prepared editPlayerAt(int position);
 

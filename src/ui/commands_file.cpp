@@ -47,7 +47,6 @@ Prepared Commands::openTable() {
     edit::Outcome o;
     o.code = edit::openTable(ws_, ui_, toPath(chosen));
     window_.setDocumentPath(fromPath(ws_.table.filePath));
-    view_.setTableMode(true);
     return o;
   });
 }
@@ -70,23 +69,27 @@ void Commands::saveTableAs() {
   if (saved.done()) window_.addRecentFile(fromPath(saved.path));
 }
 
+edit::Outcome Commands::makeNewEvent(const edit::NewEventChoice& choice) {
+  // Asked once the dialog says whether the register goes along: only what would be replaced
+  // counts.
+  if (edit::newEventReplacesUnsaved(ws_, choice.keepRegister) && !mayReplaceDocument())
+    return edit::stopped(edit::Stop::Declined);
+  edit::NewEventChoice settled = choice;
+  settled.settled = true;
+  const edit::Passed passed = edit::runCommand(ws_, ui_, edit::StepRule::newDocument(),
+                                               [&] { return edit::newEvent(ws_, ui_, settled); });
+  window_.showChanges(passed.changes);
+  return passed.outcome;
+}
+
 void Commands::newTable() {
-  if (!mayReplaceDocument()) return;
   edit::NewEventChoice initial;
   initial.numberOfGames = ws_.table.numberOfGames;
   // The dialog makes the event itself, so that a failed save keeps it open with the input;
   // each try is one pass through the door.
   const std::optional<edit::NewEventChoice> choice =
       NewEventDialog::ask(ui_, NewEventDialog::Purpose::NewEvent, &window_, initial,
-                          [this](const edit::NewEventChoice& c) {
-                            edit::NewEventChoice settled = c;
-                            settled.settled = true;
-                            const edit::Passed passed =
-                                edit::runCommand(ws_, ui_, edit::StepRule::newDocument(),
-                                                 [&] { return edit::newEvent(ws_, ui_, settled); });
-                            window_.showChanges(passed.changes);
-                            return passed.outcome;
-                          });
+                          [this](const edit::NewEventChoice& c) { return makeNewEvent(c); });
   if (!choice) return;
   showEventFiles(window_, ws_, settings_);
   view_.setTableMode(true);

@@ -12,6 +12,7 @@
 #include "edit/file_commands.h"
 #include "edit/handicap_edits.h"
 #include "edit/history.h"
+#include "edit/new_event.h"
 #include "edit/pair_command.h"
 #include "edit/pairing_edits.h"
 #include "edit/participants.h"
@@ -213,6 +214,28 @@ TEST_F(History, ImportIsTheOneStepOfANewDocumentAndUndoesToTheOldFiles) {
                       [&] { return edit::importNameList(*ws_, ui_, fs::path(dir_) / "no.txt"); });
   ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(ws_->history.undoCount(), 1u);
+}
+
+TEST_F(History, UndoFromBeforeTheEventWasNamedKeepsItsNewFiles) {
+  // A register typed in memory, then its event named: the step from before the naming takes
+  // back the registration, never the file the event now lives in.
+  edit::Workspace& ws = *ws_;
+  ws.table = data::Table();
+  ws.players = data::Register();
+  ws.playerFile.clear();
+  ws.history.clear();
+  edit::PlayerForm form = edit::newPlayerForm();
+  form.name = "青山 大輔";
+  edit::recorded(ws, edit::texts::kLabelRegisterPlayer,
+                 [&] { return edit::registerPlayer(ws, ui_, form); });
+  ASSERT_EQ(edit::saveEventAs(ws, ui_, fs::path(dir_) / "named.tai"), 0);
+  ASSERT_EQ(edit::undo(ws, ui_).code, 0);
+  EXPECT_EQ(ws.table.filePath, fs::path(dir_) / "named.tai");
+  EXPECT_EQ(ws.playerFile, fs::path(dir_) / "named.ply");
+  EXPECT_EQ(ws.players.count(), 0);
+  ASSERT_EQ(edit::redo(ws, ui_).code, 0);
+  EXPECT_EQ(ws.playerFile, fs::path(dir_) / "named.ply");
+  EXPECT_NE(playerBytes().find(text::sj("青山 大輔")), std::string::npos);
 }
 
 TEST_F(History, NothingIsRecordedForARefusedDeclinedOrCancelledCommand) {

@@ -120,7 +120,9 @@ class CommandsTest : public QObject {
   void everyCommandHasOneHandler() {
     std::map<Command, int> handlers;
     for (const ui::Commands::Handler& h : ui::Commands::handlers()) {
-      QVERIFY((h.show != nullptr) + (h.change != nullptr) + (h.onCell != nullptr) == 1);
+      QVERIFY((h.show != nullptr) + (h.change != nullptr) + (h.prepare != nullptr) +
+                  (h.onCell != nullptr) + (h.prepareOnCell != nullptr) ==
+              1);
       ++handlers[h.command];
     }
     for (const view::CommandEntry& e : view::commandTable())

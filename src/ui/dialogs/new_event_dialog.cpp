@@ -56,7 +56,42 @@ NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget*
     : QDialog(parent), ui_(ui), chooseFile_(platformSaveDialog) {
   const bool newEvent = purpose == Purpose::NewEvent;
   setWindowTitle(newEvent ? QStringLiteral("新規対戦表") : QStringLiteral("対戦表ファイルの指定"));
+  QLabel* gamesLabel = nullptr;
+  QGridLayout* grid = fields(initial, gamesLabel);
+  QGroupBox* registerBox = registerChoice(initial.keepRegister);
+  failure_ = new QLabel(fromUtf8(kNotMade), this);
+  failure_->setObjectName(QStringLiteral("newEventFailure"));
+  failure_->setWordWrap(true);
+  failure_->setStyleSheet(QStringLiteral("color: #c00000;"));
+  failure_->hide();
 
+  QDialogButtonBox* buttons = okCancelButtons(this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  ok_->setDefault(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(registerBox);
+  layout->addWidget(failure_);
+  layout->addWidget(buttons);
+  setMinimumWidth(460);
+  orderTabs(buttons->button(QDialogButtonBox::Cancel));
+
+  // Naming the files of the event in memory changes neither its games nor its register.
+  if (!newEvent) {
+    gamesLabel->hide();
+    games_->hide();
+    registerBox->hide();
+  }
+
+  connect(browse_, &QPushButton::clicked, this, &NewEventDialog::browse);
+  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updateOk);
+  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updatePath);
+  updateOk();
+  updatePath();
+  file_->setFocus();
+}
+
+QGridLayout* NewEventDialog::fields(const edit::NewEventChoice& initial, QLabel*& gamesLabel) {
   file_ = new QLineEdit(fromPath(initial.tableFile), this);
   browse_ = new QPushButton(QStringLiteral("参照..."), this);
   // Enter in the name accepts the dialog: only OK is a default button.
@@ -73,58 +108,33 @@ NewEventDialog::NewEventDialog(services::Services& ui, Purpose purpose, QWidget*
   fileLabel->setBuddy(file_);
   grid->addWidget(fileLabel, 0, 0);
   grid->addLayout(fileRow, 0, 1);
-  QLabel* gamesLabel = addLabelledRow(grid, 1, QStringLiteral("試合数："), games_);
-
-  auto* registerBox = new QGroupBox(QStringLiteral("名簿"), this);
-  keep_ = new QRadioButton(QStringLiteral("現在の名簿を引き継ぐ"), registerBox);
-  empty_ = new QRadioButton(QStringLiteral("空の名簿で始める"), registerBox);
-  (initial.keepRegister ? keep_ : empty_)->setChecked(true);
-  auto* registerLayout = new QVBoxLayout(registerBox);
-  registerLayout->addWidget(keep_);
-  registerLayout->addWidget(empty_);
-
+  gamesLabel = addLabelledRow(grid, 1, QStringLiteral("試合数："), games_);
   path_ = new QLabel(this);
   path_->setObjectName(QStringLiteral("newEventPath"));
   path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   grid->addWidget(path_, 2, 1);
-  failure_ = new QLabel(fromUtf8(kNotMade), this);
-  failure_->setObjectName(QStringLiteral("newEventFailure"));
-  failure_->setWordWrap(true);
-  failure_->setStyleSheet(QStringLiteral("color: #c00000;"));
-  failure_->hide();
+  return grid;
+}
 
-  QDialogButtonBox* buttons = okCancelButtons(this);
-  ok_ = buttons->button(QDialogButtonBox::Ok);
-  ok_->setDefault(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addWidget(registerBox);
-  layout->addWidget(failure_);
-  layout->addWidget(buttons);
-  setMinimumWidth(460);
+QGroupBox* NewEventDialog::registerChoice(bool keep) {
+  auto* box = new QGroupBox(QStringLiteral("名簿"), this);
+  keep_ = new QRadioButton(QStringLiteral("現在の名簿を引き継ぐ"), box);
+  empty_ = new QRadioButton(QStringLiteral("空の名簿で始める"), box);
+  (keep ? keep_ : empty_)->setChecked(true);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(keep_);
+  layout->addWidget(empty_);
+  return box;
+}
 
+void NewEventDialog::orderTabs(QPushButton* cancel) {
   // Tab follows the fields: name, games, register, OK, キャンセル, then 参照.
-  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
   setTabOrder(file_, games_);
   setTabOrder(games_, keep_);
   setTabOrder(keep_, empty_);
   setTabOrder(empty_, ok_);
   setTabOrder(ok_, cancel);
   setTabOrder(cancel, browse_);
-
-  // Naming the files of the event in memory changes neither its games nor its register.
-  if (!newEvent) {
-    gamesLabel->hide();
-    games_->hide();
-    registerBox->hide();
-  }
-
-  connect(browse_, &QPushButton::clicked, this, &NewEventDialog::browse);
-  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updateOk);
-  connect(file_, &QLineEdit::textChanged, this, &NewEventDialog::updatePath);
-  updateOk();
-  updatePath();
-  file_->setFocus();
 }
 
 QString NewEventDialog::documentsFolder() {

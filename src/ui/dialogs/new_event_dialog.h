@@ -13,6 +13,8 @@
 #include "edit/new_event.h"
 #include "services/services.h"
 
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +74,10 @@ class NewEventDialog : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The parts of the dialog: the file and games fields, the register's choice, the tab order.
+  QGridLayout* fields(const edit::NewEventChoice& initial, QLabel*& gamesLabel);
+  QGroupBox* registerChoice(bool keep);
+  void orderTabs(QPushButton* cancel);
   void browse();
   void updateOk();
   void updatePath();
