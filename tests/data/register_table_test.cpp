@@ -47,6 +47,26 @@ TEST(Register, ShortNameAndSameName) {
   EXPECT_EQ(w.womanProfessional, 1);
 }
 
+TEST(Register, AffiliationsCompareWithoutSpacesAtTheEnds) {
+  const struct {
+    const char* typed;
+    const char* key;
+  } cases[] = {{"青山道場", "青山道場"},
+               {" 　青山道場　 ", "青山道場"},
+               {"青山 道場", "青山 道場"},
+               {"　 ", ""},
+               {"", ""},
+               {"ａ@", "ａ@"}};  // "ａ@" ends in the bytes of "　"
+  for (const auto& c : cases)
+    EXPECT_EQ(data::affiliationKey(text::sj(c.typed)), text::sj(c.key)) << c.typed;
+  // The register's equality, and so the undo history's snapshots, take the field in.
+  auto t = testing::makeTournament();
+  t->addPlayer("A");
+  data::Register other = t->players;
+  other.at(1).affiliation = text::sj("青山道場");
+  EXPECT_FALSE(other == t->players);
+}
+
 TEST(Table, ParticipantsAndQueries) {
   auto t = testing::makeTournament(4);
   for (int i = 0; i < 4; ++i) t->addParticipant("P" + std::to_string(i));
