@@ -54,7 +54,7 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   if (way.affiliations == pairing::AffiliationRule::Impossible)
     if (const std::string note = pairing::sameAffiliationNote(table, ws.players, round);
         !note.empty())
-      ui.warningBox(note);
+      ui.informationBox(note);
   if (outcome) *outcome = PairOutcome{round, seconds, roundList};
   return saved ? 0 : -3;
 }
