@@ -68,7 +68,6 @@ TEST_F(CliPair, AvoidAffiliationKeepsAClubApartOrNamesTheGame) {
   save();
   ASSERT_EQ(cli("pair", {table(), "--avoid-affiliation", "1"}).code, cli::kExitOk);
   EXPECT_NE(onDisk()->opponent[0][0], 2);
-
   t_->players.at(2).affiliation = sj("青山道場 ");
   save();
   CliRun r = cli("pair", {table(), "--avoid-affiliation", "0"});
@@ -77,6 +76,7 @@ TEST_F(CliPair, AvoidAffiliationKeepsAClubApartOrNamesTheGame) {
   EXPECT_TRUE(contains(r.err, "所属が同じ対局: 第1局 A–C（青山道場）\n")) << r.err;
   EXPECT_EQ(cli("pair", {table(), "--avoid-affiliation", "x"}).code, cli::kExitUsage);
 }
+
 TEST_F(CliPair, SidesHandicapsAndSixPieceFollowTheFlags) {
   t_->addParticipant("A", 2600);
   t_->addParticipant("B", 2600);

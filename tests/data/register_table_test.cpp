@@ -48,17 +48,12 @@ TEST(Register, ShortNameAndSameName) {
 }
 
 TEST(Register, AffiliationsCompareWithoutSpacesAtTheEnds) {
-  const struct {
-    const char* typed;
-    const char* key;
-  } cases[] = {{"青山道場", "青山道場"},
-               {" 　青山道場　 ", "青山道場"},
-               {"青山 道場", "青山 道場"},
-               {"　 ", ""},
-               {"", ""},
-               {"ａ@", "ａ@"}};  // "ａ@" ends in the bytes of "　"
-  for (const auto& c : cases)
-    EXPECT_EQ(data::affiliationKey(text::sj(c.typed)), text::sj(c.key)) << c.typed;
+  // "ａ@" ends in the bytes of "　".
+  for (auto [typed, key] : {std::pair{" 　青山道場　 ", "青山道場"},
+                            {"青山 道場", "青山 道場"},
+                            {"　 ", ""},
+                            {"ａ@", "ａ@"}})
+    EXPECT_EQ(data::affiliationKey(text::sj(typed)), text::sj(key)) << typed;
   // The register's equality, and so the undo history's snapshots, take the field in.
   auto t = testing::makeTournament();
   t->addPlayer("A");
