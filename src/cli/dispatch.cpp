@@ -20,15 +20,16 @@ namespace {
 constexpr std::string_view kPairFlags[] = {"--sides",     "--no-sides", "--handicaps",
                                            "--six-piece", "--play2",    "--woman-twice"};
 constexpr std::string_view kRoundOption[] = {"--round"};
+constexpr std::string_view kAvoidOption[] = {"--avoid-affiliation"};
 constexpr std::string_view kJsonFlag[] = {"--json"};
 constexpr std::string_view kOpenFlag[] = {"--open"};
 constexpr std::string_view kHandicapsFlag[] = {"--handicaps"};
 constexpr std::string_view kProFlag[] = {"--pro"};
 constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
-constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
-constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
+constexpr std::string_view kRegisterOptions[] = {"--short", "--rating", "--affiliation"};
+constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating", "--affiliation"};
 constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
-constexpr std::string_view kPortOption[] = {"--port"};
+constexpr std::string_view kServeOptions[] = {"--port", "--avoid-affiliation"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -44,8 +45,12 @@ constexpr Command kCommands[] = {
     {"print", "TABLE.tai players|grid|chart [OUT.pdf]",
      "対局者一覧・対戦表（印刷形式２）・縦の対戦表をPDFに書きます（既定は TABLE-grid.pdf など）。",
      2, 3, printCommand},
-    {"pair", "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice]",
-     "次の回戦を組み合わせ、保存して組み合わせ表を書きます。", 1, 1, pairCommand, kPairFlags},
+    {"pair",
+     "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice] "
+     "[--avoid-affiliation N]",
+     "次の回戦を組み合わせ、保存して組み合わせ表を書きます（N 回戦まで同じ所属どうしを避ける、0 "
+     "はすべての回戦）。",
+     1, 1, pairCommand, kPairFlags, kAvoidOption},
     {"standings",
      "TABLE.tai [--round K]",
      "成績（最後に終了した回戦、または K 回戦まで）を表示します。",
@@ -83,13 +88,15 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
-    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk]",
+    {"serve",
+     "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk] [--avoid-affiliation N]",
      "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
-     kMaxServedSections, serveCommand, kServeFlags, kPortOption},
-    {"register", "FILE.ply NAME [--short S] [--rating R] [--pro]",
+     kMaxServedSections, serveCommand, kServeFlags, kServeOptions},
+    {"register", "FILE.ply NAME [--short S] [--rating R] [--pro] [--affiliation A]",
      "対局者を新規登録します（ファイルがなければ作ります）。", 2, 2, registerCommand, kProFlag,
      kRegisterOptions},
-    {"edit", "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro]",
+    {"edit",
+     "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro] [--affiliation A]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/affiliation_option.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
@@ -30,6 +31,7 @@ std::string points(int halfPoints) {
 
 int pairCommand(Invocation& inv) {
   if (inv.has("--sides") && inv.has("--no-sides")) return inv.usage();
+  if (!readAvoidAffiliation(inv, inv.workspace.options)) return inv.usage();
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   ws.decideSides = !inv.has("--no-sides");

@@ -38,10 +38,11 @@ int loadRegister(Invocation& inv, bool mayBeNew) {
   return kExitFailure;
 }
 
-// Applies --short, --rating and --pro/--no-pro to a form; false for a rating that is not a
-// whole number.
+// Applies --short, --rating, --affiliation and --pro/--no-pro to a form; false for a rating that is
+// not a whole number.
 bool applyOptions(const Invocation& inv, edit::PlayerForm& form) {
   if (std::optional<std::string> s = inv.value("--short")) form.shortName = *s;
+  if (std::optional<std::string> a = inv.value("--affiliation")) form.affiliation = *a;
   if (std::optional<std::string> r = inv.value("--rating")) {
     std::optional<int> rating = parseInteger(*r);
     if (!rating) return false;

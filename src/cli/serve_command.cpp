@@ -10,6 +10,7 @@
 #endif
 #include <iostream>
 
+#include "cli/affiliation_option.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/serve_support.h"
@@ -113,10 +114,14 @@ int serveCommand(Invocation& inv) {
     }
     options.port = static_cast<unsigned short>(*port);
   }
+  pairing::PairingOptions avoid;
+  if (!readAvoidAffiliation(inv, avoid)) return inv.usage();
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   std::vector<Section> sections(1);
   sections[0].ws = &inv.workspace;
   if (int code = openOthers(inv, sections); code != kExitOk) return code;
+  // /api/pair of every table pairs with the option.
+  for (Section& s : sections) s.ws->options.avoidAffiliationRounds = avoid.avoidAffiliationRounds;
 
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;

@@ -26,6 +26,7 @@ struct Player {
   int entries = 1;            ///< rows the player takes when a table is built by the import
   int professional = 0;       ///< 0/1: never paired with another professional
   int womanProfessional = 0;  ///< 0/1: derived from the name when read from a file
+  std::string affiliation;    ///< 所属 (club, classroom, school, family), at most 255 bytes
 
   bool operator==(const Player&) const = default;
 };

@@ -27,6 +27,9 @@ std::string playerFileText(const Register& players) {
     out += text::format("%04d,%04d,", pos, p.number);
     out += '"' + p.name + "\",\"" + p.shortName + "\",";
     out += text::format("%d,%d,%d,", p.rating, p.entries, p.professional);
+    // Only a record with an affiliation has the extra field, so that every other line stays
+    // as older versions wrote it; their readers stop at the integers before it.
+    if (!p.affiliation.empty()) out += '"' + p.affiliation + "\",";
     out += kLineEnd;
   }
   return out;
@@ -53,6 +56,10 @@ bool parseRecordLine(std::string_view line, Player& p) {
   if (values.size() > 0) p.rating = values[0];
   if (values.size() > 1) p.entries = values[1];
   if (values.size() > 2) p.professional = values[2];
+
+  // The affiliation is the quoted field after the integers, when there is one.
+  if (auto affiliation = quotedText(line, line.find('"', shortName->closing + 1)))
+    p.affiliation = std::move(affiliation->text);
   return true;
 }
 

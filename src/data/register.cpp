@@ -70,6 +70,23 @@ std::string SqueezeName(std::string_view text) {
   return text::squeeze(text);
 }
 
+std::string affiliationKey(std::string_view text) {
+  static const std::string kWideSpace = text::sj("　");
+  // Walk by characters, so that a trail byte never passes for the start of a space.
+  std::size_t first = std::string_view::npos;
+  std::size_t end = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = text::charLengthAt(text, pos);
+    const std::string_view c = text.substr(pos, length);
+    pos += length;
+    if (c == " " || c == kWideSpace) continue;
+    if (first == std::string_view::npos) first = pos - length;
+    end = pos;
+  }
+  return first == std::string_view::npos ? std::string()
+                                         : std::string(text.substr(first, end - first));
+}
+
 void MarkWomanProfessional(Player& player) {
   static const std::string kWoman = text::sj("女流");
   if (text::containsAtBoundary(player.name, kWoman)) player.womanProfessional = 1;

@@ -53,6 +53,10 @@ class Register {
 /// The text with every half-width and full-width space removed.
 std::string SqueezeName(std::string_view text);
 
+/// The form in which two affiliations are compared: the text without the half-width and
+/// full-width spaces at its ends. Empty: no affiliation.
+std::string affiliationKey(std::string_view text);
+
 /// Sets womanProfessional when the name holds "女流".
 void MarkWomanProfessional(Player& player);
 

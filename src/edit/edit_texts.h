@@ -69,6 +69,7 @@ inline constexpr const char* kAlreadyParticipant = "%s はすでに対戦表に�
 // Players.
 inline constexpr const char* kNameField = "氏名";
 inline constexpr const char* kShortNameField = "省略名";
+inline constexpr const char* kAffiliationField = "所属";
 inline constexpr const char* kNotCp932 = "%sにシフトJISで表せない文字があります。";
 inline constexpr const char* kEmptyName = "氏名を入力してください。";
 inline constexpr const char* kSameName = "同名の登録があります。";

@@ -6,6 +6,7 @@
 #include "edit/guards.h"
 #include "edit/unsaved.h"
 #include "pairing/driver.h"
+#include "pairing/same_affiliation.h"
 #include "pairing/sides.h"
 #include "reports/round_list.h"
 #include "text/format.h"
@@ -53,7 +54,8 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
 
   const auto start = std::chrono::steady_clock::now();
   auto ctx = ws.context(ui);
-  if (pairing::runPairing(ctx, round, refresh) != 0) return -2;
+  pairing::PairingWay way;
+  if (pairing::runPairing(ctx, round, refresh, &way) != 0) return -2;
   if (ws.deriveHandicaps)
     pairing::assignHandicaps(ctx, round);
   else if (ws.decideSides)
@@ -67,6 +69,11 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   ui.statusMessage(text::format("組み合わせました。 %lld 秒", seconds));
   std::filesystem::path roundList;
   reports::writeRoundList(table, ws.players, table.LastPairedRound(), ui, &roundList);
+  // The option could not keep every affiliation apart: the organiser learns which games.
+  if (way.affiliations == pairing::AffiliationRule::Impossible)
+    if (const std::string note = pairing::sameAffiliationNote(table, ws.players, round);
+        !note.empty())
+      ui.informationBox(note);
   if (outcome) *outcome = PairOutcome{round, seconds, roundList};
   return saved ? 0 : -3;
 }

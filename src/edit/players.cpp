@@ -42,12 +42,16 @@ bool acceptForm(const Workspace& ws, services::Services& ui, const PlayerForm& f
   }
   std::optional<std::string> shortName = acceptName(form.shortName, texts::kShortNameField, ui);
   if (!shortName) return false;
+  std::optional<std::string> affiliation =
+      acceptName(form.affiliation, texts::kAffiliationField, ui);
+  if (!affiliation) return false;
   if (ws.players.SameNameExists(*name, skipPosition)) {
     ui.errorBox(texts::kSameName);
     return false;
   }
   player.name = std::move(*name);
   player.shortName = std::move(*shortName);
+  player.affiliation = std::move(*affiliation);
   player.rating = form.rating;
   player.professional = form.professional ? 1 : 0;
   // Derived from the name, as every file reader derives it, so that the flag does not change
@@ -84,7 +88,8 @@ PlayerForm newPlayerForm() {
 std::optional<PlayerForm> playerForm(const Workspace& ws, int position) {
   if (position < 1 || position > ws.players.count()) return std::nullopt;
   const data::Player& p = ws.players.at(position);
-  return PlayerForm{text::toUtf8(p.name), text::toUtf8(p.shortName), p.rating, p.professional != 0};
+  return PlayerForm{text::toUtf8(p.name), text::toUtf8(p.shortName), p.rating, p.professional != 0,
+                    text::toUtf8(p.affiliation)};
 }
 
 int playerPositionOfRow(const Workspace& ws, int row) {

@@ -18,6 +18,7 @@ struct PlayerForm {
   std::string shortName;
   int rating = 0;
   bool professional = false;
+  std::string affiliation{};  ///< 所属; empty for none
 };
 
 /// The form of a new registration: empty names, rating 1600.
@@ -34,9 +35,9 @@ int playerPositionOfRow(const Workspace& ws, int row);
 /// position in `row`, the new number in `other`.
 Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& form);
 
-/// Replaces name, short name, rating and professional flag of the record at a 1-based
-/// position, keeping its number and its number of boards. Refused like a registration (the
-/// edited record's own name does not count as taken).
+/// Replaces name, short name, rating, professional flag and affiliation of the record at a
+/// 1-based position, keeping its number and its number of boards. Refused like a registration
+/// (the edited record's own name does not count as taken).
 Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const PlayerForm& form);
 
 /// Deletes the records at the given 1-based positions, last first, each after its question;

@@ -37,21 +37,59 @@ int pairRound(PairingContext& ctx, int round, int seed, ProfessionalStepReport* 
   return pairAttempt(ctx, cache, round, seed, std::nullopt, professionals);
 }
 
+namespace {
+
+/// How one search of the round ended.
+struct SearchEnd {
+  int rc = -1;  ///< 0 paired; else the result of the last seeded attempt
+  PairingMethod method = PairingMethod::None;
+  int seed = 0;
+  ProfessionalStepReport professionals;
+};
+
+/// The seeded attempts, then the professional search and the exhaustive search, all under the
+/// answers of `cache`, each starting from `backup`. Shows no failure message.
+SearchEnd searchRound(PairingContext& ctx, const MeetingCache& cache, const data::Table& backup,
+                      int round, int standings) {
+  data::Table& table = ctx.table;
+  SearchEnd end;
+  for (int seed = 1; seed <= kLastSeed; ++seed) {
+    ctx.ui.statusMessage(text::format("組み合わせ中です... %d", seed));
+    table = backup;
+    ctx.random.seed(static_cast<std::uint32_t>(seed));
+    end.rc = pairAttempt(ctx, cache, round, seed, standings, &end.professionals);
+    if (end.rc == 0) {
+      end.method = PairingMethod::SeededAttempt;
+      end.seed = seed;
+      return end;
+    }
+  }
+  const int attempts = end.rc;
+  if (end.rc == -3) {
+    ctx.ui.statusMessage("棋士と組み合わせ中です... *");
+    table = backup;
+    const auto start = std::chrono::steady_clock::now();
+    if (pairWithProfessionalsExhaustively(ctx, cache) == 0) {
+      const long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                            std::chrono::steady_clock::now() - start)
+                                            .count());
+      ctx.ui.statusMessage(text::format("棋士と組み合わせ終了 %ld ms %ld 秒", ms, ms / 1000));
+      return {0, PairingMethod::ProfessionalSearch, 0, {}};
+    }
+  }
+  ctx.ui.statusMessage("組み合わせ中です... *");
+  table = backup;
+  if (pairRoundExhaustively(ctx, cache, &end.professionals) == 0)
+    return {0, PairingMethod::ExhaustiveSearch, 0, end.professionals};
+  end.rc = attempts;
+  return end;
+}
+
+}  // namespace
+
 int runPairing(PairingContext& ctx, int round, const std::function<void()>& refresh,
                PairingWay* way) {
-  // The report is filled from copies of what the steps note; no step reads it back.
-  PairingWay found;
-  ProfessionalStepReport professionals;
-  auto succeed = [&](PairingMethod method, int seed) {
-    found.method = method;
-    found.seed = seed;
-    found.prePass = seed >= kFirstPrePassSeed;
-    found.professionals = professionals;
-    if (way) *way = found;
-    return 0;
-  };
   if (way) *way = {};
-
   data::Table& table = ctx.table;
   if (!pairableRound(table, round)) {
     ctx.ui.errorBox(kFailed);
@@ -70,38 +108,27 @@ int runPairing(PairingContext& ctx, int round, const std::function<void()>& refr
   // Earlier rounds and the players do not change while this round is paired: the attempts
   // and both searches take their answers from one cache.
   MeetingCache cache;
-  cache.build(table, ctx.players, round);
-
-  int rc = -1;
-  for (int seed = 1; seed <= kLastSeed; ++seed) {
-    ctx.ui.statusMessage(text::format("組み合わせ中です... %d", seed));
-    table = *backup;
-    ctx.random.seed(static_cast<std::uint32_t>(seed));
-    rc = pairAttempt(ctx, cache, round, seed, standings, &professionals);
-    if (rc == 0) return succeed(PairingMethod::SeededAttempt, seed);
+  const bool apart = keepsAffiliationsApart(ctx.options, round);
+  cache.build(table, ctx.players, round, apart);
+  AffiliationRule affiliations = AffiliationRule::NotAsked;
+  SearchEnd end;
+  if (apart && cache.anyAffiliation()) {
+    end = searchRound(ctx, cache, *backup, round, standings);
+    affiliations = end.rc == 0 ? AffiliationRule::Kept : AffiliationRule::Impossible;
+    // None keeps them apart: the round is paired exactly as without the option.
+    if (end.rc != 0) cache.build(*backup, ctx.players, round, false);
   }
+  if (affiliations != AffiliationRule::Kept)
+    end = searchRound(ctx, cache, *backup, round, standings);
 
-  if (rc == -3) {
-    ctx.ui.statusMessage("棋士と組み合わせ中です... *");
-    table = *backup;
-    const auto start = std::chrono::steady_clock::now();
-    if (pairWithProfessionalsExhaustively(ctx, cache) == 0) {
-      const long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                            std::chrono::steady_clock::now() - start)
-                                            .count());
-      ctx.ui.statusMessage(text::format("棋士と組み合わせ終了 %ld ms %ld 秒", ms, ms / 1000));
-      professionals = {};
-      return succeed(PairingMethod::ProfessionalSearch, 0);
-    }
+  if (end.rc == 0) {
+    // The report is filled from copies of what the steps noted; no step reads it back.
+    if (way)
+      *way = {end.method, end.seed, end.seed >= kFirstPrePassSeed, end.professionals, affiliations};
+    return 0;
   }
-
-  ctx.ui.statusMessage("組み合わせ中です... *");
-  table = *backup;
-  if (pairRoundExhaustively(ctx, cache, &professionals) == 0)
-    return succeed(PairingMethod::ExhaustiveSearch, 0);
-
   if (refresh) refresh();
-  if (rc == -3)
+  if (end.rc == -3)
     ctx.ui.errorBox(ctx.options.play2 ? kProfessionalsFailed : kProfessionalsFailedHint);
   else
     ctx.ui.errorBox(kFailed);

@@ -91,6 +91,20 @@ MeetingRule meetingRuleOf(const BoardFacts& b, const PairingWay& way) {
   return MeetingRule::Unexplained;
 }
 
+/// What the option keeping affiliations apart has to do with the board of rows a and b.
+void affiliationFacts(BoardFacts& b, const data::Table& t, const data::Register& players,
+                      const Reproduction& rep, int a, int o) {
+  const data::Player* x = playerOf(t, players, a);
+  const data::Player* y = playerOf(t, players, o);
+  if (x && y) {
+    std::string key = data::affiliationKey(x->affiliation);
+    if (!key.empty() && key == data::affiliationKey(y->affiliation))
+      b.sharedAffiliation = std::move(key);
+  }
+  b.movedByAffiliation = b.reproduced && rep.withoutAffiliations &&
+                         (*rep.withoutAffiliations)[static_cast<std::size_t>(a)] != o;
+}
+
 RowFacts rowFacts(const data::Table& t, const data::Register& players, const Reproduction& rep,
                   int row) {
   RowFacts r;
@@ -116,6 +130,11 @@ void summarise(Explanation& e) {
 int Explanation::boardsDiffering() const {
   return static_cast<int>(std::count_if(boards.begin(), boards.end(),
                                         [](const BoardFacts& b) { return !b.reproduced; }));
+}
+
+int Explanation::boardsMovedByAffiliation() const {
+  return static_cast<int>(std::count_if(boards.begin(), boards.end(),
+                                        [](const BoardFacts& b) { return b.movedByAffiliation; }));
 }
 
 const BoardFacts* Explanation::boardOf(int row) const {
@@ -195,6 +214,7 @@ std::optional<Explanation> explainRound(const data::Table& table, const data::Re
                                 handicapsAgree && sameSides(table, *sides.decided, round, row, o));
     b.handicapReason = handicapReasonOf(e.sideRule, b, handicapsAgree);
     b.ratingDifference = x.rating - y.rating;
+    affiliationFacts(b, table, players, rep, row, o);
     e.boards.push_back(std::move(b));
   }
   summarise(e);

@@ -86,6 +86,10 @@ struct BoardFacts {
   HandicapReason handicapReason = HandicapReason::NotDerived;
   int ratingDifference = 0;        ///< rating of the first player minus that of the second
   bool professionalBoard = false;  ///< one of the two is a professional
+  /// The option "同じ所属どうしを避ける" gave this game: without it the program pairs
+  /// these rows otherwise.
+  bool movedByAffiliation = false;
+  std::string sharedAffiliation;  ///< CP932: the affiliation both players have; else empty
 };
 
 /// A row that holds no game in the round.
@@ -127,6 +131,8 @@ struct Explanation {
 
   /// Boards that differ from the program's pairing.
   int boardsDiffering() const;
+  /// Boards that the option keeping affiliations apart gave.
+  int boardsMovedByAffiliation() const;
   /// The board that holds a row, or none.
   const BoardFacts* boardOf(int row) const;
 };

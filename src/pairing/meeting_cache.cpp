@@ -1,6 +1,7 @@
 #include "pairing/meeting_cache.h"
 
 #include <algorithm>
+#include <string>
 
 #include "pairing/compat.h"
 
@@ -12,7 +13,28 @@ bool inPlanes(int row) {
 }
 }  // namespace
 
-void MeetingCache::build(const data::Table& table, const data::Register& players, int round) {
+void MeetingCache::buildAffiliations(const data::Table& table, const data::Register& players) {
+  std::array<std::string, data::kMaxRows> keys;
+  anyAffiliation_ = false;
+  for (int row = 0; row < data::kMaxRows; ++row) {
+    affiliation_[row] = 0;
+    if (row >= rows_) continue;
+    const data::Player* p = playerOf(table, players, row);
+    if (!p || p->affiliation.empty()) continue;
+    keys[row] = data::affiliationKey(p->affiliation);
+    if (keys[row].empty()) continue;
+    anyAffiliation_ = true;
+    affiliation_[row] = row + 1;
+    for (int other = 0; other < row; ++other)
+      if (keys[other] == keys[row]) {
+        affiliation_[row] = affiliation_[other];
+        break;
+      }
+  }
+}
+
+void MeetingCache::build(const data::Table& table, const data::Register& players, int round,
+                         bool affiliationsApart) {
   round_ = round;
   rows_ = table.rows();
   for (int row = 0; row < data::kMaxRows; ++row) {
@@ -57,6 +79,8 @@ void MeetingCache::build(const data::Table& table, const data::Register& players
     if (row < rows_ && before > 0)
       previousOpponent_[row] = static_cast<std::int8_t>(table.opponentRow(row, before - 1));
   }
+  buildAffiliations(table, players);
+  affiliationsApart_ = affiliationsApart && anyAffiliation_;
 }
 
 bool MeetingCache::canPair(const data::Table& table, int a, int b) const {
@@ -66,6 +90,7 @@ bool MeetingCache::canPair(const data::Table& table, int a, int b) const {
   if (table.opponent[b][round_] != data::kUnpaired) return false;
   if (entries_[a] >= 2 && entries_[b] >= 2) return false;
   if (professional_[a] && professional_[b]) return false;
+  if (keptApart(a, b)) return false;
   return met_[playerId_[a]][playerId_[b]] == 0;
 }
 

@@ -17,7 +17,9 @@ namespace toq::pairing {
 class MeetingCache {
  public:
   /// Prepares the answers for round `round` of the table as it is now.
-  void build(const data::Table& table, const data::Register& players, int round);
+  /// With `affiliationsApart`, two rows whose players share an affiliation cannot pair.
+  void build(const data::Table& table, const data::Register& players, int round,
+             bool affiliationsApart = false);
 
   /// The round the cache was built for.
   int round() const { return round_; }
@@ -35,6 +37,16 @@ class MeetingCache {
   /// Same answer as `canPair(table, players, round(), a, b)` on the table it was built from,
   /// reading only the opponent of b in that round live; false for any row outside the table.
   bool canPair(const data::Table& table, int a, int b) const;
+
+  /// True when the players of the two rows have the same (non-empty) affiliation.
+  bool sameAffiliation(int a, int b) const {
+    const int x = affiliation_[slot(a)];
+    return x != 0 && x == affiliation_[slot(b)];
+  }
+  /// True when the run keeps the two rows apart for their affiliation.
+  bool keptApart(int a, int b) const { return affiliationsApart_ && sameAffiliation(a, b); }
+  /// True when some used row's player has an affiliation.
+  bool anyAffiliation() const { return anyAffiliation_; }
 
   /// One id per player: the first row slot that holds the row's player number.
   int player(int row) const { return playerId_[slot(row)]; }
@@ -59,10 +71,16 @@ class MeetingCache {
   std::array<std::int8_t, data::kMaxRows> gamesAgainstProfessionals_{};
   std::array<std::int8_t, data::kMaxRows> gamesAgainstWomen_{};
   std::array<std::int8_t, data::kMaxRows> previousOpponent_{};
+  /// One id per affiliation: 1 + the first row slot whose player has it; 0 for none.
+  std::array<int, data::kMaxRows> affiliation_{};
   /// met_[x][y]: games of the rows of player x against player y before the round, up to 2.
   std::array<std::array<std::uint8_t, data::kMaxRows>, data::kMaxRows> met_{};
   int round_ = -1;
   int rows_ = 0;
+  bool affiliationsApart_ = false;
+  bool anyAffiliation_ = false;
+
+  void buildAffiliations(const data::Table& table, const data::Register& players);
 };
 
 }  // namespace toq::pairing

@@ -13,6 +13,13 @@ enum class PairingMethod {
   ExhaustiveSearch,    ///< the exhaustive search, after every attempt failed
 };
 
+/// What the option "同じ所属どうしを避ける" did in the round.
+enum class AffiliationRule {
+  NotAsked,    ///< the option does not cover the round, or nobody has an affiliation
+  Kept,        ///< players of one affiliation were kept apart
+  Impossible,  ///< no complete pairing keeps them apart: paired as without the option
+};
+
 /// What one run of the professional step did.
 struct ProfessionalStepReport {
   int games = 0;         ///< games it placed
@@ -30,6 +37,7 @@ struct PairingWay {
   /// The professional step of the attempt or the exhaustive search that paired the round (the
   /// professional exhaustive search pairs without it).
   ProfessionalStepReport professionals;
+  AffiliationRule affiliations = AffiliationRule::NotAsked;
 
   bool operator==(const PairingWay&) const = default;
 };

@@ -108,7 +108,8 @@ RowList cheapestAmateurs(const ProfessionalRound& r, const PairingOptions& optio
   // The tests of canPair (i, p) and canPairAgain (i, p) that do not depend on meetings.
   auto mayMeet = [&](int i) {
     return i != p && f.player(i) != f.player(p) && r.unpaired(p) &&
-           !(f.entries(i) >= 2 && f.entries(p) >= 2) && !(f.professional(i) && f.professional(p));
+           !(f.entries(i) >= 2 && f.entries(p) >= 2) && !(f.professional(i) && f.professional(p)) &&
+           !f.keptApart(i, p);
   };
 
   Cheapest strict;

@@ -35,6 +35,7 @@ bool ProfessionalRound::canPairAgain(const PairingOptions& options, int a, int b
   if (!unpaired(b)) return false;
   if (f.entries(a) > 1 && f.entries(b) > 1) return false;
   if (f.professional(a) && f.professional(b)) return false;
+  if (f.keptApart(a, b)) return false;
   const int met = f.timesMet(a, b);
   if (!options.play2 && met > 0) return false;
   if (!options.womanProfessionalTwice && (f.woman(a) || f.woman(b)) && met > 0) return false;

@@ -1,6 +1,7 @@
 #include "pairing/reproduction.h"
 
 #include <array>
+#include <vector>
 
 #include "pairing/context.h"
 #include "pairing/driver.h"
@@ -17,6 +18,37 @@ constexpr std::array<PairingOptions, 4> kCombinations = {{
     {.womanProfessionalTwice = true},
     {.play2 = true, .womanProfessionalTwice = true},
 }};
+
+/// True when some participant's player has an affiliation: only then can the option that
+/// keeps affiliations apart change a pairing, and only then is it tried.
+bool anyAffiliation(const data::Table& table, const data::Register& players) {
+  for (int row = 0; row < table.rows(); ++row)
+    if (const data::Player* p = players.FindPlayer(table.participants[row]))
+      if (!data::affiliationKey(p->affiliation).empty()) return true;
+  return false;
+}
+
+/// The combinations to try on this table.
+std::vector<PairingOptions> combinationsFor(const data::Table& table,
+                                            const data::Register& players) {
+  std::vector<PairingOptions> all(kCombinations.begin(), kCombinations.end());
+  if (!anyAffiliation(table, players)) return all;
+  for (PairingOptions options : kCombinations) {
+    options.avoidAffiliationRounds = kAffiliationEveryRound;
+    all.push_back(options);
+  }
+  return all;
+}
+
+/// The program's entries of the round on a copy of `before`; `way` receives how it paired.
+bool pairCopy(const data::Table& before, const data::Register& players,
+              const PairingOptions& options, int round, data::Table& trial, PairingWay& way) {
+  trial = before;
+  services::QuietServices silent;
+  Random random;
+  PairingContext ctx{trial, players, options, random, silent};
+  return runPairing(ctx, round, {}, &way) == 0;
+}
 
 /// Rows of the round whose entry in `paired` equals the stored one.
 int rowsAgreeing(const data::Table& stored, const data::Table& paired, int round) {
@@ -45,13 +77,9 @@ Reproduction reproduceRound(const data::Table& stored, const data::Table& before
   int bestAgreeing = -1;
   if (round < 0 || round >= data::kMaxRounds) return best;
   auto trial = std::make_unique<data::Table>(before);
-  services::QuietServices silent;
-  for (const PairingOptions& options : kCombinations) {
-    *trial = before;
-    Random random;
-    PairingContext ctx{*trial, players, options, random, silent};
+  for (const PairingOptions& options : combinationsFor(before, players)) {
     PairingWay way;
-    const bool paired = runPairing(ctx, round, {}, &way) == 0;
+    const bool paired = pairCopy(before, players, options, round, *trial, way);
     ++best.combinationsTried;
     const int agreeing = rowsAgreeing(stored, *trial, round);
     if (agreeing <= bestAgreeing) continue;
@@ -65,6 +93,15 @@ Reproduction reproduceRound(const data::Table& stored, const data::Table& before
       best.reproduced = true;
       break;
     }
+  }
+  // What the option changed: the same round paired without it.
+  if (best.way.affiliations == AffiliationRule::Kept) {
+    PairingOptions without = best.options;
+    without.avoidAffiliationRounds = 0;
+    PairingWay way;
+    pairCopy(before, players, without, round, *trial, way);
+    auto& entries = best.withoutAffiliations.emplace();
+    for (int row = 0; row < data::kMaxRows; ++row) entries[row] = trial->opponent[row][round];
   }
   return best;
 }

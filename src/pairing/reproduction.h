@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "data/register.h"
 #include "data/table.h"
@@ -22,6 +23,9 @@ struct Reproduction {
   PairingWay way;              ///< how the driver paired the round with those options
   /// The program's entry of every row in the round (a row, or a code).
   std::array<std::int16_t, data::kMaxRows> opponents{};
+  /// When the option "同じ所属どうしを避ける" kept affiliations apart in the pairing above:
+  /// the entry of every row with the same options but that one.
+  std::optional<std::array<std::int16_t, data::kMaxRows>> withoutAffiliations;
 };
 
 /// The table as it stood before round `round` was paired: every entry of that round and the
@@ -30,9 +34,10 @@ struct Reproduction {
 std::unique_ptr<data::Table> tableBeforeRound(const data::Table& table, int round);
 
 /// Pairs the round on copies of `before` with each combination of the options that steer the
-/// pairing (second games against professionals and against women professionals), the
-/// defaults first, and stops at the first that gives every row of `stored` its entry. Without
-/// one, the combination that gives the most rows their entry stands (the first of equals).
+/// pairing (second games against professionals and against women professionals, and, when
+/// some participant has an affiliation, keeping affiliations apart), the defaults first, and
+/// stops at the first that gives every row of `stored` its entry. Without one, the
+/// combination that gives the most rows their entry stands (the first of equals).
 Reproduction reproduceRound(const data::Table& stored, const data::Table& before,
                             const data::Register& players, int round);
 

@@ -34,6 +34,8 @@ class RoundPairing {
 
   bool unpaired(int row) const { return ctx_.table.opponent[row][round_] == data::kUnpaired; }
   bool canPair(int a, int b) const { return cache_.canPair(ctx_.table, a, b); }
+  /// True when the run keeps the two rows apart for their affiliation.
+  bool keptApart(int a, int b) const { return cache_.keptApart(a, b); }
   void pair(int a, int b) { ctx_.table.setPair(round_, a, b); }
   /// Score before the round, read from the standings block as it is now.
   int key(int row) const;

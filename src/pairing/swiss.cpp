@@ -10,13 +10,14 @@ namespace toq::pairing {
 namespace {
 
 /// First round: upper half against lower half, without compatibility tests. Stops before a
-/// pair of two rows of one player; true when every row was paired.
+/// pair of two rows of one player, or of one affiliation when the run keeps those apart; true
+/// when every row was paired.
 bool splitFirstRound(RoundPairing& rp, const data::Table& table, const RowList& rows) {
   const int h = rows.count / 2;
   for (int k = 0; k < h; ++k) {
     const int a = rows[k];
     const int b = rows[k + h];
-    if (table.participants[a] == table.participants[b]) return false;
+    if (table.participants[a] == table.participants[b] || rp.keptApart(a, b)) return false;
     rp.pair(a, b);
   }
   return true;

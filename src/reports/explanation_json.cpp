@@ -162,6 +162,9 @@ Json board(const BoardFacts& b) {
   h["ratingDifference"] = std::abs(b.ratingDifference);
   h["rule"] = handicapReasonName(b.handicapReason);
   j["handicap"] = std::move(h);
+  // Only boards the affiliations touch carry these, so that other explanations stay as they were.
+  if (b.movedByAffiliation) j["movedByAffiliation"] = true;
+  if (!b.sharedAffiliation.empty()) j["sameAffiliation"] = text::toUtf8(b.sharedAffiliation);
   return j;
 }
 
@@ -186,6 +189,7 @@ std::string explanationJson(const pairing::Explanation& e) {
   j["options"] = {{"play2", e.options.play2},
                   {"womanProfessionalTwice", e.options.womanProfessionalTwice},
                   {"sixPieceHandicaps", e.options.allowSixPieceHandicaps}};
+  if (e.options.avoidAffiliationRounds > 0) j["options"]["avoidAffiliation"] = true;
   j["method"] = methodName(e.way.method);
   j["seed"] = e.way.seed > 0 ? Json(e.way.seed) : Json(nullptr);
   j["prePass"] = e.way.prePass;

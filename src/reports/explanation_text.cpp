@@ -78,6 +78,8 @@ void addHead(Lines& out, const Explanation& e) {
   out.add(say(texts::kOptionsLine, text::sj(onOff(e.options.play2)).c_str(),
               text::sj(onOff(e.options.womanProfessionalTwice)).c_str(),
               text::sj(onOff(e.options.allowSixPieceHandicaps)).c_str()));
+  if (e.options.avoidAffiliationRounds > 0)
+    out.add(say(texts::kOptionsAffiliation, e.boardsMovedByAffiliation()));
   switch (e.way.method) {
     case pairing::PairingMethod::SeededAttempt:
       out.add(
@@ -263,6 +265,9 @@ void addBoard(Lines& out, const Explanation& e, const BoardFacts& b) {
   }
   if (b.earlierMeetings > 0)
     out.add(say(texts::kMeetingAgain, b.earlierMeetings + 1, meetingReason(b.meetingRule).c_str()));
+  if (b.movedByAffiliation) out.add(text::sj(texts::kBoardMovedByAffiliation));
+  if (!b.sharedAffiliation.empty())
+    out.add(say(texts::kBoardSameAffiliation, b.sharedAffiliation.c_str()));
   out.add(sideLine(b));
   out.add(handicapLine(b));
 }

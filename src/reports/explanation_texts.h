@@ -27,6 +27,8 @@ inline constexpr const char* kVerdictClosest =
     "  次の設定でのプログラムの組み合わせが最も近いものです。";
 inline constexpr const char* kOptionsLine =
     "  設定: 棋士と２度対局可能 %s／女流棋士と２度対局可能 %s／手合割を六枚落ちまで %s";
+inline constexpr const char* kOptionsAffiliation =
+    "  設定: 同じ所属どうしを避ける オン（この設定で変わった対局 %d局）";
 inline constexpr const char* kOn = "オン";
 inline constexpr const char* kOff = "オフ";
 inline constexpr const char* kMethodAttempt = "  方法: %d回目の抽選で組み合わせました。";
@@ -88,6 +90,9 @@ inline constexpr const char* kMeetingRelaxed =
     "棋士と２度対局可能）。";
 inline constexpr const char* kMeetingProfessionalSearch =
     "棋士を含む全組み合わせの探索が再戦を認めました（設定: 棋士と２度対局可能）。";
+inline constexpr const char* kBoardMovedByAffiliation =
+    "  所属: 同じ所属どうしを避ける設定によって、設定なしの組み合わせから変わった対局です。";
+inline constexpr const char* kBoardSameAffiliation = "  所属: 同じ所属（%s）どうしの対局です。";
 inline constexpr const char* kMeetingByHand = "手で設定された組み合わせです。";
 inline constexpr const char* kMeetingUnexplained = "プログラムの決まりでは説明できません。";
 

@@ -1,5 +1,7 @@
 #include "ui/app_settings.h"
 
+#include <algorithm>
+
 namespace toq::ui {
 
 namespace {
@@ -42,6 +44,13 @@ int AppSettings::play2(int held) const {
 }
 void AppSettings::setPlay2(int value) {
   settings_->setValue("Option/play2", value);
+}
+
+int AppSettings::avoidAffiliationRounds() const {
+  return std::max(0, intValue(*settings_, "Option/avoid_affiliation", 0));
+}
+void AppSettings::setAvoidAffiliationRounds(int rounds) {
+  settings_->setValue("Option/avoid_affiliation", rounds);
 }
 
 int AppSettings::viewList() const {

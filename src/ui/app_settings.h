@@ -43,6 +43,9 @@ class AppSettings {
   void setAllowSixPieceHandicaps(int value);
   int play2(int held) const;
   void setPlay2(int value);
+  /// "同じ所属どうしを避ける": the rounds it covers, 0 off (the default).
+  int avoidAffiliationRounds() const;
+  void setAvoidAffiliationRounds(int rounds);
 
   int viewList() const;
   int viewDecideSides() const;

@@ -16,6 +16,7 @@
 #include "edit/participants.h"
 #include "edit/result_change.h"
 #include "text/format.h"
+#include "ui/affiliation_option.h"
 #include "ui/current_cell_delegate.h"
 #include "ui/qt_text.h"
 #include "ui/table_model.h"
@@ -68,6 +69,8 @@ void MainView::buildForm() {
   options->addWidget(decideSidesBox_);
   options->addWidget(deriveHandicapsBox_);
   row->addLayout(options);
+  affiliationOption_ = new AffiliationOption(form);
+  row->addWidget(affiliationOption_);
   legend_ = new QLabel(QStringLiteral("緑：プロとの対戦\n桃：女流との対戦　黄：２局目"), form);
   row->addWidget(legend_);
   row->addStretch(1);
@@ -118,6 +121,7 @@ void MainView::buildForm() {
     decideSidesBox_->setEnabled(!ws_.deriveHandicaps);
   });
   connect(decideSidesBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
+  connect(affiliationOption_, &AffiliationOption::changed, this, [this] { readOptions(); });
   connect(list_, &QWidget::customContextMenuRequested, this, &MainView::requestContextMenu);
   // Shift+F10 opens the context menu at the current cell, as the menu key does (and as
   // Windows does by itself).
@@ -145,6 +149,7 @@ void MainView::firstUpdate(AppSettings& settings, const ListFont& font) {
   tableMode_ = settings.viewList() == 0;
   ws_.decideSides = settings.viewDecideSides() != 0;
   ws_.deriveHandicaps = settings.viewDeriveHandicaps() != 0;
+  affiliationOption_->setRounds(settings.avoidAffiliationRounds());
   if (font.height != 0) applyListFont(font);
   fill();
   enableControlsForMode();
@@ -162,6 +167,7 @@ void MainView::firstUpdate(AppSettings& settings, const ListFont& font) {
 
 void MainView::saveViewState(AppSettings& settings) const {
   settings.setView(tableMode_ ? 0 : 1, ws_.decideSides ? 1 : 0, ws_.deriveHandicaps ? 1 : 0);
+  settings.setAvoidAffiliationRounds(ws_.options.avoidAffiliationRounds);
 }
 
 void MainView::fill() {
@@ -297,6 +303,7 @@ void MainView::setTableMode(bool tableMode) {
 void MainView::readOptions() {
   ws_.decideSides = decideSidesBox_->isChecked();
   ws_.deriveHandicaps = deriveHandicapsBox_->isChecked();
+  ws_.options.avoidAffiliationRounds = affiliationOption_->rounds();
 }
 
 int MainView::selectedRow() const {

@@ -21,6 +21,7 @@ class QGroupBox;
 
 namespace toq::ui {
 
+class AffiliationOption;
 class TableModel;
 
 class MainView : public QWidget {
@@ -80,6 +81,7 @@ class MainView : public QWidget {
   QCheckBox* lockBox() const { return lockBox_; }
   QCheckBox* decideSidesBox() const { return decideSidesBox_; }
   QCheckBox* deriveHandicapsBox() const { return deriveHandicapsBox_; }
+  AffiliationOption* affiliationOption() const { return affiliationOption_; }
   QRadioButton* tableRadio() const { return tableRadio_; }
   QRadioButton* playerRadio() const { return playerRadio_; }
   /// The hint over an empty list (hidden when the list has lines).
@@ -141,6 +143,7 @@ class MainView : public QWidget {
   QCheckBox* lockBox_ = nullptr;
   QCheckBox* decideSidesBox_ = nullptr;
   QCheckBox* deriveHandicapsBox_ = nullptr;
+  AffiliationOption* affiliationOption_ = nullptr;
   QLabel* legend_ = nullptr;
   QLabel* emptyHint_ = nullptr;  ///< over an empty list: how to go on
 };

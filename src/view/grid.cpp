@@ -173,9 +173,9 @@ Grid tableGrid(const Table& table, const data::Register& players,
 }
 
 Grid playerGrid(const data::Register& players) {
-  static constexpr int kWidths[9] = {40, 120, 60, 80, 40, 50, 40, 80, 80};
-  const char* const headers[9] = {"No.", "氏　名", "省略名", "レーティング", "面数", "プロ",
-                                  "",    "",       ""};
+  static constexpr int kWidths[9] = {40, 120, 60, 80, 40, 50, 100, 80, 80};
+  const char* const headers[9] = {"No.",  "氏　名", "省略名", "レーティング", "面数", "プロ",
+                                  "所属", "",       ""};
   Grid grid;
   for (int c = 0; c < 9; ++c) grid.columns.push_back({sj(headers[c]), kWidths[c]});
   grid.lines.reserve(static_cast<std::size_t>(players.count()));
@@ -189,6 +189,7 @@ Grid playerGrid(const data::Register& players) {
     if (player.rating != 0) line[3].text = text::format("%d", player.rating);
     line[4].text = text::format("%d", player.entries);
     if (player.professional) line[5].text = sj("○");
+    line[6].text = player.affiliation;
     grid.lines.push_back(std::move(line));
   }
   return grid;

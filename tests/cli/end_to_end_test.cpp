@@ -64,7 +64,7 @@ TEST_F(CliProgram, ImportShowPlayersAndCsv) {
   CliRun listed = run({"players", "names.ply"});
   ASSERT_EQ(listed.code, 0) << listed.err;
   EXPECT_EQ(listed.out,
-            "No.   氏　名        省略名 レーティング 面数 プロ\n"
+            "No.   氏　名        省略名 レーティング 面数 プロ 所属\n"
             "    1 北村 勇気八段        2400         2    ○\n"
             "    2 青山 大輔            2050         1\n"
             "    3 桜井 健太                         1\n");

@@ -60,6 +60,23 @@ TEST_F(CliPair, PairsSavesWithBackupAndWritesTheRoundList) {
   EXPECT_TRUE(contains(early.err, "エラー: 1回戦に勝敗の未入力があります。\n")) << early.err;
 }
 
+// The first round's split would pair A with C; with the option, one club is kept apart. When
+// three of four share it, the round is paired as without the option and the game is named.
+TEST_F(CliPair, AvoidAffiliationKeepsAClubApartOrNamesTheGame) {
+  fourPlayers();
+  for (int position : {1, 3}) t_->players.at(position).affiliation = sj("青山道場");
+  save();
+  ASSERT_EQ(cli("pair", {table(), "--avoid-affiliation", "1"}).code, cli::kExitOk);
+  EXPECT_NE(onDisk()->opponent[0][0], 2);
+  t_->players.at(2).affiliation = sj("青山道場 ");
+  save();
+  CliRun r = cli("pair", {table(), "--avoid-affiliation", "0"});
+  ASSERT_EQ(r.code, cli::kExitOk) << r.err;
+  EXPECT_EQ(onDisk()->opponent[0][0], 2);
+  EXPECT_TRUE(contains(r.err, "所属が同じ対局: 第1局 A–C（青山道場）\n")) << r.err;
+  EXPECT_EQ(cli("pair", {table(), "--avoid-affiliation", "x"}).code, cli::kExitUsage);
+}
+
 TEST_F(CliPair, SidesHandicapsAndSixPieceFollowTheFlags) {
   t_->addParticipant("A", 2600);
   t_->addParticipant("B", 2600);

@@ -97,6 +97,17 @@ TEST_F(CliPlayers, EditKeepsTheFieldsNotGiven) {
   EXPECT_EQ(cli("edit", {playerFile(), "1", "--name"}).code, cli::kExitUsage);
 }
 
+TEST_F(CliPlayers, AffiliationIsRegisteredEditedAndChecked) {
+  ASSERT_EQ(cli("register", {playerFile(), "青山 大輔", "--affiliation", "青山道場"}).code, 0);
+  EXPECT_EQ(readRegister(playerFile()).at(1).affiliation, sj("青山道場"));
+  ASSERT_EQ(cli("edit", {playerFile(), "1", "--affiliation", "南小学校"}).code, 0);
+  ASSERT_EQ(cli("edit", {playerFile(), "1", "--rating", "1700"}).code, 0);  // kept
+  EXPECT_EQ(readRegister(playerFile()).at(1).affiliation, sj("南小学校"));
+  CliRun quote = cli("edit", {playerFile(), "1", "--affiliation", "A\"B"});
+  EXPECT_EQ(quote.code, cli::kExitFailure);
+  EXPECT_EQ(quote.err, "エラー: 所属に二重引用符（\"）は使えません。\n");
+}
+
 TEST_F(CliPlayers, DeleteTheGivenPositions) {
   for (const char* name : {"A", "B", "C", "D"}) t_->addPlayer(name);
   save();

@@ -42,6 +42,20 @@ TEST(PlayerFile, GoldenWriteAndRoundTrip) {
   EXPECT_EQ(testing::readFile(file), sj("# TOQ V0.60 参加者データ\r\n$バージョン  :0.60\r\n"));
 }
 
+// An affiliation is one more quoted field after the integers, on the records that have one;
+// the other lines are written as before, and the integers are read as before.
+TEST(PlayerFile, AffiliationGoldenAndRoundTrip) {
+  auto t = testing::threeRowTournament();
+  t->players.at(1).affiliation = sj("青山道場");
+  t->players.at(3).affiliation = sj("　南小学校 ");
+  fs::path file = fs::path(testing::makeTempDir()) / "players.ply";
+  ASSERT_EQ(data::WritePlayerFile(t->players, file), 0);
+  EXPECT_EQ(testing::readFile(file), testing::golden("players_affiliation.ply"));
+  data::Register back;
+  ASSERT_EQ(data::LoadPlayerFile(back, file), 0);
+  EXPECT_EQ(back.all(), t->players.all());
+}
+
 TEST(PlayerFile, ReaderTakesWhatTheDescriptionAllows) {
   data::Register r;
   const std::string text =

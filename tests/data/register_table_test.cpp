@@ -47,6 +47,21 @@ TEST(Register, ShortNameAndSameName) {
   EXPECT_EQ(w.womanProfessional, 1);
 }
 
+TEST(Register, AffiliationsCompareWithoutSpacesAtTheEnds) {
+  // "ａ@" ends in the bytes of "　".
+  for (auto [typed, key] : {std::pair{" 　青山道場　 ", "青山道場"},
+                            {"青山 道場", "青山 道場"},
+                            {"　 ", ""},
+                            {"ａ@", "ａ@"}})
+    EXPECT_EQ(data::affiliationKey(text::sj(typed)), text::sj(key)) << typed;
+  // The register's equality, and so the undo history's snapshots, take the field in.
+  auto t = testing::makeTournament();
+  t->addPlayer("A");
+  data::Register other = t->players;
+  other.at(1).affiliation = text::sj("青山道場");
+  EXPECT_FALSE(other == t->players);
+}
+
 TEST(Table, ParticipantsAndQueries) {
   auto t = testing::makeTournament(4);
   for (int i = 0; i < 4; ++i) t->addParticipant("P" + std::to_string(i));

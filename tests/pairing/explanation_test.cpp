@@ -107,6 +107,25 @@ TEST(Explanation, ASecondGameNamesTheOptionAndTheRelaxedPass) {
   EXPECT_EQ(e.summary.byes[0].row, 2);
 }
 
+// The split would pair R0-R2 and R1-R3; keeping R0 and R2's club apart moved both boards.
+TEST(Explanation, TheAffiliationOptionIsReproducedAndNamesTheBoardsItMoved) {
+  auto t = testing::fieldOf(4, 3);
+  for (int position : {1, 3}) t->players.at(position).affiliation = "Club";
+  t->options.avoidAffiliationRounds = 1;
+  EXPECT_EQ(pair(*t, 0).affiliations, AffiliationRule::Kept);
+  const Explanation e = explain(*t, 0);
+  EXPECT_TRUE(e.reproduced && e.options.avoidAffiliationRounds > 0);
+  EXPECT_EQ(e.combinationsTried, 5);  // the four without the option first
+  EXPECT_EQ(e.boardsMovedByAffiliation(), 2);
+  // Where the option cannot keep a club apart, the round is explained without it.
+  t->players.at(2).affiliation = " Club";
+  for (int row = 0; row < 4; ++row) t->table.clearEntries(row, 0, data::kMaxRounds);
+  EXPECT_EQ(pair(*t, 0).affiliations, AffiliationRule::Impossible);
+  const Explanation mixed = explain(*t, 0);
+  EXPECT_TRUE(mixed.reproduced && mixed.options.avoidAffiliationRounds == 0);
+  EXPECT_EQ(mixed.boards[0].sharedAffiliation, "Club");
+}
+
 TEST(Explanation, ASecondMeetingSetByHand) {
   auto t = testing::fieldOf(4, 3);
   pair(*t, 0);  // 0-2, 1-3

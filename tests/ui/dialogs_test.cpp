@@ -99,9 +99,11 @@ class DialogsTest : public QObject {
     QCOMPARE(labelOf(fresh.nameEdit()), QStringLiteral("氏名："));
     QCOMPARE(labelOf(fresh.shortNameEdit()), QStringLiteral("省略名："));
     QCOMPARE(labelOf(fresh.ratingEdit()), QStringLiteral("レーティング点："));
+    QCOMPARE(labelOf(fresh.affiliationEdit()), QStringLiteral("所属："));
 
-    edit::PlayerForm form{"羽生 善治", "羽生", 2100, true};
+    edit::PlayerForm form{"羽生 善治", "羽生", 2100, true, "青山道場"};
     ui::PlayerDialog edit(form, ui);
+    QCOMPARE(edit.affiliationEdit()->text(), QStringLiteral("青山道場"));
     QCOMPARE(edit.windowTitle(), QStringLiteral("棋士データの編集"));
     QCOMPARE(edit.nameEdit()->text(), QStringLiteral("羽生 善治"));
     QCOMPARE(edit.shortNameEdit()->text(), QStringLiteral("羽生"));
@@ -136,6 +138,7 @@ class DialogsTest : public QObject {
     QVERIFY(!out.professional);
     QCOMPARE(QString::fromStdString(out.shortName), QStringLiteral("羽生"));
     QCOMPARE(QString::fromStdString(out.name).size(), 255);
+    QCOMPARE(QString::fromStdString(out.affiliation), QStringLiteral("青山道場"));
   }
 
   void registrationDialogOkAndCancel() {

@@ -2,6 +2,7 @@
 // the pairing button, the clicked cell, the kept column widths.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 
 #include "support/builders.h"
 #include "text/cp932.h"
+#include "ui/affiliation_option.h"
 #include "ui/main_view.h"
 #include "ui/qt_text.h"
 #include "ui/support/ui_fixture.h"
@@ -147,6 +149,30 @@ class MainViewTest : public QObject {
     QVERIFY(!ws->deriveHandicaps);
     view.decideSidesBox()->click();
     QVERIFY(!ws->decideSides);
+  }
+
+  void theAffiliationOptionIsReadFromAndKeptInTheSettings() {
+    auto ws = field();
+    services::RecordingServices ui;
+    ui::MainView view(*ws, ui);
+    testing::UiSandbox box;
+    ui::AppSettings settings(box.settingsFile());
+    QCOMPARE(settings.avoidAffiliationRounds(), 0);  // off by default
+    settings.setAvoidAffiliationRounds(3);
+    view.firstUpdate(settings, {});
+    ui::AffiliationOption* option = view.affiliationOption();
+    QVERIFY(option->checkBox()->isChecked());
+    QCOMPARE(option->roundsBox()->currentText(), QStringLiteral("3回戦まで"));
+    QCOMPARE(ws->options.avoidAffiliationRounds, 3);
+    option->checkBox()->click();
+    QCOMPARE(ws->options.avoidAffiliationRounds, 0);
+    option->checkBox()->click();
+    option->roundsBox()->setCurrentIndex(option->roundsBox()->count() - 1);
+    QCOMPARE(option->roundsBox()->currentText(), QStringLiteral("すべての回戦"));
+    view.saveViewState(settings);
+    settings.sync();
+    QCOMPARE(ui::AppSettings(box.settingsFile()).avoidAffiliationRounds(),
+             pairing::kAffiliationEveryRound);
   }
 
   void selectionAndTheClickedCell() {

@@ -220,11 +220,13 @@ TEST(ViewCells, PlayerModeListsTheRegisterInOrder) {
   t->addPlayer(sj("北村 勇気"), 2400, 3, true);
   t->addPlayer(sj("青山 大輔"), 0);
   t->players.at(2).shortName = sj("青山");
+  t->players.at(2).affiliation = sj("青山道場");
   Grid g = playerGrid(t->players);
   ASSERT_EQ(g.rowCount(), 2);
   ASSERT_EQ(g.columnCount(), 9);
   EXPECT_FALSE(g.coloured);
   EXPECT_EQ(toUtf8(g.columns[1].header), "氏　名");
+  EXPECT_EQ(toUtf8(g.columns[6].header), "所属");
   auto texts = [&](int line) {
     std::vector<std::string> out;
     for (const Cell& c : g.lines[line]) out.push_back(c.text);
@@ -232,8 +234,9 @@ TEST(ViewCells, PlayerModeListsTheRegisterInOrder) {
   };
   using Texts = std::vector<std::string>;
   EXPECT_EQ(texts(0), (Texts{"    1", sj("北村 勇気"), "", "2400", "3", sj("○"), "", "", ""}));
-  EXPECT_EQ(texts(1), (Texts{"    2", sj("青山 大輔"), sj("青山"), "", "1", "", "", "", ""}));
-  const int widths[9] = {40, 120, 60, 80, 40, 50, 40, 80, 80};
+  EXPECT_EQ(texts(1),
+            (Texts{"    2", sj("青山 大輔"), sj("青山"), "", "1", "", sj("青山道場"), "", ""}));
+  const int widths[9] = {40, 120, 60, 80, 40, 50, 100, 80, 80};
   for (int c = 0; c < 9; ++c) EXPECT_EQ(g.columns[c].width, widths[c]);
 }
 

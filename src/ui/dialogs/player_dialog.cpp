@@ -34,6 +34,8 @@ PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui,
   professional_ = new QCheckBox(QStringLiteral("プロ棋士（プロ同士組み合わせない）"), this);
   professional_->setChecked(form.professional);
   rating_ = new QLineEdit(QString::number(form.rating), this);
+  affiliation_ = new QLineEdit(fromUtf8(form.affiliation), this);
+  affiliation_->setPlaceholderText(QStringLiteral("道場・教室・学校など（なければ空欄）"));
   name_->setMinimumWidth(260);
 
   auto* grid = new QGridLayout;
@@ -41,6 +43,7 @@ PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui,
   addLabelledRow(grid, 1, QStringLiteral("省略名："), shortName_);
   grid->addWidget(professional_, 2, 1);
   addLabelledRow(grid, 3, QStringLiteral("レーティング点："), rating_);
+  addLabelledRow(grid, 4, QStringLiteral("所属："), affiliation_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(okCancelButtons(this));
@@ -48,7 +51,7 @@ PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui,
 
 edit::PlayerForm PlayerDialog::form() const {
   return edit::PlayerForm{toUtf8(name_->text()), toUtf8(shortName_->text()), acceptedRating_,
-                          professional_->isChecked()};
+                          professional_->isChecked(), toUtf8(affiliation_->text())};
 }
 
 void PlayerDialog::refuse(QLineEdit* field, const QString& message) {
@@ -59,7 +62,7 @@ void PlayerDialog::refuse(QLineEdit* field, const QString& message) {
 
 void PlayerDialog::accept() {
   const QString tooLong = fromUtf8(kTooLong).arg(kMaxChars);
-  for (QLineEdit* field : {name_, shortName_}) {
+  for (QLineEdit* field : {name_, shortName_, affiliation_}) {
     if (characters(field->text()) > kMaxChars) {
       refuse(field, tooLong);
       return;

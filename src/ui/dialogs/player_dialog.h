@@ -1,5 +1,5 @@
 #pragma once
-// PlayerDialog: a player's name, short name, professional flag and rating, for a new
+// PlayerDialog: a player's name, short name, professional flag, rating and affiliation, for a new
 // registration ("参加者の新規登録") or an edit ("棋士データの編集").
 
 #include <QDialog>
@@ -27,6 +27,7 @@ class PlayerDialog : public QDialog {
   QLineEdit* shortNameEdit() const { return shortName_; }
   QCheckBox* professionalBox() const { return professional_; }
   QLineEdit* ratingEdit() const { return rating_; }
+  QLineEdit* affiliationEdit() const { return affiliation_; }
 
   /// Closes only when every field is valid; otherwise says why and stays open.
   void accept() override;
@@ -44,6 +45,7 @@ class PlayerDialog : public QDialog {
   QLineEdit* shortName_ = nullptr;
   QCheckBox* professional_ = nullptr;
   QLineEdit* rating_ = nullptr;
+  QLineEdit* affiliation_ = nullptr;
   int acceptedRating_ = 0;
 };
 
