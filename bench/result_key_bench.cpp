@@ -8,6 +8,7 @@
 
 #include "data/table_file.h"
 #include "edit/history.h"
+#include "edit/result_entry.h"
 #include "edit/results.h"
 #include "edit/workspace.h"
 #include "support/recording_services.h"

@@ -154,6 +154,52 @@ std::vector<int> explainableRounds(const data::Table& table) {
   return rounds;
 }
 
+namespace {
+
+/// What every board's facts are read from.
+struct BoardContext {
+  const data::Table& table;
+  const data::Table& before;
+  const data::Register& players;
+  const Reproduction& rep;
+  const SideDecision& sides;
+  const PairingWay& way;
+};
+
+// The facts of the board of `row` and `o` (o > row), numbered `board`.
+BoardFacts boardFacts(const BoardContext& c, int round, int row, int o, int board) {
+  BoardFacts b;
+  b.board = board;
+  for (int i = 0; i < 2; ++i) {
+    const int r = i == 0 ? row : o;
+    PlayerFacts& p = b.players[i];
+    p = playerBefore(c.before, c.players, round, r);
+    p.side = c.table.side[r][round];
+    p.handicap = c.table.handicap[r][round];
+    p.programOpponent = c.rep.opponents[static_cast<std::size_t>(r)];
+  }
+  PlayerFacts& x = b.players[0];
+  PlayerFacts& y = b.players[1];
+  b.reproduced = c.rep.programPaired && x.programOpponent == o && y.programOpponent == row;
+  // The one with more points came down to meet the other, who came up.
+  if (x.points != y.points) {
+    (x.points > y.points ? x : y).floated = Float::Down;
+    (x.points > y.points ? y : x).floated = Float::Up;
+  }
+  b.earlierMeetings = meetings(c.table, round, row, o);
+  b.professionalBoard = x.professional || y.professional;
+  b.meetingRule = meetingRuleOf(b, c.way);
+  const bool handicapsAgree = sameHandicaps(c.table, *c.sides.decided, round, row, o);
+  b.sideReason = sideReasonOf(
+      c.sides.rule, b, handicapsAgree && sameSides(c.table, *c.sides.decided, round, row, o));
+  b.handicapReason = handicapReasonOf(c.sides.rule, b, handicapsAgree);
+  b.ratingDifference = x.rating - y.rating;
+  affiliationFacts(b, c.table, c.players, c.rep, row, o);
+  return b;
+}
+
+}  // namespace
+
 std::optional<Explanation> explainRound(const data::Table& table, const data::Register& players,
                                         int round) {
   const std::vector<int> rounds = explainableRounds(table);
@@ -188,34 +234,8 @@ std::optional<Explanation> explainRound(const data::Table& table, const data::Re
       continue;
     }
     if (o < row) continue;
-    BoardFacts b;
-    b.board = static_cast<int>(e.boards.size()) + 1;
-    for (int i = 0; i < 2; ++i) {
-      const int r = i == 0 ? row : o;
-      PlayerFacts& p = b.players[i];
-      p = playerBefore(*before, players, round, r);
-      p.side = table.side[r][round];
-      p.handicap = table.handicap[r][round];
-      p.programOpponent = rep.opponents[static_cast<std::size_t>(r)];
-    }
-    PlayerFacts& x = b.players[0];
-    PlayerFacts& y = b.players[1];
-    b.reproduced = rep.programPaired && x.programOpponent == o && y.programOpponent == row;
-    // The one with more points came down to meet the other, who came up.
-    if (x.points != y.points) {
-      (x.points > y.points ? x : y).floated = Float::Down;
-      (x.points > y.points ? y : x).floated = Float::Up;
-    }
-    b.earlierMeetings = meetings(table, round, row, o);
-    b.professionalBoard = x.professional || y.professional;
-    b.meetingRule = meetingRuleOf(b, e.way);
-    const bool handicapsAgree = sameHandicaps(table, *sides.decided, round, row, o);
-    b.sideReason = sideReasonOf(e.sideRule, b,
-                                handicapsAgree && sameSides(table, *sides.decided, round, row, o));
-    b.handicapReason = handicapReasonOf(e.sideRule, b, handicapsAgree);
-    b.ratingDifference = x.rating - y.rating;
-    affiliationFacts(b, table, players, rep, row, o);
-    e.boards.push_back(std::move(b));
+    e.boards.push_back(boardFacts({table, *before, players, rep, sides, e.way}, round, row, o,
+                                  static_cast<int>(e.boards.size()) + 1));
   }
   summarise(e);
   return e;

@@ -44,6 +44,14 @@ MainView::MainView(edit::Workspace& ws, services::Services& ui, QWidget* parent)
 }
 
 void MainView::buildForm() {
+  buildControls();
+  buildList();
+  connectControls();
+  connectList();
+}
+
+// The form above the list: the mode, the pairing button, the lock and the pairing options.
+void MainView::buildControls() {
   auto* form = new QWidget(this);
   form->setObjectName("form");
   auto* row = new QHBoxLayout(form);
@@ -74,7 +82,10 @@ void MainView::buildForm() {
   legend_ = new QLabel(QStringLiteral("緑：プロとの対戦\n桃：女流との対戦　黄：２局目"), form);
   row->addWidget(legend_);
   row->addStretch(1);
+}
 
+// The list itself, and the hint it shows while it is empty.
+void MainView::buildList() {
   list_ = new QTableView(this);
   list_->setObjectName("list");
   list_->setAccessibleName(QStringLiteral("対戦表"));
@@ -98,7 +109,9 @@ void MainView::buildForm() {
   emptyHint_->setAlignment(Qt::AlignCenter);
   emptyHint_->setStyleSheet(QStringLiteral("color: #505050; padding: 12px;"));
   emptyHint_->hide();
+}
 
+void MainView::connectControls() {
   // The mode follows the radio buttons' state, however they were switched (a click, the
   // keyboard, assistive technology's toggle action).
   connect(tableRadio_, &QRadioButton::toggled, this, [this](bool on) {
@@ -122,6 +135,9 @@ void MainView::buildForm() {
   });
   connect(decideSidesBox_, &QCheckBox::toggled, this, [this] { readOptions(); });
   connect(affiliationOption_, &AffiliationOption::changed, this, [this] { readOptions(); });
+}
+
+void MainView::connectList() {
   connect(list_, &QWidget::customContextMenuRequested, this, &MainView::requestContextMenu);
   // Shift+F10 opens the context menu at the current cell, as the menu key does (and as
   // Windows does by itself).

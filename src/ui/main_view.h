@@ -109,6 +109,10 @@ class MainView : public QWidget {
 
  private:
   void buildForm();
+  void buildControls();
+  void buildList();
+  void connectControls();
+  void connectList();
   void layOutList();
   void applyGrid(const std::vector<int>& widths);
   void reportMissingPlayers();
