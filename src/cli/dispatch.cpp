@@ -29,6 +29,8 @@ constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
 constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
 constexpr std::string_view kPortOption[] = {"--port"};
+constexpr std::string_view kParticipantsFlag[] = {"--participants"};
+constexpr std::string_view kGradeOption[] = {"--grade"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -92,6 +94,9 @@ constexpr Command kCommands[] = {
     {"edit", "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
+    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500 ...]",
+     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加）。",
+     2, 2, importEntriesCommand, kParticipantsFlag, kGradeOption},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},
 };
 
