@@ -27,7 +27,7 @@ constexpr std::string_view kProFlag[] = {"--pro"};
 constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
 constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
-constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
+constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk", "--reception"};
 constexpr std::string_view kPortOption[] = {"--port"};
 constexpr std::string_view kParticipantsFlag[] = {"--participants"};
 constexpr std::string_view kGradeOption[] = {"--grade"};
@@ -85,7 +85,7 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
-    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk]",
+    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk] [--reception]",
      "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
      kMaxServedSections, serveCommand, kServeFlags, kPortOption},
     {"register", "FILE.ply NAME [--short S] [--rating R] [--pro]",
