@@ -115,9 +115,9 @@ EntryRow readRow(EntrySheet& sheet, const SheetRecord& r, const GradeTable& grad
     return e;
   }
   if (auto n = nameText(name, texts::kFieldName, r.line, refusal)) e.name = std::move(*n);
-  if (sheet.has(EntryField::ShortName) && refusal.empty())
-    e.shortName =
-        nameText(cellOf(sheet, r, EntryField::ShortName), texts::kFieldShortName, r.line, refusal);
+  const std::string_view shortName = cellOf(sheet, r, EntryField::ShortName);
+  if (!shortName.empty() && refusal.empty())
+    e.shortName = nameText(shortName, texts::kFieldShortName, r.line, refusal);
   readRating(sheet, r, grades, e, refusal);
   const std::string_view boards = cellOf(sheet, r, EntryField::Boards);
   if (refusal.empty()) e.boards = numberCell(boards, texts::kFieldBoards, r.line, refusal);
