@@ -138,6 +138,9 @@ class Commands : public QObject {
   edit::Outcome pair();
   edit::Outcome setLock();
   edit::Outcome enterResultKey(const CellKey& key);
+  // The morning of the event (commands_reception.cpp).
+  edit::Outcome importEntries();
+  void reception();
   edit::Outcome resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();
