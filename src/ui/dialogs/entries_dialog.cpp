@@ -42,12 +42,14 @@ EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* 
     : QDialog(parent), planner_(std::move(planner)), grades_(std::move(grades)) {
   setWindowTitle(QStringLiteral("申込一覧の取り込み"));
   auto* fileButton = new QPushButton(QStringLiteral("ファイルを選ぶ..."), this);
-  source_ = new QLabel(QStringLiteral("CSV・タブ区切りのファイルを選ぶか、表の範囲を貼り付けてください。"), this);
+  source_ = new QLabel(
+      QStringLiteral("CSV・タブ区切りのファイルを選ぶか、表の範囲を貼り付けてください。"), this);
   source_->setWordWrap(true);
   rows_ = table(kRowHeaders, this);
   refused_ = new QListWidget(this);
   pasted_ = new QPlainTextEdit(this);
-  pasted_->setPlaceholderText(QStringLiteral("表計算ソフトでコピーした範囲（見出しの行から）をここに貼り付けます。"));
+  pasted_->setPlaceholderText(
+      QStringLiteral("表計算ソフトでコピーした範囲（見出しの行から）をここに貼り付けます。"));
   auto* tabs = new QTabWidget(this);
   tabs->addTab(rows_, QStringLiteral("登録される内容"));
   tabs->addTab(refused_, QStringLiteral("取り込まない行"));
@@ -57,6 +59,7 @@ EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* 
   summary_ = new QLabel(this);
   participants_ = new QCheckBox(QStringLiteral("対戦表にも追加する（受付を済ませた扱い）"), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   ok_ = buttons->addButton(QStringLiteral("取り込む"), QDialogButtonBox::AcceptRole);
   ok_->setEnabled(false);
   auto* top = new QHBoxLayout;
@@ -108,8 +111,10 @@ void EntriesDialog::showPreview() {
   rows_->setRowCount(int(plan.entries.size()));
   for (int i = 0; i < int(plan.entries.size()); ++i) {
     const edit::PlannedEntry& e = plan.entries[std::size_t(i)];
-    const QStringList texts = {QString::number(e.line),       fromCp932(e.player.name),
-                               fromCp932(e.player.shortName), QString::number(e.player.rating),
+    const QStringList texts = {QString::number(e.line),
+                               fromCp932(e.player.name),
+                               fromCp932(e.player.shortName),
+                               QString::number(e.player.rating),
                                QString::number(e.player.entries),
                                e.player.professional ? QStringLiteral("○") : QString(),
                                e.position ? QStringLiteral("更新") : QStringLiteral("新規")};
@@ -125,7 +130,8 @@ void EntriesDialog::showPreview() {
                         .arg(plan.added)
                         .arg(plan.updated)
                         .arg(refused_->count());
-  if (!ignored.isEmpty()) summary += QStringLiteral("　使わない列: ") + ignored.join(QStringLiteral("、"));
+  if (!ignored.isEmpty())
+    summary += QStringLiteral("　使わない列: ") + ignored.join(QStringLiteral("、"));
   summary_->setText(summary);
   ok_->setEnabled(!plan.entries.empty());
 }

@@ -53,7 +53,8 @@ class SearchKeys : public QObject {
 // "… を受付しました", with the round a late arrival plays from.
 QString arrived(const QString& what, const edit::Outcome& o) {
   if (o.round <= 0) return what;
-  return what + QStringLiteral("（%1）").arg(fromUtf8(text::format(edit::texts::kFromRound, o.round + 1)));
+  return what +
+         QStringLiteral("（%1）").arg(fromUtf8(text::format(edit::texts::kFromRound, o.round + 1)));
 }
 
 }  // namespace
@@ -71,6 +72,7 @@ ReceptionDialog::ReceptionDialog(Hooks hooks, QWidget* parent)
   auto* walkInButton = new QPushButton(QStringLiteral("当日参加..."), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->addButton(walkInButton, QDialogButtonBox::ActionRole);
+  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("検索："), this));
   layout->addWidget(search_);
@@ -110,7 +112,7 @@ void ReceptionDialog::receiveSelected() {
   if (row < 0 || row >= int(lines_.size())) return;
   const edit::ReceptionLine line = lines_[std::size_t(row)];
   const edit::Outcome o = hooks_.receive(line);
-  if (o.done()) {
+  if (o.changed) {  // also when it could not be written: the arrival stands
     last_->setText(arrived(QStringLiteral("%1 を受付しました").arg(fromCp932(line.name)), o));
     search_->clear();
   }
@@ -122,8 +124,9 @@ void ReceptionDialog::walkIn() {
   const std::optional<edit::PlayerForm> form = WalkInDialog::ask(this);
   if (!form) return;
   const edit::Outcome o = hooks_.walkIn(*form);
-  if (o.done())
-    last_->setText(arrived(QStringLiteral("%1 を当日参加で受付しました").arg(fromUtf8(form->name)), o));
+  if (o.changed)
+    last_->setText(
+        arrived(QStringLiteral("%1 を当日参加で受付しました").arg(fromUtf8(form->name)), o));
   refresh();
 }
 
