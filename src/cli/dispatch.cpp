@@ -43,8 +43,9 @@ constexpr Command kCommands[] = {
      csvCommand},
     {"html", "TABLE.tai [OUT.html]",
      "対戦表・成績・組み合わせのWebページを書きます（既定は TABLE.html）。", 1, 2, htmlCommand},
-    {"print", "TABLE.tai players|grid|chart [OUT.pdf]",
-     "対局者一覧・対戦表（印刷形式２）・縦の対戦表をPDFに書きます（既定は TABLE-grid.pdf など）。",
+    {"print", "TABLE.tai players|grid|chart|reception [OUT.pdf]",
+     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿をPDFに書きます（既定は TABLE-grid.pdf "
+     "など）。",
      2, 3, printCommand},
     {"pair", "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice]",
      "次の回戦を組み合わせ、保存して組み合わせ表を書きます。", 1, 1, pairCommand, kPairFlags},

@@ -80,6 +80,8 @@ std::span<const Commands::Handler> Commands::handlers() {
       {ResultKey, &Commands::enterResultKey, edit::StepRule{nullptr, steps::result}},
       {ImportEntries, &Commands::importEntries, edit::StepRule{texts::kLabelImportEntries}},
       {Reception, &Commands::reception},
+      {PrintReceptionList, &Commands::printReceptionList},
+      {SaveReceptionListPdf, &Commands::saveReceptionListPdf},
   };
   return kHandlers;
 }

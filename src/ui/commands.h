@@ -141,6 +141,8 @@ class Commands : public QObject {
   // The morning of the event (commands_reception.cpp).
   edit::Outcome importEntries();
   void reception();
+  void printReceptionList();
+  void saveReceptionListPdf();
   edit::Outcome resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();

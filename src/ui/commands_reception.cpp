@@ -2,12 +2,15 @@
 #include "data/entry_sheet.h"
 #include "edit/entry_import.h"
 #include "edit/reception.h"
+#include "reports/print/print_job.h"
 #include "text/cp932.h"
 #include "ui/commands.h"
 #include "ui/dialogs/entries_dialog.h"
 #include "ui/dialogs/reception_dialog.h"
 #include "ui/grade_settings.h"
+#include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/print/printing.h"
 
 namespace toq::ui {
 
@@ -21,7 +24,33 @@ edit::Outcome throughDoor(MainWindow& window, edit::Workspace& ws, services::Ser
   return passed.outcome;
 }
 
+// The reception list as the window's printing takes it; the printing is the window's own.
+print::PrintRequest receptionListRequest(const MainView& view, const edit::Workspace& ws) {
+  print::PrintRequest r;
+  r.layout = reports::print::Layout::ReceptionList;
+  r.table = &ws.table;
+  r.players = &ws.players;
+  r.documentTitle = reports::print::documentTitle(ws.table);
+  r.screen = {view.logicalDpiX(), view.logicalDpiY()};
+  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
+  return r;
+}
+
+print::Printing& printingOf(MainWindow& window, services::Services& ui) {
+  if (auto* printing = window.findChild<print::Printing*>(QString(), Qt::FindDirectChildrenOnly))
+    return *printing;
+  return *new print::Printing(&window, ui);
+}
+
 }  // namespace
+
+void Commands::printReceptionList() {
+  printingOf(window_, ui_).preview(receptionListRequest(view_, ws_));
+}
+
+void Commands::saveReceptionListPdf() {
+  printingOf(window_, ui_).savePdf(receptionListRequest(view_, ws_));
+}
 
 edit::Outcome Commands::importEntries() {
   std::optional<EntriesDialog::Choice> choice = EntriesDialog::ask(
