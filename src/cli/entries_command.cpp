@@ -5,11 +5,13 @@
 
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/messages.h"
 #include "data/line_reader.h"
 #include "data/path_text.h"
 #include "edit/command_door.h"
 #include "edit/entry_import.h"
 #include "edit/reception_texts.h"
+#include "edit/unsaved.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -75,9 +77,13 @@ int importEntriesCommand(Invocation& inv) {
       [&] { return edit::importEntries(ws, inv.ui, plan, inv.has("--participants"), &counts); });
   if (!p.outcome.done() && p.outcome.stop != edit::Stop::NothingToDo)
     return editFailed(inv, before, p.outcome, {});
+  // A table started here is written even without rows, so that the event can be served and
+  // its arrivals added.
+  if (!std::filesystem::exists(ws.table.filePath) && edit::writeTable(ws, inv.ui, true) != 0)
+    return inv.fail(before, kNotSaved);
   inv.out << text::format(kImported, counts.added, counts.updated, counts.rows) << '\n';
   inv.out << text::pathToUtf8(ws.playerFile) << '\n';
-  if (counts.rows > 0) inv.out << text::pathToUtf8(ws.table.filePath) << '\n';
+  inv.out << text::pathToUtf8(ws.table.filePath) << '\n';
   return plan.refused.empty() ? kExitOk : kExitFailure;
 }
 

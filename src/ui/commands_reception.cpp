@@ -87,6 +87,8 @@ void Commands::reception() {
   };
   auto* dialog = new ReceptionDialog(std::move(hooks), &window_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // Every change of the event, an arrival from a phone too, shows in the list at once.
+  connect(&window_, &MainWindow::eventChanged, dialog, &ReceptionDialog::refresh);
   dialog->show();
 }
 

@@ -3,7 +3,7 @@
 // short name as it is typed; Enter or a double click adds the selected player; "当日参加"
 // registers a walk-in and adds them. The list comes from the core and every arrival is handed
 // to the window's commands, which pass the edit layer's door; the list follows arrivals from
-// the phones every second.
+// the phones as the window announces each change (and every second besides).
 
 #include <QDialog>
 #include <functional>
