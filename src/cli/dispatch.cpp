@@ -95,7 +95,7 @@ constexpr Command kCommands[] = {
     {"edit", "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
-    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500 ...]",
+    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...]",
      "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加）。",
      2, 2, importEntriesCommand, kParticipantsFlag, kGradeOption},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},

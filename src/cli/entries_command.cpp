@@ -1,6 +1,7 @@
 // import-entries: an entry list from a web form or a spreadsheet into the register (and with
 // --participants into the table), as the window's "申込一覧の取り込み..." does.
 
+#include <algorithm>
 #include <filesystem>
 
 #include "cli/cli.h"
@@ -30,12 +31,18 @@ std::optional<data::GradeTable> gradesOf(Invocation& inv) {
   data::GradeTable grades;
   for (const auto& [option, value] : inv.values) {
     if (option != "--grade") continue;
-    const auto given = data::parseGradeRating(value);
-    if (!given) {
-      inv.ui.errorBox(text::format(kBadGrade, value.c_str()), services::kErrorCaption);
-      return std::nullopt;
+    // Several in one value too: "初段=1500,三段=1700".
+    for (std::size_t from = 0; from <= value.size();) {
+      const std::size_t comma = std::min(value.find(',', from), value.size());
+      const std::string one = value.substr(from, comma - from);
+      const auto given = data::parseGradeRating(one);
+      if (!given) {
+        inv.ui.errorBox(text::format(kBadGrade, one.c_str()), services::kErrorCaption);
+        return std::nullopt;
+      }
+      grades.set(given->first, given->second);
+      from = comma + 1;
     }
-    grades.set(given->first, given->second);
   }
   return grades;
 }

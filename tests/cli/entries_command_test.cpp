@@ -38,10 +38,10 @@ TEST_F(CliEntries, AFormsExportInUtf8OrShiftJisGivesTheSameRegister) {
   write("form-sjis.csv", *text::toCp932(formExport()));
   const testing::CliRun utf8 =
       cli("import-entries", {path("a.tai").string(), path("form.csv").string(), "--participants",
-                             "--grade", "初段=1550"});
+                             "--grade", "初段=1550", "--grade", "三段=1750"});
   const testing::CliRun sjis =
       cli("import-entries", {path("b.tai").string(), path("form-sjis.csv").string(),
-                             "--participants", "--grade=初段=1550"});
+                             "--participants", "--grade=初段=1550,三段=1750"});
   for (const testing::CliRun& run : {utf8, sjis}) {
     EXPECT_EQ(run.code, 1);  // one line refused, the rest imported
     EXPECT_NE(run.err.find("59行目: レーティング「千五百」が数ではありません"), std::string::npos);
@@ -51,6 +51,7 @@ TEST_F(CliEntries, AFormsExportInUtf8OrShiftJisGivesTheSameRegister) {
   const std::string ply = text::toUtf8(testing::readFile(path("a.ply")));
   EXPECT_NE(ply.find("\"選手 1\",\"\",1600,"), std::string::npos);  // 二段, the later line
   EXPECT_NE(ply.find("\"選手 5\",\"\",1550,"), std::string::npos);  // 初段 as given
+  EXPECT_NE(ply.find("\"選手 6\",\"\",1750,"), std::string::npos);  // 三段 as given
   EXPECT_NE(ply.find("\"佐藤, 花子\",\"\",1650,"), std::string::npos);
   EXPECT_EQ(onDisk(path("a.tai").string())->participantCount, 56);
 }
