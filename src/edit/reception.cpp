@@ -57,6 +57,9 @@ std::vector<ReceptionLine> receptionList(const Workspace& ws, std::string_view q
     if (q.empty() || holds(p.name, q) || holds(p.shortName, q))
       out.push_back(
           {p.number, p.name, p.shortName, p.rating, ws.table.IsParticipant(p.number) != 0});
+  // Those still to come first: the queue at the door looks for them.
+  std::stable_partition(out.begin(), out.end(),
+                        [](const ReceptionLine& l) { return !l.participant; });
   return out;
 }
 

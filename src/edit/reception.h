@@ -25,7 +25,8 @@ struct ReceptionLine {
 };
 
 /// The registered players whose name or short name holds `query` (UTF-8, spaces of either
-/// width ignored; empty: everyone), in register order.
+/// width ignored; empty: everyone): those not yet received, then those received, each in
+/// register order.
 std::vector<ReceptionLine> receptionList(const Workspace& ws, std::string_view query);
 
 /// "受付済み 42人 / 申込 60人": players in the table, players in the register.
