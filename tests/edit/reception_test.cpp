@@ -128,5 +128,20 @@ TEST_F(Morning, TheImportUpdatesANameAlreadyRegisteredAndIsOneStep) {
   EXPECT_EQ(ws_->history.undoCount(), 1u);
 }
 
+TEST_F(Morning, LinesPastTheRegistersCapacityAreRefused) {
+  for (int i = 1; i < data::kMaxPlayers; ++i) {
+    data::Player p;
+    p.number = i;  // numbered here: the register's own numbering tries every number in turn
+    p.name = "P" + std::to_string(i);
+    ws_->players.AddPlayer(p);
+  }
+  const edit::EntryPlan plan =
+      edit::planEntries(*ws_, data::readEntrySheet("氏名\n新人 一\nP5\n新人 二\n", {}));
+  EXPECT_EQ(plan.added, 1);
+  EXPECT_EQ(plan.updated, 1);
+  ASSERT_EQ(plan.refused.size(), 1u);
+  EXPECT_EQ(plan.refused[0].message, "4行目: 対局者の登録が上限（2000人）に達しています");
+}
+
 }  // namespace
 }  // namespace toq
