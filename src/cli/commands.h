@@ -84,6 +84,8 @@ int editFailed(Invocation& inv, std::size_t problemsBefore, const edit::Outcome&
                const std::string& nothingToDo);
 
 int importCommand(Invocation& inv);
+/// Needs no table file: a missing one is started at that path.
+int importEntriesCommand(Invocation& inv);
 int showCommand(Invocation& inv);
 int playersCommand(Invocation& inv);
 int csvCommand(Invocation& inv);

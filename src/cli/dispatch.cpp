@@ -28,8 +28,10 @@ constexpr std::string_view kProFlag[] = {"--pro"};
 constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
 constexpr std::string_view kRegisterOptions[] = {"--short", "--rating", "--affiliation"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating", "--affiliation"};
-constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
+constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk", "--reception"};
 constexpr std::string_view kServeOptions[] = {"--port", "--avoid-affiliation"};
+constexpr std::string_view kParticipantsFlag[] = {"--participants"};
+constexpr std::string_view kGradeOption[] = {"--grade"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -42,8 +44,9 @@ constexpr Command kCommands[] = {
      csvCommand},
     {"html", "TABLE.tai [OUT.html]",
      "対戦表・成績・組み合わせのWebページを書きます（既定は TABLE.html）。", 1, 2, htmlCommand},
-    {"print", "TABLE.tai players|grid|chart [OUT.pdf]",
-     "対局者一覧・対戦表（印刷形式２）・縦の対戦表をPDFに書きます（既定は TABLE-grid.pdf など）。",
+    {"print", "TABLE.tai players|grid|chart|reception [OUT.pdf]",
+     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿をPDFに書きます（既定は TABLE-grid.pdf "
+     "など）。",
      2, 3, printCommand},
     {"pair",
      "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice] "
@@ -89,7 +92,8 @@ constexpr Command kCommands[] = {
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
     {"serve",
-     "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk] [--avoid-affiliation N]",
+     "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk] [--reception] "
+     "[--avoid-affiliation N]",
      "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
      kMaxServedSections, serveCommand, kServeFlags, kServeOptions},
     {"register", "FILE.ply NAME [--short S] [--rating R] [--pro] [--affiliation A]",
@@ -99,6 +103,9 @@ constexpr Command kCommands[] = {
      "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro] [--affiliation A]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
+    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...]",
+     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加）。",
+     2, 2, importEntriesCommand, kParticipantsFlag, kGradeOption},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},
 };
 

@@ -23,12 +23,13 @@ namespace {
 using reports::print::Layout;
 
 constexpr const char* kUnknownLayout =
-    "印刷形式 %s はありません（players・grid・chart のどれかです）。";
+    "印刷形式 %s はありません（players・grid・chart・reception のどれかです）。";
 
 std::optional<Layout> layoutNamed(std::string_view name) {
   if (name == "players") return Layout::PlayerList;
   if (name == "grid") return Layout::Grid;
   if (name == "chart") return Layout::Chart;
+  if (name == "reception") return Layout::ReceptionList;
   return std::nullopt;
 }
 

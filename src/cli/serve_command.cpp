@@ -13,6 +13,7 @@
 #include "cli/affiliation_option.h"
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/serve_reception.h"
 #include "cli/serve_support.h"
 #include "cli/serve_texts.h"
 #include "edit/file_freshness.h"
@@ -76,6 +77,7 @@ void printUrls(std::ostream& out, const server::Server& s, const std::vector<Sec
     for (std::size_t i = 0; i < sections.size(); ++i)
       out << s.sectionUrl(static_cast<int>(i), "/admin?key=" + s.key()) << '\n';
   }
+  printReceptionUrl(out, s);
   out << t::kRunning << std::endl;
 }
 
@@ -106,6 +108,7 @@ int serveCommand(Invocation& inv) {
   server::Options options;
   options.lan = inv.has("--lan");
   options.resultDesk = inv.has("--result-desk");
+  options.reception = inv.has("--reception");
   if (std::optional<std::string> p = inv.value("--port")) {
     const std::optional<int> port = parseInteger(*p);
     if (!port || *port < 0 || *port > 65535) {

@@ -100,7 +100,9 @@ int ImportNameList(Register& players, Table& table, const std::filesystem::path&
   table.title = texts::kImportTitle;
   const std::filesystem::path tablePath = siblingWithExtension(path, ".tai");
   table.SetTableFile(tablePath);
-  WriteTableFile(table, tablePath, ui, false, tableWritten);
+  // The list names a new event: its table is written even without players, so that the file
+  // the import names exists.
+  WriteTableFile(table, tablePath, ui, true, tableWritten);
   return 0;
 }
 

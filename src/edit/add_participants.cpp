@@ -4,6 +4,7 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/late_arrival.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -60,8 +61,9 @@ Outcome addParticipants(Workspace& ws, services::Services& ui, const Participant
   }
   Outcome done;
   done.row = t.participantCount;
+  done.round = roundsAlreadyPaired(t);  // late arrivals take part from this round on
   for (int number : chosen) {
-    if (t.AddParticipant(number, ui) != 0) break;  // the table is full: the rest stays out
+    if (addLateRows(t, number, 1, ui) != 1) break;  // the table is full: the rest stays out
     ++done.count;
   }
   if (done.count == 0) return stopped(Stop::Refused);

@@ -2,6 +2,7 @@
 
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/late_arrival.h"
 #include "edit/unsaved.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -45,10 +46,13 @@ Outcome addParticipant(Workspace& ws, services::Services& ui, const ParticipantC
     ui.errorBox(text::format(texts::kAlreadyParticipant, text::toUtf8(p->name).c_str()));
     return stopped(Stop::Refused);
   }
-  if (t.AddParticipant(*choice, ui) != 0) return stopped(Stop::Refused);
+  // A player who comes after a round was paired takes part from the next round on.
+  const int firstRound = roundsAlreadyPaired(t);
+  if (addLateRows(t, *choice, 1, ui) != 1) return stopped(Stop::Refused);
   Outcome done;
   done.row = t.participantCount - 1;
   done.other = *choice;
+  done.round = firstRound;
   return saveTable(ws, ui, done);
 }
 

@@ -35,6 +35,10 @@ class Hub : public std::enable_shared_from_this<Hub> {
   bool resultDesk() const { return resultDesk_.load(); }
   void setResultDesk(bool on) { resultDesk_.store(on); }
   WrongKeyLimit& wrongKeys() { return wrongKeys_; }
+  /// The reception's key (server/reception.h); empty while the reception is off. Set before
+  /// requests arrive.
+  const std::string& receptionKey() const { return receptionKey_; }
+  void setReceptionKey(std::string key) { receptionKey_ = std::move(key); }
   const Hooks& hooks() const { return hooks_; }
   /// The sections served (one per table).
   int sections() const { return static_cast<int>(owners_.size()); }
@@ -88,6 +92,7 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::vector<Executor*> owners_;
   Hooks hooks_;
   std::string key_;
+  std::string receptionKey_;
   std::atomic<bool> resultDesk_;
   Versions versions_;
   WrongKeyLimit wrongKeys_;

@@ -5,6 +5,7 @@
 
 #include "server/address_names.h"
 #include "server/handlers.h"
+#include "server/reception.h"
 #include "server/replies.h"
 #include "server/texts.h"
 
@@ -27,6 +28,11 @@ constexpr Route kRoutes[] = {
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
     {Method::Post, "/api/desk/results", Caller::Desk, handlers::postDeskResult},
+    // The reception checks its own key (server/reception.h).
+    {Method::Get, "/reception", Caller::Anyone, reception::page},
+    {Method::Get, "/api/reception/players", Caller::Anyone, reception::players},
+    {Method::Post, "/api/reception/arrivals", Caller::Anyone, reception::arrival},
+    {Method::Post, "/api/reception/players", Caller::Anyone, reception::walkIn},
 };
 
 std::string_view methodNames(Method m) {

@@ -56,6 +56,12 @@ bool Server::start(const Options& options, std::string* error) {
   auto network = std::make_shared<Network>();
   auto hub = std::make_shared<Hub>(impl_->owners, impl_->hooks, key, options.resultDesk);
   network->hub = hub;
+  if (options.reception) {
+    std::optional<std::string> receptionKey =
+        options.receptionKey.empty() ? newKey() : std::optional<std::string>(options.receptionKey);
+    if (!receptionKey) return fail(std::string(texts::kNoRandom));
+    hub->setReceptionKey(*receptionKey);
+  }
   std::weak_ptr<Network> weak = network;
   hub->setAnnouncer([weak](const Announcement& a) {
     if (auto n = weak.lock())
@@ -158,6 +164,12 @@ std::string Server::publicUrl() const {
 
 std::string Server::organiserUrl() const {
   return baseUrl(addresses().front(), port()) + "/admin?key=" + key();
+}
+
+std::string Server::receptionUrl() const {
+  if (!impl_->hub || impl_->hub->receptionKey().empty()) return {};
+  // After '#': the key never reaches the server in the address, nor its log.
+  return baseUrl(addresses().front(), port()) + "/reception#" + impl_->hub->receptionKey();
 }
 
 std::string Server::displayUrl() const {

@@ -41,6 +41,10 @@ struct Options {
   bool resultDesk = false;
   /// The organiser's key; empty: a new one from the system's secure random source.
   std::string key;
+  /// The reception at the door (/reception and its API), with a key of its own.
+  bool reception = false;
+  /// The reception's key; empty: a new one, as for the organiser's.
+  std::string receptionKey;
 };
 
 /// What the server tells its host. Each may be empty.
@@ -93,6 +97,8 @@ class Server {
   std::string publicUrl() const;
   /// "http://ADDRESS:PORT/admin?key=KEY".
   std::string organiserUrl() const;
+  /// "http://ADDRESS:PORT/reception#KEY" with the reception's key; empty while it is off.
+  std::string receptionUrl() const;
   /// "http://ADDRESS:PORT/display" and "http://ADDRESS:PORT/desk".
   std::string displayUrl() const;
   std::string deskUrl() const;

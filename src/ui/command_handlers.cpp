@@ -3,6 +3,7 @@
 // its change through the edit layer's door, with the window's one reaction to what changed.
 #include "edit/command_door.h"
 #include "edit/edit_texts.h"
+#include "edit/reception_texts.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
 
@@ -77,6 +78,10 @@ std::span<const Commands::Handler> Commands::handlers() {
       {ExplainBoard, &Commands::explainBoard},
       {Lock, &Commands::setLock, edit::StepRule{nullptr, steps::lock}},
       {ResultKey, &Commands::enterResultKey, edit::StepRule{nullptr, steps::result}},
+      {ImportEntries, &Commands::importEntries, edit::StepRule{texts::kLabelImportEntries}},
+      {Reception, &Commands::reception},
+      {PrintReceptionList, &Commands::printReceptionList},
+      {SaveReceptionListPdf, &Commands::saveReceptionListPdf},
   };
   return kHandlers;
 }

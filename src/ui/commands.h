@@ -159,6 +159,11 @@ class Commands : public QObject {
   Prepared pair();
   edit::Outcome setLock();
   edit::Outcome enterResultKey(const CellKey& key);
+  // The morning of the event (commands_reception.cpp).
+  Prepared importEntries();
+  void reception();
+  void printReceptionList();
+  void saveReceptionListPdf();
   Prepared resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();

@@ -142,7 +142,9 @@ void MainWindow::showChanges(const edit::Changes& changes, Told told) {
   if (changed) view_->enableControlsForMode();
   updateCommandStates();
   showUnsaved(edit::hasUnsavedChanges(ws_));
-  if (changed && told == Told::ByWindow) emit eventChanged();
+  if (!changed) return;
+  emit changesShown();
+  if (told == Told::ByWindow) emit eventChanged();
 }
 
 void MainWindow::showUnsaved(bool unsaved) {

@@ -78,8 +78,10 @@ class MainWindow : public QMainWindow {
   void closeRequested();
   /// The program ends and the window goes: what serves the event stops now.
   void closing();
-  /// The event changed: the served pages are told.
+  /// The window changed its event itself: the served pages are told.
   void eventChanged();
+  /// The window shows a change of its event, whoever made it (a command, a phone, a file).
+  void changesShown();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

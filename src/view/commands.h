@@ -66,6 +66,15 @@ enum class Command {
   ResultKey,       ///< a result key pressed on a round cell of the list
   ExplainPairing,  ///< "組み合わせの説明": why each board of a round was paired so
   ExplainBoard,    ///< the same for the clicked cell's board (context menu)
+
+  // The morning of the event.
+  /// "申込一覧の取り込み...": a form's or a spreadsheet's entry list
+  ImportEntries,
+  /// "受付": arrivals at the door and walk-ins
+  Reception,
+  /// the printed reception list (受付名簿) through the preview, and as a PDF file
+  PrintReceptionList,
+  SaveReceptionListPdf,
 };
 
 /// What the rules read from the main view.

@@ -3,7 +3,9 @@
 // changes the version the pages watch (undo, redo and a re-read of a file another program
 // changed too), the status bar says that the event is served, and a stop leaves no listener.
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,7 +21,9 @@
 #include "edit/participants.h"
 #include "server/http_client.h"
 #include "support/recording_services.h"
+#include "text/cp932.h"
 #include "ui/commands.h"
+#include "ui/dialogs/reception_dialog.h"
 #include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
@@ -322,6 +326,41 @@ class VenueDialogTest : public QObject {
     // Two QR codes as images make the page far larger than its text alone.
     QVERIFY(pdf.size() > 2000);
     QVERIFY(pdf.read(5) == "%PDF-");
+  }
+
+  void anArrivalFromAPhoneShowsInTheWindowsReceptionList() {
+    RunningApp run;
+    data::Player p;
+    p.name = text::sj("受付 太郎");
+    run.ws().players.AddPlayer(p);
+    const int number = run.ws().players.at(run.ws().players.count()).number;
+    const int rowsBefore = run.ws().table.participantCount;
+    ui::VenueDialog* d = openVenue(run);
+    d->portBox()->setValue(0);
+    d->receptionBox()->setChecked(true);
+    d->startButton()->click();
+    const std::string url = d->server().receptionUrl();
+    QVERIFY(d->receptionUrlLabel()->text().contains(QStringLiteral("/reception#")));
+    run.action(Command::Reception)->trigger();
+    auto* reception = run.window()->findChild<ui::ReceptionDialog*>();
+    QVERIFY(reception);
+    QElapsedTimer clock;
+    clock.start();
+    const testing::HttpAnswer a =
+        askServer(d->server().port(),
+                  testing::requestBytes("POST", "/api/reception/arrivals",
+                                        {"Content-Type: application/json",
+                                         "Authorization: Bearer " + url.substr(url.find('#') + 1)},
+                                        nlohmann::json{{"player", number}}.dump()));
+    QCOMPARE(a.status, 200);
+    const auto received = [&] {
+      const auto items =
+          reception->list()->findItems(QStringLiteral("受付 太郎"), Qt::MatchStartsWith);
+      return items.size() == 1 && items[0]->text().endsWith(QStringLiteral("受付済み"));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(received(), 1000);
+    qInfo("an arrival from the page to the window's list: %lld ms", clock.elapsed());
+    QCOMPARE(run.ws().table.participantCount, rowsBefore + 1);
   }
 };
 

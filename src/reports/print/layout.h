@@ -15,6 +15,9 @@ enum class Layout {
   PlayerList,  ///< the player register, one row per player, as many pages as it takes
   Grid,        ///< the coloured grid of the tournament table ("印刷形式２"), one page
   Chart,       ///< the vertical league chart, one page (two for Ｃ級２組)
+
+  /// the register's applicants with a box to tick at the door (受付名簿)
+  ReceptionList,
 };
 
 /// The layout the window prints: the player list in player mode; in table mode the coloured

@@ -1,6 +1,7 @@
 #include "reports/print/page_header.h"
 
 #include "reports/print/print_texts.h"
+#include "reports/print/reception_list.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -17,6 +18,9 @@ std::string pageHeaderText(Layout layout, const pairing::DateStamp& stamp,
     case Layout::Grid:
       header += "  ";
       header += documentTitle;
+      break;
+    case Layout::ReceptionList:
+      header += text::sj(kReceptionListTitle) + "  " + std::string(documentTitle);
       break;
     case Layout::Chart:
       break;

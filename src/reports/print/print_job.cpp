@@ -10,6 +10,7 @@
 #include "reports/print/page_header.h"
 #include "reports/print/player_list.h"
 #include "reports/print/print_texts.h"
+#include "reports/print/reception_list.h"
 #include "reports/report_files.h"
 #include "text/cp932.h"
 
@@ -29,6 +30,7 @@ int pageCount(Layout layout, const data::Table& table, const data::Register& pla
               int linesPerPage) {
   switch (layout) {
     case Layout::PlayerList:
+    case Layout::ReceptionList:
       return playerListPages(players.count(), linesPerPage);
     case Layout::Grid:
       return 1;
@@ -49,6 +51,10 @@ double naturalWidthMm(Layout layout, const data::Table& table, ScreenResolution 
     case Layout::PlayerList:
       pixels = std::accumulate(std::begin(kPlayerColumnWidths), std::end(kPlayerColumnWidths), 0);
       break;
+    case Layout::ReceptionList:
+      pixels =
+          std::accumulate(std::begin(kReceptionColumnWidths), std::end(kReceptionColumnWidths), 0);
+      break;
     case Layout::Grid: {
       const std::vector<int> widths = gridColumnWidths(table.rounds());
       pixels = std::accumulate(widths.begin(), widths.end(), 0);
@@ -63,10 +69,12 @@ double naturalWidthMm(Layout layout, const data::Table& table, ScreenResolution 
 
 std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
                                      const std::filesystem::path& playerFile) {
-  const std::filesystem::path& base = layout == Layout::PlayerList ? playerFile : table.filePath;
-  const char* suffix = layout == Layout::PlayerList ? "-players.pdf"
-                       : layout == Layout::Grid     ? "-grid.pdf"
-                                                    : "-chart.pdf";
+  const bool register_ = layout == Layout::PlayerList || layout == Layout::ReceptionList;
+  const std::filesystem::path& base = register_ ? playerFile : table.filePath;
+  const char* suffix = layout == Layout::PlayerList      ? "-players.pdf"
+                       : layout == Layout::ReceptionList ? "-reception.pdf"
+                       : layout == Layout::Grid          ? "-grid.pdf"
+                                                         : "-chart.pdf";
   std::filesystem::path stem = base.empty() ? std::filesystem::path("toq") : base.stem();
   stem += suffix;
   return base.empty() ? stem : base.parent_path() / stem;
@@ -92,7 +100,8 @@ int PrintJob::begin(Canvas& canvas, services::Services& ui) {
   if (measures_.linesPerPage == 0) ui.errorBox(texts::kLinesTooLarge, services::kErrorCaption);
   // The texts of the table layouts are the main view's.
   cells_.reset();
-  if (layout_ != Layout::PlayerList) cells_ = view::tableGrid(table_, players_);
+  if (layout_ == Layout::Grid || layout_ == Layout::Chart)
+    cells_ = view::tableGrid(table_, players_);
   pages_ = pageCount(layout_, table_, players_, measures_.linesPerPage);
   return pages_;
 }
@@ -103,6 +112,9 @@ void PrintJob::printPage(Canvas& canvas, int page) {
   switch (layout_) {
     case Layout::PlayerList:
       drawPlayerListPage(context, players_);
+      break;
+    case Layout::ReceptionList:
+      drawReceptionListPage(context, players_);
       break;
     case Layout::Grid:
       if (cells_) drawGridPage(context, table_, players_, *cells_);

@@ -86,6 +86,8 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   auto* settings = new QFormLayout;
   settings->addRow(QStringLiteral("ポート(&P):"), port_);
   settings->addRow(desk_);
+  reception_ = new QCheckBox(QStringLiteral("受付（/reception・受付係のスマートフォンで）"), this);
+  settings->addRow(reception_);
   settings->addRow(start_);
 
   publicUrl_ = urlLabel(this, "publicUrl");
@@ -106,6 +108,11 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   grid->addWidget(new QLabel(QStringLiteral("掲示用（プロジェクタ）:"), urls), 0, 2);
   grid->addWidget(displayUrl_, 1, 2);
   grid->addWidget(displayQr_, 2, 2);
+  receptionUrl_ = urlLabel(this, "receptionUrl");
+  receptionQr_ = qrLabel(this, "receptionQr");
+  grid->addWidget(new QLabel(QStringLiteral("受付用（受付の鍵付き・受付係にだけ）:"), urls), 0, 3);
+  grid->addWidget(receptionUrl_, 1, 3);
+  grid->addWidget(receptionQr_, 2, 3);
 
   // The venue's other classes (A級, B級, 初心者...), each a table of its own.
   auto* others = new QGroupBox(QStringLiteral("他の部門の対戦表（/t/2/ から）"), this);
@@ -204,6 +211,7 @@ void VenueDialog::start() {
   options.lan = lan_->isChecked();
   options.port = static_cast<unsigned short>(port_->value());
   options.resultDesk = desk_->isChecked();
+  options.reception = reception_->isChecked();
   std::string error;
   if (!server_->start(options, &error)) ui_.errorBox(error);
 }
@@ -250,6 +258,11 @@ void VenueDialog::updateState() {
   organiserQr_->setPixmap(on ? QPixmap::fromImage(qrImage(organiserUrl_->text(), 4)) : QPixmap());
   displayUrl_->setText(on ? fromUtf8(server_->displayUrl()) : QString());
   displayQr_->setPixmap(on ? QPixmap::fromImage(qrImage(displayUrl_->text(), 4)) : QPixmap());
+  const QString reception = on ? fromUtf8(server_->receptionUrl()) : QString();
+  reception_->setEnabled(!on);
+  receptionUrl_->setText(reception);
+  receptionQr_->setPixmap(reception.isEmpty() ? QPixmap()
+                                              : QPixmap::fromImage(qrImage(reception, 4)));
   showOpenPages(on ? server_->openPages() : 0);
   emit servingChanged(on ? publicUrl_->text() : QString());
 }

@@ -50,6 +50,8 @@ class VenueDialog : public QDialog {
   QRadioButton* lanChoice() const { return lan_; }
   QSpinBox* portBox() const { return port_; }
   QCheckBox* deskBox() const { return desk_; }
+  QCheckBox* receptionBox() const { return reception_; }
+  QLabel* receptionUrlLabel() const { return receptionUrl_; }
   QPushButton* startButton() const { return start_; }
   QLabel* publicUrlLabel() const { return publicUrl_; }
   QLabel* organiserUrlLabel() const { return organiserUrl_; }
@@ -91,6 +93,9 @@ class VenueDialog : public QDialog {
   QRadioButton* lan_ = nullptr;
   QSpinBox* port_ = nullptr;
   QCheckBox* desk_ = nullptr;
+  QCheckBox* reception_ = nullptr;  ///< the reception at the door (/reception)
+  QLabel* receptionUrl_ = nullptr;
+  QLabel* receptionQr_ = nullptr;
   QPushButton* start_ = nullptr;
   QLabel* publicUrl_ = nullptr;
   QLabel* publicQr_ = nullptr;

@@ -1,0 +1,111 @@
+#include "edit/entry_import.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "data/register.h"
+#include "edit/guards.h"
+#include "edit/late_arrival.h"
+#include "edit/unsaved.h"
+#include "text/format.h"
+
+namespace toq::edit {
+
+namespace {
+
+constexpr const char* kRegisterFullLine = "%d行目: 対局者の登録が上限（%d人）に達しています";
+
+// The row's fields over a record; fields the sheet left out stay as they are.
+void applyRow(const data::EntryRow& row, data::Player& p) {
+  if (row.shortName) p.shortName = *row.shortName;
+  if (row.rating) p.rating = *row.rating;
+  if (row.boards) p.entries = *row.boards;
+  // A player on several boards at once is a professional, as the name list has it, unless
+  // the sheet says otherwise.
+  if (row.boards && *row.boards > 1) p.professional = 1;
+  if (row.professional) p.professional = *row.professional;
+}
+
+data::Player newRecord(const data::EntryRow& row) {
+  data::Player p;
+  p.name = row.name;
+  p.rating = data::kDefaultRating;
+  applyRow(row, p);
+  data::MarkWomanProfessional(p);
+  return p;
+}
+
+}  // namespace
+
+EntryPlan planEntries(const Workspace& ws, const data::EntrySheet& sheet) {
+  EntryPlan plan;
+  plan.refused = sheet.refused;
+  std::unordered_map<std::string, int> registered;  // squeezed name -> position
+  for (int pos = ws.players.count(); pos >= 1; --pos)
+    registered[data::SqueezeName(ws.players.at(pos).name)] = pos;
+  std::unordered_map<std::string, std::size_t> planned;  // squeezed name -> entry
+  for (const data::EntryRow& row : sheet.rows) {
+    const std::string key = data::SqueezeName(row.name);
+    if (auto it = planned.find(key); it != planned.end()) {
+      applyRow(row, plan.entries[it->second].player);
+      continue;
+    }
+    PlannedEntry e;
+    e.line = row.line;
+    if (auto it = registered.find(key); it != registered.end()) {
+      e.position = it->second;
+      e.player = ws.players.at(e.position);
+      applyRow(row, e.player);
+      ++plan.updated;
+    } else if (ws.players.count() + plan.added >= data::kMaxPlayers) {
+      plan.refused.push_back(
+          {row.line, text::format(kRegisterFullLine, row.line, data::kMaxPlayers)});
+      continue;
+    } else {
+      e.player = newRecord(row);
+      ++plan.added;
+    }
+    planned[key] = plan.entries.size();
+    plan.entries.push_back(std::move(e));
+  }
+  return plan;
+}
+
+Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& plan,
+                      bool participants, EntryImportCounts* counts) {
+  if (participants && !lockCheck(ws.table, ui)) return stopped(Stop::Locked);
+  if (plan.entries.empty()) return stopped(Stop::NothingToDo);
+  EntryImportCounts c;
+  std::vector<int> numbers;
+  for (const PlannedEntry& e : plan.entries) {
+    if (e.position > 0 && e.position <= ws.players.count()) {
+      ws.players.at(e.position) = e.player;
+      ++c.updated;
+    } else if (ws.players.AddPlayer(e.player) == 0) {
+      ++c.added;
+    } else {
+      continue;  // planned against another register: the register filled up meanwhile
+    }
+    numbers.push_back(e.position > 0 ? e.player.number : ws.players.at(ws.players.count()).number);
+  }
+  const int firstRound = roundsAlreadyPaired(ws.table);
+  for (std::size_t i = 0; participants && i < numbers.size(); ++i) {
+    if (ws.table.IsParticipant(numbers[i])) continue;
+    const int boards = std::max(1, ws.players.FindPlayer(numbers[i])->entries);
+    const int added = addLateRows(ws.table, numbers[i], boards, ui);
+    c.rows += added;
+    if (added < boards) break;  // the table is full; its message has been shown
+  }
+  if (counts) *counts = c;
+  Outcome done;
+  done.changed = true;
+  done.count = c.added + c.updated;
+  done.round = firstRound;
+  const int players = writePlayers(ws, ui);
+  const int table = c.rows > 0 ? writeTable(ws, ui) : 0;
+  done.saved = players == 0 && table == 0;
+  done.code = players == -2 || (table != 0 && table != -3) ? -2 : 0;
+  return done;
+}
+
+}  // namespace toq::edit

@@ -1,0 +1,97 @@
+// The morning of the event in the window: "申込一覧の取り込み..." and "受付".
+#include "data/entry_sheet.h"
+#include "edit/entry_import.h"
+#include "edit/reception.h"
+#include "reports/print/print_job.h"
+#include "text/cp932.h"
+#include "ui/commands.h"
+#include "ui/dialogs/entries_dialog.h"
+#include "ui/dialogs/reception_dialog.h"
+#include "ui/grade_settings.h"
+#include "ui/main_view.h"
+#include "ui/main_window.h"
+#include "ui/print/printing.h"
+
+namespace toq::ui {
+
+namespace {
+
+// One arrival through the edit layer's door, as its own undo step; the window shows it.
+edit::Outcome throughDoor(MainWindow& window, edit::Workspace& ws, services::Services& ui,
+                          const std::string& label, const std::function<edit::Outcome()>& run) {
+  const edit::Passed passed = edit::runCommand(ws, ui, edit::StepRule{label.c_str()}, run);
+  window.showChanges(passed.changes);
+  return passed.outcome;
+}
+
+// The reception list as the window's printing takes it; the printing is the window's own.
+print::PrintRequest receptionListRequest(const MainView& view, const edit::Workspace& ws) {
+  print::PrintRequest r;
+  r.layout = reports::print::Layout::ReceptionList;
+  r.table = &ws.table;
+  r.players = &ws.players;
+  r.documentTitle = reports::print::documentTitle(ws.table);
+  r.screen = {view.logicalDpiX(), view.logicalDpiY()};
+  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
+  return r;
+}
+
+print::Printing& printingOf(MainWindow& window, services::Services& ui) {
+  if (auto* printing = window.findChild<print::Printing*>(QString(), Qt::FindDirectChildrenOnly))
+    return *printing;
+  return *new print::Printing(&window, ui);
+}
+
+}  // namespace
+
+void Commands::printReceptionList() {
+  printingOf(window_, ui_).preview(receptionListRequest(view_, ws_));
+}
+
+void Commands::saveReceptionListPdf() {
+  printingOf(window_, ui_).savePdf(receptionListRequest(view_, ws_));
+}
+
+Prepared Commands::importEntries() {
+  std::optional<EntriesDialog::Choice> choice = EntriesDialog::ask(
+      [this](const std::string& bytes, const data::GradeTable& grades) {
+        EntriesDialog::Preview p;
+        p.sheet = data::readEntrySheet(bytes, grades);
+        p.plan = edit::planEntries(ws_, p.sheet);
+        return p;
+      },
+      storedGrades(settings_), &window_);
+  if (!choice) return Prepared::stop(edit::Stop::Declined);
+  storeGrades(settings_, choice->grades);
+  return Prepared::to([this, choice = std::move(*choice)] {
+    return edit::importEntries(ws_, ui_, choice.plan, choice.participants);
+  });
+}
+
+void Commands::reception() {
+  // One dialog, left open at the door; a second 受付 brings it forward.
+  if (auto* open = window_.findChild<ReceptionDialog*>()) {
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  ReceptionDialog::Hooks hooks;
+  hooks.list = [this](const std::string& q) { return edit::receptionList(ws_, q); };
+  hooks.count = [this] { return edit::receptionCount(ws_); };
+  hooks.receive = [this](const edit::ReceptionLine& line) {
+    return throughDoor(window_, ws_, ui_, edit::receptionLabel(text::toUtf8(line.name), false),
+                       [&] { return edit::receivePlayer(ws_, ui_, line.number); });
+  };
+  hooks.walkIn = [this](const edit::PlayerForm& form) {
+    return throughDoor(window_, ws_, ui_, edit::receptionLabel(form.name, true),
+                       [&] { return edit::registerWalkIn(ws_, ui_, form); });
+  };
+  auto* dialog = new ReceptionDialog(std::move(hooks), &window_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // Every change of the event, an arrival from a phone too, shows in the list at once.
+  connect(&window_, &MainWindow::changesShown, dialog, &ReceptionDialog::refresh);
+  dialog->show();
+}
+
+}  // namespace toq::ui

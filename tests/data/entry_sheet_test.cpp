@@ -1,0 +1,121 @@
+// The entry list's reader: header names, encodings and separators, grades, refused lines.
+
+#include <gtest/gtest.h>
+
+#include "data/entry_sheet.h"
+#include "text/cp932.h"
+
+namespace toq::data {
+namespace {
+
+std::string sjis(const std::string& utf8) {
+  return *text::toCp932(utf8);
+}
+
+TEST(EntrySheet, HeadersAreMatchedByName) {
+  const struct {
+    std::string header;
+    std::optional<EntryField> field;
+  } cases[] = {
+      {"氏名", EntryField::Name},         {" お名前　", EntryField::Name},
+      {"Name", EntryField::Name},         {"略称", EntryField::ShortName},
+      {"R", EntryField::Rating},          {"レーティング", EntryField::Rating},
+      {"棋力", EntryField::Grade},        {"段級位", EntryField::Grade},
+      {"同時対局数", EntryField::Boards}, {"プロ", EntryField::Professional},
+      {"タイムスタンプ", std::nullopt},   {"メールアドレス", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fieldOfHeader(c.header), c.field) << c.header;
+}
+
+TEST(EntrySheet, EveryEncodingAndSeparatorGivesTheSameRows) {
+  const std::string csv = "氏名,R,メール\r\n\"青山, 一\",1500,a@b\r\n南条　二,１６００,\r\n";
+  const std::string tsv = "氏名\tR\tメール\n青山, 一\t1500\ta@b\n南条　二\t１６００\t\n";
+  const struct {
+    std::string bytes;
+    SheetEncoding encoding;
+  } cases[] = {{csv, SheetEncoding::Utf8},
+               {"\xEF\xBB\xBF" + csv, SheetEncoding::Utf8WithBom},
+               {sjis(csv), SheetEncoding::ShiftJis},
+               {tsv, SheetEncoding::Utf8},
+               {sjis(tsv), SheetEncoding::ShiftJis}};
+  for (const auto& c : cases) {
+    const EntrySheet s = readEntrySheet(c.bytes, {});
+    ASSERT_TRUE(s.read) << s.problem;
+    EXPECT_EQ(s.encoding, c.encoding);
+    ASSERT_EQ(s.rows.size(), 2u);
+    EXPECT_EQ(s.rows[0].name, sjis("青山, 一"));
+    EXPECT_EQ(s.rows[1].name, sjis("南条　二"));
+    EXPECT_EQ(s.rows[1].rating, 1600);
+    EXPECT_EQ(s.ignored, std::vector<std::string>{"メール"});
+  }
+}
+
+TEST(EntrySheet, TextThatIsNeitherEncodingIsRefusedAtItsFirstBadLine) {
+  const EntrySheet s = readEntrySheet("氏名\n青山\n\xFF\xFE\x80\n", {});
+  EXPECT_FALSE(s.read);
+  EXPECT_EQ(s.problem, "3行目: 文字コードがUTF-8でもShift-JISでもありません");
+}
+
+TEST(EntrySheet, QuotedCellsHoldQuotesAndLineBreaksAndLinesKeepTheirNumbers) {
+  const EntrySheet s =
+      readEntrySheet("氏名,省略名\n\"青山 \"\"一\"\"\",\"あ\nお\"\n\n南条,\n北\n", {});
+  ASSERT_TRUE(s.read);
+  ASSERT_EQ(s.rows.size(), 2u);
+  ASSERT_EQ(s.refused.size(), 1u);
+  EXPECT_EQ(s.refused[0].message, "2行目: 氏名に二重引用符（\"）は使えません。");
+  EXPECT_EQ(s.rows[0].line, 5);
+  EXPECT_EQ(s.rows[1].line, 6);
+  EXPECT_EQ(s.rows[1].shortName, std::nullopt);
+}
+
+TEST(EntrySheet, RefusedLinesSayWhy) {
+  const std::string longName(256, 'x');
+  const EntrySheet s = readEntrySheet(
+      "名前,レーティング,段級,同時対局数\n"
+      "一,千五百,,\n"
+      "二,,有段者,\n"
+      "\U0001F363,1500,,\n" +
+          longName +
+          ",1500,,\n"
+          ",1500,,\n"
+          "三,1500,,0\n",
+      {});
+  std::vector<std::string> messages;
+  for (const RefusedLine& r : s.refused) messages.push_back(r.message);
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "2行目: レーティング「千五百」が数ではありません",
+                          "3行目: 段級「有段者」のレーティングが決まっていません",
+                          "4行目: 氏名「\U0001F363」にShift-JISで表せない文字があります",
+                          "5行目: 氏名は255バイト（全角127文字）以内で入力してください。",
+                          "6行目: 氏名がありません",
+                          "7行目: 同時対局数「0」は1から99までです",
+                      }));
+  EXPECT_TRUE(s.rows.empty());
+}
+
+TEST(EntrySheet, GradesBecomeRatings) {
+  GradeTable given;
+  given.set("初段", 1550);
+  const struct {
+    std::string grade;
+    std::string canonical;
+    std::optional<int> rating;
+  } cases[] = {
+      {"初段", "初段", 1550},
+      {"アマ四段", "四段", 1800},
+      {"4段", "四段", 1800},
+      {"５級", "5級", 1000},
+      {"五級", "5級", 1000},
+      {"二十級", "20級", 100},
+      {"有段者", "有段者", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(canonicalGrade(c.grade), c.canonical) << c.grade;
+    EXPECT_EQ(given.ratingOf(c.grade), c.rating) << c.grade;
+  }
+  EXPECT_EQ(parseGradeRating("三段＝１７５０"), std::make_pair(std::string("三段"), 1750));
+  EXPECT_EQ(parseGradeRating("三段"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace toq::data

@@ -1,0 +1,142 @@
+// The reception from the helpers' phones: three helpers at once on loopback, the key that
+// grants only the reception, and the page.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <thread>
+
+#include "server/child_process.h"
+#include "server/server_fixture.h"
+#include "text/cp932.h"
+
+namespace toq {
+namespace {
+
+using nlohmann::json;
+
+const std::string kReceptionKey = "ffeeddccbbaa99887766554433221100";
+
+class Reception : public testing::ServerTest {
+ protected:
+  // The register of 52 applicants and an empty table, both on disk, served with the reception.
+  void serveReception(bool on = true) {
+    for (int i = 1; i <= 52; ++i) add(text::sj("申込 " + std::to_string(i)), 1400 + i, 0);
+    save();
+    ASSERT_EQ(data::WriteTableFile(ws_->table, {}, quiet_, true), 0);
+    owner_ = std::make_unique<server::QueueExecutor>(*ws_);
+    server::Hooks hooks;
+    hooks.changedFromNetwork = [this](const server::NetworkChange&) { ++networkChanges_; };
+    server_ = std::make_unique<server::Server>(*owner_, hooks);
+    server::Options options;
+    options.port = 0;
+    options.key = testing::kTestKey;
+    options.reception = on;
+    options.receptionKey = kReceptionKey;
+    std::string error;
+    ASSERT_TRUE(server_->start(options, &error)) << error;
+    port_ = server_->port();
+  }
+  testing::HttpAnswer ask(const std::string& method, const std::string& target,
+                          const std::string& key, const std::string& body = {},
+                          const std::string& from = "127.0.0.1") {
+    std::vector<std::string> headers = {"Content-Type: application/json"};
+    if (!key.empty()) headers.push_back("Authorization: Bearer " + key);
+    return testing::sendRequest(port_, testing::requestBytes(method, target, headers, body),
+                                std::chrono::seconds(10), from);
+  }
+};
+
+TEST_F(Reception, ThreeHelpersAtOnceAddEveryoneOnceAsToqCliWould) {
+  serveReception();
+  // The files as they were, for the same arrivals made with toq-cli in the same folder (the
+  // table file names its own path).
+  const std::string tableBefore = testing::readFile(tablePath());
+  const std::string playersBefore = testing::readFile(ws_->playerFile);
+  // Each player is tapped by two of the three helpers; two helpers register a walk-in each.
+  std::atomic<int> added{0}, already{0};
+  std::vector<std::thread> helpers;
+  for (int h = 0; h < 3; ++h)
+    helpers.emplace_back([&, h] {
+      const std::string from = "127.0.0." + std::to_string(h + 2);
+      for (int n = 1; n <= 52; ++n) {
+        if ((n + h) % 3 == 0) continue;
+        const auto a =
+            ask("POST", "/api/reception/arrivals", kReceptionKey, json{{"player", n}}.dump(), from);
+        if (a.status == 200) ++added;
+        if (a.status == 409 && a.body.find("すでに受付済みです") != std::string::npos) ++already;
+        if (h < 2 && n == 20 + h)
+          added += ask("POST", "/api/reception/players", kReceptionKey,
+                       json{{"name", "当日 " + std::to_string(h)}, {"rating", 1500}}.dump(), from)
+                       .status == 200;
+      }
+    });
+  for (std::thread& t : helpers) t.join();
+  stopServer();
+  EXPECT_EQ(added, 54);
+  EXPECT_EQ(already, 52);
+  EXPECT_EQ(networkChanges_, 54);
+  const data::Table& t = ws_->table;
+  ASSERT_EQ(t.participantCount, 54);
+  EXPECT_EQ(std::set<int>(t.participants.begin(), t.participants.begin() + 54).size(), 54u);
+  // The same arrivals in the same order with toq-cli.
+  const std::string served = testing::readFile(tablePath());
+  const std::string servedPlayers = testing::readFile(ws_->playerFile);
+  writeFile(tablePath(), tableBefore);
+  writeFile(ws_->playerFile, playersBefore);
+  for (int row = 0; row < 54; ++row) {
+    const int n = t.participants[row];
+    if (n > 52)
+      ASSERT_EQ(
+          testing::runCli({"register", "cup.ply", text::toUtf8(ws_->players.FindPlayer(n)->name),
+                           "--rating", "1500"},
+                          dir_),
+          0);
+    ASSERT_EQ(testing::runCli({"add", "cup.tai", std::to_string(n)}, dir_), 0);
+  }
+  EXPECT_EQ(served, testing::readFile(tablePath()));
+  EXPECT_EQ(servedPlayers, testing::readFile(ws_->playerFile));
+}
+
+TEST_F(Reception, TheKeyGrantsTheReceptionAndNothingElse) {
+  serveReception();
+  const std::string arrival = json{{"player", 1}}.dump();
+  const struct {
+    std::string method, target, key, body;
+    int status;
+  } cases[] = {
+      {"GET", "/reception", "", "", 200},
+      {"GET", "/api/reception/players?q=%E7%94%B3%E8%BE%BC", kReceptionKey, "", 200},
+      {"GET", "/api/reception/players", "", "", 401},
+      {"GET", "/api/reception/players", testing::kTestKey, "", 401},
+      {"POST", "/api/reception/arrivals", "", arrival, 401},
+      {"POST", "/api/results", kReceptionKey, R"({"round":1,"row":1,"result":"win"})", 401},
+      {"POST", "/api/pair", kReceptionKey, "{}", 401},
+      {"POST", "/api/reception/arrivals", kReceptionKey, R"({"player":"1"})", 400},
+      {"POST", "/api/reception/arrivals", kReceptionKey, arrival, 200},
+      {"POST", "/api/reception/arrivals", kReceptionKey, arrival, 409},
+      {"POST", "/api/reception/players", kReceptionKey, R"({"name":"申込 1"})", 409},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ask(c.method, c.target, c.key, c.body).status, c.status) << c.method << c.target;
+  const json list = json::parse(
+      ask("GET", "/api/reception/players?q=%E7%94%B3%E8%BE%BC%201", kReceptionKey).body);
+  EXPECT_EQ(list["count"], "受付済み 1人 / 申込 52人");
+  EXPECT_EQ(list["players"].size(), 11u);  // 申込 1 and 申込 10..19, received last
+  EXPECT_EQ(list["players"].back()["player"], 1);
+  EXPECT_EQ(list["players"].back()["participant"], true);
+  const auto page = ask("GET", "/reception", "");
+  EXPECT_EQ(page.body.find(kReceptionKey), std::string::npos);
+  EXPECT_NE(page.header("content-security-policy").find("'sha256-"), std::string::npos);
+  EXPECT_NE(server_->receptionUrl().find("/reception#" + kReceptionKey), std::string::npos);
+}
+
+TEST_F(Reception, OffItsPagesDoNotExist) {
+  serveReception(false);
+  EXPECT_EQ(ask("GET", "/reception", "").status, 404);
+  EXPECT_EQ(ask("GET", "/api/reception/players", kReceptionKey).status, 404);
+  EXPECT_TRUE(server_->receptionUrl().empty());
+}
+
+}  // namespace
+}  // namespace toq
