@@ -86,12 +86,13 @@ TEST_F(Reception, ThreeHelpersAtOnceAddEveryoneOnceAsToqCliWould) {
   writeFile(ws_->playerFile, playersBefore);
   for (int row = 0; row < 54; ++row) {
     const int n = t.participants[row];
-    if (n > 52)
+    if (n > 52) {
       ASSERT_EQ(
           testing::runCli({"register", "cup.ply", text::toUtf8(ws_->players.FindPlayer(n)->name),
                            "--rating", "1500"},
                           dir_),
           0);
+    }
     ASSERT_EQ(testing::runCli({"add", "cup.tai", std::to_string(n)}, dir_), 0);
   }
   EXPECT_EQ(served, testing::readFile(tablePath()));
