@@ -7,6 +7,7 @@
 #include "server/api.h"
 #include "server/changes.h"
 #include "server/pages.h"
+#include "server/pair_change.h"
 #include "server/replies.h"
 #include "server/request_services.h"
 #include "server/texts.h"
@@ -222,18 +223,22 @@ void postDeskResult(Hub& hub, const Request& request, Done done) {
 
 void postPair(Hub& hub, const Request& request, Done done) {
   std::string error;
-  if (!api::parsePairRequest(request.body, error)) return done(errorReply(400, error));
+  const std::optional<api::PairRequest> asked = api::parsePairRequest(request.body, error);
+  if (!asked) return done(errorReply(400, error));
   hub.changeOnOwner(
       request.section,
-      [](Hub& hub, edit::Workspace& ws) {
+      [bye = asked->bye](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
+        // An odd round's bye and its pairing are one change.
+        const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws, ui);
+        if (std::optional<Reply> refused = refuseBye(ws, need, bye)) return *refused;
         edit::PairOutcome paired;
         const int round = ws.table.FirstUnpairedRound();
         const NetworkChange change{text::format(texts::kPairChange, round + 1), round};
         // -1 refused, -2 the driver failed (nothing kept), -3 paired but not saved.
         int code = 0;
         applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
-          code = edit::pairNextRound(w, ui, {}, &paired);
+          code = pairWithBye(w, ui, need, bye, paired);
           edit::Outcome o;
           o.code = code == 0 ? 0 : code == -3 ? -2 : -1;
           o.changed = code == 0 || code == -3;
@@ -243,6 +248,7 @@ void postPair(Hub& hub, const Request& request, Done done) {
         });
         if (code == 0 || code == -3) hub.changedFromNetwork(change);
         if (code == -3) return errorReply(500, notSaved(ui));
+        if (code != 0 && need && !bye) return oddRoundRefusal(ws, ui, *need);
         if (code != 0) return errorReply(409, ui.problemText(texts::kNotDone));
         return jsonReply(200, api::text(pairingsOf(ws, paired.round)));
       },
