@@ -31,6 +31,15 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
   });
 }
 
+// Presses Enter on the next modal message box.
+void enterOnNextBox() {
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return enterOnNextBox();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+}
+
 }  // namespace
 
 class ServicesTest : public QObject {
@@ -72,6 +81,10 @@ class ServicesTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::Question);
     answerNextBox(seen, QMessageBox::No);
     QVERIFY(!services.askYesNo("全ての組み合わせを取り消しますか？", "確認"));
+
+    // The question before a change: Enter answers いいえ.
+    enterOnNextBox();
+    QVERIFY(!services.askYesNoDefaultNo("結果を変更しますか？", "確認"));
 
     services.statusMessage("結果の未入力は 3組");
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("結果の未入力は 3組"));
