@@ -23,7 +23,14 @@ bool isCandidate(const edit::ByeNeed& need, int row) {
 std::optional<Reply> refuseBye(const edit::Workspace& ws, const std::optional<edit::ByeNeed>& need,
                                std::optional<int> bye) {
   if (!bye) return std::nullopt;
-  if (!need) return errorReply(409, texts::kNoByeNeeded);
+  if (!need) {
+    // A round the pairing refuses anyway (locked, results missing, nothing left) is answered
+    // with the pairing's own reason.
+    const data::Table& t = ws.table;
+    const int round = t.FirstUnpairedRound();
+    if (t.lockFlag != 0 || round < 0 || t.ResultsCompleteBefore(round) != 1) return std::nullopt;
+    return errorReply(409, texts::kNoByeNeeded);
+  }
   if (!ws.table.validRow(*bye) || !isCandidate(*need, *bye))
     return errorReply(409, text::format(texts::kNotByeCandidate, *bye + 1));
   return std::nullopt;

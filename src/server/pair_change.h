@@ -13,7 +13,7 @@
 namespace toq::server {
 
 /// A bye the request names is refused (409) unless the round needs one and the row may sit
-/// out; none when the request may go on.
+/// out; none when the request may go on (also when the pairing itself will refuse the round).
 std::optional<Reply> refuseBye(const edit::Workspace& ws, const std::optional<edit::ByeNeed>& need,
                                std::optional<int> bye);
 
