@@ -2,6 +2,7 @@
 // pane, questions, and the viewer's failure message.
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include "ui/qt_services.h"
+#include "ui/qt_text.h"
 
 using namespace toq;
 
@@ -108,11 +110,13 @@ class ServicesTest : public QObject {
     services.setMainWindow(&window);
     SeenBox seen;
     answerNextBox(seen, QMessageBox::Ok);
-    const int result = services.openWithViewer("/nonexistent/フォルダ/成績.txt");
+    const int result =
+        services.openWithViewer(ui::toPath(QStringLiteral("/nonexistent/フォルダ/成績.txt")));
     QCOMPARE(result, -1);
-    QCOMPARE(
-        seen.text,
-        QStringLiteral("テキストファイル(/nonexistent/フォルダ/成績.txt)の表示に失敗しました。"));
+    // The path with the system's own separators.
+    QCOMPARE(seen.text,
+             QStringLiteral("テキストファイル(%1)の表示に失敗しました。")
+                 .arg(QDir::toNativeSeparators(QStringLiteral("/nonexistent/フォルダ/成績.txt"))));
     QCOMPARE(seen.icon, QMessageBox::Critical);
   }
 };
