@@ -89,15 +89,17 @@ std::optional<ByeNeed> byeNeeded(const Workspace& ws, services::Services& ui) {
   return need;
 }
 
-std::string byeQuestion(const Workspace& ws, const ByeNeed& need, services::Services& ui) {
-  std::string question = kOddQuestion;
+std::string byeProposalLine(const Workspace& ws, const ByeNeed& need, services::Services& ui) {
   const auto it = std::find_if(need.candidates.begin(), need.candidates.end(),
                                [&](const ByeCandidate& c) { return need.proposal == c.row; });
-  if (it == need.candidates.end()) return question + "\n" + kNoProposal;
+  if (it == need.candidates.end()) return kNoProposal;
   const std::string byes = it->earlierByes == 0 ? std::string(kNoEarlierBye)
                                                 : text::format(kEarlierByes, it->earlierByes);
-  return question + "\n" +
-         text::format(kProposalLine, rowNameUtf8(ws, it->row, ui).c_str(), it->place, byes.c_str());
+  return text::format(kProposalLine, rowNameUtf8(ws, it->row, ui).c_str(), it->place, byes.c_str());
+}
+
+std::string byeQuestion(const Workspace& ws, const ByeNeed& need, services::Services& ui) {
+  return std::string(kOddQuestion) + "\n" + byeProposalLine(ws, need, ui);
 }
 
 bool confirmSecondBye(const Workspace& ws, services::Services& ui, int row) {

@@ -45,6 +45,10 @@ int byesBefore(const data::Table& table, int row, int round);
 /// bye or the answer is Yes.
 bool confirmSecondBye(const Workspace& ws, services::Services& ui, int row);
 
+/// The proposal as one line (UTF-8): "抜け番の候補: <name>（<place>位、抜け番なし）", or that
+/// nobody can sit out.
+std::string byeProposalLine(const Workspace& ws, const ByeNeed& need, services::Services& ui);
+
 /// The question of the pairing button for an odd round (UTF-8), naming the proposal.
 std::string byeQuestion(const Workspace& ws, const ByeNeed& need, services::Services& ui);
 

@@ -38,9 +38,11 @@ bool confirmResultChange(const Workspace& ws, services::Services& ui, int row, i
   const std::string name = rowNameUtf8(ws, row, ui);
   const std::string otherName = rowNameUtf8(ws, other, ui);
   const std::string now = data::hasResult(result) ? name + "の" + resultWord(result) : kCleared;
-  return ui.askYesNo(text::format(kChangeQuestion, round + 1, name.c_str(), otherName.c_str(),
-                                  name.c_str(), resultWord(stored), now.c_str()),
-                     services::kQuestionCaption);
+  // No is the default: a stray Enter keeps the result.
+  return ui.askYesNoDefaultNo(
+      text::format(kChangeQuestion, round + 1, name.c_str(), otherName.c_str(), name.c_str(),
+                   resultWord(stored), now.c_str()),
+      services::kQuestionCaption);
 }
 
 }  // namespace toq::edit

@@ -12,7 +12,7 @@ namespace toq::edit {
 
 namespace {
 
-// The result of the first choice's row for each choice; the other row holds the opposite.
+// The result of the line's first row for each choice; the other row holds the opposite.
 constexpr std::int16_t kFirstRowResult[kSheetChoices] = {data::kWin, data::kLoss, data::kDraw,
                                                          data::kResultNone};
 
@@ -47,22 +47,12 @@ SheetGame gameOf(const data::Table& t, const std::vector<std::string>& names, in
     const std::string labelB = sideB == data::kSideFirst ? firstLabel : secondLabel;
     g.first.side = formatCp932(texts::kSheetSide, labelA.c_str());
     g.second.side = formatCp932(texts::kSheetSide, labelB.c_str());
-    g.firstChoiceRow = sideA == data::kSideFirst ? a : b;
-    // The choices name the players (their sides stand beside the names), so that they cannot
-    // be read the other way round.
-    const bool firstMoves = sideA == data::kSideFirst;
-    g.choices[kSheetFirstWins] =
-        formatCp932(texts::kSheetPlayerWins, (firstMoves ? g.first.name : g.second.name).c_str());
-    g.choices[kSheetSecondWins] =
-        formatCp932(texts::kSheetPlayerWins, (firstMoves ? g.second.name : g.first.name).c_str());
-  } else {
-    g.firstChoiceRow = a;
-    g.choices[kSheetFirstWins] = formatCp932(texts::kSheetPlayerWins, g.first.name.c_str());
-    g.choices[kSheetSecondWins] = formatCp932(texts::kSheetPlayerWins, g.second.name.c_str());
   }
+  g.choices[kSheetFirstWins] = formatCp932(texts::kSheetPlayerWins, g.first.name.c_str());
+  g.choices[kSheetSecondWins] = formatCp932(texts::kSheetPlayerWins, g.second.name.c_str());
   g.choices[kSheetDraw] = text::sj(texts::kSheetDraw);
   g.choices[kSheetNoResult] = text::sj(texts::kSheetNoResult);
-  g.choice = choiceOf(t.result[g.firstChoiceRow][round]);
+  g.choice = choiceOf(t.result[a][round]);
   return g;
 }
 
@@ -184,13 +174,12 @@ Outcome enterResultSheet(Workspace& ws, services::Services& ui, const ResultShee
   done.round = answer->round;
   for (std::size_t i = 0; i < round->games.size(); ++i) {
     const SheetGame& g = round->games[i];
-    const int other = g.firstChoiceRow == g.first.row ? g.second.row : g.first.row;
     const std::int16_t result = kFirstRowResult[answer->choices[i]];
-    if (t.result[g.firstChoiceRow][done.round] == result &&
-        t.result[other][done.round] == data::oppositeResult(result))
-      continue;
-    t.result[g.firstChoiceRow][done.round] = result;
-    t.result[other][done.round] = data::oppositeResult(result);
+    std::int16_t& first = t.result[g.first.row][done.round];
+    std::int16_t& second = t.result[g.second.row][done.round];
+    if (first == result && second == data::oppositeResult(result)) continue;
+    first = result;
+    second = data::oppositeResult(result);
     ++done.count;
   }
   if (done.count > 0)

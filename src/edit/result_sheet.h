@@ -14,9 +14,10 @@
 
 namespace toq::edit {
 
-/// The choices of a game, in list order: the first mover wins, the second mover wins, a draw,
-/// no result; a win names its player ("<name> 勝ち"). A game whose sides are not decided has
-/// the round list's first player first.
+/// The choices of a game, in list order: the player named first on the game's line (the round
+/// list's first row) wins, the other wins, a draw, no result; a win names its player
+/// ("<name> 勝ち"). Whichever of them moves first, the choices follow the line, so that key 1
+/// is always the win of the name the organiser reads first.
 inline constexpr int kSheetFirstWins = 0;
 inline constexpr int kSheetSecondWins = 1;
 inline constexpr int kSheetDraw = 2;
@@ -39,9 +40,8 @@ struct SheetGame {
   SheetPlayer first;
   SheetPlayer second;                  ///< in the round list's order
   std::string handicap;                ///< CP932 "平手", "香落ち"…
-  int firstChoiceRow = -1;             ///< the row whose win is the first choice (the first mover)
   std::string choices[kSheetChoices];  ///< CP932 texts of the choices
-  int choice = kSheetNoResult;         ///< the choice the stored result shows
+  int choice = kSheetNoResult;         ///< the choice the stored result shows (first's view)
 };
 
 /// A participant without a game in the round.

@@ -140,8 +140,9 @@ void from_json(const json& j, ResultRequest& request) {
   if (request.result < 0) throw BadField(std::string(texts::kBadResultWord));
 }
 
-void from_json(const json& j, PairRequest&) {
-  onlyFields(j, {});
+void from_json(const json& j, PairRequest& request) {
+  onlyFields(j, {"bye"});
+  if (j.contains("bye")) request.bye = integerField(j, "bye", 1, data::kMaxParticipants) - 1;
 }
 
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error) {
@@ -299,6 +300,19 @@ std::string text(const Standings& a) {
 }
 
 std::string text(const ErrorAnswer& a) {
+  return dump(ordered_json(a));
+}
+
+void to_json(ordered_json& j, const ByeOption& a) {
+  j = ordered_json{{"row", a.row}, {"name", a.name}, {"place", a.place}, {"byes", a.byes}};
+}
+
+void to_json(ordered_json& j, const ByeRefusal& a) {
+  j = ordered_json{
+      {"error", a.error}, {"proposal", optional(a.proposal)}, {"candidates", a.candidates}};
+}
+
+std::string text(const ByeRefusal& a) {
   return dump(ordered_json(a));
 }
 

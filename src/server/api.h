@@ -25,8 +25,11 @@ struct ResultRequest {
 };
 void from_json(const nlohmann::json& j, ResultRequest& request);
 
-/// POST /api/pair: no body, or {}.
-struct PairRequest {};
+/// POST /api/pair: no body, {}, or {"bye":R}: row R sits out the round, set in the same change
+/// as the pairing (a round with an odd number of players to pair needs it).
+struct PairRequest {
+  std::optional<int> bye;  ///< 0-based row
+};
 void from_json(const nlohmann::json& j, PairRequest& request);
 
 /// The query of GET /api/pairings and /api/standings: nothing, or round=K.
@@ -129,6 +132,22 @@ struct ErrorAnswer {
   std::string error;
 };
 
+/// A participant who may sit out an odd round.
+struct ByeOption {
+  int row = 0;  ///< 1-based
+  std::string name;
+  int place = 0;  ///< 1-based place in the standings' order
+  int byes = 0;   ///< byes before this round
+};
+
+/// The refusal of POST /api/pair without a bye on an odd round: the error names the proposal;
+/// the candidates are listed lowest-placed first.
+struct ByeRefusal {
+  std::string error;
+  std::optional<int> proposal;  ///< 1-based row; none when nobody can sit out
+  std::vector<ByeOption> candidates;
+};
+
 void to_json(nlohmann::ordered_json& j, const BoardPlayer& a);
 void to_json(nlohmann::ordered_json& j, const Board& a);
 void to_json(nlohmann::ordered_json& j, const Pairings& a);
@@ -137,6 +156,8 @@ void to_json(nlohmann::ordered_json& j, const EventInfo& a);
 void to_json(nlohmann::ordered_json& j, const StandingsRow& a);
 void to_json(nlohmann::ordered_json& j, const Standings& a);
 void to_json(nlohmann::ordered_json& j, const ErrorAnswer& a);
+void to_json(nlohmann::ordered_json& j, const ByeOption& a);
+void to_json(nlohmann::ordered_json& j, const ByeRefusal& a);
 void to_json(nlohmann::ordered_json& j, const Section& a);
 void to_json(nlohmann::ordered_json& j, const Sections& a);
 
@@ -146,6 +167,7 @@ std::string text(const Game& a);
 std::string text(const EventInfo& a);
 std::string text(const Standings& a);
 std::string text(const ErrorAnswer& a);
+std::string text(const ByeRefusal& a);
 std::string text(const Sections& a);
 /// The body of an event-stream message: {"version":N}.
 std::string versionText(std::uint64_t version);

@@ -7,6 +7,7 @@
 #include "server/api.h"
 #include "server/changes.h"
 #include "server/pages.h"
+#include "server/pair_change.h"
 #include "server/replies.h"
 #include "server/request_services.h"
 #include "server/texts.h"
@@ -215,18 +216,31 @@ void postDeskResult(Hub& hub, const Request& request, Done done) {
 
 void postPair(Hub& hub, const Request& request, Done done) {
   std::string error;
-  if (!api::parsePairRequest(request.body, error)) return done(errorReply(400, error));
+  const std::optional<api::PairRequest> asked = api::parsePairRequest(request.body, error);
+  if (!asked) return done(errorReply(400, error));
   const int section = request.section;
   hub.changeOnOwner(
       section,
-      [section](Hub& hub, edit::Workspace& ws) {
+      [bye = asked->bye, section](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
+        // An odd round's bye and its pairing are one change, judged on the table the pass
+        // starts from.
+        std::optional<edit::ByeNeed> need;
+        std::optional<Reply> refused;
+        edit::PairOutcome paired;
         const edit::Outcome o =
             applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::pairing},
-                        [&](edit::Workspace& w) { return edit::pairRound(w, ui, {}); })
+                        [&](edit::Workspace& w) {
+                          need = edit::byeNeeded(w, ui);
+                          refused = refuseBye(w, need, bye);
+                          if (refused) return edit::stopped(edit::Stop::Refused);
+                          return pairWithBye(w, ui, need, bye, paired);
+                        })
                 .outcome;
-        if (!o.done()) return refusal(o, ui);
-        return jsonReply(200, api::text(pairingsOf(ws, o.round)));
+        if (refused) return *refused;
+        if (o.done()) return jsonReply(200, api::text(pairingsOf(ws, o.round)));
+        if (o.code != -2 && need && !bye) return oddRoundRefusal(ws, ui, *need);
+        return refusal(o, ui);
       },
       std::move(done));
 }

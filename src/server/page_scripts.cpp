@@ -252,17 +252,42 @@ function choose(b) {
   actions.push(['戻る', 'back', close]);
   dialog([['game', gameLine(b)], ['ask', '結果を選んでください。']], actions);
 }
+function postPair(body) {
+  close();
+  say('組み合わせています…');
+  request('POST', base + '/api/pair', body).then(function (r) {
+    if (r.ok) { state.round = null; say(r.json.round + '回戦を組み合わせました。'); }
+    else if (r.status === 409 && r.json.candidates) { say(''); askBye(r.json); }
+    else failed(r);
+    load();
+  }).catch(offline);
+}
 function pair() {
   dialog([['ask', '次の回戦の組み合わせをしますか？']],
-         [['組み合わせる', 'send', function () {
-           close();
-           say('組み合わせています…');
-           request('POST', base + '/api/pair').then(function (r) {
-             if (r.ok) { state.round = null; say(r.json.round + '回戦を組み合わせました。'); }
-             else failed(r);
-             load();
-           }).catch(offline);
-         }], ['戻る', 'back', close]]);
+         [['組み合わせる', 'send', function () { postPair(); }], ['戻る', 'back', close]]);
+}
+// An odd round: the program's proposal to confirm, or another participant from the list; the
+// bye and the pairing are then one request.
+function askBye(odd) {
+  var lines = odd.error.split('\n').map(function (l) { return ['ask', l]; });
+  var actions = [];
+  odd.candidates.forEach(function (c) {
+    if (c.row === odd.proposal)
+      actions.push([c.name + ' を抜け番にして組み合わせる', 'send',
+                    function () { postPair({bye: c.row}); }]);
+  });
+  if (odd.candidates.length)
+    actions.push(['ほかの人を選ぶ', 'pick', function () { chooseBye(odd); }]);
+  actions.push(['戻る', 'back', close]);
+  dialog(lines, actions);
+}
+function chooseBye(odd) {
+  var actions = odd.candidates.map(function (c) {
+    var label = c.name + '（' + c.place + '位' + (c.byes ? '、抜け番' + c.byes + '回' : '') + '）';
+    return [label, 'pick', function () { postPair({bye: c.row}); }];
+  });
+  actions.push(['戻る', 'back', function () { askBye(odd); }]);
+  dialog([['ask', '抜け番にする人を選んでください（下位から順）。']], actions);
 }
 function render() {
   var p = state.pairings, heading = document.getElementById('round');

@@ -37,6 +37,8 @@ inline constexpr std::string_view kNotSaved = "変更を保存できませんで
 inline constexpr std::string_view kNotDone = "変更しませんでした。";
 inline constexpr const char* kStandingsIncomplete = "%d回戦までに勝敗の未入力があります。";
 inline constexpr std::string_view kUntitled = "対戦表";
+inline constexpr std::string_view kNoByeNeeded = "この回戦は抜け番を決める必要がありません。";
+inline constexpr const char* kNotByeCandidate = "%d番の参加者は抜け番にできません。";
 
 // The log.
 inline constexpr std::string_view kJobFailed = "要求の処理が例外で止まりました: ";

@@ -29,6 +29,12 @@ class Services {
   virtual void statusMessage(std::string_view text) = 0;
   /// Yes/No question; true means Yes.
   virtual bool askYesNo(std::string_view text, std::string_view caption = kQuestionCaption) = 0;
+  /// Yes/No question whose default button is No: asked before a change that a stray Enter must
+  /// not make. Where there are no buttons (the command line), the Yes/No question answers it.
+  virtual bool askYesNoDefaultNo(std::string_view text,
+                                 std::string_view caption = kQuestionCaption) {
+    return askYesNo(text, caption);
+  }
   /// The answer to a question that can also be withdrawn.
   enum class Answer { Yes, No, Cancel };
   /// Yes/No/Cancel question (the window's exit with unsaved changes). Where nobody can

@@ -7,7 +7,9 @@ std::filesystem::path pathFromUtf8(std::string_view utf8) {
 }
 
 std::string pathToUtf8(const std::filesystem::path& path) {
-  const std::u8string s = path.u8string();
+  // Native separators: a path joined from a dialog's "C:/…" and a file name reads
+  // "C:\…\1回戦組み合わせ.txt", not half and half.
+  const std::u8string s = std::filesystem::path(path).make_preferred().u8string();
   return std::string(s.begin(), s.end());
 }
 

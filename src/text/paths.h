@@ -9,7 +9,7 @@ namespace toq::text {
 
 /// The path of a UTF-8 text (a command-line argument, a name typed by the user).
 std::filesystem::path pathFromUtf8(std::string_view utf8);
-/// The path as UTF-8 text, for messages.
+/// The path as UTF-8 text with the system's own separators, for messages.
 std::string pathToUtf8(const std::filesystem::path& path);
 
 }  // namespace toq::text

@@ -12,10 +12,18 @@ constexpr int kSlack = 8;
 
 }  // namespace
 
-ElidedLabel::ElidedLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+ElidedLabel::ElidedLabel(const QString& text, QWidget* parent, int percent)
+    : QWidget(parent), text_(text), percent_(percent) {
   setToolTip(text);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   if (parent) parent->installEventFilter(this);
+}
+
+void ElidedLabel::setText(const QString& text) {
+  text_ = text;
+  setToolTip(text);
+  updateGeometry();
+  update();
 }
 
 bool ElidedLabel::eventFilter(QObject* watched, QEvent* event) {
@@ -30,7 +38,7 @@ QString ElidedLabel::shownText() const {
 QSize ElidedLabel::sizeHint() const {
   // A little more than the advance: eliding measures the text slightly wider than it.
   const int full = fontMetrics().horizontalAdvance(text_) + 2 * kMargin + kSlack;
-  const int share = parentWidget() ? parentWidget()->width() * 2 / 5 : full;
+  const int share = parentWidget() ? parentWidget()->width() * percent_ / 100 : full;
   return {std::max(minimumSizeHint().width(), std::min(full, share)), fontMetrics().height()};
 }
 

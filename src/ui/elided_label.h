@@ -1,7 +1,7 @@
 #pragma once
-// A status bar's label that yields space: it asks for at most two fifths of its parent's width,
-// shortens its text with "…" when it gets less, and shows the whole text as its tooltip. The
-// message pane beside it is then never cut by it.
+// A status bar's label that yields space: it asks for at most a share of its parent's width
+// (two fifths unless told), shortens its text with "…" when it gets less, and shows the whole
+// text as its tooltip. The message pane beside it is then never cut by it.
 
 #include <QString>
 #include <QWidget>
@@ -12,9 +12,11 @@ class ElidedLabel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ElidedLabel(const QString& text, QWidget* parent = nullptr);
+  /// `percent`: the largest share of the parent's width the label asks for.
+  explicit ElidedLabel(const QString& text, QWidget* parent = nullptr, int percent = 40);
 
   QString text() const { return text_; }
+  void setText(const QString& text);
   /// The text as it is drawn at the current width.
   QString shownText() const;
 
@@ -28,6 +30,7 @@ class ElidedLabel : public QWidget {
 
  private:
   QString text_;
+  int percent_ = 40;
 };
 
 }  // namespace toq::ui

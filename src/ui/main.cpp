@@ -8,6 +8,7 @@
 
 #include "print_qt/font_substitutes.h"
 #include "ui/application.h"
+#include "ui/platform.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Tamsorel"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
   toq::print_qt::installFontSubstitutes();
+  QApplication::setFont(toq::ui::platform::windowFont(QApplication::font()));
   // Qt's own dialogs (files, fonts, printing) speak Japanese where the translations are there.
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),

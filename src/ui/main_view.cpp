@@ -285,8 +285,6 @@ void MainView::updatePairingButton() {
     case view::PairingButton::Disable:
       setPairingButton(false, fromUtf8(rule.reason));
       break;
-    case view::PairingButton::Keep:
-      break;
   }
 }
 

@@ -163,7 +163,8 @@ void MainWindow::showServing(const QString& publicUrl) {
     return;
   }
   if (!serving_) {
-    serving_ = new QLabel(statusBar());
+    // The status message has room first: the address takes a quarter and shortens.
+    serving_ = new ElidedLabel(QString(), statusBar(), 25);
     serving_->setObjectName(QStringLiteral("servingLabel"));
     statusBar()->insertPermanentWidget(0, serving_);
   }

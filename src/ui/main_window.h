@@ -98,7 +98,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> recentActions_;
   ElidedLabel* resultKeysHint_ = nullptr;
   QLabel* unsaved_ = nullptr;
-  QLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
+  ElidedLabel* serving_ = nullptr;  ///< "会場公開中: URL" while the event is served
   bool closing_ = false;
 
   friend class Application;

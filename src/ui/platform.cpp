@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSysInfo>
 
 #ifdef Q_OS_WIN
@@ -40,6 +42,22 @@ std::optional<QString> processName(qint64 pid) {
   return name;
 }
 
+QFont windowFont(const QFont& system) {
+  const auto japanese = [](const QString& family) {
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+  };
+  if (japanese(QFontInfo(system).family())) return system;
+  for (const char* face : {"Yu Gothic UI", "Meiryo UI", "MS UI Gothic", "IPAPGothic", "IPAGothic",
+                           "Noto Sans CJK JP"}) {
+    const QString family = QString::fromLatin1(face);
+    if (!QFontDatabase::hasFamily(family) || !japanese(family)) continue;
+    QFont font(system);
+    font.setFamilies({family});
+    return font;
+  }
+  return system;
+}
+
 #else
 
 QDateTime bootTime() {
@@ -58,6 +76,11 @@ std::optional<QString> processName(qint64 pid) {
   if (pid <= 0 || !QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid))) return std::nullopt;
   // Another user's process hides its program: the name stays empty.
   return QFileInfo(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget()).fileName();
+}
+
+QFont windowFont(const QFont& system) {
+  // Fontconfig finds a Japanese face for each character the desktop's font lacks.
+  return system;
 }
 
 #endif

@@ -39,9 +39,17 @@ void QtServices::statusMessage(std::string_view text) {
 }
 
 bool QtServices::askYesNo(std::string_view text, std::string_view caption) {
+  return ask(text, caption, true);
+}
+
+bool QtServices::askYesNoDefaultNo(std::string_view text, std::string_view caption) {
+  return ask(text, caption, false);
+}
+
+bool QtServices::ask(std::string_view text, std::string_view caption, bool defaultYes) {
   QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text),
                   QMessageBox::Yes | QMessageBox::No, window_);
-  box.setDefaultButton(QMessageBox::Yes);
+  box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
   box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
   box.exec();

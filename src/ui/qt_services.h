@@ -25,6 +25,7 @@ class QtServices : public services::Services {
   void informationBox(std::string_view text, std::string_view caption) override;
   void statusMessage(std::string_view text) override;
   bool askYesNo(std::string_view text, std::string_view caption) override;
+  bool askYesNoDefaultNo(std::string_view text, std::string_view caption) override;
   Answer askYesNoCancel(std::string_view text, std::string_view caption) override;
   void questionSound() override;
   void defaultSound() override;
@@ -33,6 +34,8 @@ class QtServices : public services::Services {
   void setWindowTitle(std::string_view title) override;
 
  private:
+  bool ask(std::string_view text, std::string_view caption, bool defaultYes);
+
   QPointer<QMainWindow> window_;
   bool viewerMissing_ = false;  ///< the desktop could not start a viewer once: not tried again
   std::function<void()> restoreTitle_;

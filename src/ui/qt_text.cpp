@@ -1,5 +1,7 @@
 #include "ui/qt_text.h"
 
+#include <QDir>
+
 #include "text/cp932.h"
 
 namespace toq::ui {
@@ -21,7 +23,8 @@ std::string toUtf8(const QString& text) {
 }
 
 std::filesystem::path toPath(const QString& fileName) {
-  return std::filesystem::path(fileName.toStdU16String());
+  // Qt's dialogs answer "/" on every system; the core joins with the native separator.
+  return std::filesystem::path(QDir::toNativeSeparators(fileName).toStdU16String());
 }
 
 QString fromPath(const std::filesystem::path& path) {

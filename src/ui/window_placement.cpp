@@ -66,13 +66,18 @@ Placement placementOf(const QMainWindow& window) {
   const Qt::WindowStates state = window.windowState();
   p.minimised = state.testFlag(Qt::WindowMinimized);
   p.maximised = state.testFlag(Qt::WindowMaximized);
-  p.normal = (p.minimised || p.maximised) ? window.normalGeometry() : window.geometry();
-  if (!p.normal.isValid()) p.normal = window.geometry();
+  // The rectangle's corner is the frame's (the title bar's) corner, its size the inside's.
+  const QPoint frameOffset = window.geometry().topLeft() - window.pos();
+  const bool normal = !(p.minimised || p.maximised) || !window.normalGeometry().isValid();
+  p.normal = normal ? QRect(window.pos(), window.size())
+                    : window.normalGeometry().translated(-frameOffset);
   return p;
 }
 
 void applyPlacement(QMainWindow& window, const Placement& placement) {
-  window.setGeometry(placement.normal);
+  // move() places the frame, so that a window at (10, 10) shows its title bar.
+  window.resize(placement.normal.size());
+  window.move(placement.normal.topLeft());
   Qt::WindowStates state = Qt::WindowNoState;
   if (placement.maximised) state |= Qt::WindowMaximized;
   if (placement.minimised) state |= Qt::WindowMinimized;

@@ -12,7 +12,8 @@ class QMainWindow;
 
 namespace toq::ui {
 
-/// The rectangle a first start uses: left 10, top 10, right 700, bottom 600.
+/// The rectangle a first start uses: left 10, top 10, right 700, bottom 600. Stored and applied
+/// rectangles place the window's frame at their corner and give its inside their size.
 inline constexpr QRect kDefaultRect{10, 10, 690, 590};
 
 /// "%04d %04d %04d %04d" of left, top, right, bottom (right and bottom exclusive).

@@ -41,8 +41,8 @@ std::string gamesWithoutResult(const data::Table& table, const data::Register& p
 PairingButton pairingButtonState(const data::Table& table) {
   // A table without participants has nothing to pair (a new event, or every row removed).
   if (table.rows() == 0) return PairingButton::Disable;
-  const int round = table.FirstUnpairedRound();
-  if (round < 0) return PairingButton::Keep;
+  // Every round paired: nothing left until the number of games grows.
+  if (table.FirstUnpairedRound() < 0) return PairingButton::Disable;
   // An odd count stays enabled: the button asks for the bye first.
   return PairingButton::Enable;
 }
@@ -50,10 +50,9 @@ PairingButton pairingButtonState(const data::Table& table) {
 PairingButtonRule pairingButtonRule(const data::Table& table, const data::Register& players) {
   PairingButtonRule rule{pairingButtonState(table), {}};
   if (rule.state == PairingButton::Disable) {
-    rule.reason = texts::kNoParticipants;
+    rule.reason = table.rows() == 0 ? texts::kNoParticipants : texts::kEveryRoundPaired;
     return rule;
   }
-  if (rule.state == PairingButton::Keep) return rule;
   if (table.lockFlag != 0) return {PairingButton::Disable, texts::kLockedReason};
   const int round = table.FirstUnpairedRound();
   if (const int complete = table.ResultsCompleteBefore(round); complete != 1) {

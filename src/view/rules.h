@@ -10,9 +10,9 @@ namespace toq::view {
 
 /// What the pairing button should do after a change.
 enum class PairingButton {
-  Keep,     ///< every round is paired: the button stays as it is
   Enable,   ///< the next round can be paired (an odd count asks for the bye first)
-  Disable,  ///< nothing can be paired now: no participant, results missing, or locked
+  Disable,  ///< nothing can be paired now: no participant, every round paired, results
+            ///< missing, or locked
 };
 
 /// The pairing button's state for the table.
@@ -20,12 +20,12 @@ PairingButton pairingButtonState(const data::Table& table);
 
 /// The pairing button's state with what stands in the way when it is disabled.
 struct PairingButtonRule {
-  PairingButton state = PairingButton::Keep;
+  PairingButton state = PairingButton::Enable;
   std::string reason;  ///< UTF-8; empty unless Disable
 };
 
-/// The same rule, saying why the button is grey: an empty table, the round whose results are
-/// missing with the games that lack one ("青山–南条"), or the lock.
+/// The same rule, saying why the button is grey: an empty table, no round left to pair, the
+/// round whose results are missing with the games that lack one ("青山–南条"), or the lock.
 PairingButtonRule pairingButtonRule(const data::Table& table, const data::Register& players);
 
 /// The hint an empty list shows (UTF-8): how to start an event when none is open, how to

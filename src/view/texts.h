@@ -10,6 +10,8 @@ inline constexpr const char* kNoParticipants =
 inline constexpr const char* kLockedReason =
     "変更禁止になっています。「変更禁止」のチェックを外すと組み合わせられます。";
 inline constexpr const char* kMissingResults = "%d回戦に結果の未入力があります: %s";
+inline constexpr const char* kEveryRoundPaired =
+    "全回戦の組み合わせが済んでいます。回戦を増やすには「試合数の変更」を使ってください。";
 inline constexpr const char* kMoreGames = " ほか%d局";
 
 // The menu entries.

@@ -42,6 +42,7 @@ TEST_F(ResultChange, AskedOnlyWhenAResultWouldBeReplaced) {
       if (c.question) {
         ASSERT_EQ(ui_.questions().size(), 1u);
         EXPECT_EQ(ui_.questions()[0], c.question);
+        EXPECT_TRUE(ui_.messages.back().defaultNo);  // a stray Enter keeps the result
       } else {
         EXPECT_TRUE(ui_.questions().empty());
       }

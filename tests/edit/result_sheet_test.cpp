@@ -111,12 +111,12 @@ TEST_F(ResultSheet, ListsTheGamesInBoardOrderWithSidesHandicapsAndResults) {
     int first, second;
     const char *firstSide, *secondSide, *handicap;
     std::vector<std::string> choices;
-    int choiceRow, choice;
+    int choice;
   };
   const Expected expected[] = {
-      {0, 3, "上手", "下手", "角落ち", {"A 勝ち", "Pro 勝ち", "引き分け", "未入力"}, 3, 0},
-      {1, 6, "先手", "後手", "平手", {"Pro 勝ち", "D 勝ち", "引き分け", "未入力"}, 1, 3},
-      {2, 4, "", "", "平手", {"Pro 勝ち", "B 勝ち", "引き分け", "未入力"}, 2, 1},
+      {0, 3, "上手", "下手", "角落ち", {"Pro 勝ち", "A 勝ち", "引き分け", "未入力"}, 1},
+      {1, 6, "先手", "後手", "平手", {"Pro 勝ち", "D 勝ち", "引き分け", "未入力"}, 3},
+      {2, 4, "", "", "平手", {"Pro 勝ち", "B 勝ち", "引き分け", "未入力"}, 1},
   };
   for (std::size_t i = 0; i < 3; ++i) {
     const edit::SheetGame& g = sheet->games[i];
@@ -129,7 +129,6 @@ TEST_F(ResultSheet, ListsTheGamesInBoardOrderWithSidesHandicapsAndResults) {
     EXPECT_EQ(text::toUtf8(g.second.side), e.secondSide);
     EXPECT_EQ(text::toUtf8(g.handicap), e.handicap);
     EXPECT_EQ(utf8(g.choices), e.choices);
-    EXPECT_EQ(g.firstChoiceRow, e.choiceRow);
     EXPECT_EQ(g.choice, e.choice);
   }
   EXPECT_EQ(text::toUtf8(sheet->games[0].first.name), "Pro");
@@ -165,9 +164,9 @@ TEST_F(ResultSheet, AppliesTheWholeSheetAsOneWriteAndOneUndoStep) {
   ASSERT_EQ(data::WriteTableFile(ws_->table, {}, ui_), 0);
   const std::string before = testing::readFile(tablePath());
   ui_.clear();
-  // 上手勝ち, 先手勝ち, a draw.
+  // 上手 (named first) wins, 先手 wins, a draw.
   auto done = edit::recorded(*ws_, edit::resultSheetLabel(0), [&] {
-    return edit::enterResultSheet(*ws_, ui_, answer({{0, {1, 0, 2}}}));
+    return edit::enterResultSheet(*ws_, ui_, answer({{0, {0, 0, 2}}}));
   });
   ASSERT_EQ(done.code, 0);
   EXPECT_EQ(done.count, 3);
@@ -189,7 +188,7 @@ TEST_F(ResultSheet, AppliesTheWholeSheetAsOneWriteAndOneUndoStep) {
 
   // The sheet as it stands changes nothing and writes nothing.
   std::filesystem::remove(tablePath());
-  done = edit::enterResultSheet(*ws_, ui_, answer({{0, {0, 3, 1}}}));
+  done = edit::enterResultSheet(*ws_, ui_, answer({{0, {1, 3, 1}}}));
   EXPECT_EQ(done.code, 0);
   EXPECT_EQ(done.count, 0);
   EXPECT_FALSE(tableWritten());
@@ -218,6 +217,40 @@ TEST_F(ResultSheet, RefusesWhenLockedAndAnswersThatDoNotFit) {
   EXPECT_EQ(edit::enterResultSheet(*ws_, ui_, answer(std::nullopt)).stop, Stop::Declined);
   EXPECT_TRUE(data::sameContents(ws_->table, before));
   EXPECT_FALSE(tableWritten());
+}
+
+// Key 1 is the win of the player named first on the line, whichever side he plays: here the
+// first-named player moves second on both boards (an even game and a handicap game).
+TEST_F(ResultCodes, SheetKeysFollowTheLineWhenTheSecondMoverStandsLeft) {
+  const auto answer = [](edit::ResultSheetAnswer a) {
+    return [a](const edit::ResultSheet&) { return std::optional(a); };
+  };
+  addRows(4);
+  play(0, 0, 1);
+  play(0, 2, 3);
+  data::Table& t = ws_->table;
+  t.side[0][0] = t.side[2][0] = data::kSideSecond;
+  t.side[1][0] = t.side[3][0] = data::kSideFirst;
+  t.handicap[2][0] = 1;
+  t.handicap[3][0] = -1;
+  const struct {
+    char key;
+    std::size_t board;
+    std::int16_t left, right;
+  } cases[] = {
+      {'1', 0, data::kWin, data::kLoss},  {'2', 0, data::kLoss, data::kWin},
+      {'3', 0, data::kDraw, data::kDraw}, {'1', 1, data::kWin, data::kLoss},
+      {'2', 1, data::kLoss, data::kWin},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.key << " on board " << c.board + 1);
+    std::vector<int> choices(2, edit::kSheetNoResult);
+    choices[c.board] = *edit::sheetChoiceOfKey(c.key);
+    ASSERT_EQ(edit::enterResultSheet(*ws_, ui_, answer({0, choices})).code, 0);
+    const int left = 2 * static_cast<int>(c.board);
+    EXPECT_EQ(t.result[left][0], c.left);
+    EXPECT_EQ(t.result[left + 1][0], c.right);
+  }
 }
 
 TEST(SheetKeys, DigitsChooseAndOtherKeysDoNot) {

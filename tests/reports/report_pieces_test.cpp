@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "report_fixture.h"
 #include "reports/records.h"
@@ -37,11 +39,18 @@ TEST(ReportFiles, TitleReplacesEveryTaiAndPathsLandBesideTheTable) {
   EXPECT_EQ(reportPath(table, "x.txt"), std::filesystem::path("x.txt"));
 }
 
+// A path is written with the system's own separators ("\\" on Windows).
+std::string native(std::string path) {
+  std::replace(path.begin(), path.end(), '/',
+               static_cast<char>(std::filesystem::path::preferred_separator));
+  return path;
+}
+
 TEST(ReportFiles, PathTextInCp932MarksWhatCp932Lacks) {
-  EXPECT_EQ(pathCp932(text::pathFromUtf8("/大会/成績.txt")), cp("/大会/成績.txt"));
+  EXPECT_EQ(pathCp932(text::pathFromUtf8("/大会/成績.txt")), cp(native("/大会/成績.txt")));
   // Hangul has no CP932 form; the rest of the path stays readable.
-  EXPECT_EQ(pathCp932(text::pathFromUtf8("/대회/成績.txt")), cp("/?"
-                                                                "?/成績.txt"));
+  EXPECT_EQ(pathCp932(text::pathFromUtf8("/대회/成績.txt")), cp(native("/?"
+                                                                       "?/成績.txt")));
 }
 
 TEST(WinRate, MatchesPrintfFourTwoFForEveryRecordOfUpToFortyGames) {

@@ -27,6 +27,11 @@ bool RecordingServices::askYesNo(std::string_view text, std::string_view caption
   answers.pop_front();
   return answer;
 }
+bool RecordingServices::askYesNoDefaultNo(std::string_view text, std::string_view caption) {
+  const bool answer = askYesNo(text, caption);
+  messages.back().defaultNo = true;
+  return answer;
+}
 Services::Answer RecordingServices::askYesNoCancel(std::string_view text,
                                                    std::string_view caption) {
   if (threeWayAnswers.empty()) return askYesNo(text, caption) ? Answer::Yes : Answer::No;

@@ -23,8 +23,9 @@ struct RecordedMessage {
     Viewer
   };
   Kind kind;
-  std::string text;     ///< UTF-8 text (the path for Viewer)
-  std::string caption;  ///< empty for Status, sounds and Viewer
+  std::string text;        ///< UTF-8 text (the path for Viewer)
+  std::string caption;     ///< empty for Status, sounds and Viewer
+  bool defaultNo = false;  ///< a question whose default button is No
 };
 
 class RecordingServices : public Services {
@@ -44,6 +45,7 @@ class RecordingServices : public Services {
   void informationBox(std::string_view text, std::string_view caption) override;
   void statusMessage(std::string_view text) override;
   bool askYesNo(std::string_view text, std::string_view caption) override;
+  bool askYesNoDefaultNo(std::string_view text, std::string_view caption) override;
   Answer askYesNoCancel(std::string_view text, std::string_view caption) override;
   void questionSound() override;
   void defaultSound() override;

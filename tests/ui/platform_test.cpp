@@ -1,13 +1,16 @@
 // What the program asks of the operating system: when a slot's lock is stale, the slots in a
 // folder with a Japanese name, the font names the printed pages ask for, and (on Windows) the
 // settings in the registry.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -112,6 +115,30 @@ class PlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The window's font draws a line edit's Latin letters and digits (a Wine prefix's system
+  // font once resolved to a face that left them blank while Japanese showed).
+  void aLineEditDrawsLatinTextInTheWindowFont() {
+    QApplication::setFont(ui::platform::windowFont(QApplication::font()));
+    const auto inked = [](const QString& text) {
+      QLineEdit edit(text);
+      edit.resize(240, edit.sizeHint().height());
+      edit.show();
+      if (!QTest::qWaitForWindowExposed(&edit)) return -1;
+      const QImage image = edit.grab().toImage();
+      int dark = 0;
+      for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) dark += qGray(image.pixel(x, y)) < 128;
+      return dark;
+    };
+    const int empty = inked(QString());
+    const int drawn = inked(QStringLiteral("1600 ABC"));
+    QVERIFY2(empty >= 0 && drawn > empty + 40,
+             qPrintable(QStringLiteral("%1 dark pixels (empty %2) in %3")
+                            .arg(drawn)
+                            .arg(empty)
+                            .arg(QFontInfo(QApplication::font()).family())));
+  }
+
   void whenALockIsStale() {
     const QDateTime boot = QDateTime::currentDateTimeUtc().addSecs(-3600);
     const auto running = [](qint64 pid) -> std::optional<QString> {

@@ -109,13 +109,13 @@ class ResultSheetDialogTest : public QObject {
       focusedFirst = QApplication::focusWidget() == d->games()[0];
       for (QComboBox* g : d->games()) shown << g->accessibleName() + " | " + texts(g).join(",");
       sittingOut = d->sittingOut()->text();
-      press(Qt::Key_2);  // プロ (上手) wins, and on to the second game
+      press(Qt::Key_1);  // プロ (上手, named first) wins, and on to the second game
       QCOMPARE(QApplication::focusWidget(), d->games()[1]);
       press(Qt::Key_Up);
       press(Qt::Key_0);  // changed my mind: no result
       QCOMPARE(d->games()[0]->currentIndex(), edit::kSheetNoResult);
       press(Qt::Key_Up);
-      press(Qt::Key_2);
+      press(Qt::Key_1);
       press(Qt::Key_1);  // プロ (先手) wins
       press(Qt::Key_3);  // a draw; the last game keeps the focus
       QCOMPARE(QApplication::focusWidget(), d->games()[2]);
@@ -129,7 +129,7 @@ class ResultSheetDialogTest : public QObject {
     QVERIFY(await->handled());
     QVERIFY(focusedFirst);
     QCOMPARE(shown, (QStringList{
-                        "1 (上手) プロ 対 (下手) A 角落ち | A 勝ち,プロ 勝ち,引き分け,未入力",
+                        "1 (上手) プロ 対 (下手) A 角落ち | プロ 勝ち,A 勝ち,引き分け,未入力",
                         "2 (先手) プロ 対 (後手) D 平手 | プロ 勝ち,D 勝ち,引き分け,未入力",
                         "3 プロ 対 B 平手 | プロ 勝ち,B 勝ち,引き分け,未入力",
                     }));
@@ -149,6 +149,44 @@ class ResultSheetDialogTest : public QObject {
     QCOMPARE(ws->history.undoCount(), std::size_t(1));
     QCOMPARE(edit::undo(*ws, ui).code, 0);
     QCOMPARE(testing::readFile(ws->table.filePath), before);
+  }
+
+  // Whichever side the player named first on a line plays, 1 enters his win and 2 the other's.
+  void aKeyEntersTheWinOfTheNameItStandsForWhenTheSecondMoverStandsLeft() {
+    QTemporaryDir dir;
+    auto ws = tournament(ui::toPath(dir.path()));
+    data::Table& t = ws->table;
+    t.side[1][1] = data::kSideSecond;  // board 2: the second mover on the left as on board 1
+    t.side[6][1] = data::kSideFirst;
+    const struct {
+      int board;
+      Qt::Key key;
+      int left, right;
+      std::int16_t leftResult;
+    } cases[] = {
+        {0, Qt::Key_1, 0, 3, data::kWin},  {0, Qt::Key_2, 0, 3, data::kLoss},
+        {1, Qt::Key_1, 1, 6, data::kWin},  {1, Qt::Key_2, 1, 6, data::kLoss},
+        {1, Qt::Key_3, 1, 6, data::kDraw},
+    };
+    services::RecordingServices ui;
+    for (const auto& c : cases) {
+      for (int row : {0, 1, 3, 6}) t.result[row][1] = data::kResultNone;
+      auto await = Await::dialog<ui::ResultSheetDialog>([&](ui::ResultSheetDialog* d) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        for (int i = 0; i < c.board; ++i) press(Qt::Key_Down);
+        press(c.key);
+        press(Qt::Key_Return);
+      });
+      QCOMPARE(edit::enterResultSheet(*ws, ui,
+                                      [&](const edit::ResultSheet& sheet) {
+                                        return ui::ResultSheetDialog::choose(sheet, nullptr);
+                                      })
+                   .code,
+               0);
+      QVERIFY(await->handled());
+      QCOMPARE(t.result[c.left][1], c.leftResult);
+      QCOMPARE(t.result[c.right][1], data::oppositeResult(c.leftResult));
+    }
   }
 
   void theRoundChooserAndEscape() {
@@ -177,6 +215,7 @@ class ResultSheetDialogTest : public QObject {
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
       auto box = Await::dialog<QMessageBox>([&](QMessageBox* b) {
         asked = b->text();
+        QCOMPARE(b->defaultButton(), b->button(QMessageBox::No));  // Enter keeps the result
         b->button(answer)->click();
       });
       QTest::keyClick(d.games()[0], Qt::Key_3);

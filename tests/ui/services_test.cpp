@@ -2,6 +2,7 @@
 // pane, questions, and the viewer's failure message.
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include "ui/qt_services.h"
+#include "ui/qt_text.h"
 
 using namespace toq;
 
@@ -28,6 +30,15 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
     if (!box) return answerNextBox(seen, button);
     seen = {box->windowTitle(), box->text(), box->icon(), box->parentWidget()};
     box->button(button)->click();
+  });
+}
+
+// Presses Enter on the next modal message box.
+void enterOnNextBox() {
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return enterOnNextBox();
+    QTest::keyClick(box, Qt::Key_Return);
   });
 }
 
@@ -73,6 +84,10 @@ class ServicesTest : public QObject {
     answerNextBox(seen, QMessageBox::No);
     QVERIFY(!services.askYesNo("全ての組み合わせを取り消しますか？", "確認"));
 
+    // The question before a change: Enter answers いいえ.
+    enterOnNextBox();
+    QVERIFY(!services.askYesNoDefaultNo("結果を変更しますか？", "確認"));
+
     services.statusMessage("結果の未入力は 3組");
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("結果の未入力は 3組"));
   }
@@ -95,11 +110,13 @@ class ServicesTest : public QObject {
     services.setMainWindow(&window);
     SeenBox seen;
     answerNextBox(seen, QMessageBox::Ok);
-    const int result = services.openWithViewer("/nonexistent/フォルダ/成績.txt");
+    const int result =
+        services.openWithViewer(ui::toPath(QStringLiteral("/nonexistent/フォルダ/成績.txt")));
     QCOMPARE(result, -1);
-    QCOMPARE(
-        seen.text,
-        QStringLiteral("テキストファイル(/nonexistent/フォルダ/成績.txt)の表示に失敗しました。"));
+    // The path with the system's own separators.
+    QCOMPARE(seen.text,
+             QStringLiteral("テキストファイル(%1)の表示に失敗しました。")
+                 .arg(QDir::toNativeSeparators(QStringLiteral("/nonexistent/フォルダ/成績.txt"))));
     QCOMPARE(seen.icon, QMessageBox::Critical);
   }
 };

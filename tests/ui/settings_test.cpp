@@ -174,6 +174,15 @@ class SettingsTest : public QObject {
     QCOMPARE(saved.max, 1);
   }
 
+  // The title bar of a first start is on the screen: the frame, not the inside, is at (10, 10).
+  void aFirstStartPlacesTheFrameAtTheCorner() {
+    QMainWindow window;
+    ui::applyPlacement(window, ui::restorePlacement({}, {QRect(0, 0, 1280, 1024)}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry().topLeft(), ui::kDefaultRect.topLeft());
+  }
+
   void aWindowClosedMaximisedReopensMaximisedWithItsNormalRectangle() {
     testing::UiSandbox box;
     ui::AppSettings settings(box.settingsFile());
@@ -182,11 +191,14 @@ class SettingsTest : public QObject {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QRect normal = window.geometry();
+    const QPoint frameCorner = window.pos();
     window.showMaximized();
     QTRY_VERIFY(window.windowState().testFlag(Qt::WindowMaximized));
     settings.setPlacement(ui::savePlacement(ui::placementOf(window)));
     QCOMPARE(settings.placement().max, 1);
-    QCOMPARE(ui::parseRect(settings.placement().rect), std::optional(normal));
+    // The frame's corner and the inside's size.
+    QCOMPARE(ui::parseRect(settings.placement().rect),
+             std::optional(QRect(frameCorner, normal.size())));
 
     QMainWindow again;
     ui::applyPlacement(again,

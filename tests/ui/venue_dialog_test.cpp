@@ -25,6 +25,7 @@
 #include "ui/commands.h"
 #include "ui/dialogs/reception_dialog.h"
 #include "ui/dialogs/venue_dialog.h"
+#include "ui/elided_label.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/support/running_app.h"
@@ -69,8 +70,8 @@ ui::VenueDialog* openVenue(RunningApp& run) {
   return run.window()->findChild<ui::VenueDialog*>();
 }
 
-QLabel* servingLabel(RunningApp& run) {
-  return run.window()->statusBar()->findChild<QLabel*>(QStringLiteral("servingLabel"));
+ui::ElidedLabel* servingLabel(RunningApp& run) {
+  return run.window()->statusBar()->findChild<ui::ElidedLabel*>(QStringLiteral("servingLabel"));
 }
 
 // The texts of a participant's two lines in the round-1 column.
@@ -121,6 +122,7 @@ class VenueDialogTest : public QObject {
     QVERIFY(!d->portBox()->isEnabled());
     QVERIFY(servingLabel(run));
     QVERIFY(servingLabel(run)->text().contains(d->publicUrlLabel()->text()));
+    QCOMPARE(servingLabel(run)->toolTip(), servingLabel(run)->text());
 
     // A local command: the pages see a new version and the round it paired.
     const nlohmann::json before = eventInfo(port);

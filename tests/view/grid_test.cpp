@@ -213,7 +213,7 @@ TEST(ViewGrid, PairingButtonFollowsTheFirstUnpairedRound) {
   t->table.opponent[1][1] = kBye;
   EXPECT_EQ(pairingButtonState(t->table), PairingButton::Enable);  // one unpaired: asks
   t->table.opponent[2][1] = kBye;
-  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Keep);  // nothing left to pair
+  EXPECT_EQ(pairingButtonState(t->table), PairingButton::Disable);  // nothing left to pair
 }
 
 }  // namespace

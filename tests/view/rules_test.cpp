@@ -47,7 +47,7 @@ TEST(PairingButtonRule, DisabledWithoutParticipants) {
          t.addParticipant("B");
        },
        PairingButton::Enable},
-      {"every round paired", pairEveryRound, PairingButton::Keep},
+      {"every round paired", pairEveryRound, PairingButton::Disable},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -71,6 +71,7 @@ TEST(PairingButtonRule, SaysWhyItIsGrey) {
   const Case cases[] = {
       {"no participant", [](Tournament&) {}, PairingButton::Disable, texts::kNoParticipants},
       {"nine open: the bye is asked for", nine, PairingButton::Enable, ""},
+      {"after the last round", pairEveryRound, PairingButton::Disable, texts::kEveryRoundPaired},
       {"locked",
        [&](Tournament& t) {
          nine(t);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/result_sheet_dialog.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -156,7 +157,14 @@ bool ResultSheetDialog::confirmChange(int index, int choice) {
           .arg(g.board)
           .arg(fromCp932(g.first.name), fromCp932(g.second.name), box->itemText(g.choice),
                box->itemText(choice));
-  return QMessageBox::question(this, QStringLiteral("確認"), question) == QMessageBox::Yes;
+  // いいえ is the default: a stray Enter keeps the result.
+  QMessageBox ask(QMessageBox::Question, QStringLiteral("確認"), question,
+                  QMessageBox::Yes | QMessageBox::No, this);
+  ask.setDefaultButton(QMessageBox::No);
+  ask.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  ask.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  ask.exec();
+  return ask.clickedButton() == ask.button(QMessageBox::Yes);
 }
 
 bool ResultSheetDialog::eventFilter(QObject* watched, QEvent* event) {
