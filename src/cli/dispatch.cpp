@@ -28,7 +28,8 @@ constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
 constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
 constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
-constexpr std::string_view kPortOption[] = {"--port"};
+// "--result-desk" alone is a flag; "--result-desk=open" gives it a value.
+constexpr std::string_view kPortOption[] = {"--port", "--result-desk"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -83,7 +84,7 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
-    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk]",
+    {"serve", "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk[=open]]",
      "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
      kMaxServedSections, serveCommand, kServeFlags, kPortOption},
     {"register", "FILE.ply NAME [--short S] [--rating R] [--pro]",

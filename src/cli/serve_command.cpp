@@ -16,6 +16,7 @@
 #include "cli/serve_texts.h"
 #include "edit/file_freshness.h"
 #include "server/answers.h"
+#include "server/desk_secret.h"
 #include "server/queue_executor.h"
 #include "server/server.h"
 #include "text/format.h"
@@ -73,7 +74,7 @@ void printUrls(std::ostream& out, const server::Server& s, const std::vector<Sec
     }
     out << t::kOrganiser << '\n';
     for (std::size_t i = 0; i < sections.size(); ++i)
-      out << s.sectionUrl(static_cast<int>(i), "/admin?key=" + s.key()) << '\n';
+      out << s.sectionUrl(static_cast<int>(i), "/admin#" + s.key()) << '\n';
   }
   out << t::kRunning << std::endl;
 }
@@ -99,12 +100,36 @@ int openOthers(Invocation& inv, std::vector<Section>& sections) {
   return kExitOk;
 }
 
+// Each table's desk secret, kept beside the user's settings, so that the slips printed
+// before a restart still open the desk.
+int takeDeskSecrets(Invocation& inv, const std::vector<Section>& sections,
+                    server::Options& options) {
+  for (const Section& s : sections) {
+    std::string error;
+    std::optional<std::string> secret = server::deskSecret(s.ws->table.filePath, false, error);
+    if (!secret) {
+      inv.ui.errorBox(error, services::kErrorCaption);
+      return kExitFailure;
+    }
+    options.deskSecrets.push_back(std::move(*secret));
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int serveCommand(Invocation& inv) {
   server::Options options;
   options.lan = inv.has("--lan");
+  // --result-desk: the desk that needs a board's slip; --result-desk=open: open to anyone.
   options.resultDesk = inv.has("--result-desk");
+  if (std::optional<std::string> desk = inv.value("--result-desk")) {
+    if (*desk != "open") {
+      inv.ui.messageStream() << serve_texts::kBadDesk << '\n';
+      return inv.usage();
+    }
+    options.resultDesk = options.openDesk = true;
+  }
   if (std::optional<std::string> p = inv.value("--port")) {
     const std::optional<int> port = parseInteger(*p);
     if (!port || *port < 0 || *port > 65535) {
@@ -118,6 +143,8 @@ int serveCommand(Invocation& inv) {
   sections[0].ws = &inv.workspace;
   if (int code = openOthers(inv, sections); code != kExitOk) return code;
 
+  if (options.resultDesk && !options.openDesk)
+    if (int code = takeDeskSecrets(inv, sections, options); code != kExitOk) return code;
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
   // Each table's owner from here on: a thread of its own; this thread only waits.

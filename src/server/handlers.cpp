@@ -66,19 +66,7 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
   std::string error;
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
-  hub.changeOnOwner(
-      request.section,
-      [r = *asked, rule](Hub& hub, edit::Workspace& ws) {
-        RequestServices ui;
-        const NetworkChange change{resultLabel(ws, r), r.round};
-        const edit::Outcome o = applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
-          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
-        });
-        if (o.changed) hub.changedFromNetwork(change);
-        if (!o.done()) return refusal(o, ui);
-        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
-      },
-      std::move(done));
+  enterResult(hub, request.section, *asked, std::move(done), rule, {});
 }
 
 // What a section's paths begin with on its pages.
@@ -103,6 +91,25 @@ void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> th
 }
 
 }  // namespace
+
+void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
+                 edit::ResultEntryRule rule, ResultCheck check) {
+  hub.changeOnOwner(
+      section,
+      [r = asked, rule, check = std::move(check)](Hub& hub, edit::Workspace& ws) {
+        if (check)
+          if (std::optional<Reply> refused = check(hub, ws)) return std::move(*refused);
+        RequestServices ui;
+        const NetworkChange change{resultLabel(ws, r), r.round};
+        const edit::Outcome o = applyChange(ws, ui, change.label, [&](edit::Workspace& w) {
+          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
+        });
+        if (o.changed) hub.changedFromNetwork(change);
+        if (!o.done()) return refusal(o, ui);
+        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
+      },
+      std::move(done));
+}
 
 std::string versionEvent(std::uint64_t version) {
   return "event: version\ndata: " + api::versionText(version) + "\n\n";

@@ -2,6 +2,7 @@
 
 #include "server/http_request.h"
 #include "server/replies.h"
+#include "server/request_signature.h"
 #include "server/texts.h"
 
 namespace toq::server {
@@ -37,6 +38,12 @@ Request toRequest(const http::request<http::string_body>& message, std::string a
   };
   r.contentType = field(http::field::content_type);
   r.authorization = field(http::field::authorization);
+  auto named = [&](std::string_view name) {
+    const auto it = message.find(boost::beast::string_view(name.data(), name.size()));
+    return it == message.end() ? std::string() : std::string(it->value());
+  };
+  r.signature = named(kSignatureHeader);
+  r.sequence = named(kSequenceHeader);
   r.hasHost = message.find(http::field::host) != message.end();
   r.httpVersion = static_cast<int>(message.version());
   r.host = field(http::field::host);

@@ -15,8 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "server/desk_access.h"
 #include "server/exchange.h"
 #include "server/organiser_key.h"
+#include "server/request_signature.h"
 #include "server/server.h"
 
 namespace toq::server {
@@ -33,6 +35,10 @@ class Hub : public std::enable_shared_from_this<Hub> {
   bool resultDesk() const { return resultDesk_.load(); }
   void setResultDesk(bool on) { resultDesk_.store(on); }
   WrongKeyLimit& wrongKeys() { return wrongKeys_; }
+  /// The sequence numbers of the organiser's signed changes already taken.
+  UsedSequences& usedSequences() { return usedSequences_; }
+  /// Who may use the result desk: anyone, or a board's slip.
+  DeskAccess& deskAccess() { return deskAccess_; }
   const Hooks& hooks() const { return hooks_; }
   /// The sections served (one per table).
   int sections() const { return static_cast<int>(owners_.size()); }
@@ -93,6 +99,8 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::atomic<bool> resultDesk_;
   std::atomic<std::uint64_t> version_{1};
   WrongKeyLimit wrongKeys_;
+  UsedSequences usedSequences_;
+  DeskAccess deskAccess_;
   std::function<void(std::uint64_t)> announce_;
   std::atomic<bool> announcePending_{false};
   std::mutex keptMutex_;

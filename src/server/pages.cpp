@@ -8,6 +8,7 @@
 #include "reports/web_sections.h"
 #include "reports/web_texts.h"
 #include "server/answers.h"
+#include "server/guard_texts.h"
 #include "server/page_scripts.h"
 #include "server/server.h"
 #include "server/sha256.h"
@@ -198,7 +199,8 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
       escapeHtml(texts::kPreviousRound) + "</button><button id=\"next\" type=\"button\">" +
       escapeHtml(texts::kNextRound) +
       "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
-      escapeHtml(texts::kPairNext) + "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
+      escapeHtml(texts::kPairNext) + "</button><span id=\"complete\" class=\"complete\" hidden=\"\">" +
+      escapeHtml(texts::kAllResultsIn) + "</span><span id=\"locked\" class=\"locked\" hidden=\"\">" +
       escapeHtml(texts::kLocked) + "</span></div>\n";
   const std::string b(base);
   tools += "<div class=\"tools\">" + link(b + "/", texts::kLinkPublic) +

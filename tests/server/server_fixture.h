@@ -27,6 +27,8 @@ namespace toq::testing {
 
 /// The organiser's key of every test server.
 inline const std::string kTestKey = "00112233445566778899aabbccddeeff";
+/// The desk secret of every test server's table, the same at every start.
+inline const std::string kTestDeskSecret = "desk secret of the test table";
 
 class ServerTest : public ::testing::Test {
  protected:
@@ -88,6 +90,8 @@ class ServerTest : public ::testing::Test {
     options.port = 0;
     options.resultDesk = resultDesk;
     options.key = kTestKey;
+    options.openDesk = openDesk_;
+    options.deskSecrets = {kTestDeskSecret};
     std::string error;
     ASSERT_TRUE(server_->start(options, &error)) << error;
     port_ = server_->port();
@@ -128,6 +132,8 @@ class ServerTest : public ::testing::Test {
   std::unique_ptr<server::Server> server_;
   unsigned short port_ = 0;
   std::atomic<int> networkChanges_{0};
+  /// The desk takes results without a slip's code.
+  bool openDesk_ = false;
   std::mutex logMutex_;
   std::vector<std::string> log_;
 };

@@ -1,0 +1,98 @@
+#include "server/desk_handlers.h"
+
+#include <nlohmann/json.hpp>
+
+#include "server/api.h"
+#include "server/client_groups.h"
+#include "server/desk_codes.h"
+#include "server/desk_pages.h"
+#include "server/guard_texts.h"
+#include "server/handlers.h"
+#include "server/replies.h"
+#include "server/texts.h"
+
+namespace toq::server::handlers {
+
+namespace {
+
+// 429 while the address is blocked for wrong keys or codes; else none.
+std::optional<Reply> blocked(Hub& hub, const Request& request) {
+  if (!hub.wrongKeys().blocked(limitedAddress(request.address))) return std::nullopt;
+  Reply reply = errorReply(429, texts::kTooManyWrongKeys);
+  reply.headers.emplace_back("Retry-After", "60");
+  return reply;
+}
+
+// 403 for a missing or wrong code, counted towards the address's limit.
+Reply wrongCode(Hub& hub, const std::string& address, std::string_view message) {
+  hub.wrongKeys().wrongKey(limitedAddress(address));
+  return errorReply(403, message);
+}
+
+// The code of "code=CODE" (the only parameter); empty when there is none.
+std::string queryCode(std::string_view query) {
+  constexpr std::string_view kName = "code=";
+  if (query.substr(0, kName.size()) != kName) return {};
+  return typedCode(query.substr(kName.size()));
+}
+
+}  // namespace
+
+void slipDesk(Hub& hub, const Request& request, Done done) {
+  if (hub.deskAccess().open()) return desk(hub, request, std::move(done));
+  hub.onOwner(
+      request.section,
+      [base = request.sectioned ? sectionPrefix(request.section) : std::string()](
+          Hub& hub, edit::Workspace& ws) { return pageReply(slipDeskPage(ws, hub.version(), base)); },
+      std::move(done));
+}
+
+void deskSlip(Hub& hub, const Request& request, Done done) {
+  if (std::optional<Reply> refused = blocked(hub, request)) return done(std::move(*refused));
+  const std::string code = queryCode(request.query);
+  if (code.empty()) return done(wrongCode(hub, request.address, texts::kNoCode));
+  hub.onOwner(
+      request.section,
+      [code, section = request.section, address = request.address](Hub& hub,
+                                                                    edit::Workspace& ws) {
+        const std::optional<Slip> slip = findSlip(ws, hub.deskAccess().secret(section), code);
+        if (!slip) return wrongCode(hub, address, texts::kWrongCode);
+        return jsonReply(200, api::text(api::Game{slip->round, slip->board}));
+      },
+      std::move(done));
+}
+
+void deskResult(Hub& hub, const Request& request, Done done) {
+  if (hub.deskAccess().open()) return postDeskResult(hub, request, std::move(done));
+  if (std::optional<Reply> refused = blocked(hub, request)) return done(std::move(*refused));
+  // The code travels beside the result; the result is read as the other desks read it.
+  std::string code, error;
+  nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
+  if (body.is_object() && api::validUtf8(request.body)) {
+    const auto it = body.find("code");
+    if (it != body.end() && it->is_string()) code = typedCode(it->get<std::string>());
+    body.erase("code");
+  }
+  if (code.empty()) return done(wrongCode(hub, request.address, texts::kNoCode));
+  const std::optional<api::ResultRequest> asked = api::parseResultRequest(body.dump(), error);
+  if (!asked) return done(errorReply(400, error));
+  const int section = request.section;
+  auto check = [code, section, address = request.address, r = *asked](
+                   Hub& hub, const edit::Workspace& ws) -> std::optional<Reply> {
+    const std::optional<Slip> slip = findSlip(ws, hub.deskAccess().secret(section), code);
+    if (!slip) return wrongCode(hub, address, texts::kWrongCode);
+    bool ofTheGame = slip->round == r.round + 1;
+    bool player = false;
+    for (const api::BoardPlayer& p : slip->board.players) player = player || p.row == r.row + 1;
+    if (!ofTheGame || !player) return wrongCode(hub, address, texts::kNotYourBoard);
+    return std::nullopt;
+  };
+  enterResult(hub, section, *asked, std::move(done), edit::ResultEntryRule::Desk, check);
+}
+
+void adminOrMoved(Hub& hub, const Request& request, Done done) {
+  if (request.query.empty()) return admin(hub, request, std::move(done));
+  done(pageReply(movedAdminPage()));
+}
+
+}  // namespace toq::server::handlers
