@@ -37,7 +37,8 @@ std::vector<Slip> slipsOf(const edit::Workspace& ws, std::string_view secret,
   const api::Pairings p = pairingsOf(ws, round);
   std::vector<Slip> slips;
   if (!p.round) return slips;
-  for (const api::Board& b : p.boards) slips.push_back({*p.round, b, slipCode(secret, *p.round, b)});
+  for (const api::Board& b : p.boards)
+    slips.push_back({*p.round, b, slipCode(secret, *p.round, b)});
   return slips;
 }
 

@@ -43,7 +43,9 @@ void slipDesk(Hub& hub, const Request& request, Done done) {
   hub.onOwner(
       request.section,
       [base = request.sectioned ? sectionPrefix(request.section) : std::string()](
-          Hub& hub, edit::Workspace& ws) { return pageReply(slipDeskPage(ws, hub.version(), base)); },
+          Hub& hub, edit::Workspace& ws) {
+        return pageReply(slipDeskPage(ws, hub.version(), base));
+      },
       std::move(done));
 }
 
@@ -53,8 +55,7 @@ void deskSlip(Hub& hub, const Request& request, Done done) {
   if (code.empty()) return done(wrongCode(hub, request.address, texts::kNoCode));
   hub.onOwner(
       request.section,
-      [code, section = request.section, address = request.address](Hub& hub,
-                                                                    edit::Workspace& ws) {
+      [code, section = request.section, address = request.address](Hub& hub, edit::Workspace& ws) {
         const std::optional<Slip> slip = findSlip(ws, hub.deskAccess().secret(section), code);
         if (!slip) return wrongCode(hub, address, texts::kWrongCode);
         return jsonReply(200, api::text(api::Game{slip->round, slip->board}));

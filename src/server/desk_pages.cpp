@@ -130,8 +130,8 @@ Page framed(const std::string& title, const std::string& style, const std::strin
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<meta name=\"referrer\" content=\"no-referrer\">\n";
   html += element("title", title) + "\n<style>" + style + "</style>\n</head>\n";
-  html += "<body data-mode=\"slip\" data-version=\"" + std::to_string(version) +
-          "\" data-base=\"" + escapeHtml(base) + "\">\n<header>\n" + header + "</header>\n";
+  html += "<body data-mode=\"slip\" data-version=\"" + std::to_string(version) + "\" data-base=\"" +
+          escapeHtml(base) + "\">\n<header>\n" + header + "</header>\n";
   html += "<main>\n" + main + "</main>\n";
   html += "<noscript>" + element("p", escapeHtml(texts::kScriptNeeded), "note") + "</noscript>\n";
   html += "<script>" + std::string(script) + "</script>\n</body>\n</html>\n";
@@ -151,14 +151,16 @@ Page slipDeskPage(const edit::Workspace& ws, std::uint64_t version, std::string_
                              "<span id=\"round\"></span></p>\n";
   const std::string field = escapeHtml(texts::kDeskCodeField);
   std::string main = element("p", escapeHtml(texts::kDeskCodeLead), "lead") + "\n";
-  main += "<div class=\"codeform\"><input id=\"code\" type=\"text\" autocomplete=\"off\" "
-          "autocapitalize=\"characters\" maxlength=\"12\" placeholder=\"" + field +
-          "\" aria-label=\"" + field + "\"><button id=\"open\" type=\"button\">" +
-          escapeHtml(texts::kDeskCodeOpen) + "</button></div>\n";
+  main +=
+      "<div class=\"codeform\"><input id=\"code\" type=\"text\" autocomplete=\"off\" "
+      "autocapitalize=\"characters\" maxlength=\"12\" placeholder=\"" +
+      field + "\" aria-label=\"" + field + "\"><button id=\"open\" type=\"button\">" +
+      escapeHtml(texts::kDeskCodeOpen) + "</button></div>\n";
   main += "<p id=\"note\" class=\"status\" role=\"status\"></p>\n";
   main += "<div id=\"boards\" class=\"boards\"></div>\n";
-  main += "<div id=\"overlay\" class=\"overlay\" hidden=\"\"><div id=\"box\" class=\"box\" "
-          "role=\"dialog\" aria-modal=\"true\"></div></div>\n";
+  main +=
+      "<div id=\"overlay\" class=\"overlay\" hidden=\"\"><div id=\"box\" class=\"box\" "
+      "role=\"dialog\" aria-modal=\"true\"></div></div>\n";
   const std::string style = std::string(reports::pageStyle()) +
                             std::string(scripts::boardsStyle()) + std::string(kDeskStyle);
   return framed(title, style, header, main, kSlipDesk, version, base);

@@ -16,11 +16,13 @@ namespace toq::server {
 namespace {
 
 constexpr const char* kCannotWrite = "結果用紙の秘密を保存できませんでした（%s）。";
-constexpr const char* kCannotMake = "結果用紙の秘密を作れませんでした（安全な乱数が得られません）。";
+constexpr const char* kCannotMake =
+    "結果用紙の秘密を作れませんでした（安全な乱数が得られません）。";
 
 std::filesystem::path fileOf(const std::filesystem::path& table) {
   std::error_code ec;
-  std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(table), ec);
+  std::filesystem::path full =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(table), ec);
   if (ec) full = std::filesystem::absolute(table, ec);
   const auto digest = sha256(text::pathToUtf8(full));
   return deskSecretFolder() / (hexText(digest.data(), 16) + ".secret");
@@ -81,8 +83,9 @@ std::optional<std::string> deskSecret(const std::filesystem::path& table, bool r
         << text::pathToUtf8(table) << "\n";
     if (!out.flush()) ec = std::make_error_code(std::errc::io_error);
   }
-  if (!ec) std::filesystem::permissions(part, std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_write, ec);
+  if (!ec)
+    std::filesystem::permissions(
+        part, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ec);
   if (!ec) std::filesystem::rename(part, file, ec);
   if (ec) {
     error = text::format(kCannotWrite, text::pathToUtf8(file).c_str());

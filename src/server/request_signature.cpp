@@ -23,8 +23,8 @@ std::string_view methodName(Method m) {
 
 }  // namespace
 
-std::string signedText(std::string_view method, std::string_view target,
-                       std::string_view sequence, std::string_view body) {
+std::string signedText(std::string_view method, std::string_view target, std::string_view sequence,
+                       std::string_view body) {
   std::string text;
   text.reserve(method.size() + target.size() + sequence.size() + body.size() + 3);
   text.append(method).append("\n").append(target).append("\n").append(sequence).append("\n");

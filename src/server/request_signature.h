@@ -21,8 +21,8 @@ inline constexpr std::string_view kSignatureHeader = "X-TOQ-Signature";
 inline constexpr std::string_view kSequenceHeader = "X-TOQ-Sequence";
 
 /// The text that is signed.
-std::string signedText(std::string_view method, std::string_view target,
-                       std::string_view sequence, std::string_view body);
+std::string signedText(std::string_view method, std::string_view target, std::string_view sequence,
+                       std::string_view body);
 
 /// The signature of that text with the key (64 lower-case hexadecimal digits).
 std::string signatureOf(std::string_view key, std::string_view method, std::string_view target,

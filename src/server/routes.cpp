@@ -113,8 +113,8 @@ bool hasBody(const Request& r) {
 std::optional<Reply> organiserRefusal(Hub& hub, const Request& asked) {
   const bool signedChange = isSigned(asked);
   const std::string_view given = bearerKey(asked.authorization);
-  const bool right = signedChange ? signedWith(asked, hub.key())
-                                  : !given.empty() && sameKey(given, hub.key());
+  const bool right =
+      signedChange ? signedWith(asked, hub.key()) : !given.empty() && sameKey(given, hub.key());
   if (right && signedChange && !hub.usedSequences().use(*sequenceNumber(asked.sequence)))
     return errorReply(401, texts::kSequenceUsed);
   if (right) return std::nullopt;
@@ -125,7 +125,7 @@ std::optional<Reply> organiserRefusal(Hub& hub, const Request& asked) {
     return reply;
   }
   if (signedChange || !given.empty()) hub.wrongKeys().wrongKey(counted);
-  Reply reply = errorReply(401, signedChange   ? texts::kBadSignature
+  Reply reply = errorReply(401, signedChange    ? texts::kBadSignature
                                 : given.empty() ? texts::kNoKey
                                                 : texts::kWrongKey);
   reply.headers.emplace_back("WWW-Authenticate", "Bearer");
@@ -135,7 +135,8 @@ std::optional<Reply> organiserRefusal(Hub& hub, const Request& asked) {
 // With several sections, a path without "/t/N/" names the venue's own pages and the version
 // only; any other answers 404 rather than acting on one section unasked.
 bool servedWithoutSection(std::string_view path) {
-  for (std::string_view venueWide : {"/", "/display", "/api/sections", "/api/event", "/api/changes"})
+  for (std::string_view venueWide :
+       {"/", "/display", "/api/sections", "/api/event", "/api/changes"})
     if (path == venueWide) return true;
   return false;
 }

@@ -1,5 +1,6 @@
-// The open result desk (--result-desk=open): off, its page and route do not exist; on, a player stores the result of a
-// game that has none, and a second entry for that game is refused and changes nothing.
+// The open result desk (--result-desk=open): off, its page and route do not exist; on, a player
+// stores the result of a game that has none, and a second entry for that game is refused and
+// changes nothing.
 #include "server/server_fixture.h"
 
 namespace toq {

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -34,6 +35,8 @@ class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = makeTempDir();
+    // The desk secrets that toq-cli keeps go to the test's folder, never the user's.
+    ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(dir_) / "config").c_str(), 1);
     ws_ = std::make_unique<edit::Workspace>();
     ws_->table.numberOfGames = 5;
     ws_->table.SetTableFile(tablePath());

@@ -52,9 +52,11 @@ TEST_F(SlipDesk, ABoardsCodeEntersThatBoardsResultOnlyAndSurvivesARestart) {
   } refused[] = {
       {3, firstRow(3, 4), board3, "このコードの盤ではありません。"},
       {2, firstRow(2, 3), board3, "このコードの盤ではありません。"},
-      {2, firstRow(2, 3), code(2, 3), "結果用紙のコードが違います。この回戦の結果用紙を確かめてください。"},
+      {2, firstRow(2, 3), code(2, 3),
+       "結果用紙のコードが違います。この回戦の結果用紙を確かめてください。"},
       {3, firstRow(3, 3), "", "結果用紙のコードが必要です。"},
-      {3, firstRow(3, 3), "ABCDEFGH", "結果用紙のコードが違います。この回戦の結果用紙を確かめてください。"},
+      {3, firstRow(3, 3), "ABCDEFGH",
+       "結果用紙のコードが違います。この回戦の結果用紙を確かめてください。"},
   };
   for (const auto& r : refused) {
     const HttpAnswer a = enter(r.round, r.row, r.code);
