@@ -29,6 +29,7 @@ constexpr std::string_view kRegisterOptions[] = {"--short", "--rating"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating"};
 constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk"};
 // "--result-desk" alone is a flag; "--result-desk=open" gives it a value.
+constexpr std::string_view kSlipOptions[] = {"--round", "--address"};
 constexpr std::string_view kPortOption[] = {"--port", "--result-desk"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
@@ -42,9 +43,15 @@ constexpr Command kCommands[] = {
      csvCommand},
     {"html", "TABLE.tai [OUT.html]",
      "対戦表・成績・組み合わせのWebページを書きます（既定は TABLE.html）。", 1, 2, htmlCommand},
-    {"print", "TABLE.tai players|grid|chart [OUT.pdf]",
-     "対局者一覧・対戦表（印刷形式２）・縦の対戦表をPDFに書きます（既定は TABLE-grid.pdf など）。",
-     2, 3, printCommand},
+    {"print",
+     "TABLE.tai players|grid|chart|slips [OUT.pdf] [--round K] [--address http://HOST:PORT]",
+     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・結果用紙をPDFに書きます（既定は TABLE-grid.pdf "
+     "など）。結果用紙は最後に組み合わせた回戦（または K 回戦）の盤ごとに1枚です。",
+     2,
+     3,
+     printCommand,
+     {},
+     kSlipOptions},
     {"pair", "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice]",
      "次の回戦を組み合わせ、保存して組み合わせ表を書きます。", 1, 1, pairCommand, kPairFlags},
     {"standings",

@@ -15,6 +15,7 @@ enum class Layout {
   PlayerList,  ///< the player register, one row per player, as many pages as it takes
   Grid,        ///< the coloured grid of the tournament table ("印刷形式２"), one page
   Chart,       ///< the vertical league chart, one page (two for Ｃ級２組)
+  Slips,       ///< the result slips of a round, eight on a page (slips.h)
 };
 
 /// The layout the window prints: the player list in player mode; in table mode the coloured

@@ -19,6 +19,7 @@ std::string pageHeaderText(Layout layout, const pairing::DateStamp& stamp,
       header += documentTitle;
       break;
     case Layout::Chart:
+    case Layout::Slips:
       break;
   }
   return header;
