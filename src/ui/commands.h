@@ -103,6 +103,8 @@ class Commands : public QObject {
   void print();
   void printPreview();
   void printSetup();
+  void printSlips();
+  void saveSlipsPdf();
   void exitProgram();
   void settingsSheet();
   void showRoundList();

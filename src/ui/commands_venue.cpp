@@ -1,5 +1,6 @@
 // "会場公開(&L)...": the event on the venue's network. The dialog stays open beside the list;
 // results from the network show in the list and the status bar as they arrive.
+#include "data/table.h"
 #include "ui/commands.h"
 #include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
@@ -7,6 +8,12 @@
 #include "ui/qt_text.h"
 
 namespace toq::ui {
+
+namespace {
+
+constexpr std::string_view kAllResultsIn = "すべての結果が揃いました";
+
+}  // namespace
 
 void Commands::venue() {
   if (!venue_) {
@@ -17,6 +24,11 @@ void Commands::venue() {
     connect(venue_, &VenueDialog::changedFromNetwork, this, [this](const QString& label) {
       afterTableChange();
       ui_.statusMessage(toUtf8(label));
+      // The last result of the latest round: the next round is offered, never paired unasked.
+      const data::Table& t = ws_.table;
+      const int latest = t.LastPairedRound();
+      if (latest >= 0 && t.LastCompletedRound() == latest && latest + 1 < t.rounds())
+        ui_.statusMessage(kAllResultsIn);
     });
     // Every change of the event, whoever made it, is told to the served pages.
     connect(&window_, &MainWindow::eventChanged, venue_, &VenueDialog::notifyChanged);

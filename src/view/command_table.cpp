@@ -149,6 +149,12 @@ constexpr CommandEntry kCommands[] = {
      .section = 1,
      .text = "プリンタの設定(&S)...",
      .enabled = always},
+    {.command = PrintSlips, .menu = File, .section = 1, .text = "結果用紙(&K)...", .enabled = always},
+    {.command = SaveSlipsPdf,
+     .menu = File,
+     .section = 1,
+     .text = "結果用紙のPDF(&J)...",
+     .enabled = always},
     {.command = Exit, .menu = File, .section = 2, .text = "終了(&X)", .enabled = always},
     // 編集
     {.command = Undo,
