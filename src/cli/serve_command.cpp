@@ -1,6 +1,7 @@
 // serve: the event on the venue's network until Ctrl+C or SIGTERM; several tables are the
 // venue's sections, each under /t/N/.
 
+#include <csignal>
 #include <memory>
 #include <mutex>
 #include <ostream>
@@ -17,6 +18,7 @@
 #include "edit/file_freshness.h"
 #include "server/answers.h"
 #include "server/desk_secret.h"
+#include "server/log_queue.h"
 #include "server/queue_executor.h"
 #include "server/server.h"
 #include "text/format.h"
@@ -145,6 +147,10 @@ int serveCommand(Invocation& inv) {
 
   if (options.resultDesk && !options.openDesk)
     if (int code = takeDeskSecrets(inv, sections, options); code != kExitOk) return code;
+#ifndef _WIN32
+  // A terminal that went away must not end the server: a write to it fails instead.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
   // Each table's owner from here on: a thread of its own; this thread only waits.
@@ -162,11 +168,13 @@ int serveCommand(Invocation& inv) {
   auto stopOwners = [&] {
     for (Section& s : sections) s.owner->stop();
   };
-  server::Hooks hooks;
-  hooks.accessLog = [&](std::string_view line) {
+  // The network thread never waits for the terminal: its lines go through a queue.
+  server::LogQueue accessLog([&](std::string_view line) {
     std::lock_guard lock(printing);
     log << line << std::endl;
-  };
+  });
+  server::Hooks hooks;
+  hooks.accessLog = [&](std::string_view line) { accessLog.push(std::string(line)); };
   hooks.changedFromNetwork = [&](const server::NetworkChange& change) {
     std::lock_guard lock(printing);
     log << change.label << std::endl;

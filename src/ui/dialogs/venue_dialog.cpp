@@ -264,7 +264,8 @@ std::string VenueDialog::slipAddress() const {
   const auto port = static_cast<unsigned short>(port_->value());
   if (!lan_->isChecked()) return server::baseUrl("127.0.0.1", port ? port : server::kDefaultPort);
   const std::vector<std::string> mine = server::machineAddresses();
-  return server::baseUrl(mine.empty() ? "127.0.0.1" : mine.front(), port ? port : server::kDefaultPort);
+  return server::baseUrl(mine.empty() ? "127.0.0.1" : mine.front(),
+                         port ? port : server::kDefaultPort);
 }
 
 QStringList VenueDialog::otherTables() const {

@@ -26,7 +26,7 @@ struct PrintRequest {
   const data::Register* players = nullptr;
   std::string documentTitle;  ///< CP932
   reports::print::ScreenResolution screen;
-  std::filesystem::path suggestedPdf;  ///< where "PDFに保存..." proposes to write
+  std::filesystem::path suggestedPdf;           ///< where "PDFに保存..." proposes to write
   std::vector<reports::print::SlipCard> slips;  ///< the result slips (Layout::Slips)
 };
 
