@@ -29,11 +29,16 @@ Reply wrongCode(Hub& hub, const std::string& address, std::string_view message) 
   return errorReply(403, message);
 }
 
-// The code of "code=CODE" (the only parameter); empty when there is none.
-std::string queryCode(std::string_view query) {
+// The code as sent ("code=CODE", the only parameter); empty when there is none.
+std::string_view queryCode(std::string_view query) {
   constexpr std::string_view kName = "code=";
   if (query.substr(0, kName.size()) != kName) return {};
-  return typedCode(query.substr(kName.size()));
+  return query.substr(kName.size());
+}
+
+// "必要です" for no code at all, "違います" for one that is not a code.
+std::string_view missing(std::string_view sent) {
+  return sent.empty() ? texts::kNoCode : texts::kWrongCode;
 }
 
 }  // namespace
@@ -51,8 +56,8 @@ void slipDesk(Hub& hub, const Request& request, Done done) {
 
 void deskSlip(Hub& hub, const Request& request, Done done) {
   if (std::optional<Reply> refused = blocked(hub, request)) return done(std::move(*refused));
-  const std::string code = queryCode(request.query);
-  if (code.empty()) return done(wrongCode(hub, request.address, texts::kNoCode));
+  const std::string code = typedCode(queryCode(request.query));
+  if (code.empty()) return done(wrongCode(hub, request.address, missing(queryCode(request.query))));
   hub.onOwner(
       request.section,
       [code, section = request.section, address = request.address](Hub& hub, edit::Workspace& ws) {
@@ -67,14 +72,16 @@ void deskResult(Hub& hub, const Request& request, Done done) {
   if (hub.deskAccess().open()) return postDeskResult(hub, request, std::move(done));
   if (std::optional<Reply> refused = blocked(hub, request)) return done(std::move(*refused));
   // The code travels beside the result; the result is read as the other desks read it.
-  std::string code, error;
+  std::string code, sent, error;
   nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
   if (body.is_object() && api::validUtf8(request.body)) {
     const auto it = body.find("code");
-    if (it != body.end() && it->is_string()) code = typedCode(it->get<std::string>());
+    if (it != body.end() && it->is_string()) sent = it->get<std::string>();
+    if (it != body.end() && !it->is_string()) sent = "?";
+    code = typedCode(sent);
     body.erase("code");
   }
-  if (code.empty()) return done(wrongCode(hub, request.address, texts::kNoCode));
+  if (code.empty()) return done(wrongCode(hub, request.address, missing(sent)));
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(body.dump(), error);
   if (!asked) return done(errorReply(400, error));
   const int section = request.section;

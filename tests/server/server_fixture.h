@@ -36,7 +36,11 @@ class ServerTest : public ::testing::Test {
   void SetUp() override {
     dir_ = makeTempDir();
     // The desk secrets that toq-cli keeps go to the test's folder, never the user's.
+#ifdef _WIN32
+    ::_putenv_s("APPDATA", (std::filesystem::path(dir_) / "config").string().c_str());
+#else
     ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(dir_) / "config").c_str(), 1);
+#endif
     ws_ = std::make_unique<edit::Workspace>();
     ws_->table.numberOfGames = 5;
     ws_->table.SetTableFile(tablePath());
