@@ -3,7 +3,9 @@
 #include <condition_variable>
 
 #include "server/client_groups.h"
+#include "server/hub.h"
 #include "server/log_queue.h"
+#include "server/routes.h"
 #include "server/server_fixture.h"
 
 namespace toq {
@@ -105,6 +107,45 @@ TEST_F(Hardening, TheKeyInPiecesOrPercentEncodedNeverReachesTheLog) {
   for (const std::string& line : logLines())
     for (std::size_t i = 0; i + 8 <= k.size(); i += 8)
       EXPECT_EQ(line.find(k.substr(i, 8)), std::string::npos) << line;
+}
+
+}  // namespace
+}  // namespace toq
+
+namespace toq {
+namespace {
+
+// Runs each job at once on the caller's thread and counts them.
+class CountingOwner : public server::Executor {
+ public:
+  explicit CountingOwner(edit::Workspace& ws) : ws_(ws) {}
+  bool post(server::Job job) override {
+    ++jobs;
+    job(ws_);
+    return true;
+  }
+  int jobs = 0;
+
+ private:
+  edit::Workspace& ws_;
+};
+
+TEST(KeptPages, APagesQueryCostsNoBuildOfItsOwn) {
+  edit::Workspace ws;
+  CountingOwner owner(ws);
+  auto hub = std::make_shared<server::Hub>(owner, server::Hooks{}, testing::kTestKey, false);
+  for (int i = 0; i < 20; ++i) {
+    server::Request r;
+    r.method = server::Method::Get;
+    r.path = "/";
+    r.query = std::to_string(i);
+    r.host = "127.0.0.1";
+    r.hasHost = true;
+    int status = 0;
+    server::dispatch(*hub, r, [&](server::Reply reply) { status = reply.status; });
+    EXPECT_EQ(status, 200);
+  }
+  EXPECT_EQ(owner.jobs, 1);
 }
 
 }  // namespace

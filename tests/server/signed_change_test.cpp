@@ -154,6 +154,11 @@ TEST_F(OrganiserSession, ACapturedSessionNeverHoldsTheKeyAndChangesNothingWhenSe
     EXPECT_EQ(a.status, 401) << a.body;
   }
   EXPECT_EQ(tableBytes(), before);
+  // An address of an earlier version says to use the new one and keeps nothing.
+  const testing::HttpAnswer old = get("/admin?key=" + testing::kTestKey);
+  EXPECT_NE(old.body.find("主催者用のアドレスが変わりました"), std::string::npos);
+  EXPECT_EQ(old.body.find("sessionStorage"), std::string::npos);
+  EXPECT_EQ(old.body.find("fetch("), std::string::npos);
 }
 
 }  // namespace

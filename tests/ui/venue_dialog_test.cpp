@@ -112,7 +112,7 @@ class VenueDialogTest : public QObject {
     const std::string key = d->server().key();
     QVERIFY(!key.empty());
     QVERIFY(d->publicUrlLabel()->text().contains(QString::number(port)));
-    QVERIFY(d->organiserUrlLabel()->text().endsWith(QString::fromStdString("key=" + key)));
+    QVERIFY(d->organiserUrlLabel()->text().endsWith(QString::fromStdString("/admin#" + key)));
     QVERIFY(!d->localChoice()->isEnabled());
     QVERIFY(!d->portBox()->isEnabled());
     QVERIFY(servingLabel(run));
