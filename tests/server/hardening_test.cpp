@@ -150,3 +150,44 @@ TEST(KeptPages, APagesQueryCostsNoBuildOfItsOwn) {
 
 }  // namespace
 }  // namespace toq
+
+#ifdef TOQ_CLI_PATH
+#include <signal.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "server/child_process.h"
+
+namespace toq {
+namespace {
+
+class ClosedTerminal : public testing::ServerTest {};
+
+TEST_F(ClosedTerminal, ALogWithNoReaderNeverEndsTheServer) {
+  add("A");
+  add("B");
+  save();
+  // toq-cli's standard error is a pipe whose reader ends at once: every log line meets it.
+  const std::string command = "cd '" + dir_ +
+                              "' && ((" TOQ_CLI_PATH
+                              " serve cup.tai --port 0 2>&1 >serve.out & echo $! >serve.pid; "
+                              "wait) | true) &";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  testing::ServedAt at;
+  for (int i = 0; i < 100 && !at.port; ++i) {
+    std::this_thread::sleep_for(100ms);
+    at = testing::servedAt(testing::readFile(std::filesystem::path(dir_) / "serve.out"));
+  }
+  ASSERT_NE(at.port, 0);
+  const pid_t pid = std::stoi(testing::readFile(std::filesystem::path(dir_) / "serve.pid"));
+  for (int i = 0; i < 20; ++i)
+    EXPECT_EQ(testing::sendRequest(at.port, testing::requestBytes("GET", "/api/event")).status, 200)
+        << i;
+  ::kill(pid, SIGTERM);
+  for (int i = 0; i < 100 && ::kill(pid, 0) == 0; ++i) std::this_thread::sleep_for(100ms);
+}
+
+}  // namespace
+}  // namespace toq
+#endif
