@@ -260,12 +260,17 @@ void VenueDialog::renewDeskSecret() {
 }
 
 std::string VenueDialog::slipAddress() const {
-  if (serving()) return server::baseUrl(server_->addresses().front(), server_->port());
+  // With several sections the open table is section 1, whose desk is under /t/1/.
+  const std::string section = tables_->count() > 0 ? server::sectionPrefix(0) : std::string();
+  if (serving())
+    return server::baseUrl(server_->addresses().front(), server_->port()) +
+           (server_->sections() > 1 ? server::sectionPrefix(0) : std::string());
   const auto port = static_cast<unsigned short>(port_->value());
-  if (!lan_->isChecked()) return server::baseUrl("127.0.0.1", port ? port : server::kDefaultPort);
-  const std::vector<std::string> mine = server::machineAddresses();
+  const std::vector<std::string> mine =
+      lan_->isChecked() ? server::machineAddresses() : std::vector<std::string>();
   return server::baseUrl(mine.empty() ? "127.0.0.1" : mine.front(),
-                         port ? port : server::kDefaultPort);
+                         port ? port : server::kDefaultPort) +
+         section;
 }
 
 QStringList VenueDialog::otherTables() const {
