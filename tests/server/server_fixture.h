@@ -31,16 +31,22 @@ inline const std::string kTestKey = "00112233445566778899aabbccddeeff";
 /// The desk secret of every test server's table, the same at every start.
 inline const std::string kTestDeskSecret = "desk secret of the test table";
 
+/// Points the desk secrets' folder (server/desk_secret.h) at `folder`, for this process and
+/// the toq-cli it starts.
+inline void keepDeskSecretsIn(const std::filesystem::path& folder) {
+#ifdef _WIN32
+  ::_putenv_s("APPDATA", folder.string().c_str());
+#else
+  ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+#endif
+}
+
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = makeTempDir();
     // The desk secrets that toq-cli keeps go to the test's folder, never the user's.
-#ifdef _WIN32
-    ::_putenv_s("APPDATA", (std::filesystem::path(dir_) / "config").string().c_str());
-#else
-    ::setenv("XDG_CONFIG_HOME", (std::filesystem::path(dir_) / "config").c_str(), 1);
-#endif
+    keepDeskSecretsIn(std::filesystem::path(dir_) / "config");
     ws_ = std::make_unique<edit::Workspace>();
     ws_->table.numberOfGames = 5;
     ws_->table.SetTableFile(tablePath());
