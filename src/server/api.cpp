@@ -140,12 +140,24 @@ void from_json(const json& j, ResultRequest& request) {
   if (request.result < 0) throw BadField(std::string(texts::kBadResultWord));
 }
 
+void from_json(const json& j, DeskResultRequest& request) {
+  json result = j;
+  const auto it = j.find("code");
+  if (it != j.end()) request.code = it->is_string() ? it->get<std::string>() : std::string("?");
+  result.erase("code");
+  from_json(result, request.result);
+}
+
 void from_json(const json& j, PairRequest&) {
   onlyFields(j, {});
 }
 
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error) {
   return parse<ResultRequest>(body, error, false);
+}
+
+std::optional<DeskResultRequest> parseDeskResultRequest(std::string_view body, std::string& error) {
+  return parse<DeskResultRequest>(body, error, false);
 }
 
 std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error) {

@@ -1,7 +1,5 @@
 #include "server/desk_handlers.h"
 
-#include <nlohmann/json.hpp>
-
 #include "server/api.h"
 #include "server/client_groups.h"
 #include "server/desk_codes.h"
@@ -71,31 +69,24 @@ void deskSlip(Hub& hub, const Request& request, Done done) {
 void deskResult(Hub& hub, const Request& request, Done done) {
   if (hub.deskAccess().open()) return postDeskResult(hub, request, std::move(done));
   if (std::optional<Reply> refused = blocked(hub, request)) return done(std::move(*refused));
-  // The code travels beside the result; the result is read as the other desks read it.
-  std::string code, sent, error;
-  nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
-  if (body.is_object() && api::validUtf8(request.body)) {
-    const auto it = body.find("code");
-    if (it != body.end() && it->is_string()) sent = it->get<std::string>();
-    if (it != body.end() && !it->is_string()) sent = "?";
-    code = typedCode(sent);
-    body.erase("code");
-  }
-  if (code.empty()) return done(wrongCode(hub, request.address, missing(sent)));
-  const std::optional<api::ResultRequest> asked = api::parseResultRequest(body.dump(), error);
+  std::string error;
+  const std::optional<api::DeskResultRequest> asked =
+      api::parseDeskResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
+  const std::string code = typedCode(asked->code);
+  if (code.empty()) return done(wrongCode(hub, request.address, missing(asked->code)));
   const int section = request.section;
-  auto check = [code, section, address = request.address, r = *asked](
+  auto check = [code, section, address = request.address, r = asked->result](
                    Hub& hub, const edit::Workspace& ws) -> std::optional<Reply> {
     const std::optional<Slip> slip = findSlip(ws, hub.deskAccess().secret(section), code);
     if (!slip) return wrongCode(hub, address, texts::kWrongCode);
-    bool ofTheGame = slip->round == r.round + 1;
+    const bool ofTheGame = slip->round == r.round + 1;
     bool player = false;
     for (const api::BoardPlayer& p : slip->board.players) player = player || p.row == r.row + 1;
     if (!ofTheGame || !player) return wrongCode(hub, address, texts::kNotYourBoard);
     return std::nullopt;
   };
-  enterResult(hub, section, *asked, std::move(done), edit::ResultEntryRule::Desk, check);
+  enterResult(hub, section, asked->result, std::move(done), edit::ResultEntryRule::Desk, check);
 }
 
 void adminOrMoved(Hub& hub, const Request& request, Done done) {

@@ -64,6 +64,7 @@ TEST_F(SlipDesk, ABoardsCodeEntersThatBoardsResultOnlyAndSurvivesARestart) {
     EXPECT_EQ(json::parse(a.body)["error"], r.error);
   }
   EXPECT_EQ(get("/api/desk/slip?code=" + code(2, 3)).status, 403);
+  EXPECT_EQ(post("/api/desk/results", "[[[" + board3, "").status, 400);
   EXPECT_EQ(tableBytes(), before);
   // Typed in lower case with a space, as a player might.
   std::string typed = board3.substr(0, 4) + " " + board3.substr(4);
