@@ -29,7 +29,9 @@ constexpr std::string_view kProFlags[] = {"--pro", "--no-pro"};
 constexpr std::string_view kRegisterOptions[] = {"--short", "--rating", "--affiliation"};
 constexpr std::string_view kEditOptions[] = {"--name", "--short", "--rating", "--affiliation"};
 constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk", "--reception"};
-constexpr std::string_view kServeOptions[] = {"--port", "--avoid-affiliation"};
+// "--result-desk" alone is a flag; "--result-desk=open" gives it a value.
+constexpr std::string_view kServeOptions[] = {"--port", "--result-desk", "--avoid-affiliation"};
+constexpr std::string_view kSlipOptions[] = {"--round", "--address"};
 constexpr std::string_view kParticipantsFlag[] = {"--participants"};
 constexpr std::string_view kGradeOption[] = {"--grade"};
 
@@ -44,10 +46,16 @@ constexpr Command kCommands[] = {
      csvCommand},
     {"html", "TABLE.tai [OUT.html]",
      "対戦表・成績・組み合わせのWebページを書きます（既定は TABLE.html）。", 1, 2, htmlCommand},
-    {"print", "TABLE.tai players|grid|chart|reception [OUT.pdf]",
-     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿をPDFに書きます（既定は TABLE-grid.pdf "
-     "など）。",
-     2, 3, printCommand},
+    {"print",
+     "TABLE.tai players|grid|chart|reception|slips [OUT.pdf] [--round K] "
+     "[--address http://HOST:PORT]",
+     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿・結果用紙をPDFに書きます（既定は "
+     "TABLE-grid.pdf など）。結果用紙は最後に組み合わせた回戦（または K 回戦）の盤ごとに1枚です。",
+     2,
+     3,
+     printCommand,
+     {},
+     kSlipOptions},
     {"pair",
      "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice] "
      "[--avoid-affiliation N]",
@@ -92,7 +100,7 @@ constexpr Command kCommands[] = {
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
     {"serve",
-     "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk] [--reception] "
+     "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk[=open]] [--reception] "
      "[--avoid-affiliation N]",
      "会場のネットワークで組み合わせ・成績を公開し、結果を受け付けます（Ctrl+C で終了）。", 1,
      kMaxServedSections, serveCommand, kServeFlags, kServeOptions},

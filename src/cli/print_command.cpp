@@ -7,9 +7,12 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/serve_support.h"
 #include "print_qt/gui_session.h"
 #include "print_qt/pdf_output.h"
 #include "reports/print/print_job.h"
+#include "server/desk_secret.h"
+#include "server/slip_cards.h"
 #include "text/format.h"
 #include "text/paths.h"
 #endif
@@ -23,18 +26,59 @@ namespace {
 using reports::print::Layout;
 
 constexpr const char* kUnknownLayout =
-    "印刷形式 %s はありません（players・grid・chart・reception のどれかです）。";
+    "印刷形式 %s はありません（players・grid・chart・reception・slips のどれかです）。";
+constexpr const char* kBadRound =
+    "回戦 %s はありません（1 から数えた、組み合わせ済みの回戦です）。";
+constexpr const char* kBadAddress =
+    "アドレス %s は使えません（http://ホスト:ポート の形で指定してください）。";
+constexpr const char* kNoSlips = "結果用紙にする対局がありません（組み合わせがまだです）。";
 
 std::optional<Layout> layoutNamed(std::string_view name) {
   if (name == "players") return Layout::PlayerList;
   if (name == "grid") return Layout::Grid;
   if (name == "chart") return Layout::Chart;
   if (name == "reception") return Layout::ReceptionList;
+  if (name == "slips") return Layout::Slips;
   return std::nullopt;
 }
 
 // The window's screen is not there: widths in screen pixels are taken at the usual 96 dpi.
 constexpr reports::print::ScreenResolution kUsualScreen{96, 96};
+
+// The slips of the round asked for (else the latest paired), with the codes of the table's
+// desk secret and the desk's address given (else the one `serve --lan` would print).
+int prepareSlips(Invocation& inv, reports::print::PrintJob& job) {
+  edit::Workspace& ws = inv.workspace;
+  std::optional<int> round;
+  if (std::optional<std::string> k = inv.value("--round")) {
+    const std::optional<int> n = parseInteger(*k);
+    if (!n || !ws.table.validRound(*n - 1) || *n - 1 > ws.table.LastPairedRound()) {
+      inv.ui.errorBox(text::format(kBadRound, k->c_str()), services::kErrorCaption);
+      return kExitFailure;
+    }
+    round = *n - 1;
+  }
+  std::string address = inv.value("--address").value_or(server::lanAddress());
+  while (!address.empty() && address.back() == '/') address.pop_back();
+  if (address.rfind("http://", 0) != 0 || address.size() <= 7) {
+    inv.ui.errorBox(text::format(kBadAddress, address.c_str()), services::kErrorCaption);
+    return kExitFailure;
+  }
+  std::string error;
+  const std::optional<std::string> secret = server::deskSecret(ws.table.filePath, false, error);
+  if (!secret) {
+    inv.ui.errorBox(error, services::kErrorCaption);
+    return kExitFailure;
+  }
+  std::vector<reports::print::SlipCard> cards = server::slipCards(ws, *secret, round, address);
+  if (cards.empty()) {
+    inv.ui.errorBox(kNoSlips, services::kErrorCaption);
+    return kExitFailure;
+  }
+  for (reports::print::SlipCard& card : cards) card.qr = qrModules(card.address);
+  job.setSlips(std::move(cards));
+  return kExitOk;
+}
 
 }  // namespace
 
@@ -53,6 +97,8 @@ int printCommand(Invocation& inv) {
   print_qt::GuiSession gui;
   reports::print::PrintJob job(*layout, ws.table, ws.players,
                                reports::print::documentTitle(ws.table), kUsualScreen);
+  if (*layout == Layout::Slips)
+    if (int code = prepareSlips(inv, job); code != kExitOk) return code;
   if (print_qt::writePdf(target, job, inv.ui) != 0) return kExitFailure;
   inv.out << text::pathToUtf8(target) << '\n';
   return inv.ui.openWithViewer(target) == 0 ? kExitOk : kExitFailure;

@@ -1,6 +1,7 @@
 // serve: the event on the venue's network until Ctrl+C or SIGTERM; several tables are the
 // venue's sections, each under /t/N/.
 
+#include <csignal>
 #include <memory>
 #include <mutex>
 #include <ostream>
@@ -18,6 +19,8 @@
 #include "cli/serve_texts.h"
 #include "edit/file_freshness.h"
 #include "server/answers.h"
+#include "server/desk_secret.h"
+#include "server/log_queue.h"
 #include "server/queue_executor.h"
 #include "server/server.h"
 #include "text/format.h"
@@ -75,7 +78,7 @@ void printUrls(std::ostream& out, const server::Server& s, const std::vector<Sec
     }
     out << t::kOrganiser << '\n';
     for (std::size_t i = 0; i < sections.size(); ++i)
-      out << s.sectionUrl(static_cast<int>(i), "/admin?key=" + s.key()) << '\n';
+      out << s.sectionUrl(static_cast<int>(i), "/admin#" + s.key()) << '\n';
   }
   printReceptionUrl(out, s);
   out << t::kRunning << std::endl;
@@ -102,13 +105,37 @@ int openOthers(Invocation& inv, std::vector<Section>& sections) {
   return kExitOk;
 }
 
+// Each table's desk secret, kept beside the user's settings, so that the slips printed
+// before a restart still open the desk.
+int takeDeskSecrets(Invocation& inv, const std::vector<Section>& sections,
+                    server::Options& options) {
+  for (const Section& s : sections) {
+    std::string error;
+    std::optional<std::string> secret = server::deskSecret(s.ws->table.filePath, false, error);
+    if (!secret) {
+      inv.ui.errorBox(error, services::kErrorCaption);
+      return kExitFailure;
+    }
+    options.deskSecrets.push_back(std::move(*secret));
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int serveCommand(Invocation& inv) {
   server::Options options;
   options.lan = inv.has("--lan");
+  // --result-desk: the desk that needs a board's slip; --result-desk=open: open to anyone.
   options.resultDesk = inv.has("--result-desk");
   options.reception = inv.has("--reception");
+  if (std::optional<std::string> desk = inv.value("--result-desk")) {
+    if (*desk != "open") {
+      inv.ui.messageStream() << serve_texts::kBadDesk << '\n';
+      return inv.usage();
+    }
+    options.resultDesk = options.openDesk = true;
+  }
   if (std::optional<std::string> p = inv.value("--port")) {
     const std::optional<int> port = parseInteger(*p);
     if (!port || *port < 0 || *port > 65535) {
@@ -126,6 +153,12 @@ int serveCommand(Invocation& inv) {
   // /api/pair of every table pairs with the option.
   for (Section& s : sections) s.ws->options.avoidAffiliationRounds = avoid.avoidAffiliationRounds;
 
+  if (options.resultDesk && !options.openDesk)
+    if (int code = takeDeskSecrets(inv, sections, options); code != kExitOk) return code;
+#ifndef _WIN32
+  // A terminal that went away must not end the server: a write to it fails instead.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
   // Each table's owner from here on: a thread of its own; this thread only waits.
@@ -143,11 +176,13 @@ int serveCommand(Invocation& inv) {
   auto stopOwners = [&] {
     for (Section& s : sections) s.owner->stop();
   };
-  server::Hooks hooks;
-  hooks.accessLog = [&](std::string_view line) {
+  // The network thread never waits for the terminal: its lines go through a queue.
+  server::LogQueue accessLog([&](std::string_view line) {
     std::lock_guard lock(printing);
     log << line << std::endl;
-  };
+  });
+  server::Hooks hooks;
+  hooks.accessLog = [&](std::string_view line) { accessLog.push(std::string(line)); };
   hooks.changedFromNetwork = [&](const server::NetworkChange& change) {
     std::lock_guard lock(printing);
     // A re-read's own notices are in the access log already.

@@ -34,6 +34,21 @@ void StopSignal::wait() {
   }
 }
 
+reports::print::QrModules qrModules(std::string_view text) {
+  reports::print::QrModules modules;
+#ifdef TOQ_HAVE_QRENCODE
+  const std::string copy(text);
+  QRcode* code = QRcode_encodeString(copy.c_str(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
+  if (!code) return modules;
+  modules.size = code->width;
+  for (int i = 0; i < code->width * code->width; ++i) modules.dark.push_back(code->data[i] & 1);
+  QRcode_free(code);
+#else
+  (void)text;
+#endif
+  return modules;
+}
+
 std::string terminalQrCode(std::string_view text, bool colours) {
 #ifdef TOQ_HAVE_QRENCODE
   const std::string copy(text);

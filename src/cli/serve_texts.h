@@ -21,6 +21,8 @@ inline constexpr const char* kVenue = "会場（部門の一覧）: %s";
 inline constexpr const char* kDisplayAll = "掲示用（全部門を順に）: %s";
 inline constexpr const char* kSection = "部門 %d %s: %s";
 inline constexpr const char* kSectionOrganiser = "部門 %d %s 主催者用: %s";
+inline constexpr const char* kBadDesk =
+    "--result-desk は値なし（結果用紙のコードで受け付け）か --result-desk=open（誰でも）です。";
 inline constexpr const char* kSameTableTwice = "同じ対戦表ファイルが二度指定されています: %s";
 
 }  // namespace toq::cli::serve_texts

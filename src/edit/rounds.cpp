@@ -88,4 +88,9 @@ Outcome exchangeByes(Workspace& ws, services::Services& ui, int rowA, int rowB) 
   return saveTable(ws, ui, done);
 }
 
+bool allResultsIn(const data::Table& table) {
+  const int latest = table.LastPairedRound();
+  return latest >= 0 && table.LastCompletedRound() == latest && latest + 1 < table.rounds();
+}
+
 }  // namespace toq::edit

@@ -46,4 +46,7 @@ Outcome changeNumberOfGames(Workspace& ws, services::Services& ui, const GamesCh
 /// "抜け番を入れ替えることができません。". No lock check; writes the table.
 Outcome exchangeByes(Workspace& ws, services::Services& ui, int rowA, int rowB);
 
+/// Every game of the latest paired round has its result and a next round can be paired.
+bool allResultsIn(const data::Table& table);
+
 }  // namespace toq::edit

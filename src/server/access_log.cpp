@@ -9,7 +9,8 @@ namespace toq::server {
 
 namespace {
 
-constexpr std::size_t kHexRun = 32;
+// A key cut in two halves (16 digits each) or in smaller pieces is masked too.
+constexpr std::size_t kHexRun = 8;
 constexpr std::string_view kMask = "****";
 
 bool hexDigit(char c) {
@@ -34,6 +35,20 @@ std::string withoutHexRuns(std::string_view s) {
   return out;
 }
 
+// The path with its %XX escapes decoded, so that a key written percent-encoded is masked.
+std::string decoded(std::string_view s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '%' && i + 2 < s.size() && hexDigit(s[i + 1]) && hexDigit(s[i + 2])) {
+      out += static_cast<char>(std::stoi(std::string(s.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string withoutKey(std::string line, std::string_view key) {
@@ -44,7 +59,7 @@ std::string withoutKey(std::string line, std::string_view key) {
 
 std::string loggedPath(std::string_view path, std::string_view key) {
   // Masked first, whole: a cut through the key would leave part of it readable.
-  const std::string masked = withoutHexRuns(withoutKey(std::string(path), key));
+  const std::string masked = withoutHexRuns(withoutKey(decoded(path), key));
   std::string out;
   for (char c : std::string_view(masked).substr(0, kLoggedPathLength)) {
     const auto u = static_cast<unsigned char>(c);

@@ -14,7 +14,8 @@ namespace toq::server {
 /// Characters of a path the log keeps.
 inline constexpr std::size_t kLoggedPathLength = 200;
 
-/// The path as the log shows it: the key and every run of 32 or more hexadecimal digits as
+/// The path as the log shows it, its %XX escapes decoded: the key and every run of 8 or more
+/// hexadecimal digits as
 /// "****", then printable ASCII with everything else as %XX, cut to kLoggedPathLength.
 std::string loggedPath(std::string_view path, std::string_view key);
 

@@ -140,6 +140,14 @@ void from_json(const json& j, ResultRequest& request) {
   if (request.result < 0) throw BadField(std::string(texts::kBadResultWord));
 }
 
+void from_json(const json& j, DeskResultRequest& request) {
+  json result = j;
+  const auto it = j.find("code");
+  if (it != j.end()) request.code = it->is_string() ? it->get<std::string>() : std::string("?");
+  result.erase("code");
+  from_json(result, request.result);
+}
+
 void from_json(const json& j, PairRequest& request) {
   onlyFields(j, {"bye"});
   if (j.contains("bye")) request.bye = integerField(j, "bye", 1, data::kMaxParticipants) - 1;
@@ -147,6 +155,10 @@ void from_json(const json& j, PairRequest& request) {
 
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error) {
   return parse<ResultRequest>(body, error, false);
+}
+
+std::optional<DeskResultRequest> parseDeskResultRequest(std::string_view body, std::string& error) {
+  return parse<DeskResultRequest>(body, error, false);
 }
 
 std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error) {

@@ -25,6 +25,13 @@ struct ResultRequest {
 };
 void from_json(const nlohmann::json& j, ResultRequest& request);
 
+/// POST /api/desk/results at the desk that needs slips: the result and the slip's code.
+struct DeskResultRequest {
+  ResultRequest result;
+  std::string code;  ///< as sent; empty when missing, "?" when not a text
+};
+void from_json(const nlohmann::json& j, DeskResultRequest& request);
+
 /// POST /api/pair: no body, {}, or {"bye":R}: row R sits out the round, set in the same change
 /// as the pairing (a round with an odd number of players to pair needs it).
 struct PairRequest {
@@ -42,6 +49,7 @@ struct RoundQuery {
 /// type or range.
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error);
 std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error);
+std::optional<DeskResultRequest> parseDeskResultRequest(std::string_view body, std::string& error);
 /// Reads a query; a parameter other than round, a round that is not a whole number from 1, or
 /// a repeated parameter gives none with the reason.
 std::optional<RoundQuery> parseRoundQuery(std::string_view query, std::string& error);

@@ -92,7 +92,8 @@ void Connection::close() {
 
 void Connection::deliver(Reply reply) {
   if (state_ != State::Answering) return;
-  if (reply.kind == ContentKind::EventStream && reply.status == 200) {
+  // A HEAD of the change events gets the head a GET would have, and no stream.
+  if (reply.kind == ContentKind::EventStream && reply.status == 200 && !current_.head) {
     auto n = network_.lock();
     if (n && !n->stopping && n->takeListener(address_)) {
       channel_ = reply.channel;
@@ -150,6 +151,11 @@ void Connection::onRead(beast::error_code ec) {
   current_.keepAlive = parser_->get().keep_alive();
   current_.head = parser_->get().method() == http::verb::head;
   current_.request = toRequest(parser_->get(), address_);
+  if (std::optional<Reply> refused = framingRefusal(parser_->get())) {
+    parser_.reset();
+    current_.closeAfter = true;
+    return write(std::move(*refused));
+  }
   parser_.reset();
   stream_.expires_never();
   std::weak_ptr<Network> network = n;

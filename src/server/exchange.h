@@ -20,6 +20,8 @@ struct Request {
   std::string body;           ///< at most the body limit
   std::string contentType;    ///< the Content-Type header
   std::string authorization;  ///< the Authorization header
+  std::string signature;      ///< the X-TOQ-Signature header of a signed change
+  std::string sequence;       ///< the X-TOQ-Sequence header of a signed change
   std::string host;           ///< the Host header
   bool hasHost = false;       ///< the request carried a Host header
   int httpVersion = 11;       ///< 10 for HTTP/1.0, 11 for HTTP/1.1

@@ -57,21 +57,7 @@ void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule r
   std::string error;
   const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
-  const int section = request.section;
-  hub.changeOnOwner(
-      section,
-      [r = *asked, rule, section](Hub& hub, edit::Workspace& ws) {
-        RequestServices ui;
-        const edit::Outcome o =
-            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::result},
-                        [&](edit::Workspace& w) {
-                          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
-                        })
-                .outcome;
-        if (!o.done()) return refusal(o, ui);
-        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
-      },
-      std::move(done));
+  enterResult(hub, request.section, *asked, std::move(done), rule, {});
 }
 
 // What a section's paths begin with on its pages.
@@ -96,6 +82,29 @@ void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> th
 }
 
 }  // namespace
+
+void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
+                 edit::ResultEntryRule rule, ResultCheck check) {
+  hub.changeOnOwner(
+      section,
+      [r = asked, rule, check = std::move(check), section](Hub& hub, edit::Workspace& ws) {
+        RequestServices ui;
+        // The check reads the table the pass starts from (a file read again included).
+        std::optional<Reply> refused;
+        const edit::Outcome o =
+            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::result},
+                        [&](edit::Workspace& w) {
+                          if (check) refused = check(hub, w);
+                          if (refused) return edit::stopped(edit::Stop::Refused);
+                          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
+                        })
+                .outcome;
+        if (refused) return std::move(*refused);
+        if (!o.done()) return refusal(o, ui);
+        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
+      },
+      std::move(done));
+}
 
 std::string versionEvent(std::uint64_t version) {
   return "event: version\ndata: " + api::versionText(version) + "\n\n";

@@ -2,6 +2,11 @@
 // The routes' handlers: each reads its request, hands the work to the table's owner and turns
 // what the edit layer did into a status and JSON (or a page).
 
+#include <functional>
+#include <optional>
+
+#include "edit/result_entry.h"
+#include "server/api.h"
 #include "server/exchange.h"
 #include "server/hub.h"
 
@@ -25,6 +30,13 @@ void changes(Hub& hub, const Request& request, Done done);
 void postResult(Hub& hub, const Request& request, Done done);
 void postDeskResult(Hub& hub, const Request& request, Done done);
 void postPair(Hub& hub, const Request& request, Done done);
+
+/// Decides on the owner, before a result is entered, whether the request may go on: a
+/// refusal, or none.
+using ResultCheck = std::function<std::optional<Reply>(Hub&, const edit::Workspace&)>;
+/// Enters a result read from a request on the section's owner under the rule, after `check`.
+void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
+                 edit::ResultEntryRule rule, ResultCheck check);
 
 /// The first message of an event stream, and each later one: the event's version.
 std::string versionEvent(std::uint64_t version);

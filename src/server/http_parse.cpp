@@ -1,7 +1,10 @@
 #include "server/http_parse.h"
 
+#include <cctype>
+
 #include "server/http_request.h"
 #include "server/replies.h"
+#include "server/request_signature.h"
 #include "server/texts.h"
 
 namespace toq::server {
@@ -37,11 +40,29 @@ Request toRequest(const http::request<http::string_body>& message, std::string a
   };
   r.contentType = field(http::field::content_type);
   r.authorization = field(http::field::authorization);
+  auto named = [&](std::string_view name) {
+    const auto it = message.find(boost::beast::string_view(name.data(), name.size()));
+    return it == message.end() ? std::string() : std::string(it->value());
+  };
+  r.signature = named(kSignatureHeader);
+  r.sequence = named(kSequenceHeader);
   r.hasHost = message.find(http::field::host) != message.end();
   r.httpVersion = static_cast<int>(message.version());
   r.host = field(http::field::host);
   r.address = std::move(address);
   return r;
+}
+
+std::optional<Reply> framingRefusal(const http::request<http::string_body>& message) {
+  if (message.count(http::field::host) > 1) return errorReply(400, texts::kBadRequest);
+  const auto te = message.find(http::field::transfer_encoding);
+  if (te == message.end()) return std::nullopt;
+  const std::string_view value(te->value().data(), te->value().size());
+  std::string lower;
+  for (char c : value) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower != "chunked" || message.count(http::field::transfer_encoding) > 1)
+    return errorReply(400, texts::kBadRequest);
+  return std::nullopt;
 }
 
 Reply unreadable(const boost::beast::error_code& error) {
@@ -79,6 +100,10 @@ ParsedRequest parseRequest(std::string_view bytes, std::string_view address) {
       if (ec) out.refusal = unreadable(ec);
     }
     if (!parser.is_done()) return out;
+  }
+  if (std::optional<Reply> refused = framingRefusal(parser.get())) {
+    out.refusal = std::move(*refused);
+    return out;
   }
   out.request = toRequest(parser.get(), std::string(address));
   return out;

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "edit/command_door.h"
+#include "server/desk_access.h"
 #include "server/exchange.h"
 #include "server/kept_answers.h"
 #include "server/organiser_key.h"
+#include "server/request_signature.h"
 #include "server/server.h"
 #include "server/versions.h"
 
@@ -39,6 +41,10 @@ class Hub : public std::enable_shared_from_this<Hub> {
   /// requests arrive.
   const std::string& receptionKey() const { return receptionKey_; }
   void setReceptionKey(std::string key) { receptionKey_ = std::move(key); }
+  /// The sequence numbers of the organiser's signed changes already taken.
+  UsedSequences& usedSequences() { return usedSequences_; }
+  /// Who may use the result desk: anyone, or a board's slip.
+  DeskAccess& deskAccess() { return deskAccess_; }
   const Hooks& hooks() const { return hooks_; }
   /// The sections served (one per table).
   int sections() const { return static_cast<int>(owners_.size()); }
@@ -97,6 +103,8 @@ class Hub : public std::enable_shared_from_this<Hub> {
   Versions versions_;
   WrongKeyLimit wrongKeys_;
   std::shared_ptr<KeptAnswers> kept_ = std::make_shared<KeptAnswers>();
+  UsedSequences usedSequences_;
+  DeskAccess deskAccess_;
 };
 
 }  // namespace toq::server

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "server/sign_script.h"
+
 namespace toq::server::scripts {
 
 namespace {
@@ -27,13 +29,22 @@ function showContact() {
     note.className = 'live';
   }
 }
+// A failure is shown, not swallowed: on the note's tooltip and in the browser's console.
+function complain(what, e) {
+  var text = what + '（' + (e && e.message || e) + '）';
+  var note = document.getElementById('live');
+  if (note) note.title = text;
+  if (window.console) console.warn(text);
+}
 function watch(seen) {
   var source = null, pause = 5000;
   function poll() {
     fetch(base + '/api/event', {cache: 'no-store'}).then(function (r) {
       if (!r.ok) throw new Error(String(r.status));
       return r.json();
-    }).then(function (j) { heard = Date.now(); seen(j.version); }).catch(function () {});
+    }).then(function (j) { heard = Date.now(); seen(j.version); }).catch(function (e) {
+      complain('更新を確かめられませんでした', e);
+    });
   }
   function listen() {
     if (!window.EventSource) { setInterval(poll, 3000); return; }
@@ -41,7 +52,7 @@ function watch(seen) {
     source.addEventListener('version', function (e) {
       heard = Date.now();
       pause = 5000;
-      try { seen(JSON.parse(e.data).version); } catch (x) {}
+      try { seen(JSON.parse(e.data).version); } catch (x) { complain('更新の知らせを読めませんでした', x); }
     });
     source.onerror = function () {
       source.close();
@@ -86,7 +97,7 @@ function refresh(after) {
     updated = new Date();
     showContact();
     if (after) after();
-  }).catch(function () { failed = true; }).then(function () {
+  }).catch(function (e) { failed = true; complain('ページを読み直せませんでした', e); }).then(function () {
     busy = false;
     if (again || failed) {
       again = false;
@@ -212,10 +223,12 @@ function gameLine(b) {
 function request(method, path, body) {
   var options = {method: method, cache: 'no-store', headers: {}};
   if (method === 'POST') {
-    if (key) options.headers['Authorization'] = 'Bearer ' + key;
+    var text = body === undefined ? '' : JSON.stringify(body);
+    // The key never leaves the page: each change carries its signature instead.
+    if (key) options.headers = signedHeaders(key, method, path, text);
     if (body !== undefined) {
       options.headers['Content-Type'] = 'application/json';
-      options.body = JSON.stringify(body);
+      options.body = text;
     }
   }
   return fetch(path, options).then(function (r) {
@@ -225,7 +238,9 @@ function request(method, path, body) {
   });
 }
 function failed(r) { say(r.json.error || ('エラー ' + r.status), true); }
-function offline() { say('送信できませんでした。通信を確かめてください。', true); }
+function offline(e) {
+  say('送信できませんでした。通信を確かめてください。（' + (e && e.message || e) + '）', true);
+}
 function send(b, result) {
   close();
   say('送信しています…');
@@ -329,6 +344,10 @@ function nav() {
   document.getElementById('prev').disabled = !k || k <= 1;
   document.getElementById('next').disabled = !k || !e.latestPairedRound || k >= e.latestPairedRound;
   document.getElementById('locked').hidden = !e.locked;
+  // Every result of the latest round is in: the next round is offered, never paired unasked.
+  var all = document.getElementById('complete');
+  if (all) all.hidden = !(e.latestPairedRound && e.lastCompleteRound === e.latestPairedRound &&
+                          e.latestPairedRound < e.games);
 }
 var retrying = false;
 function load() {
@@ -342,8 +361,8 @@ function load() {
     updated = new Date();
     render();
     nav();
-  }).catch(function () {
-    say('読み込めませんでした。', true);
+  }).catch(function (e) {
+    say('読み込めませんでした。（' + (e && e.message || e) + '）', true);
     // Tried again a few seconds later.
     if (retrying) return;
     retrying = true;
@@ -351,16 +370,20 @@ function load() {
   });
 }
 if (admin) {
-  var m = /[?&]key=([^&#]*)/.exec(location.search);
+  // The key stands after '#', which the browser never sends; it is kept for this tab only and
+  // taken off the address bar.
+  var m = /^#(.+)$/.exec(location.hash);
   try {
     if (m) {
       key = decodeURIComponent(m[1]);
-      sessionStorage.setItem('toq-key', key);
       history.replaceState(null, '', base + '/admin');
+      sessionStorage.setItem('toq-key', key);
     } else {
       key = sessionStorage.getItem('toq-key');
     }
-  } catch (x) {}
+  } catch (x) {
+    say('鍵を保存できませんでした（' + x.message + '）。このタブを閉じずに使ってください。', true);
+  }
   if (!key) say('主催者用のURL（鍵付き）から開いてください。', true);
   document.getElementById('prev').addEventListener('click', function () {
     state.round = state.pairings.round - 1;
@@ -419,6 +442,7 @@ background:#eceef6;color:#23306a;text-decoration:none}
 .tools button.primary{background:#23306a;color:#fff}
 .tools button:disabled{opacity:.4}
 .locked{color:#a00000;font-weight:bold}
+.complete{align-self:center;color:#2f6b2f;font-weight:bold}
 .overlay{position:fixed;top:0;right:0;bottom:0;left:0;background:rgba(0,0,0,.45);display:flex;
 align-items:center;justify-content:center;padding:1em;z-index:10}
 .box{background:#fff;border-radius:.8em;padding:1.2em;max-width:34em;width:100%;font-size:1.15em}
@@ -452,7 +476,7 @@ std::string_view display() {
 }
 
 std::string_view boards() {
-  static const std::string script = wrap({kWatch, kBoards});
+  static const std::string script = wrap({kWatch, signing(), kBoards});
   return script;
 }
 

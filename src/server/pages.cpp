@@ -8,6 +8,7 @@
 #include "reports/web_sections.h"
 #include "reports/web_texts.h"
 #include "server/answers.h"
+#include "server/guard_texts.h"
 #include "server/page_scripts.h"
 #include "server/server.h"
 #include "server/sha256.h"
@@ -193,13 +194,16 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
   f.bodyAttributes = " data-mode=\"admin\"";
   f.style = std::string(reports::pageStyle()) + std::string(scripts::boardsStyle());
   f.header = boardsHeader(f.title, texts::kAdminTitle);
-  std::string tools =
-      "<div class=\"tools\"><button id=\"prev\" type=\"button\">" +
-      escapeHtml(texts::kPreviousRound) + "</button><button id=\"next\" type=\"button\">" +
-      escapeHtml(texts::kNextRound) +
-      "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
-      escapeHtml(texts::kPairNext) + "</button><span id=\"locked\" class=\"locked\" hidden=\"\">" +
-      escapeHtml(texts::kLocked) + "</span></div>\n";
+  std::string tools = "<div class=\"tools\"><button id=\"prev\" type=\"button\">" +
+                      escapeHtml(texts::kPreviousRound) +
+                      "</button><button id=\"next\" type=\"button\">" +
+                      escapeHtml(texts::kNextRound) +
+                      "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
+                      escapeHtml(texts::kPairNext) +
+                      "</button><span id=\"complete\" class=\"complete\" hidden=\"\">" +
+                      escapeHtml(texts::kAllResultsIn) +
+                      "</span><span id=\"locked\" class=\"locked\" hidden=\"\">" +
+                      escapeHtml(texts::kLocked) + "</span></div>\n";
   const std::string b(base);
   tools += "<div class=\"tools\">" + link(b + "/", texts::kLinkPublic) +
            link(b + "/display", texts::kLinkDisplay);

@@ -4,9 +4,14 @@
 #include <cctype>
 
 #include "server/address_names.h"
+#include "server/api.h"
+#include "server/client_groups.h"
+#include "server/desk_handlers.h"
+#include "server/guard_texts.h"
 #include "server/handlers.h"
 #include "server/reception.h"
 #include "server/replies.h"
+#include "server/request_signature.h"
 #include "server/texts.h"
 
 namespace toq::server {
@@ -16,10 +21,10 @@ namespace {
 constexpr Route kRoutes[] = {
     {Method::Get, "/", Caller::Anyone, handlers::home, handlers::venueHome, true},
     {Method::Get, "/display", Caller::Anyone, handlers::display, handlers::venueDisplay, true},
-    {Method::Get, "/desk", Caller::Desk, handlers::desk, nullptr, true},
-    // The page itself holds nothing secret; it reads the key from its address and every
-    // change it sends carries the key.
-    {Method::Get, "/admin", Caller::Anyone, handlers::admin, nullptr, true},
+    {Method::Get, "/desk", Caller::Desk, handlers::slipDesk, nullptr, true},
+    // The page itself holds nothing secret; it reads the key from its address's fragment
+    // (never sent) and signs every change with it.
+    {Method::Get, "/admin", Caller::Anyone, handlers::adminOrMoved, nullptr, true},
     {Method::Get, "/api/sections", Caller::Anyone, handlers::sections, nullptr, true},
     {Method::Get, "/api/event", Caller::Anyone, handlers::event, nullptr, true},
     {Method::Get, "/api/pairings", Caller::Anyone, handlers::pairings, nullptr, true},
@@ -27,7 +32,8 @@ constexpr Route kRoutes[] = {
     {Method::Get, "/api/changes", Caller::Anyone, handlers::changes},
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
-    {Method::Post, "/api/desk/results", Caller::Desk, handlers::postDeskResult},
+    {Method::Post, "/api/desk/results", Caller::Desk, handlers::deskResult},
+    {Method::Get, "/api/desk/slip", Caller::Desk, handlers::deskSlip},
     // The reception checks its own key (server/reception.h).
     {Method::Get, "/reception", Caller::Anyone, reception::page},
     {Method::Get, "/api/reception/players", Caller::Anyone, reception::players},
@@ -107,21 +113,52 @@ bool hasBody(const Request& r) {
   return r.body.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
-// 401 or 429 for a caller without the organiser's key; none for the organiser.
-std::optional<Reply> organiserRefusal(Hub& hub, const Request& r) {
-  if (hub.wrongKeys().blocked(r.address)) {
+// 401 or 429 for a caller without the organiser's key; none for the organiser. The right key
+// (or a right signature) always passes, even from an address blocked for wrong keys; a signed
+// change is taken once only.
+std::optional<Reply> organiserRefusal(Hub& hub, const Request& asked) {
+  const bool signedChange = isSigned(asked);
+  const std::string_view given = bearerKey(asked.authorization);
+  const bool right =
+      signedChange ? signedWith(asked, hub.key()) : !given.empty() && sameKey(given, hub.key());
+  if (right && signedChange && !hub.usedSequences().use(*sequenceNumber(asked.sequence)))
+    return errorReply(401, texts::kSequenceUsed);
+  if (right) return std::nullopt;
+  const std::string counted = limitedAddress(asked.address);
+  if (hub.wrongKeys().blocked(counted)) {
     Reply reply = errorReply(429, texts::kTooManyWrongKeys);
     reply.headers.emplace_back("Retry-After", "60");
     return reply;
   }
-  const std::string_view given = bearerKey(r.authorization);
-  if (given.empty() || !sameKey(given, hub.key())) {
-    if (!given.empty()) hub.wrongKeys().wrongKey(r.address);
-    Reply reply = errorReply(401, given.empty() ? texts::kNoKey : texts::kWrongKey);
-    reply.headers.emplace_back("WWW-Authenticate", "Bearer");
-    return reply;
-  }
-  return std::nullopt;
+  if (signedChange || !given.empty()) hub.wrongKeys().wrongKey(counted);
+  Reply reply = errorReply(401, signedChange    ? texts::kBadSignature
+                                : given.empty() ? texts::kNoKey
+                                                : texts::kWrongKey);
+  reply.headers.emplace_back("WWW-Authenticate", "Bearer");
+  return reply;
+}
+
+// With several sections, a path without "/t/N/" names the venue's own pages and the version
+// only; any other answers 404 rather than acting on one section unasked.
+bool servedWithoutSection(std::string_view path) {
+  for (std::string_view venueWide :
+       {"/", "/display", "/api/sections", "/api/event", "/api/changes"})
+    if (path == venueWide) return true;
+  return false;
+}
+
+// What a kept answer depends on besides the version: the venue or the section, the path, and
+// for the API the round asked for (a page ignores its query, so "/?1", "/?2"... share one).
+std::optional<std::string> keptKey(const Request& request, bool venue) {
+  std::string what = (venue ? "venue" : std::to_string(request.section)) +
+                     (request.sectioned ? " t" : " ") + request.path;
+  // An old organiser's address is answered without the table and never kept.
+  if (request.path == "/admin" && !request.query.empty()) return std::nullopt;
+  if (request.path.rfind("/api/", 0) != 0) return what;
+  std::string error;
+  const std::optional<api::RoundQuery> q = api::parseRoundQuery(request.query, error);
+  if (!q) return std::nullopt;  // refused by the handler, never kept
+  return q->round ? what + "?round=" + std::to_string(*q->round) : what;
 }
 
 }  // namespace
@@ -134,6 +171,8 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
   if (!acceptableHost(asked)) return done(errorReply(400, texts::kBadHost));
   Request request = asked;
   if (!takeSection(hub, request)) return done(errorReply(404, texts::kNotFound));
+  if (hub.sections() > 1 && !request.sectioned && !servedWithoutSection(request.path))
+    return done(errorReply(404, texts::kNotFound));
   const Route* route = nullptr;
   std::string allowed;
   for (const Route& r : kRoutes) {
@@ -151,7 +190,7 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
     return done(std::move(reply));
   }
   if (route->caller == Caller::Organiser)
-    if (std::optional<Reply> refusal = organiserRefusal(hub, request))
+    if (std::optional<Reply> refusal = organiserRefusal(hub, asked))
       return done(std::move(*refusal));
   // A cross-site form or a plain-text fetch cannot send this type without the browser asking
   // first, which the server never allows.
@@ -159,12 +198,10 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
     return done(errorReply(415, texts::kNotJson));
   const bool venue = route->venueHandler && hub.sections() > 1 && !request.sectioned;
   const Handler handler = venue ? route->venueHandler : route->handler;
-  if (!route->keptPerVersion) return handler(hub, request, std::move(done));
+  const std::optional<std::string> what = keptKey(request, venue);
+  if (!route->keptPerVersion || !what) return handler(hub, request, std::move(done));
   // A crowd of phones reloading after a change costs the owner one build of each answer.
-  const std::string what = (venue ? "venue" : std::to_string(request.section)) + " " +
-                           std::string(request.sectioned ? "t" : "") + request.path + "?" +
-                           request.query;
-  hub.keptOrBuilt(what, hub.version(venue ? kVenueChannel : hub.channelOf(request)),
+  hub.keptOrBuilt(*what, hub.version(venue ? kVenueChannel : hub.channelOf(request)),
                   std::move(done), [&](Done built) { handler(hub, request, std::move(built)); });
 }
 

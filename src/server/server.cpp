@@ -4,6 +4,8 @@
 #include <future>
 
 #include "server/address_names.h"
+#include "server/desk_codes.h"
+#include "server/hub.h"
 #include "server/listening.h"
 #include "server/network.h"
 #include "server/texts.h"
@@ -16,6 +18,23 @@ namespace {
 constexpr std::size_t kMostConnections = 10000;
 /// Files kept for everything else the program opens (the table, its backups, the log).
 constexpr std::size_t kFilesKept = 64;
+
+// Each section's desk secret as given, or a random one for this start; false when the random
+// source fails.
+bool takeDeskSecrets(Hub& hub, const Options& options) {
+  hub.deskAccess().setOpen(options.openDesk);
+  for (int section = 0; section < hub.sections(); ++section) {
+    const auto i = static_cast<std::size_t>(section);
+    std::optional<std::string> secret;
+    if (i < options.deskSecrets.size() && !options.deskSecrets[i].empty())
+      secret = options.deskSecrets[i];
+    else
+      secret = secureRandomBytes(kDeskSecretBytes);
+    if (!secret) return false;
+    hub.deskAccess().setSecret(section, std::move(*secret));
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -55,6 +74,7 @@ bool Server::start(const Options& options, std::string* error) {
   }
   auto network = std::make_shared<Network>();
   auto hub = std::make_shared<Hub>(impl_->owners, impl_->hooks, key, options.resultDesk);
+  if (!takeDeskSecrets(*hub, options)) return fail(std::string(texts::kNoRandom));
   network->hub = hub;
   if (options.reception) {
     std::optional<std::string> receptionKey =
@@ -163,7 +183,7 @@ std::string Server::publicUrl() const {
 }
 
 std::string Server::organiserUrl() const {
-  return baseUrl(addresses().front(), port()) + "/admin?key=" + key();
+  return baseUrl(addresses().front(), port()) + "/admin#" + key();
 }
 
 std::string Server::receptionUrl() const {
@@ -207,6 +227,26 @@ void Server::setResultDesk(bool on) {
     // The public pages link the desk only while it is on.
     for (int s = 0; s < impl_->hub->sections(); ++s) impl_->hub->changed(s);
   }
+}
+
+void Server::setOpenDesk(bool open) {
+  impl_->options.openDesk = open;
+  if (impl_->hub) {
+    impl_->hub->deskAccess().setOpen(open);
+    impl_->hub->changed();
+  }
+}
+
+bool Server::openDesk() const {
+  return impl_->options.openDesk;
+}
+
+void Server::setDeskSecret(int section, std::string secret) {
+  if (section < 0) return;
+  if (impl_->options.deskSecrets.size() <= static_cast<std::size_t>(section))
+    impl_->options.deskSecrets.resize(static_cast<std::size_t>(section) + 1);
+  impl_->options.deskSecrets[static_cast<std::size_t>(section)] = secret;
+  if (impl_->hub) impl_->hub->deskAccess().setSecret(section, std::move(secret));
 }
 
 bool Server::resultDesk() const {

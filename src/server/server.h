@@ -39,6 +39,11 @@ struct Options {
   unsigned short port = kDefaultPort;
   /// The result desk (/desk, POST /api/desk/results), off unless asked for.
   bool resultDesk = false;
+  /// The desk takes results from anyone, without a slip's code (events without slips).
+  bool openDesk = false;
+  /// Each section's desk secret (raw bytes, desk_secret.h), from which its slips' codes are
+  /// derived; a section without one gets a random one for this start.
+  std::vector<std::string> deskSecrets;
   /// The organiser's key; empty: a new one from the system's secure random source.
   std::string key;
   /// The reception at the door (/reception and its API), with a key of its own.
@@ -95,14 +100,14 @@ class Server {
   std::vector<std::string> addresses() const;
   /// "http://ADDRESS:PORT/" with the first of addresses().
   std::string publicUrl() const;
-  /// "http://ADDRESS:PORT/admin?key=KEY".
+  /// "http://ADDRESS:PORT/admin#KEY": the key after '#', which a browser never sends.
   std::string organiserUrl() const;
   /// "http://ADDRESS:PORT/reception#KEY" with the reception's key; empty while it is off.
   std::string receptionUrl() const;
   /// "http://ADDRESS:PORT/display" and "http://ADDRESS:PORT/desk".
   std::string displayUrl() const;
   std::string deskUrl() const;
-  /// "http://ADDRESS:PORT/t/N" + `page` for the 0-based section ("/", "/admin?key=KEY"...).
+  /// "http://ADDRESS:PORT/t/N" + `page` for the 0-based section ("/", "/admin#KEY"...).
   std::string sectionUrl(int section, std::string_view page) const;
 
   /// Pages open now (their browsers listen for changes).
@@ -117,6 +122,11 @@ class Server {
   /// Switches the result desk while running.
   void setResultDesk(bool on);
   bool resultDesk() const;
+  /// Switches between the desk open to anyone and the desk that needs a slip's code.
+  void setOpenDesk(bool open);
+  bool openDesk() const;
+  /// A new desk secret for the 0-based section: the slips printed before open nothing.
+  void setDeskSecret(int section, std::string secret);
 
   /// The host changed a section's table itself (0-based; the first by default): its pages
   /// show the change within a second. Safe from any thread.

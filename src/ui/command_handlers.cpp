@@ -27,6 +27,8 @@ std::span<const Commands::Handler> Commands::handlers() {
       {Print, &Commands::print},
       {PrintPreview, &Commands::printPreview},
       {PrintSetup, &Commands::printSetup},
+      {PrintSlips, &Commands::printSlips},
+      {SaveSlipsPdf, &Commands::saveSlipsPdf},
       {Exit, &Commands::exitProgram},
       {Settings, &Commands::settingsSheet},
       {PrintSettings, &Commands::noAction},

@@ -124,6 +124,8 @@ class Commands : public QObject {
   void print();
   void printPreview();
   void printSetup();
+  void printSlips();
+  void saveSlipsPdf();
   void exitProgram();
   void settingsSheet();
   void showRoundList();

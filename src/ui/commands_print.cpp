@@ -2,10 +2,15 @@
 // player list in player mode; in table mode the coloured grid while "印刷形式２" is checked,
 // else the vertical league chart.
 #include "reports/print/print_job.h"
+#include "server/desk_secret.h"
+#include "server/slip_cards.h"
 #include "ui/commands.h"
+#include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/print/printing.h"
+#include "ui/qr_image.h"
+#include "ui/qt_text.h"
 
 namespace toq::ui {
 
@@ -33,7 +38,41 @@ PrintRequest requestFor(const MainView& view, edit::Workspace& ws, bool printFor
   return r;
 }
 
+constexpr const char* kNoSlips = "結果用紙にする対局がありません（組み合わせがまだです）。";
+
+// The slips of the latest paired round: the codes of the table's desk secret, the QR codes of
+// the address the window serves at (or would serve at). False after telling why not.
+bool slipRequest(PrintRequest& r, edit::Workspace& ws, const VenueDialog* venue,
+                 services::Services& ui) {
+  std::string error;
+  const std::optional<std::string> secret = server::deskSecret(ws.table.filePath, false, error);
+  if (!secret) {
+    ui.errorBox(error, services::kErrorCaption);
+    return false;
+  }
+  const std::string address = venue ? venue->slipAddress() : server::lanAddress();
+  r.slips = server::slipCards(ws, *secret, std::nullopt, address);
+  if (r.slips.empty()) {
+    ui.errorBox(kNoSlips, services::kErrorCaption);
+    return false;
+  }
+  for (reports::print::SlipCard& card : r.slips) card.qr = qrModules(fromUtf8(card.address));
+  r.layout = reports::print::Layout::Slips;
+  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
+  return true;
+}
+
 }  // namespace
+
+void Commands::printSlips() {
+  PrintRequest r = requestFor(view_, ws_, printFormat2_);
+  if (slipRequest(r, ws_, venue_, ui_)) printingOf(window_, ui_).preview(r);
+}
+
+void Commands::saveSlipsPdf() {
+  PrintRequest r = requestFor(view_, ws_, printFormat2_);
+  if (slipRequest(r, ws_, venue_, ui_)) printingOf(window_, ui_).savePdf(r);
+}
 
 void Commands::print() {
   printingOf(window_, ui_).print(requestFor(view_, ws_, printFormat2_));

@@ -33,4 +33,19 @@ QImage qrImage(const QString& text, int scale) {
 #endif
 }
 
+reports::print::QrModules qrModules(const QString& text) {
+  reports::print::QrModules modules;
+#ifdef TOQ_HAVE_QRENCODE
+  const QByteArray bytes = text.toUtf8();
+  QRcode* code = QRcode_encodeString(bytes.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
+  if (!code) return modules;
+  modules.size = code->width;
+  for (int i = 0; i < code->width * code->width; ++i) modules.dark.push_back(code->data[i] & 1);
+  QRcode_free(code);
+#else
+  (void)text;
+#endif
+  return modules;
+}
+
 }  // namespace toq::ui

@@ -19,6 +19,8 @@ enum class Command {
   Print,
   PrintPreview,
   PrintSetup,
+  PrintSlips,    ///< the result slips of the latest round: the preview
+  SaveSlipsPdf,  ///< the same as a PDF file
   Exit,
   Settings,
   PrintSettings,

@@ -110,14 +110,14 @@ int runCli(const std::vector<std::string>& args, const std::filesystem::path& di
 ServedAt servedAt(const std::string& output) {
   ServedAt at;
   static const std::string kBase = "http://127.0.0.1:";
-  static const std::string kAdmin = "/admin?key=";
+  static const std::string kAdmin = "/admin#";
   const std::size_t admin = output.find(kAdmin);
   if (admin == std::string::npos) return at;
   const std::size_t base = output.rfind(kBase, admin);
   const std::size_t keyAt = admin + kAdmin.size();
   const std::size_t end = output.find('\n', keyAt);
   if (base == std::string::npos || end == std::string::npos) return at;
-  // A section's address goes on after the port ("/t/1/admin?key=").
+  // A section's address goes on after the port ("/t/1/admin#").
   std::string port = output.substr(base + kBase.size(), admin - base - kBase.size());
   port = port.substr(0, port.find('/'));
   const std::string key = output.substr(keyAt, end - keyAt);

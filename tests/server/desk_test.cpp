@@ -1,5 +1,6 @@
-// The result desk: off, its page and route do not exist; on, a player stores the result of a
-// game that has none, and a second entry for that game is refused and changes nothing.
+// The open result desk (--result-desk=open): off, its page and route do not exist; on, a player
+// stores the result of a game that has none, and a second entry for that game is refused and
+// changes nothing.
 #include "server/server_fixture.h"
 
 namespace toq {
@@ -16,6 +17,7 @@ class Desk : public testing::ServerTest {
     play(0, 0, 1);
     play(0, 2, 3);
     ws_->table.opponent[4][0] = data::kBye;
+    openDesk_ = true;
   }
   HttpAnswer desk(int round, int row, const std::string& word) {
     return post("/api/desk/results", resultBody(round, row, word), "");

@@ -52,7 +52,7 @@ TEST_F(ServeProcess, PrintsTheAddressesAndStopsCleanlyOnSigterm) {
   EXPECT_NE(serve.output().find("掲示用: " + base + "/display\n"), std::string::npos);
   EXPECT_NE(serve.output().find("結果入力（対局者用）: " + base + "/desk\n"), std::string::npos);
   // The organiser's address on a line of its own, then its QR code.
-  EXPECT_NE(serve.output().find("\n" + base + "/admin?key=" + at.key + "\n"), std::string::npos);
+  EXPECT_NE(serve.output().find("\n" + base + "/admin#" + at.key + "\n"), std::string::npos);
   EXPECT_NE(serve.output().find("█"), std::string::npos);
 
   EXPECT_EQ(sendRequest(at.port, requestBytes("GET", "/api/event")).status, 200);

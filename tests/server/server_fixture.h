@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -27,11 +28,25 @@ namespace toq::testing {
 
 /// The organiser's key of every test server.
 inline const std::string kTestKey = "00112233445566778899aabbccddeeff";
+/// The desk secret of every test server's table, the same at every start.
+inline const std::string kTestDeskSecret = "desk secret of the test table";
+
+/// Points the desk secrets' folder (server/desk_secret.h) at `folder`, for this process and
+/// the toq-cli it starts.
+inline void keepDeskSecretsIn(const std::filesystem::path& folder) {
+#ifdef _WIN32
+  ::_putenv_s("APPDATA", folder.string().c_str());
+#else
+  ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+#endif
+}
 
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = makeTempDir();
+    // The desk secrets that toq-cli keeps go to the test's folder, never the user's.
+    keepDeskSecretsIn(std::filesystem::path(dir_) / "config");
     ws_ = std::make_unique<edit::Workspace>();
     ws_->table.numberOfGames = 5;
     ws_->table.SetTableFile(tablePath());
@@ -88,6 +103,8 @@ class ServerTest : public ::testing::Test {
     options.port = 0;
     options.resultDesk = resultDesk;
     options.key = kTestKey;
+    options.openDesk = openDesk_;
+    options.deskSecrets = {kTestDeskSecret};
     std::string error;
     ASSERT_TRUE(server_->start(options, &error)) << error;
     port_ = server_->port();
@@ -128,6 +145,8 @@ class ServerTest : public ::testing::Test {
   std::unique_ptr<server::Server> server_;
   unsigned short port_ = 0;
   std::atomic<int> networkChanges_{0};
+  /// The desk takes results without a slip's code.
+  bool openDesk_ = false;
   std::mutex logMutex_;
   std::vector<std::string> log_;
 };

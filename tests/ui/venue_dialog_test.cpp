@@ -117,7 +117,7 @@ class VenueDialogTest : public QObject {
     const std::string key = d->server().key();
     QVERIFY(!key.empty());
     QVERIFY(d->publicUrlLabel()->text().contains(QString::number(port)));
-    QVERIFY(d->organiserUrlLabel()->text().endsWith(QString::fromStdString("key=" + key)));
+    QVERIFY(d->organiserUrlLabel()->text().endsWith(QString::fromStdString("/admin#" + key)));
     QVERIFY(!d->localChoice()->isEnabled());
     QVERIFY(!d->portBox()->isEnabled());
     QVERIFY(servingLabel(run));
@@ -162,6 +162,21 @@ class VenueDialogTest : public QObject {
                                     R"({"round":1,"row":1,"result":"loss"})"));
     QCOMPARE(refused.status, 401);
     QCOMPARE(run.bytes(run.tai), bytes);
+
+    // The last result of the round, from the network: the status bar offers the next round.
+    const auto boards = nlohmann::json::parse(
+        askServer(port, testing::requestBytes("GET", "/api/pairings")).body)["boards"];
+    for (const auto& b : boards) {
+      const std::string body =
+          nlohmann::json{{"round", 1}, {"row", b["players"][0]["row"]}, {"result", "draw"}}.dump();
+      askServer(port,
+                testing::requestBytes(
+                    "POST", "/api/results",
+                    {"Authorization: Bearer " + key, "Content-Type: application/json"}, body));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(run.box.ui.statuses().back(), std::string("すべての結果が揃いました"),
+                              5000);
+    QCOMPARE(run.ws().table.FirstUnpairedRound(), 1);
 
     // Stopping: the status bar forgets the address and nobody answers on the port.
     d->startButton()->click();

@@ -23,6 +23,7 @@ std::string pageHeaderText(Layout layout, const pairing::DateStamp& stamp,
       header += text::sj(kReceptionListTitle) + "  " + std::string(documentTitle);
       break;
     case Layout::Chart:
+    case Layout::Slips:
       break;
   }
   return header;

@@ -36,6 +36,8 @@ int pageCount(Layout layout, const data::Table& table, const data::Register& pla
       return 1;
     case Layout::Chart:
       return chartPages(table.tableClass);
+    case Layout::Slips:
+      break;  // counted by the job, which holds the slips
   }
   return 1;
 }
@@ -61,7 +63,9 @@ double naturalWidthMm(Layout layout, const data::Table& table, ScreenResolution 
       break;
     }
     case Layout::Chart:
-      // The chart is fitted to the page whenever its own sizes are too wide.
+    case Layout::Slips:
+      // The chart is fitted to the page whenever its own sizes are too wide; the slips are
+      // laid out on an A4 page upright.
       return 0;
   }
   return kLeftMarginMm + screenPixelsToMm(pixels, screen.dpiX);
@@ -74,6 +78,7 @@ std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
   const char* suffix = layout == Layout::PlayerList      ? "-players.pdf"
                        : layout == Layout::ReceptionList ? "-reception.pdf"
                        : layout == Layout::Grid          ? "-grid.pdf"
+                       : layout == Layout::Slips         ? "-slips.pdf"
                                                          : "-chart.pdf";
   std::filesystem::path stem = base.empty() ? std::filesystem::path("toq") : base.stem();
   stem += suffix;
@@ -102,12 +107,15 @@ int PrintJob::begin(Canvas& canvas, services::Services& ui) {
   cells_.reset();
   if (layout_ == Layout::Grid || layout_ == Layout::Chart)
     cells_ = view::tableGrid(table_, players_);
-  pages_ = pageCount(layout_, table_, players_, measures_.linesPerPage);
+  pages_ = layout_ == Layout::Slips ? slipPages(slips_.size())
+                                    : pageCount(layout_, table_, players_, measures_.linesPerPage);
   return pages_;
 }
 
 void PrintJob::printPage(Canvas& canvas, int page) {
   const PageContext context{canvas, measures_, fonts_, page, pages_};
+  // A slip is cut out: it carries everything it needs and the page has no header.
+  if (layout_ == Layout::Slips) return drawSlipPage(context, slips_);
   drawPageHeader(context, pageHeaderText(layout_, pairing::makeDateStamp(), documentTitle_));
   switch (layout_) {
     case Layout::PlayerList:
@@ -121,6 +129,8 @@ void PrintJob::printPage(Canvas& canvas, int page) {
       break;
     case Layout::Chart:
       if (cells_) drawChartPage(context, table_, players_, *cells_);
+      break;
+    case Layout::Slips:
       break;
   }
 }

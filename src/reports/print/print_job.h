@@ -12,6 +12,7 @@
 #include "reports/print/fonts.h"
 #include "reports/print/layout.h"
 #include "reports/print/measures.h"
+#include "reports/print/slips.h"
 #include "services/services.h"
 #include "view/grid.h"
 
@@ -50,6 +51,9 @@ class PrintJob {
   /// Deletes the fonts.
   void end(Canvas& canvas);
 
+  /// The slips a job of Layout::Slips prints, one per board.
+  void setSlips(std::vector<SlipCard> slips) { slips_ = std::move(slips); }
+
   Layout layout() const { return layout_; }
   /// The document title the job was made with (CP932).
   const std::string& title() const { return documentTitle_; }
@@ -67,6 +71,7 @@ class PrintJob {
   JobFonts fonts_;
   DeviceMeasures measures_;
   std::optional<view::Grid> cells_;
+  std::vector<SlipCard> slips_;
   int pages_ = 1;
 };
 

@@ -20,6 +20,7 @@
 
 #include "data/table.h"
 #include "edit/file_freshness.h"
+#include "server/desk_secret.h"
 #include "ui/gui_executor.h"
 #include "ui/qr_image.h"
 #include "ui/qt_text.h"
@@ -81,6 +82,13 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   port_->setSpecialValueText(QStringLiteral("自動"));
   port_->setValue(server::kDefaultPort);
   desk_ = new QCheckBox(QStringLiteral("結果受付（/desk）"), this);
+  // The desk normally needs the code of the board's slip; events without slips open it.
+  openDesk_ = new QCheckBox(QStringLiteral("結果用紙なしで誰でも入力できる"), this);
+  openDesk_->setObjectName(QStringLiteral("openDesk"));
+  newSecret_ = new QPushButton(QStringLiteral("結果用紙のコードを作り直す..."), this);
+  newSecret_->setObjectName(QStringLiteral("newDeskSecret"));
+  newSecret_->setToolTip(
+      QStringLiteral("結果用紙をなくしたときに。印刷済みの結果用紙は使えなくなります。"));
   start_ = new QPushButton(QStringLiteral("開始"), this);
   start_->setObjectName(QStringLiteral("startButton"));
   auto* settings = new QFormLayout;
@@ -88,6 +96,8 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   settings->addRow(desk_);
   reception_ = new QCheckBox(QStringLiteral("受付（/reception・受付係のスマートフォンで）"), this);
   settings->addRow(reception_);
+  settings->addRow(openDesk_);
+  settings->addRow(newSecret_);
   settings->addRow(start_);
 
   publicUrl_ = urlLabel(this, "publicUrl");
@@ -153,6 +163,10 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   connect(desk_, &QCheckBox::toggled, this, [this](bool on) {
     if (serving()) server_->setResultDesk(on);
   });
+  connect(openDesk_, &QCheckBox::toggled, this, [this](bool open) {
+    if (serving()) server_->setOpenDesk(open);
+  });
+  connect(newSecret_, &QPushButton::clicked, this, &VenueDialog::renewDeskSecret);
   updateState();
   local_->setFocus();
 }
@@ -212,8 +226,53 @@ void VenueDialog::start() {
   options.port = static_cast<unsigned short>(port_->value());
   options.resultDesk = desk_->isChecked();
   options.reception = reception_->isChecked();
+  options.openDesk = openDesk_->isChecked();
+  if (!takeDeskSecrets(options)) return;
   std::string error;
   if (!server_->start(options, &error)) ui_.errorBox(error);
+}
+
+// Each section's desk secret, kept per table beside the user's settings, so that the slips
+// printed before this start still open the desk.
+bool VenueDialog::takeDeskSecrets(server::Options& options) {
+  std::vector<std::filesystem::path> tables = {ws_.table.filePath};
+  for (const auto& other : others_) tables.push_back(other->table.filePath);
+  for (const std::filesystem::path& table : tables) {
+    std::string error;
+    std::optional<std::string> secret = server::deskSecret(table, false, error);
+    if (!secret) {
+      ui_.errorBox(error);
+      return false;
+    }
+    options.deskSecrets.push_back(std::move(*secret));
+  }
+  return true;
+}
+
+void VenueDialog::renewDeskSecret() {
+  if (!ui_.askYesNo(
+          "新しいコードを作ると、印刷済みの結果用紙は使えなくなります（印刷し直してください）。"
+          "作り直しますか？"))
+    return;
+  std::string error;
+  std::optional<std::string> secret = server::deskSecret(ws_.table.filePath, true, error);
+  if (!secret) return ui_.errorBox(error);
+  if (serving()) server_->setDeskSecret(0, std::move(*secret));
+  ui_.statusMessage("結果用紙のコードを作り直しました。結果用紙を印刷し直してください。");
+}
+
+std::string VenueDialog::slipAddress() const {
+  // With several sections the open table is section 1, whose desk is under /t/1/.
+  const std::string section = tables_->count() > 0 ? server::sectionPrefix(0) : std::string();
+  if (serving())
+    return server::baseUrl(server_->addresses().front(), server_->port()) +
+           (server_->sections() > 1 ? server::sectionPrefix(0) : std::string());
+  const auto port = static_cast<unsigned short>(port_->value());
+  const std::vector<std::string> mine =
+      lan_->isChecked() ? server::machineAddresses() : std::vector<std::string>();
+  return server::baseUrl(mine.empty() ? "127.0.0.1" : mine.front(),
+                         port ? port : server::kDefaultPort) +
+         section;
 }
 
 QStringList VenueDialog::otherTables() const {

@@ -43,6 +43,14 @@ class VenueDialog : public QDialog {
   /// Runs on the GUI thread before each request's work on the table.
   void setBeforeEachJob(std::function<void()> before);
 
+  /// "http://HOST:PORT" at which the window serves, or would serve with the dialog's choices;
+  /// the result slips' QR codes open its desk.
+  std::string slipAddress() const;
+  /// The desk open to anyone, without the slips' codes.
+  QCheckBox* openDeskBox() const { return openDesk_; }
+  /// "新しい秘密": new codes; the slips printed before open nothing.
+  void renewDeskSecret();
+
   /// Draws the URLs and their QR codes on a printer's page.
   void printSheet(QPrinter& printer) const;
 
@@ -78,6 +86,7 @@ class VenueDialog : public QDialog {
   void print();
   void showOpenPages(int pages);
   void updateState();
+  bool takeDeskSecrets(server::Options& options);
 
   edit::Workspace& ws_;
   services::Services& ui_;
@@ -96,6 +105,8 @@ class VenueDialog : public QDialog {
   QCheckBox* reception_ = nullptr;  ///< the reception at the door (/reception)
   QLabel* receptionUrl_ = nullptr;
   QLabel* receptionQr_ = nullptr;
+  QCheckBox* openDesk_ = nullptr;
+  QPushButton* newSecret_ = nullptr;
   QPushButton* start_ = nullptr;
   QLabel* publicUrl_ = nullptr;
   QLabel* publicQr_ = nullptr;

@@ -20,7 +20,9 @@ constexpr std::string_view kNoPrinter =
     "選べます。「PDFに保存...」でもPDFを作れます。";
 
 reports::print::PrintJob makeJob(const PrintRequest& r) {
-  return reports::print::PrintJob(r.layout, *r.table, *r.players, r.documentTitle, r.screen);
+  reports::print::PrintJob job(r.layout, *r.table, *r.players, r.documentTitle, r.screen);
+  job.setSlips(r.slips);
+  return job;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "data/table.h"
 #include "reports/print/layout.h"
 #include "reports/print/measures.h"
+#include "reports/print/slips.h"
 #include "services/services.h"
 
 class QWidget;
@@ -25,7 +26,8 @@ struct PrintRequest {
   const data::Register* players = nullptr;
   std::string documentTitle;  ///< CP932
   reports::print::ScreenResolution screen;
-  std::filesystem::path suggestedPdf;  ///< where "PDFに保存..." proposes to write
+  std::filesystem::path suggestedPdf;           ///< where "PDFに保存..." proposes to write
+  std::vector<reports::print::SlipCard> slips;  ///< the result slips (Layout::Slips)
 };
 
 class Printing : public QObject {

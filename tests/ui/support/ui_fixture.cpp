@@ -19,6 +19,9 @@ std::unique_ptr<ui::Application> UiSandbox::makeApp() {
   places.settingsFile = settingsFile();
   places.instanceFolder = instanceFolder();
   places.ui = &ui;
+  // The desk secrets of the served tables go to the sandbox, never the user's folder.
+  qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+  qputenv("APPDATA", dir.filePath(QStringLiteral("config")).toUtf8());
   return std::make_unique<ui::Application>(places);
 }
 
