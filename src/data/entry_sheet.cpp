@@ -18,6 +18,7 @@ const std::array<EntryHeader, kEntryFieldCount> kEntryHeaders = {{
     {EntryField::Grade, {"段級", "段級位", "棋力"}},
     {EntryField::Boards, {"同時対局数"}},
     {EntryField::Professional, {"プロ"}},
+    {EntryField::Affiliation, {"所属", "所属先", "affiliation"}},
 }};
 
 namespace {
@@ -125,6 +126,9 @@ EntryRow readRow(EntrySheet& sheet, const SheetRecord& r, const GradeTable& grad
     refusal = text::format(texts::kEntryBoards, r.line, std::string(boards).c_str());
   if (sheet.has(EntryField::Professional))
     e.professional = professionalCell(cellOf(sheet, r, EntryField::Professional));
+  const std::string_view affiliation = cellOf(sheet, r, EntryField::Affiliation);
+  if (!affiliation.empty() && refusal.empty())
+    e.affiliation = nameText(affiliation, texts::kFieldAffiliation, r.line, refusal);
   return e;
 }
 

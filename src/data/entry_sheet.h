@@ -18,7 +18,7 @@
 namespace toq::data {
 
 /// The fields a column can fill.
-enum class EntryField { Name, ShortName, Rating, Grade, Boards, Professional, Count };
+enum class EntryField { Name, ShortName, Rating, Grade, Boards, Professional, Affiliation, Count };
 inline constexpr std::size_t kEntryFieldCount = static_cast<std::size_t>(EntryField::Count);
 
 /// A field and the headers that name it (compared after trimming, ASCII letters in any case).
@@ -37,6 +37,7 @@ struct EntryRow {
   std::optional<int> rating;  ///< the rating column, else the grade's rating
   std::optional<int> boards;
   std::optional<int> professional;
+  std::optional<std::string> affiliation;  ///< 所属
 };
 
 /// A line left out, with its reason (UTF-8, "12行目: …").

@@ -17,6 +17,7 @@ inline constexpr char kEntryGradeUnknown[] = "%d行目: 段級「%s」のレー�
 /// Field names as the messages name them.
 inline constexpr char kFieldName[] = "氏名";
 inline constexpr char kFieldShortName[] = "省略名";
+inline constexpr char kFieldAffiliation[] = "所属";
 inline constexpr char kFieldRating[] = "レーティング";
 inline constexpr char kFieldBoards[] = "同時対局数";
 

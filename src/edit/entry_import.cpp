@@ -24,6 +24,7 @@ void applyRow(const data::EntryRow& row, data::Player& p) {
   // the sheet says otherwise.
   if (row.boards && *row.boards > 1) p.professional = 1;
   if (row.professional) p.professional = *row.professional;
+  if (row.affiliation) p.affiliation = *row.affiliation;
 }
 
 data::Player newRecord(const data::EntryRow& row) {

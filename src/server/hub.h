@@ -43,6 +43,8 @@ class Hub : public std::enable_shared_from_this<Hub> {
   void setReceptionKey(std::string key) { receptionKey_ = std::move(key); }
   /// The sequence numbers of the organiser's signed changes already taken.
   UsedSequences& usedSequences() { return usedSequences_; }
+  /// The same for the reception's signed requests.
+  UsedSequences& receptionSequences() { return receptionSequences_; }
   /// Who may use the result desk: anyone, or a board's slip.
   DeskAccess& deskAccess() { return deskAccess_; }
   const Hooks& hooks() const { return hooks_; }
@@ -104,6 +106,7 @@ class Hub : public std::enable_shared_from_this<Hub> {
   WrongKeyLimit wrongKeys_;
   std::shared_ptr<KeptAnswers> kept_ = std::make_shared<KeptAnswers>();
   UsedSequences usedSequences_;
+  UsedSequences receptionSequences_;
   DeskAccess deskAccess_;
 };
 

@@ -3,11 +3,13 @@
 #include "edit/reception.h"
 #include "edit/reception_texts.h"
 #include "server/changes.h"
+#include "server/client_groups.h"
 #include "server/organiser_key.h"
 #include "server/reception_api.h"
 #include "server/reception_page.h"
 #include "server/replies.h"
 #include "server/request_services.h"
+#include "server/request_signature.h"
 #include "server/texts.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -20,20 +22,33 @@ constexpr std::string_view kNoReceptionKey = "受付の鍵が必要です。";
 constexpr std::string_view kWrongReceptionKey = "受付の鍵が違います。";
 constexpr std::string_view kBadSearch = "q には検索する文字を指定してください。";
 
-// 404 while the reception is off; 429, 401 for a caller without the reception's key.
+// The reception's own key, signed (the page) or sent as a Bearer header (programs). A signed
+// request is checked over the path as the page sent it, section included.
+bool rightKey(Hub& hub, const Request& r, const std::string& key) {
+  if (isSigned(r)) {
+    Request sent = r;
+    if (r.sectioned) sent.path = sectionPrefix(r.section) + r.path;
+    return signedWith(sent, key) && hub.receptionSequences().use(*sequenceNumber(r.sequence));
+  }
+  const std::string_view given = bearerKey(r.authorization);
+  return !given.empty() && sameKey(given, key);
+}
+
+// 404 while the reception is off; 429, 401 for a caller without the reception's key (the
+// right key always passes, even from an address blocked for wrong ones).
 std::optional<Reply> refusal(Hub& hub, const Request& r, bool needsKey) {
   const std::string& key = hub.receptionKey();
   if (key.empty()) return errorReply(404, texts::kNotFound);
-  if (!needsKey) return std::nullopt;
-  if (hub.wrongKeys().blocked(r.address)) {
+  if (!needsKey || rightKey(hub, r, key)) return std::nullopt;
+  const std::string counted = limitedAddress(r.address);
+  if (hub.wrongKeys().blocked(counted)) {
     Reply reply = errorReply(429, texts::kTooManyWrongKeys);
     reply.headers.emplace_back("Retry-After", "60");
     return reply;
   }
-  const std::string_view given = bearerKey(r.authorization);
-  if (!given.empty() && sameKey(given, key)) return std::nullopt;
-  if (!given.empty()) hub.wrongKeys().wrongKey(r.address);
-  Reply reply = errorReply(401, given.empty() ? kNoReceptionKey : kWrongReceptionKey);
+  const bool tried = isSigned(r) || !bearerKey(r.authorization).empty();
+  if (tried) hub.wrongKeys().wrongKey(counted);
+  Reply reply = errorReply(401, tried ? kWrongReceptionKey : kNoReceptionKey);
   reply.headers.emplace_back("WWW-Authenticate", "Bearer");
   return reply;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "reports/html_text.h"
+#include "server/sign_script.h"
 #include "text/cp932.h"
 
 namespace toq::server::reception {
@@ -23,15 +24,17 @@ constexpr std::string_view kBody =
     "<input id=\"wrating\" inputmode=\"numeric\" placeholder=\"レーティング（空欄は1600）\">"
     "<button>登録して受付</button></form>";
 
-// The key comes from the address after '#' and travels only in the Authorization header.
-constexpr std::string_view kScript = R"JS((function(){
+// The key comes from the address after '#' and never leaves the page: every request is
+// signed with it (the signing script before this one).
+constexpr std::string_view kCalls = R"JS((function(){
 var key=decodeURIComponent(location.hash.slice(1)),base=document.body.getAttribute('data-base');
 var q=document.getElementById('q'),list=document.getElementById('list');
 var count=document.getElementById('count'),msg=document.getElementById('msg');
 function say(t){msg.textContent=t;}
 function call(method,path,body){
-var o={method:method,headers:{'Authorization':'Bearer '+key}};
-if(body){o.headers['Content-Type']='application/json';o.body=JSON.stringify(body);}
+var text=body?JSON.stringify(body):'';
+var o={method:method,cache:'no-store',headers:signedHeaders(key,method,base+path,text)};
+if(body){o.headers['Content-Type']='application/json';o.body=text;}
 return fetch(base+path,o).then(function(r){return r.json().then(function(j){return {ok:r.ok,j:j};});});}
 function line(p){return p.name+'　R'+p.rating;}
 function load(){call('GET','/api/reception/players?q='+encodeURIComponent(q.value)).then(function(a){
@@ -60,9 +63,9 @@ Page receptionPage(const edit::Workspace& ws, std::string_view base) {
   html += reports::escapeHtml(text::toUtf8(ws.table.title));
   html += "</title><style>" + std::string(kStyle) + "</style></head><body data-base=\"";
   html += reports::escapeHtml(base);
-  html +=
-      "\">" + std::string(kBody) + "<script>" + std::string(kScript) + "</script></body></html>\n";
-  return {std::move(html), pagePolicy(kScript)};
+  static const std::string script = std::string(scripts::signing()) + std::string(kCalls);
+  html += "\">" + std::string(kBody) + "<script>" + script + "</script></body></html>\n";
+  return {std::move(html), pagePolicy(script)};
 }
 
 }  // namespace toq::server::reception

@@ -22,9 +22,14 @@ TEST(EntrySheet, HeadersAreMatchedByName) {
       {"R", EntryField::Rating},          {"レーティング", EntryField::Rating},
       {"棋力", EntryField::Grade},        {"段級位", EntryField::Grade},
       {"同時対局数", EntryField::Boards}, {"プロ", EntryField::Professional},
-      {"タイムスタンプ", std::nullopt},   {"メールアドレス", std::nullopt},
+      {"所属", EntryField::Affiliation},  {"タイムスタンプ", std::nullopt},
+      {"メールアドレス", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(fieldOfHeader(c.header), c.field) << c.header;
+  // The affiliation arrives in the register's own encoding.
+  const EntrySheet s = readEntrySheet("氏名,所属\n青山 一,〇〇道場\n", {});
+  ASSERT_EQ(s.rows.size(), 1u);
+  EXPECT_EQ(s.rows[0].affiliation, text::sj("〇〇道場"));
 }
 
 TEST(EntrySheet, EveryEncodingAndSeparatorGivesTheSameRows) {

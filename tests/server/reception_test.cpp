@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "server/child_process.h"
+#include "server/request_signature.h"
 #include "server/server_fixture.h"
 #include "text/cp932.h"
 
@@ -130,6 +131,28 @@ TEST_F(Reception, TheKeyGrantsTheReceptionAndNothingElse) {
   EXPECT_EQ(page.body.find(kReceptionKey), std::string::npos);
   EXPECT_NE(page.header("content-security-policy").find("'sha256-"), std::string::npos);
   EXPECT_NE(server_->receptionUrl().find("/reception#" + kReceptionKey), std::string::npos);
+}
+
+TEST_F(Reception, ThePageSignsItsRequestsAndAReplayIsRefused) {
+  serveReception();
+  const std::string body = json{{"player", 2}}.dump();
+  const auto signedAsk = [&](const std::string& sentBody, const std::string& sequence) {
+    const std::string signature =
+        server::signatureOf(kReceptionKey, "POST", "/api/reception/arrivals", sequence, body);
+    return testing::sendRequest(port_,
+                                testing::requestBytes("POST", "/api/reception/arrivals",
+                                                      {"Content-Type: application/json",
+                                                       "X-TOQ-Sequence: " + sequence,
+                                                       "X-TOQ-Signature: " + signature},
+                                                      sentBody),
+                                std::chrono::seconds(10))
+        .status;
+  };
+  EXPECT_EQ(signedAsk(R"({"player":3})", "7"), 401);  // altered body
+  EXPECT_EQ(signedAsk(body, "8"), 200);
+  EXPECT_EQ(signedAsk(body, "8"), 401);  // the same request sent again
+  stopServer();
+  EXPECT_EQ(ws_->table.participantCount, 1);
 }
 
 TEST_F(Reception, OffItsPagesDoNotExist) {
