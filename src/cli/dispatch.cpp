@@ -173,6 +173,33 @@ struct CommandLine {
   bool useViewer = false;
 };
 
+// The sub-command's option args[i] (with its value, args[i + 1] unless given after '='):
+// kExitOk, or kExitUsage after telling why on `err`.
+int takeOption(const std::vector<std::string>& args, std::size_t& i, CommandLine& line,
+               std::ostream& err) {
+  const std::string& a = args[i];
+  const std::size_t eq = a.find('=');
+  const std::string name = a.substr(0, eq);
+  const bool inlineValue = eq != std::string::npos;
+  const Command& c = *line.command;
+  if (listed(c.flags, name) && !inlineValue) {
+    line.flags.push_back(name);
+    return kExitOk;
+  }
+  if (listed(c.valueOptions, name)) {
+    if (!inlineValue && i + 1 >= args.size()) {
+      err << text::format(kOptionNeedsValue, name.c_str()) << '\n';
+      err << kUsagePrefix << usageLine(c) << '\n';
+      return kExitUsage;
+    }
+    line.values.emplace_back(name, inlineValue ? a.substr(eq + 1) : args[++i]);
+    return kExitOk;
+  }
+  err << text::format(kUnknownOption, name.c_str()) << '\n';
+  err << kUsagePrefix << usageLine(c) << '\n';
+  return kExitUsage;
+}
+
 // Parses the arguments; kExitOk, or kExitUsage after telling why on `err`.
 int parse(const std::vector<std::string>& args, CommandLine& line, std::ostream& err) {
   bool optionsEnd = false;
@@ -209,21 +236,7 @@ int parse(const std::vector<std::string>& args, CommandLine& line, std::ostream&
       printHelp(err);
       return kExitUsage;
     }
-    const Command& c = *line.command;
-    if (listed(c.flags, name) && !inlineValue) {
-      line.flags.push_back(name);
-    } else if (listed(c.valueOptions, name)) {
-      if (!inlineValue && i + 1 >= args.size()) {
-        err << text::format(kOptionNeedsValue, name.c_str()) << '\n';
-        err << kUsagePrefix << usageLine(c) << '\n';
-        return kExitUsage;
-      }
-      line.values.emplace_back(name, inlineValue ? a.substr(eq + 1) : args[++i]);
-    } else {
-      err << text::format(kUnknownOption, name.c_str()) << '\n';
-      err << kUsagePrefix << usageLine(c) << '\n';
-      return kExitUsage;
-    }
+    if (takeOption(args, i, line, err) != kExitOk) return kExitUsage;
   }
   if (!line.command) {
     printHelp(err);

@@ -121,10 +121,8 @@ int takeDeskSecrets(Invocation& inv, const std::vector<Section>& sections,
   return kExitOk;
 }
 
-}  // namespace
-
-int serveCommand(Invocation& inv) {
-  server::Options options;
+// The server's options from the command line; false after telling what is wrong.
+bool readServeOptions(Invocation& inv, server::Options& options) {
   options.lan = inv.has("--lan");
   // --result-desk: the desk that needs a board's slip; --result-desk=open: open to anyone.
   options.resultDesk = inv.has("--result-desk");
@@ -132,7 +130,7 @@ int serveCommand(Invocation& inv) {
   if (std::optional<std::string> desk = inv.value("--result-desk")) {
     if (*desk != "open") {
       inv.ui.messageStream() << serve_texts::kBadDesk << '\n';
-      return inv.usage();
+      return false;
     }
     options.resultDesk = options.openDesk = true;
   }
@@ -140,25 +138,42 @@ int serveCommand(Invocation& inv) {
     const std::optional<int> port = parseInteger(*p);
     if (!port || *port < 0 || *port > 65535) {
       inv.ui.messageStream() << serve_texts::kBadPort << '\n';
-      return inv.usage();
+      return false;
     }
     options.port = static_cast<unsigned short>(*port);
   }
-  pairing::PairingOptions avoid;
-  if (!readAvoidAffiliation(inv, avoid)) return inv.usage();
+  return true;
+}
+
+// Every table served, each a section with the options it pairs with; the desk's secrets.
+int openSections(Invocation& inv, const pairing::PairingOptions& avoid, server::Options& options,
+                 std::vector<Section>& sections) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
-  std::vector<Section> sections(1);
+  sections.resize(1);
   sections[0].ws = &inv.workspace;
   if (int code = openOthers(inv, sections); code != kExitOk) return code;
   // /api/pair of every table pairs with the option.
   for (Section& s : sections) s.ws->options.avoidAffiliationRounds = avoid.avoidAffiliationRounds;
+  if (options.resultDesk && !options.openDesk) return takeDeskSecrets(inv, sections, options);
+  return kExitOk;
+}
 
-  if (options.resultDesk && !options.openDesk)
-    if (int code = takeDeskSecrets(inv, sections, options); code != kExitOk) return code;
+// A terminal that went away must not end the server: a write to it fails instead.
+void ignoreClosedTerminal() {
 #ifndef _WIN32
-  // A terminal that went away must not end the server: a write to it fails instead.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+}
+
+}  // namespace
+
+int serveCommand(Invocation& inv) {
+  server::Options options;
+  pairing::PairingOptions avoid;
+  if (!readServeOptions(inv, options) || !readAvoidAffiliation(inv, avoid)) return inv.usage();
+  std::vector<Section> sections;
+  if (int code = openSections(inv, avoid, options, sections); code != kExitOk) return code;
+  ignoreClosedTerminal();
   // Ctrl+C is caught before any thread starts, so that it always stops the server cleanly.
   StopSignal stop;
   // Each table's owner from here on: a thread of its own; this thread only waits.

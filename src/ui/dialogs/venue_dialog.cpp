@@ -52,7 +52,24 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   setObjectName(QStringLiteral("venueDialog"));
   setWindowTitle(QStringLiteral("会場公開"));
   setModal(false);
+  makeServer();
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(placeChoice());
+  top->addLayout(settingsForm());
+  layout->addLayout(top);
+  layout->addWidget(otherTablesBox());
+  layout->addWidget(addressBox());
+  pages_ = new QLabel(this);
+  pages_->setObjectName(QStringLiteral("openPages"));
+  layout->addWidget(pages_);
+  layout->addWidget(dialogButtons());
+  connectControls();
+  updateState();
+  local_->setFocus();
+}
 
+void VenueDialog::makeServer() {
   executor_ = new GuiExecutor(ws_, this);
   // On the GUI thread, inside the section's job: told once per change, from the door's
   // answer. The other sections' tables belong to other windows, which follow their files by
@@ -67,7 +84,9 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   };
   connect(executor_, &GuiExecutor::jobFailed, this, &VenueDialog::jobFailed);
   server_ = std::make_unique<server::Server>(*executor_, hooks_);
+}
 
+QGroupBox* VenueDialog::placeChoice() {
   auto* where = new QGroupBox(QStringLiteral("公開先"), this);
   local_ = new QRadioButton(QStringLiteral("このコンピュータのみ"), where);
   lan_ = new QRadioButton(QStringLiteral("会場のネットワーク"), where);
@@ -75,7 +94,10 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   auto* whereLayout = new QVBoxLayout(where);
   whereLayout->addWidget(local_);
   whereLayout->addWidget(lan_);
+  return where;
+}
 
+QFormLayout* VenueDialog::settingsForm() {
   port_ = new QSpinBox(this);
   port_->setObjectName(QStringLiteral("port"));
   port_->setRange(0, 65535);
@@ -89,41 +111,51 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   newSecret_->setObjectName(QStringLiteral("newDeskSecret"));
   newSecret_->setToolTip(
       QStringLiteral("結果用紙をなくしたときに。印刷済みの結果用紙は使えなくなります。"));
+  reception_ = new QCheckBox(QStringLiteral("受付（/reception・受付係のスマートフォンで）"), this);
   start_ = new QPushButton(QStringLiteral("開始"), this);
   start_->setObjectName(QStringLiteral("startButton"));
   auto* settings = new QFormLayout;
   settings->addRow(QStringLiteral("ポート(&P):"), port_);
   settings->addRow(desk_);
-  reception_ = new QCheckBox(QStringLiteral("受付（/reception・受付係のスマートフォンで）"), this);
-  settings->addRow(reception_);
   settings->addRow(openDesk_);
   settings->addRow(newSecret_);
+  settings->addRow(reception_);
   settings->addRow(start_);
+  return settings;
+}
 
+QGroupBox* VenueDialog::addressBox() {
   publicUrl_ = urlLabel(this, "publicUrl");
   organiserUrl_ = urlLabel(this, "organiserUrl");
   displayUrl_ = urlLabel(this, "displayUrl");
+  receptionUrl_ = urlLabel(this, "receptionUrl");
   publicQr_ = qrLabel(this, "publicQr");
   organiserQr_ = qrLabel(this, "organiserQr");
   displayQr_ = qrLabel(this, "displayQr");
+  receptionQr_ = qrLabel(this, "receptionQr");
   auto* urls = new QGroupBox(QStringLiteral("アドレス"), this);
   auto* grid = new QGridLayout(urls);
-  grid->addWidget(new QLabel(QStringLiteral("公開ページ（参加者）:"), urls), 0, 0);
-  grid->addWidget(publicUrl_, 1, 0);
-  grid->addWidget(publicQr_, 2, 0);
-  grid->addWidget(new QLabel(QStringLiteral("主催者ページ（キー付き・他人に見せない）:"), urls), 0,
-                  1);
-  grid->addWidget(organiserUrl_, 1, 1);
-  grid->addWidget(organiserQr_, 2, 1);
-  grid->addWidget(new QLabel(QStringLiteral("掲示用（プロジェクタ）:"), urls), 0, 2);
-  grid->addWidget(displayUrl_, 1, 2);
-  grid->addWidget(displayQr_, 2, 2);
-  receptionUrl_ = urlLabel(this, "receptionUrl");
-  receptionQr_ = qrLabel(this, "receptionQr");
-  grid->addWidget(new QLabel(QStringLiteral("受付用（受付の鍵付き・受付係にだけ）:"), urls), 0, 3);
-  grid->addWidget(receptionUrl_, 1, 3);
-  grid->addWidget(receptionQr_, 2, 3);
+  const struct {
+    QString caption;
+    QLabel* url;
+    QLabel* qr;
+  } columns[] = {
+      {QStringLiteral("公開ページ（参加者）:"), publicUrl_, publicQr_},
+      {QStringLiteral("主催者ページ（キー付き・他人に見せない）:"), organiserUrl_, organiserQr_},
+      {QStringLiteral("掲示用（プロジェクタ）:"), displayUrl_, displayQr_},
+      {QStringLiteral("受付用（受付の鍵付き・受付係にだけ）:"), receptionUrl_, receptionQr_},
+  };
+  int column = 0;
+  for (const auto& c : columns) {
+    grid->addWidget(new QLabel(c.caption, urls), 0, column);
+    grid->addWidget(c.url, 1, column);
+    grid->addWidget(c.qr, 2, column);
+    ++column;
+  }
+  return urls;
+}
 
+QGroupBox* VenueDialog::otherTablesBox() {
   // The venue's other classes (A級, B級, 初心者...), each a table of its own.
   auto* others = new QGroupBox(QStringLiteral("他の部門の対戦表（/t/2/ から）"), this);
   tables_ = new QListWidget(others);
@@ -138,24 +170,19 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
   othersButtons->addWidget(removeTable_);
   othersButtons->addStretch();
   othersLayout->addLayout(othersButtons);
+  return others;
+}
 
-  pages_ = new QLabel(this);
-  pages_->setObjectName(QStringLiteral("openPages"));
+QDialogButtonBox* VenueDialog::dialogButtons() {
   print_ = new QPushButton(QStringLiteral("印刷(&R)..."), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
   buttons->addButton(print_, QDialogButtonBox::ActionRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+  return buttons;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  top->addWidget(where);
-  top->addLayout(settings);
-  layout->addLayout(top);
-  layout->addWidget(others);
-  layout->addWidget(urls);
-  layout->addWidget(pages_);
-  layout->addWidget(buttons);
-
+void VenueDialog::connectControls() {
   connect(start_, &QPushButton::clicked, this, &VenueDialog::toggle);
   connect(print_, &QPushButton::clicked, this, &VenueDialog::print);
   connect(addTable_, &QPushButton::clicked, this, &VenueDialog::addTables);
@@ -167,8 +194,6 @@ VenueDialog::VenueDialog(edit::Workspace& ws, services::Services& ui, QWidget* p
     if (serving()) server_->setOpenDesk(open);
   });
   connect(newSecret_, &QPushButton::clicked, this, &VenueDialog::renewDeskSecret);
-  updateState();
-  local_->setFocus();
 }
 
 VenueDialog::~VenueDialog() {

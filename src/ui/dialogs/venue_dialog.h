@@ -15,6 +15,9 @@
 #include "services/services.h"
 
 class QCheckBox;
+class QDialogButtonBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPrinter;
@@ -79,6 +82,14 @@ class VenueDialog : public QDialog {
   void jobFailed(const QString& message);
 
  private:
+  // The parts of the dialog.
+  void makeServer();
+  QGroupBox* placeChoice();
+  QFormLayout* settingsForm();
+  QGroupBox* addressBox();
+  QGroupBox* otherTablesBox();
+  QDialogButtonBox* dialogButtons();
+  void connectControls();
   void toggle();
   void start();
   void addTables();
