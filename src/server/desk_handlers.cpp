@@ -45,9 +45,9 @@ void slipDesk(Hub& hub, const Request& request, Done done) {
   if (hub.deskAccess().open()) return desk(hub, request, std::move(done));
   hub.onOwner(
       request.section,
-      [base = request.sectioned ? sectionPrefix(request.section) : std::string()](
-          Hub& hub, edit::Workspace& ws) {
-        return pageReply(slipDeskPage(ws, hub.version(), base));
+      [base = request.sectioned ? sectionPrefix(request.section) : std::string(),
+       channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
+        return pageReply(slipDeskPage(ws, hub.version(channel), base));
       },
       std::move(done));
 }
