@@ -24,26 +24,16 @@
 #include "ui/main_window.h"
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
+#include "ui/support/serving.h"
 #include "ui/table_model.h"
 
 using namespace toq;
 using testing::Await;
 using testing::RunningApp;
+using testing::whileServing;
 using view::Command;
 
 namespace {
-
-// Client work on a thread of its own while the GUI thread's event loop spins (it runs the
-// server's jobs). Bounded: the clients give up after five seconds, the wait after six.
-template <class Work>
-auto whileServing(Work work) {
-  auto done = std::async(std::launch::async, std::move(work));
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(6);
-  while (done.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready &&
-         std::chrono::steady_clock::now() < deadline)
-    QTest::qWait(5);
-  return done.get();
-}
 
 testing::HttpAnswer ask(unsigned short port, const std::string& method, const std::string& path,
                         const std::string& key = {}, const std::string& body = {}) {
