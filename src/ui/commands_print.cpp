@@ -9,8 +9,10 @@
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/print/printing.h"
+#include "ui/print_requests.h"
 #include "ui/qr_image.h"
 #include "ui/qt_text.h"
+#include "ui/venue_link.h"
 
 namespace toq::ui {
 
@@ -19,23 +21,8 @@ namespace {
 using print::Printing;
 using print::PrintRequest;
 
-/// The window's printing, made when it is first needed; it keeps the printer setup until the
-/// window goes.
-Printing& printingOf(MainWindow& window, services::Services& ui) {
-  if (auto* printing = window.findChild<Printing*>(QString(), Qt::FindDirectChildrenOnly))
-    return *printing;
-  return *new Printing(&window, ui);
-}
-
-PrintRequest requestFor(const MainView& view, edit::Workspace& ws, bool printFormat2) {
-  PrintRequest r;
-  r.layout = reports::print::layoutFor(view.tableMode(), printFormat2);
-  r.table = &ws.table;
-  r.players = &ws.players;
-  r.documentTitle = reports::print::documentTitle(ws.table);
-  r.screen = {view.logicalDpiX(), view.logicalDpiY()};
-  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
-  return r;
+PrintRequest requestFor(const MainView& view, const edit::Workspace& ws, bool printFormat2) {
+  return printRequest(reports::print::layoutFor(view.tableMode(), printFormat2), view, ws);
 }
 
 constexpr const char* kNoSlips = "結果用紙にする対局がありません（組み合わせがまだです）。";
@@ -66,12 +53,12 @@ bool slipRequest(PrintRequest& r, edit::Workspace& ws, const VenueDialog* venue,
 
 void Commands::printSlips() {
   PrintRequest r = requestFor(view_, ws_, printFormat2_);
-  if (slipRequest(r, ws_, venue_, ui_)) printingOf(window_, ui_).preview(r);
+  if (slipRequest(r, ws_, venue_->dialog(), ui_)) printingOf(window_, ui_).preview(r);
 }
 
 void Commands::saveSlipsPdf() {
   PrintRequest r = requestFor(view_, ws_, printFormat2_);
-  if (slipRequest(r, ws_, venue_, ui_)) printingOf(window_, ui_).savePdf(r);
+  if (slipRequest(r, ws_, venue_->dialog(), ui_)) printingOf(window_, ui_).savePdf(r);
 }
 
 void Commands::print() {

@@ -11,6 +11,7 @@
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/print/printing.h"
+#include "ui/print_requests.h"
 
 namespace toq::ui {
 
@@ -24,22 +25,9 @@ edit::Outcome throughDoor(MainWindow& window, edit::Workspace& ws, services::Ser
   return passed.outcome;
 }
 
-// The reception list as the window's printing takes it; the printing is the window's own.
+// The reception list as the window's printing takes it.
 print::PrintRequest receptionListRequest(const MainView& view, const edit::Workspace& ws) {
-  print::PrintRequest r;
-  r.layout = reports::print::Layout::ReceptionList;
-  r.table = &ws.table;
-  r.players = &ws.players;
-  r.documentTitle = reports::print::documentTitle(ws.table);
-  r.screen = {view.logicalDpiX(), view.logicalDpiY()};
-  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
-  return r;
-}
-
-print::Printing& printingOf(MainWindow& window, services::Services& ui) {
-  if (auto* printing = window.findChild<print::Printing*>(QString(), Qt::FindDirectChildrenOnly))
-    return *printing;
-  return *new print::Printing(&window, ui);
+  return printRequest(reports::print::Layout::ReceptionList, view, ws);
 }
 
 }  // namespace

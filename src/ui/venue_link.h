@@ -24,6 +24,8 @@ class VenueLink : public QObject {
 
   /// "会場公開": shows the venue dialog, made when first asked for.
   void show();
+  /// The venue dialog; null until it was first shown.
+  VenueDialog* dialog() const { return dialog_; }
 
  private:
   void make();
