@@ -85,7 +85,9 @@ class PrintCliTest : public QObject {
     QVERIFY(!QFile::exists(nowhere));
 
     r = toqCli({"--help"});
-    QVERIFY(r.out.contains(QStringLiteral("toq-cli print TABLE.tai players|grid|chart [OUT.pdf]")));
+    QVERIFY(
+        r.out.contains(QStringLiteral("toq-cli print TABLE.tai players|grid|chart|reception|slips "
+                                      "[OUT.pdf]")));
   }
 };
 
