@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "pairing/options.h"
 
@@ -25,8 +25,12 @@ AffiliationOption::AffiliationOption(QWidget* parent) : QWidget(parent) {
   rounds_->addItem(QStringLiteral("すべての回戦"), pairing::kAffiliationEveryRound);
   rounds_->setAccessibleName(QStringLiteral("同じ所属どうしを避ける回戦"));
   rounds_->setEnabled(false);
-  auto* layout = new QHBoxLayout(this);
+  // Two lines, as the pairing check boxes beside it: the form stays narrow.
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  rounds_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   layout->addWidget(check_);
   layout->addWidget(rounds_);
   connect(check_, &QCheckBox::toggled, this, [this](bool on) {

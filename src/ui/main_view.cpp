@@ -80,8 +80,10 @@ void MainView::buildControls() {
   affiliationOption_ = new AffiliationOption(form);
   row->addWidget(affiliationOption_);
   legend_ = new QLabel(QStringLiteral("緑：プロとの対戦\n桃：女流との対戦　黄：２局目"), form);
-  row->addWidget(legend_);
-  row->addStretch(1);
+  // In a narrow window the legend yields its room first; the controls keep theirs.
+  legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  legend_->setMinimumWidth(0);
+  row->addWidget(legend_, 1);
 }
 
 // The list itself, and the hint it shows while it is empty.
