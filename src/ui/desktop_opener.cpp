@@ -26,6 +26,8 @@ void openWithDesktop(QObject* owner, const QString& file, std::function<void()> 
     process->start(opener, {QUrl::fromLocalFile(file).toString()});
     return;
   }
+#else
+  (void)owner;
 #endif
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) failed();
 }
