@@ -140,15 +140,15 @@ class Commands : public QObject {
   void newTable();
   Prepared addParticipant();
   edit::Outcome removeParticipant();
-  edit::Outcome cancelLatestRound();
-  edit::Outcome cancelAllPairings();
+  Prepared cancelLatestRound();
+  Prepared cancelAllPairings();
   Prepared changeNumberOfGames();
   edit::Outcome exchangeByes();
   Prepared setOpponent();
   Prepared setBye();
   edit::Outcome cancelPairing();
   Prepared enterResult();
-  edit::Outcome randomResults();
+  Prepared randomResults();
   edit::Outcome repeatedTest();
   Prepared registerPlayer();
   Prepared editPlayer();

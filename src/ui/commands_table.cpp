@@ -9,6 +9,7 @@
 #include "ui/dialogs/number_of_games_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/question_first.h"
 #include "view/layout.h"
 
 namespace toq::ui {
@@ -27,12 +28,14 @@ edit::Outcome Commands::removeParticipant() {
   return edit::removeParticipant(ws_, ui_, k);
 }
 
-edit::Outcome Commands::cancelLatestRound() {
-  return edit::cancelLatestRound(ws_, ui_);
+Prepared Commands::cancelLatestRound() {
+  return askQuestionFirst(
+      ui_, [this](services::Services& ui) { return edit::cancelLatestRound(ws_, ui); });
 }
 
-edit::Outcome Commands::cancelAllPairings() {
-  return edit::cancelAllPairings(ws_, ui_);
+Prepared Commands::cancelAllPairings() {
+  return askQuestionFirst(
+      ui_, [this](services::Services& ui) { return edit::cancelAllPairings(ws_, ui); });
 }
 
 Prepared Commands::changeNumberOfGames() {
@@ -47,8 +50,9 @@ edit::Outcome Commands::exchangeByes() {
   return edit::exchangeByes(ws_, ui_, view::rowOfLine(lines[0]), view::rowOfLine(lines[1]));
 }
 
-edit::Outcome Commands::randomResults() {
-  return edit::randomResults(ws_, ui_);
+Prepared Commands::randomResults() {
+  return askQuestionFirst(ui_,
+                          [this](services::Services& ui) { return edit::randomResults(ws_, ui); });
 }
 
 }  // namespace toq::ui
