@@ -57,9 +57,9 @@ void onlyFields(const json& j, std::initializer_list<std::string_view> names) {
 }
 
 // Parses and converts a body; the reason of a refusal goes to `error`.
-template <class T>
-std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllowed) {
-  if (emptyAllowed && body.find_first_not_of(" \t\r\n") == std::string_view::npos) return T{};
+}  // namespace
+
+std::optional<json> checkedObject(std::string_view body, std::string& error) {
   if (!validUtf8(body)) {
     error = texts::kBadUtf8;
     return std::nullopt;
@@ -102,8 +102,18 @@ std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllo
     error = texts::kNotObject;
     return std::nullopt;
   }
+  return j;
+}
+
+namespace {
+
+template <class T>
+std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllowed) {
+  if (emptyAllowed && body.find_first_not_of(" \t\r\n") == std::string_view::npos) return T{};
+  const std::optional<json> j = checkedObject(body, error);
+  if (!j) return std::nullopt;
   try {
-    return j.get<T>();
+    return j->get<T>();
   } catch (const BadField& e) {
     error = e.what();
   } catch (const json::exception&) {

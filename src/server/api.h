@@ -16,6 +16,10 @@ namespace toq::server::api {
 
 // ---- Requests ----
 
+/// A request's body as the API takes it: valid UTF-8, nested at most a few levels, no field
+/// named twice, an object; none with the message (Japanese) in `error` otherwise.
+std::optional<nlohmann::json> checkedObject(std::string_view body, std::string& error);
+
 /// POST /api/results and /api/desk/results:
 /// {"round":K,"row":R,"result":"win"|"loss"|"draw"|"clear"}, the result of row R's player.
 struct ResultRequest {

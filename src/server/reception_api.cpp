@@ -26,13 +26,10 @@ struct BadField : std::runtime_error {
 
 template <class T>
 std::optional<T> parse(std::string_view body, std::string& error) {
-  const json j = json::parse(body, nullptr, false);
-  if (j.is_discarded() || !j.is_object()) {
-    error = texts::kBadJson;
-    return std::nullopt;
-  }
+  const std::optional<json> j = api::checkedObject(body, error);
+  if (!j) return std::nullopt;
   try {
-    return j.get<T>();
+    return j->get<T>();
   } catch (const BadField& e) {
     error = e.what();
   } catch (const json::exception&) {

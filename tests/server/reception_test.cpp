@@ -115,6 +115,7 @@ TEST_F(Reception, TheKeyGrantsTheReceptionAndNothingElse) {
       {"POST", "/api/results", kReceptionKey, R"({"round":1,"row":1,"result":"win"})", 401},
       {"POST", "/api/pair", kReceptionKey, "{}", 401},
       {"POST", "/api/reception/arrivals", kReceptionKey, R"({"player":"1"})", 400},
+      {"POST", "/api/reception/arrivals", kReceptionKey, R"({"player":1,"player":2})", 400},
       {"POST", "/api/reception/arrivals", kReceptionKey, arrival, 200},
       {"POST", "/api/reception/arrivals", kReceptionKey, arrival, 409},
       {"POST", "/api/reception/players", kReceptionKey, R"({"name":"申込 1"})", 409},
