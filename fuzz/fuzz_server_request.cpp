@@ -83,7 +83,7 @@ bool samePlanes(const data::Table& a, const data::Table& b) {
 }
 
 bool knownStatus(int status) {
-  for (int s : {200, 400, 401, 404, 405, 409, 413, 415, 429, 431, 500, 503})
+  for (int s : {200, 400, 401, 403, 404, 405, 409, 413, 415, 429, 431, 500, 503})
     if (status == s) return true;
   return false;
 }
