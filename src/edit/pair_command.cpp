@@ -34,11 +34,19 @@ bool confirmRound(services::Services& ui, int round) {
   return ui.askYesNo(text::format("%d回戦の組み合わせをしますか？", round + 1), "確認");
 }
 
+// An odd number of rows left to pair (a bye already set, another still needed) is refused.
+bool evenCheck(const data::Table& table, services::Services& ui, int round) {
+  const int odd = table.UnpairedCount(round);
+  if (odd != 0) ui.errorBox(text::format("組み合わせ数が奇数(%d)です。", odd));
+  return odd == 0;
+}
+
 }  // namespace
 
-bool askToPair(const Workspace& ws, services::Services& ui) {
+std::optional<int> askToPair(const Workspace& ws, services::Services& ui) {
   const int round = roundToPair(ws.table, ui);
-  return round >= 0 && confirmRound(ui, round);
+  if (round < 0 || !confirmRound(ui, round) || !evenCheck(ws.table, ui, round)) return std::nullopt;
+  return round;
 }
 
 int pairNextRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
@@ -47,10 +55,7 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   const int round = roundToPair(table, ui);
   if (round < 0) return -1;
   if (confirm && !confirmRound(ui, round)) return -1;
-  if (int odd = table.UnpairedCount(round); odd != 0) {
-    ui.errorBox(text::format("組み合わせ数が奇数(%d)です。", odd));
-    return -1;
-  }
+  if (!evenCheck(table, ui, round)) return -1;
 
   const auto start = std::chrono::steady_clock::now();
   auto ctx = ws.context(ui);
@@ -103,6 +108,17 @@ Outcome pairRound(Workspace& ws, services::Services& ui, const std::function<voi
       break;
   }
   return o;
+}
+
+Outcome pairAskedRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                       int round) {
+  if (ws.table.FirstUnpairedRound() != round) {
+    ui.statusMessage(text::format("%d回戦はすでに組み合わせられています。", round + 1));
+    Outcome o = stopped(Stop::Declined);
+    o.round = round;
+    return o;
+  }
+  return pairRound(ws, ui, refresh, nullptr, false);
 }
 
 }  // namespace toq::edit

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "edit/outcome.h"
 #include "edit/workspace.h"
@@ -28,13 +29,20 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
                   PairOutcome* outcome = nullptr, bool confirm = true);
 
 /// The checks and the question of the pairing command, asked before its pass (the window asks
-/// first, then pairs with `confirm` false): true when the round may be paired.
-bool askToPair(const Workspace& ws, services::Services& ui);
+/// first, then pairs with pairAskedRound): the round the user agreed to pair, or none after
+/// the message that refused or the answer No.
+std::optional<int> askToPair(const Workspace& ws, services::Services& ui);
 
 /// pairNextRound as every front end's command sees it: its codes become the Outcome here and
 /// nowhere else (done; refused or declined, nothing changed; paired but not saved). The
 /// Outcome's round is the round paired, or the round it would have paired.
 Outcome pairRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
                   PairOutcome* outcome = nullptr, bool confirm = true);
+
+/// pairRound without its question, for the round the user agreed to pair before the pass:
+/// when that round is no longer the one to pair (another hand paired it meanwhile), nothing
+/// is paired and the status bar says why.
+Outcome pairAskedRound(Workspace& ws, services::Services& ui, const std::function<void()>& refresh,
+                       int round);
 
 }  // namespace toq::edit

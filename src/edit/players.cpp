@@ -124,35 +124,48 @@ Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const Pl
   return done;
 }
 
-Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions) {
+DeleteChooser askEachDeletion(services::Services& ui) {
+  return [&ui](const DeleteQuestion& q) -> std::optional<int> {
+    int agreed = 0;
+    for (const std::string& name : q.names) {
+      if (!ui.askYesNo(text::format(texts::kDeleteQuestion, name.c_str()), texts::kDeleteCaption))
+        break;
+      ++agreed;
+    }
+    return agreed;
+  };
+}
+
+Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions,
+                      const DeleteChooser& choose) {
   for (int position : positions)
     if (!checkPosition(ws, position, ui)) return stopped(Stop::BadIndex);
   if (positions.empty()) return stopped(Stop::NothingToDo);
   std::sort(positions.begin(), positions.end(), std::greater<>());
   positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
   // A player who holds a row of the table stays: the row would point at no one.
+  DeleteQuestion question;
   for (int position : positions) {
     const data::Player& p = ws.players.at(position);
+    question.names.push_back(text::toUtf8(p.name));
     if (ws.table.IsParticipant(p.number) == 0) continue;
-    ui.errorBox(text::format(kDeleteParticipant, text::toUtf8(p.name).c_str()));
+    ui.errorBox(text::format(kDeleteParticipant, question.names.back().c_str()));
     return stopped(Stop::Refused);
   }
 
+  const int agreed =
+      std::clamp(choose(question).value_or(0), 0, static_cast<int>(positions.size()));
+  if (agreed == 0) return stopped(Stop::Declined);
+  // From the bottom up, so that the positions still to be deleted stay valid.
   Outcome done;
-  // From the bottom up, so that the positions still to be asked stay valid.
-  for (int position : positions) {
-    const std::string name = text::toUtf8(ws.players.at(position).name);
-    if (!ui.askYesNo(text::format(texts::kDeleteQuestion, name.c_str()), texts::kDeleteCaption))
-      break;
-    ws.players.RemovePlayer(position);
-    ++done.count;
-  }
-  if (done.count == 0) {
-    done.stop = Stop::Declined;
-    return done;
-  }
+  for (int i = 0; i < agreed; ++i) ws.players.RemovePlayer(positions[static_cast<std::size_t>(i)]);
+  done.count = agreed;
   savePlayers(ws, ui, done);
   return done;
+}
+
+Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions) {
+  return deletePlayers(ws, ui, std::move(positions), askEachDeletion(ui));
 }
 
 }  // namespace toq::edit

@@ -2,6 +2,7 @@
 // The player register's commands: register, edit and delete players (PlayerDialog and the
 // delete question). Every change writes the player file at once.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,9 +41,24 @@ Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& 
 /// (the edited record's own name does not count as taken).
 Outcome editPlayer(Workspace& ws, services::Services& ui, int position, const PlayerForm& form);
 
-/// Deletes the records at the given 1-based positions, last first, each after its question;
-/// No ends the loop (records already deleted stay deleted). Refused before any question when
-/// one of them holds a row of the table. Outcome: `count` deleted.
+/// The names (UTF-8) of the records a deletion would remove, last position first: each is
+/// asked about in turn.
+struct DeleteQuestion {
+  std::vector<std::string> names;
+};
+/// How many of the names, from the first, the user agreed to delete (none: nullopt or 0).
+using DeleteChooser = std::function<std::optional<int>(const DeleteQuestion&)>;
+
+/// Asks "…を削除しますか？" of each name in turn and stops at the first No.
+DeleteChooser askEachDeletion(services::Services& ui);
+
+/// Deletes the records at the given 1-based positions, last first, as many as `choose` agrees
+/// to (the window asks before its pass, then deletes with the answer given). Refused before
+/// any question when one of them holds a row of the table. Outcome: `count` deleted.
+Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions,
+                      const DeleteChooser& choose);
+/// The same, each record after its question; No ends the deletion (those already agreed to
+/// are deleted).
 Outcome deletePlayers(Workspace& ws, services::Services& ui, std::vector<int> positions);
 
 }  // namespace toq::edit

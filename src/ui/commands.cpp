@@ -157,14 +157,15 @@ Prepared Commands::pair() {
     return Prepared::to([this, need = *need, row = *row] {
       const edit::Outcome bye = edit::setRoundBye(ws_, ui_, need, row);
       if (!bye.changed) return bye;
-      return edit::pairRound(
-          ws_, ui_, [this] { view_.refreshTable(); }, nullptr, false);
+      return edit::pairAskedRound(
+          ws_, ui_, [this] { view_.refreshTable(); }, need.round);
     });
   }
-  if (!edit::askToPair(ws_, ui_)) return Prepared::stop(edit::Stop::Declined);
-  return Prepared::to([this] {
-    return edit::pairRound(
-        ws_, ui_, [this] { view_.refreshTable(); }, nullptr, false);
+  const std::optional<int> round = edit::askToPair(ws_, ui_);
+  if (!round) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, round = *round] {
+    return edit::pairAskedRound(
+        ws_, ui_, [this] { view_.refreshTable(); }, round);
   });
 }
 

@@ -13,6 +13,7 @@
 #include "ui/dialogs/result_sheet_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/question_first.h"
 #include "view/layout.h"
 #include "view/result_keys.h"
 
@@ -47,10 +48,11 @@ Prepared Commands::setBye() {
   return Prepared::to([this, k] { return edit::setBye(ws_, ui_, k); });
 }
 
-edit::Outcome Commands::cancelPairing() {
+Prepared Commands::cancelPairing() {
   const int k = selectedParticipant();
-  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::cancelLastPairing(ws_, ui_, k);
+  if (k < 0) return Prepared::stop(edit::Stop::NothingToDo);
+  return askQuestionFirst(
+      ui_, [this, k](services::Services& ui) { return edit::cancelLastPairing(ws_, ui, k); });
 }
 
 Prepared Commands::enterResult() {

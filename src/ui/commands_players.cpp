@@ -37,11 +37,19 @@ Prepared Commands::editRowPlayer() {
   return editPlayerAt(edit::playerPositionOfRow(ws_, k));
 }
 
-edit::Outcome Commands::deletePlayers() {
+Prepared Commands::deletePlayers() {
   std::vector<int> positions;
   for (int line : view_.selectedLines()) positions.push_back(view::positionOfLine(line));
-  if (positions.empty()) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::deletePlayers(ws_, ui_, positions);
+  if (positions.empty()) return Prepared::stop(edit::Stop::NothingToDo);
+  return askFirst<edit::DeleteQuestion, std::optional<int>>(
+      [this, positions](const auto& choose) {
+        return edit::deletePlayers(ws_, ui_, positions, choose);
+      },
+      [this](const edit::DeleteQuestion& q) -> std::optional<int> {
+        const int agreed = edit::askEachDeletion(ui_)(q).value_or(0);
+        if (agreed == 0) return std::nullopt;
+        return agreed;
+      });
 }
 
 }  // namespace toq::ui

@@ -22,10 +22,11 @@ Prepared Commands::addParticipant() {
       });
 }
 
-edit::Outcome Commands::removeParticipant() {
+Prepared Commands::removeParticipant() {
   const int k = selectedParticipant();
-  if (k < 0) return edit::stopped(edit::Stop::NothingToDo);
-  return edit::removeParticipant(ws_, ui_, k);
+  if (k < 0) return Prepared::stop(edit::Stop::NothingToDo);
+  return askQuestionFirst(
+      ui_, [this, k](services::Services& ui) { return edit::removeParticipant(ws_, ui, k); });
 }
 
 Prepared Commands::cancelLatestRound() {

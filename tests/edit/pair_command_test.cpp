@@ -84,6 +84,23 @@ TEST_F(PairCommand, MissingResultNamesTheFirstRoundLackingOne) {
   EXPECT_EQ(ui_.errors().back(), "2回戦に勝敗の未入力があります。");
 }
 
+TEST_F(PairCommand, TheRoundAskedBeforeThePassIsPairedOnlyWhileItIsStillTheNext) {
+  addPlayers(9);
+  // Odd: refused after the question, before any pass.
+  EXPECT_EQ(edit::askToPair(*ws_, ui_), std::nullopt);
+  EXPECT_EQ(ui_.errors().back(), "組み合わせ数が奇数(9)です。");
+
+  ws_->table.opponent[8][0] = data::kBye;
+  const std::optional<int> asked = edit::askToPair(*ws_, ui_);
+  ASSERT_EQ(asked, 0);
+  // Another hand pairs round 1 before the window's pass: the window pairs nothing more.
+  ASSERT_EQ(pair(), 0);
+  const edit::Outcome o = edit::pairAskedRound(*ws_, ui_, {}, *asked);
+  EXPECT_FALSE(o.changed);
+  EXPECT_EQ(ws_->table.FirstUnpairedRound(), 1);
+  EXPECT_EQ(ui_.statuses().back(), "1回戦はすでに組み合わせられています。");
+}
+
 TEST_F(PairCommand, PairsSavesAndWritesTheRoundList) {
   addPlayers(8);
   ASSERT_EQ(pair(), 0);

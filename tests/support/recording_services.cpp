@@ -1,5 +1,7 @@
 #include "support/recording_services.h"
 
+#include <utility>
+
 namespace toq::services {
 
 namespace {
@@ -9,19 +11,23 @@ RecordedMessage make(RecordedMessage::Kind kind, std::string_view text, std::str
 }  // namespace
 
 void RecordingServices::errorBox(std::string_view text, std::string_view caption) {
-  messages.push_back(make(RecordedMessage::Kind::Error, text, caption));
+  record(make(RecordedMessage::Kind::Error, text, caption));
 }
 void RecordingServices::warningBox(std::string_view text, std::string_view caption) {
-  messages.push_back(make(RecordedMessage::Kind::Warning, text, caption));
+  record(make(RecordedMessage::Kind::Warning, text, caption));
 }
 void RecordingServices::informationBox(std::string_view text, std::string_view caption) {
-  messages.push_back(make(RecordedMessage::Kind::Information, text, caption));
+  record(make(RecordedMessage::Kind::Information, text, caption));
 }
 void RecordingServices::statusMessage(std::string_view text) {
-  messages.push_back(make(RecordedMessage::Kind::Status, text, {}));
+  record(make(RecordedMessage::Kind::Status, text, {}));
+}
+void RecordingServices::record(RecordedMessage message) {
+  messages.push_back(std::move(message));
+  if (onMessage) onMessage(messages.back());
 }
 bool RecordingServices::askYesNo(std::string_view text, std::string_view caption) {
-  messages.push_back(make(RecordedMessage::Kind::Question, text, caption));
+  record(make(RecordedMessage::Kind::Question, text, caption));
   if (answers.empty()) return defaultAnswer;
   bool answer = answers.front();
   answers.pop_front();
@@ -35,19 +41,19 @@ bool RecordingServices::askYesNoDefaultNo(std::string_view text, std::string_vie
 Services::Answer RecordingServices::askYesNoCancel(std::string_view text,
                                                    std::string_view caption) {
   if (threeWayAnswers.empty()) return askYesNo(text, caption) ? Answer::Yes : Answer::No;
-  messages.push_back(make(RecordedMessage::Kind::Question, text, caption));
+  record(make(RecordedMessage::Kind::Question, text, caption));
   const Answer answer = threeWayAnswers.front();
   threeWayAnswers.pop_front();
   return answer;
 }
 void RecordingServices::questionSound() {
-  messages.push_back(make(RecordedMessage::Kind::QuestionSound, {}, {}));
+  record(make(RecordedMessage::Kind::QuestionSound, {}, {}));
 }
 void RecordingServices::defaultSound() {
-  messages.push_back(make(RecordedMessage::Kind::DefaultSound, {}, {}));
+  record(make(RecordedMessage::Kind::DefaultSound, {}, {}));
 }
 int RecordingServices::openWithViewer(const std::filesystem::path& file) {
-  messages.push_back(make(RecordedMessage::Kind::Viewer, file.string(), {}));
+  record(make(RecordedMessage::Kind::Viewer, file.string(), {}));
   return viewerResult;
 }
 

@@ -3,6 +3,7 @@
 // Tests use it to check the exact texts; the fuzz targets check that a reader said nothing.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ class RecordingServices : public Services {
   /// Result returned by openWithViewer.
   int viewerResult = 0;
   std::vector<RecordedMessage> messages;
+  /// Called with each message as it is recorded.
+  std::function<void(const RecordedMessage&)> onMessage;
 
   void errorBox(std::string_view text, std::string_view caption) override;
   void warningBox(std::string_view text, std::string_view caption) override;
@@ -60,6 +63,9 @@ class RecordingServices : public Services {
   std::vector<std::string> statuses() const { return texts(RecordedMessage::Kind::Status); }
   std::vector<std::string> questions() const { return texts(RecordedMessage::Kind::Question); }
   void clear() { messages.clear(); }
+
+ private:
+  void record(RecordedMessage message);
 };
 
 }  // namespace toq::services

@@ -16,6 +16,7 @@
 #include "edit/players.h"
 #include "server/http_client.h"
 #include "support/recording_services.h"
+#include "text/cp932.h"
 #include "ui/commands.h"
 #include "ui/dialogs/result_dialog.h"
 #include "ui/dialogs/venue_dialog.h"
@@ -57,11 +58,15 @@ std::string resultBody(int round, int row, const char* result) {
 
 // The sample event served on loopback with round 1 paired (its odd field's last participant
 // sits out): the dialog, ready for requests.
-ui::VenueDialog* serveRoundOne(RunningApp& run) {
+void pairRoundOne(RunningApp& run) {
   run.select({2 * (run.ws().table.rows() - 1)});
   run.action(Command::SetBye)->trigger();
   run.box.ui.answers = {true};
   run.app->commands()->run(Command::Pair);
+}
+
+ui::VenueDialog* serveRoundOne(RunningApp& run) {
+  pairRoundOne(run);
   run.action(Command::Venue)->trigger();
   auto* d = run.window()->findChild<ui::VenueDialog*>();
   d->portBox()->setValue(0);
@@ -190,6 +195,76 @@ class OnePassTest : public QObject {
       open();
       QCOMPARE(run.box.ui.questions(), std::vector<std::string>{ui::kUnsavedAtExit});
       QVERIFY(run.ws().tableUnsaved);  // キャンセル: nothing replaced, nothing dropped
+    }
+  }
+
+  void questionsAndRefusalsComeBeforeThePass() {
+    // Each command asks (Yes) or refuses before its pass; what it then changes is on disk.
+    using Kind = services::RecordedMessage::Kind;
+    struct Case {
+      const char* what;
+      std::function<void(RunningApp&)> prepare;
+      Command command;
+      std::function<bool(RunningApp&, int rowsBefore)> done;
+    };
+    auto playersOnDisk = [](RunningApp& run) {
+      data::Register disk;
+      return data::LoadPlayerFile(disk, run.ws().playerFile) == 0 ? disk.count() : -1;
+    };
+    const std::vector<Case> cases = {
+        {"cancel a row's pairing", [](RunningApp& run) { run.select({0}); }, Command::CancelPairing,
+         [](RunningApp& run, int) { return run.onDisk()->opponent[0][0] == data::kUnpaired; }},
+        {"remove a participant", [](RunningApp& run) { run.select({0}); },
+         Command::RemoveParticipant,
+         [](RunningApp& run, int rowsBefore) {
+           return run.onDisk()->participantCount == rowsBefore - 1;
+         }},
+        {"delete two players",
+         [](RunningApp& run) {
+           for (const char* name : {"新人 一郎", "新人 二郎"}) {
+             edit::PlayerForm form = edit::newPlayerForm();
+             form.name = name;
+             QCOMPARE(edit::registerPlayer(run.ws(), run.box.ui, form).code, 0);
+           }
+           run.view()->setTableMode(false);
+           const int count = run.ws().players.count();
+           run.select({count - 2, count - 1});
+         },
+         Command::DeletePlayers,
+         [playersOnDisk](RunningApp& run, int) {
+           const data::Register& players = run.ws().players;
+           return run.box.ui.questions().size() == 2 && playersOnDisk(run) == players.count() &&
+                  text::toUtf8(players.at(players.count()).name).rfind("新人", 0) != 0;
+         }},
+        {"pair a round left odd by a second bye",
+         [](RunningApp& run) {
+           data::Table& t = run.ws().table;
+           t.opponent[0][1] = t.opponent[1][1] = data::kBye;
+           for (int row = 0; row < t.rows(); ++row)
+             if (const int other = t.opponentRow(row, 0); other > row) {
+               t.result[row][0] = data::kWin;
+               t.result[other][0] = data::kLoss;
+             }
+         },
+         Command::Pair, [](RunningApp& run, int) { return run.box.ui.errors().size() == 1; }},
+    };
+    for (const Case& c : cases) {
+      RunningApp run;
+      pairRoundOne(run);
+      c.prepare(run);
+      const int rowsBefore = run.ws().table.rows();
+      run.box.ui.clear();
+      run.box.ui.answers.clear();
+      int inPass = 0;
+      run.box.ui.onMessage = [&run, &inPass](const services::RecordedMessage& m) {
+        if ((m.kind == Kind::Question || m.kind == Kind::Error) && edit::passOpen(run.ws()))
+          ++inPass;
+      };
+      run.app->commands()->run(c.command);
+      run.box.ui.onMessage = nullptr;
+      QVERIFY2(!run.box.ui.questions().empty(), c.what);
+      QVERIFY2(c.done(run, rowsBefore), c.what);
+      QVERIFY2(inPass == 0, c.what);
     }
   }
 
