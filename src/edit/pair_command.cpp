@@ -75,11 +75,11 @@ int pairNextRound(Workspace& ws, services::Services& ui, const std::function<voi
   std::filesystem::path roundList;
   reports::writeRoundList(table, ws.players, table.LastPairedRound(), ui, &roundList);
   // The option could not keep every affiliation apart: the organiser learns which games.
+  std::string note;
   if (way.affiliations == pairing::AffiliationRule::Impossible)
-    if (const std::string note = pairing::sameAffiliationNote(table, ws.players, round);
-        !note.empty())
-      ui.informationBox(note);
-  if (outcome) *outcome = PairOutcome{round, seconds, roundList};
+    note = pairing::sameAffiliationNote(table, ws.players, round);
+  if (!note.empty()) ui.informationBox(note);
+  if (outcome) *outcome = PairOutcome{round, seconds, roundList, note};
   return saved ? 0 : -3;
 }
 

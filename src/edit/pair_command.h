@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "edit/outcome.h"
 #include "edit/workspace.h"
@@ -17,6 +18,9 @@ struct PairOutcome {
   int round = -1;                   ///< the 0-based round paired
   long long elapsedSeconds = 0;     ///< time the driver took
   std::filesystem::path roundList;  ///< the round list written, empty when none
+  /// With the option to keep affiliations apart: the games it could not avoid, named as the
+  /// organiser is told ("所属が同じ対局: …"); empty when none.
+  std::string sameAffiliation;
 };
 
 /// Pairs the first round with an unpaired row. 0 on success; -1 when a check refused or the

@@ -309,6 +309,12 @@ std::string text(const Pairings& a) {
   return dump(ordered_json(a));
 }
 
+std::string text(const Pairings& a, const std::string& sameAffiliation) {
+  ordered_json j(a);
+  if (!sameAffiliation.empty()) j["note"] = sameAffiliation;
+  return dump(j);
+}
+
 std::string text(const Game& a) {
   return dump(ordered_json(a));
 }

@@ -175,6 +175,9 @@ void to_json(nlohmann::ordered_json& j, const Sections& a);
 
 /// The answer as JSON text (UTF-8; a byte that is not UTF-8 becomes U+FFFD).
 std::string text(const Pairings& a);
+/// The answer of POST /api/pair: the round's pairings, and the games between players of one
+/// affiliation that the option could not avoid as "note" (only when there are some).
+std::string text(const Pairings& a, const std::string& sameAffiliation);
 std::string text(const Game& a);
 std::string text(const EventInfo& a);
 std::string text(const Standings& a);

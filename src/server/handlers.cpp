@@ -247,7 +247,8 @@ void postPair(Hub& hub, const Request& request, Done done) {
                         })
                 .outcome;
         if (refused) return *refused;
-        if (o.done()) return jsonReply(200, api::text(pairingsOf(ws, o.round)));
+        if (o.done())
+          return jsonReply(200, api::text(pairingsOf(ws, o.round), paired.sameAffiliation));
         if (o.code != -2 && need && !bye) return oddRoundRefusal(ws, ui, *need);
         return refusal(o, ui);
       },

@@ -271,7 +271,13 @@ function postPair(body) {
   close();
   say('組み合わせています…');
   request('POST', base + '/api/pair', body).then(function (r) {
-    if (r.ok) { state.round = null; say(r.json.round + '回戦を組み合わせました。'); }
+    if (r.ok) {
+      state.round = null;
+      say(r.json.round + '回戦を組み合わせました。');
+      if (r.json.note)
+        dialog(r.json.note.split('\n').map(function (l) { return ['ask', l]; }),
+               [['閉じる', 'back', close]]);
+    }
     else if (r.status === 409 && r.json.candidates) { say(''); askBye(r.json); }
     else failed(r);
     load();

@@ -1,7 +1,10 @@
 // The JSON API against hand-built tables: every field of the event, the pairings (byes,
 // absences, handicaps, a professional on three boards) and the standings; results and
 // pairing through the edit layer, with their refusals.
+#include <algorithm>
+
 #include "server/server_fixture.h"
+#include "text/cp932.h"
 
 namespace toq {
 namespace {
@@ -259,6 +262,22 @@ TEST_F(Api, PairingAnswersTheNewRoundOrTheCommandsRefusal) {
   // The pairing command's round list is written beside the table, as toq-cli pair writes it.
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(dir_) / "3回戦組み合わせ.txt"));
   EXPECT_EQ(json::parse(get("/api/event").body)["latestPairedRound"], 3);
+  EXPECT_FALSE(p.contains("note"));
+}
+
+// With the option to keep affiliations apart and no way to do it, the organiser's phone is
+// told which games are between players of one affiliation, as the window is.
+TEST_F(Api, PairingNamesTheGamesOfOneAffiliationItCouldNotAvoid) {
+  for (const char* name : {"A", "B", "C", "D"}) add(name);
+  for (int i = 1; i <= 4; ++i) ws_->players.at(i).affiliation = *text::toCp932("桜道場");
+  ws_->options.avoidAffiliationRounds = 1;
+  serve();
+  const HttpAnswer a = post("/api/pair", "");
+  ASSERT_EQ(a.status, 200) << a.body;
+  const std::string note = json::parse(a.body)["note"];
+  EXPECT_EQ(std::count(note.begin(), note.end(), '\n'), 1) << note;
+  EXPECT_EQ(note.rfind("所属が同じ対局: 第1局 ", 0), 0u) << note;
+  EXPECT_NE(note.find("（桜道場）"), std::string::npos) << note;
 }
 
 // Without a bye an odd field is refused with the program's proposal and the candidates; with
