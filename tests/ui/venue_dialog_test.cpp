@@ -344,7 +344,15 @@ class VenueDialogTest : public QObject {
     const int rowsBefore = run.ws().table.participantCount;
     ui::VenueDialog* d = openVenue(run);
     d->portBox()->setValue(0);
+    // The reception's column is shown only once the reception is asked for.
+    const auto receptionCaption = [d] {
+      for (QLabel* l : d->findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("受付用"))) return l->isVisibleTo(d);
+      return false;
+    };
+    QVERIFY(!receptionCaption());
     d->receptionBox()->setChecked(true);
+    QVERIFY(receptionCaption());
     d->startButton()->click();
     const std::string url = d->server().receptionUrl();
     QVERIFY(d->receptionUrlLabel()->text().contains(QStringLiteral("/reception#")));

@@ -147,10 +147,12 @@ QGroupBox* VenueDialog::addressBox() {
   };
   int column = 0;
   for (const auto& c : columns) {
-    grid->addWidget(new QLabel(c.caption, urls), 0, column);
+    auto* caption = new QLabel(c.caption, urls);
+    grid->addWidget(caption, 0, column);
     grid->addWidget(c.url, 1, column);
     grid->addWidget(c.qr, 2, column);
     ++column;
+    if (c.url == receptionUrl_) receptionCaption_ = caption;
   }
   return urls;
 }
@@ -194,6 +196,9 @@ void VenueDialog::connectControls() {
     if (serving()) server_->setOpenDesk(open);
   });
   connect(newSecret_, &QPushButton::clicked, this, &VenueDialog::renewDeskSecret);
+  // The reception's address has its column only when the reception is asked for.
+  connect(reception_, &QCheckBox::toggled, receptionCaption_, &QWidget::setVisible);
+  receptionCaption_->setVisible(reception_->isChecked());
 }
 
 VenueDialog::~VenueDialog() {

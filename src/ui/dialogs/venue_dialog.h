@@ -115,6 +115,7 @@ class VenueDialog : public QDialog {
   QCheckBox* desk_ = nullptr;
   QCheckBox* reception_ = nullptr;  ///< the reception at the door (/reception)
   QLabel* receptionUrl_ = nullptr;
+  QLabel* receptionCaption_ = nullptr;
   QLabel* receptionQr_ = nullptr;
   QCheckBox* openDesk_ = nullptr;
   QPushButton* newSecret_ = nullptr;
