@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/serve_support.h"
 #include "print_qt/gui_session.h"
 #include "print_qt/pdf_output.h"
+#include "qr/qr_code.h"
 #include "reports/print/print_job.h"
 #include "server/desk_secret.h"
 #include "server/slip_cards.h"
@@ -75,7 +75,7 @@ int prepareSlips(Invocation& inv, reports::print::PrintJob& job) {
     inv.ui.errorBox(kNoSlips, services::kErrorCaption);
     return kExitFailure;
   }
-  for (reports::print::SlipCard& card : cards) card.qr = qrModules(card.address);
+  for (reports::print::SlipCard& card : cards) card.qr = qr::encode(card.address);
   job.setSlips(std::move(cards));
   return kExitOk;
 }

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include "reports/print/slips.h"
 
 namespace toq::cli {
 
@@ -30,10 +29,6 @@ class StopSignal {
 /// The text as a QR code drawn with block characters for a terminal, a quiet zone around it;
 /// `colours` adds the escapes that draw it black on white whatever the terminal's colours.
 /// Empty when this build has no QR encoder (the Windows build) or the text does not fit.
-/// The QR code of a text as modules (error correction M), for printing; none (size 0) in a
-/// build without the QR encoder or for a text too long.
-reports::print::QrModules qrModules(std::string_view text);
-
 std::string terminalQrCode(std::string_view text, bool colours);
 
 }  // namespace toq::cli

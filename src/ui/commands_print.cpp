@@ -1,6 +1,7 @@
 // Printing, the print preview, the printer setup and the PDF of what the main view shows: the
 // player list in player mode; in table mode the coloured grid while "印刷形式２" is checked,
 // else the vertical league chart.
+#include "qr/qr_code.h"
 #include "reports/print/print_job.h"
 #include "server/desk_secret.h"
 #include "server/slip_cards.h"
@@ -10,7 +11,6 @@
 #include "ui/main_window.h"
 #include "ui/print/printing.h"
 #include "ui/print_requests.h"
-#include "ui/qr_image.h"
 #include "ui/qt_text.h"
 #include "ui/venue_link.h"
 
@@ -43,7 +43,7 @@ bool slipRequest(PrintRequest& r, edit::Workspace& ws, const VenueDialog* venue,
     ui.errorBox(kNoSlips, services::kErrorCaption);
     return false;
   }
-  for (reports::print::SlipCard& card : r.slips) card.qr = qrModules(fromUtf8(card.address));
+  for (reports::print::SlipCard& card : r.slips) card.qr = qr::encode(card.address);
   r.layout = reports::print::Layout::Slips;
   r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
   return true;

@@ -5,16 +5,10 @@
 #include <QImage>
 #include <QString>
 
-#include "reports/print/slips.h"
-
 namespace toq::ui {
 
 /// Each module `scale` pixels wide; a null image when this build has no QR encoder or the text
 /// does not fit a QR code.
 QImage qrImage(const QString& text, int scale = 4);
-
-/// The modules of a text's QR code for the printed result slips; none (size 0) when this
-/// build has no QR encoder or the text does not fit.
-reports::print::QrModules qrModules(const QString& text);
 
 }  // namespace toq::ui
