@@ -110,40 +110,49 @@ std::string versionEvent(std::uint64_t version) {
   return "event: version\ndata: " + api::versionText(version) + "\n\n";
 }
 
-void home(Hub& hub, const Request& request, Done done) {
+namespace {
+
+// A page of the request's section, built on the owner with the version of the request's
+// channel and the section's address prefix.
+template <class Build>
+void sectionPage(Hub& hub, const Request& request, Done done, Build build) {
   hub.onOwner(
       request.section,
-      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(homePage(ws, hub.version(channel), hub.resultDesk(), base));
+      [base = baseOf(request), channel = hub.channelOf(request), build](Hub& hub,
+                                                                        edit::Workspace& ws) {
+        return pageReply(build(hub, ws, hub.version(channel), base));
       },
       std::move(done));
+}
+
+}  // namespace
+
+void home(Hub& hub, const Request& request, Done done) {
+  sectionPage(hub, request, std::move(done),
+              [](Hub& hub, edit::Workspace& ws, std::uint64_t version, const std::string& base) {
+                return homePage(ws, version, hub.resultDesk(), base);
+              });
 }
 
 void display(Hub& hub, const Request& request, Done done) {
-  hub.onOwner(
-      request.section,
-      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(displayPage(ws, hub.version(channel), base));
-      },
-      std::move(done));
+  sectionPage(hub, request, std::move(done),
+              [](Hub&, edit::Workspace& ws, std::uint64_t version, const std::string& base) {
+                return displayPage(ws, version, base);
+              });
 }
 
 void desk(Hub& hub, const Request& request, Done done) {
-  hub.onOwner(
-      request.section,
-      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(deskPage(ws, hub.version(channel), base));
-      },
-      std::move(done));
+  sectionPage(hub, request, std::move(done),
+              [](Hub&, edit::Workspace& ws, std::uint64_t version, const std::string& base) {
+                return deskPage(ws, version, base);
+              });
 }
 
 void admin(Hub& hub, const Request& request, Done done) {
-  hub.onOwner(
-      request.section,
-      [base = baseOf(request), channel = hub.channelOf(request)](Hub& hub, edit::Workspace& ws) {
-        return pageReply(adminPage(ws, hub.version(channel), hub.resultDesk(), base));
-      },
-      std::move(done));
+  sectionPage(hub, request, std::move(done),
+              [](Hub& hub, edit::Workspace& ws, std::uint64_t version, const std::string& base) {
+                return adminPage(ws, version, hub.resultDesk(), base);
+              });
 }
 
 void venueHome(Hub& hub, const Request&, Done done) {
