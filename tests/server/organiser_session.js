@@ -1,6 +1,6 @@
 // The organiser's page in a small stand-in for a browser, driven as an organiser would: it is
 // opened at http://127.0.0.1:PROXY/admin#KEY, enters a result on every board of the round, then
-// pairs the next round. Every byte between the page and the server passes a recording proxy;
+// pairs the next round (and reports what the page's box shows after it). Every byte between the page and the server passes a recording proxy;
 // each connection's bytes from the page go to OUT/sent-N.bin and everything to OUT/all.bin.
 // Prints one JSON line of what the page showed; exits 1 with the reason if it got stuck.
 // Usage: node organiser_session.js SERVER_PORT KEY OUT_DIR
@@ -99,6 +99,7 @@ proxy.listen(0, '127.0.0.1', async () => {
     buttonNamed(byId.box, '組み合わせる').click();
     await until('the pairing', () => /回戦を組み合わせました/.test(byId.note.textContent));
     report.paired = byId.note.textContent;
+    report.shownAfter = byId.overlay.hidden ? '' : byId.box.textContent;
   } catch (e) {
     report.error = e.message;
   }

@@ -120,6 +120,9 @@ std::string recordedRequest(const fs::path& dir, const std::string& start) {
 TEST_F(OrganiserSession, ACapturedSessionNeverHoldsTheKeyAndChangesNothingWhenSentAgain) {
   for (int i = 0; i < 10; ++i) add("P" + std::to_string(i), 1500 + 10 * i);
   for (int b = 0; b < 5; ++b) play(0, b, b + 5);
+  // One club, kept apart in round 2 where it can be: it cannot, and the page says which games.
+  for (int i = 1; i <= 10; ++i) ws_->players.at(i).affiliation = "Club";
+  ws_->options.avoidAffiliationRounds = 2;
   serve();
   const fs::path out = fs::path(dir_) / "recorded";
   fs::create_directories(out);
@@ -132,6 +135,8 @@ TEST_F(OrganiserSession, ACapturedSessionNeverHoldsTheKeyAndChangesNothingWhenSe
   EXPECT_EQ(report["results"], 5);
   EXPECT_EQ(report["completeShown"], true);
   EXPECT_EQ(report["paired"], "2回戦を組み合わせました。");
+  EXPECT_EQ(report["shownAfter"].get<std::string>().rfind("所属が同じ対局: 第1局 ", 0), 0u)
+      << report;
   EXPECT_EQ(report["addressAfter"], "/admin");
   EXPECT_EQ(ws_->table.LastPairedRound(), 1);
 
