@@ -128,9 +128,18 @@ edit::Outcome Commands::runThroughDoor(const Handler& handler, const CellKey& ke
     window_.updateCommandStates();
     return {};
   }
-  const edit::Passed passed = edit::runCommand(ws_, ui_, handler.step, change);
+  return pass(handler.step, change).outcome;
+}
+
+edit::Passed Commands::pass(const edit::StepRule& step,
+                            const std::function<edit::Outcome()>& change,
+                            const std::function<void()>& before) {
+  // What the pass has to say is shown once the window shows its change.
+  const HeldBoxes::Hold hold(boxes_);
+  const edit::Passed passed = edit::runCommand(ws_, ui_, step, change);
+  if (before) before();
   window_.showChanges(passed.changes);
-  return passed.outcome;
+  return passed;
 }
 
 void Commands::resultKey(int row, int round, int result) {

@@ -35,7 +35,8 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
       window_(window),
       view_(*window.view()),
       ws_(ws),
-      ui_(ui),
+      boxes_(ui),
+      ui_(boxes_),
       settings_(settings) {
   Actions* actions = window.actions();
   connect(actions, &Actions::triggered, this, &Commands::run);
@@ -49,7 +50,7 @@ Commands::Commands(MainWindow& window, edit::Workspace& ws, services::Services& 
   });
   actions->action(Command::PrintFormat2)->setChecked(printFormat2_);
   venue_ = new VenueLink(window, ws, ui, this);
-  repeatedTest_ = new RepeatedTestRun(window, ws, ui, this);
+  repeatedTest_ = new RepeatedTestRun(window, ws, ui_, this);
 }
 
 edit::Outcome Commands::repeatedTest() {
@@ -86,15 +87,18 @@ void Commands::openDocument() {
 bool Commands::openFile(const QString& path) {
   if (!mayReplaceDocument()) return false;
   edit::OpenedDocument opened;
-  const edit::Passed passed = edit::runCommand(ws_, ui_, edit::StepRule::newDocument(), [&] {
-    opened = edit::openDocument(ws_, ui_, toPath(path));
-    edit::Outcome o;
-    o.code = opened.code;
-    return o;
-  });
-  view_.setTableMode(opened.kind == edit::DocumentKind::Table);
-  window_.setDocumentPath(path);
-  window_.showChanges(passed.changes);
+  pass(
+      edit::StepRule::newDocument(),
+      [&] {
+        opened = edit::openDocument(ws_, ui_, toPath(path));
+        edit::Outcome o;
+        o.code = opened.code;
+        return o;
+      },
+      [&] {
+        view_.setTableMode(opened.kind == edit::DocumentKind::Table);
+        window_.setDocumentPath(path);
+      });
   return opened.done();
 }
 

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "edit/workspace.h"
 #include "services/services.h"
 #include "ui/app_settings.h"
+#include "ui/held_boxes.h"
 #include "ui/prepared.h"
 #include "view/commands.h"
 
@@ -184,6 +186,10 @@ class Commands : public QObject {
   /// Runs a command's handler: its questions first, then its change through the door; shows
   /// what changed.
   edit::Outcome runThroughDoor(const Handler& handler, const CellKey& key);
+  /// One pass through the edit layer's door: the change as one step, then (`before`) what the
+  /// window sets up for it, then the window shows what changed; boxes wait until then.
+  edit::Passed pass(const edit::StepRule& step, const std::function<edit::Outcome()>& change,
+                    const std::function<void()>& before = {});
   /// The questions of a handler that asks first, after a look at the files that another
   /// program changed (so that its dialog shows what the files hold).
   Prepared prepare(const Handler& handler, const CellKey& key);
@@ -203,6 +209,7 @@ class Commands : public QObject {
   MainWindow& window_;
   MainView& view_;
   edit::Workspace& ws_;
+  HeldBoxes boxes_;  ///< the window's services, with boxes held while a pass is open
   services::Services& ui_;
   AppSettings& settings_;
   bool printFormat2_ = true;

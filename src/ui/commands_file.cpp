@@ -76,10 +76,8 @@ edit::Outcome Commands::makeNewEvent(const edit::NewEventChoice& choice) {
     return edit::stopped(edit::Stop::Declined);
   edit::NewEventChoice settled = choice;
   settled.settled = true;
-  const edit::Passed passed = edit::runCommand(ws_, ui_, edit::StepRule::newDocument(),
-                                               [&] { return edit::newEvent(ws_, ui_, settled); });
-  window_.showChanges(passed.changes);
-  return passed.outcome;
+  return pass(edit::StepRule::newDocument(), [&] { return edit::newEvent(ws_, ui_, settled); })
+      .outcome;
 }
 
 void Commands::newTable() {

@@ -17,14 +17,6 @@ namespace toq::ui {
 
 namespace {
 
-// One arrival through the edit layer's door, as its own undo step; the window shows it.
-edit::Outcome throughDoor(MainWindow& window, edit::Workspace& ws, services::Services& ui,
-                          const std::string& label, const std::function<edit::Outcome()>& run) {
-  const edit::Passed passed = edit::runCommand(ws, ui, edit::StepRule{label.c_str()}, run);
-  window.showChanges(passed.changes);
-  return passed.outcome;
-}
-
 // The reception list as the window's printing takes it.
 print::PrintRequest receptionListRequest(const MainView& view, const edit::Workspace& ws) {
   return printRequest(reports::print::Layout::ReceptionList, view, ws);
@@ -68,12 +60,16 @@ void Commands::reception() {
   hooks.list = [this](const std::string& q) { return edit::receptionList(ws_, q); };
   hooks.count = [this] { return edit::receptionCount(ws_); };
   hooks.receive = [this](const edit::ReceptionLine& line) {
-    return throughDoor(window_, ws_, ui_, edit::receptionLabel(text::toUtf8(line.name), false),
-                       [&] { return edit::receivePlayer(ws_, ui_, line.number); });
+    // One arrival through the edit layer's door, as its own undo step.
+    const std::string label = edit::receptionLabel(text::toUtf8(line.name), false);
+    return pass(edit::StepRule{label.c_str()},
+                [&] { return edit::receivePlayer(ws_, ui_, line.number); })
+        .outcome;
   };
   hooks.walkIn = [this](const edit::PlayerForm& form) {
-    return throughDoor(window_, ws_, ui_, edit::receptionLabel(form.name, true),
-                       [&] { return edit::registerWalkIn(ws_, ui_, form); });
+    const std::string label = edit::receptionLabel(form.name, true);
+    return pass(edit::StepRule{label.c_str()}, [&] { return edit::registerWalkIn(ws_, ui_, form); })
+        .outcome;
   };
   auto* dialog = new ReceptionDialog(std::move(hooks), &window_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
