@@ -53,11 +53,12 @@ Reply refusal(const edit::Outcome& o, const RequestServices& ui) {
   return errorReply(409, ui.problemText(texts::kNotDone));
 }
 
-void result(Hub& hub, const Request& request, Done done, edit::ResultEntryRule rule) {
+// The result a request's body asks for; none after answering 400.
+std::optional<api::ResultRequest> resultAsked(const Request& request, Done& done) {
   std::string error;
-  const std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
-  if (!asked) return done(errorReply(400, error));
-  enterResult(hub, request.section, *asked, std::move(done), rule, {});
+  std::optional<api::ResultRequest> asked = api::parseResultRequest(request.body, error);
+  if (!asked) done(errorReply(400, error));
+  return asked;
 }
 
 // What a section's paths begin with on its pages.
@@ -85,7 +86,7 @@ void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> th
 
 void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
                  edit::ResultEntryRule rule, ResultCheck check) {
-  hub.changeOnOwner(
+  hub.onOwner(
       section,
       [r = asked, rule, check = std::move(check), section](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
@@ -103,7 +104,7 @@ void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done do
         if (!o.done()) return refusal(o, ui);
         return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
       },
-      std::move(done));
+      std::move(done), Hub::Access::Changes);
 }
 
 std::string versionEvent(std::uint64_t version) {
@@ -225,11 +226,14 @@ void changes(Hub& hub, const Request& request, Done done) {
 }
 
 void postResult(Hub& hub, const Request& request, Done done) {
-  result(hub, request, std::move(done), edit::ResultEntryRule::Organiser);
+  if (const auto asked = resultAsked(request, done))
+    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Organiser,
+                {});
 }
 
 void postDeskResult(Hub& hub, const Request& request, Done done) {
-  result(hub, request, std::move(done), edit::ResultEntryRule::Desk);
+  if (const auto asked = resultAsked(request, done))
+    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Desk, {});
 }
 
 void postPair(Hub& hub, const Request& request, Done done) {
@@ -237,7 +241,7 @@ void postPair(Hub& hub, const Request& request, Done done) {
   const std::optional<api::PairRequest> asked = api::parsePairRequest(request.body, error);
   if (!asked) return done(errorReply(400, error));
   const int section = request.section;
-  hub.changeOnOwner(
+  hub.onOwner(
       section,
       [bye = asked->bye, section](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
@@ -261,7 +265,7 @@ void postPair(Hub& hub, const Request& request, Done done) {
         if (o.code != -2 && need && !bye) return oddRoundRefusal(ws, ui, *need);
         return refusal(o, ui);
       },
-      std::move(done));
+      std::move(done), Hub::Access::Changes);
 }
 
 }  // namespace toq::server::handlers

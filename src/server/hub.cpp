@@ -25,16 +25,8 @@ void Hub::log(const std::string& line) const {
   if (hooks_.accessLog) hooks_.accessLog(withoutKey(line, key_));
 }
 
-void Hub::onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
-  post(section, std::move(work), std::move(done), false);
-}
-
-void Hub::changeOnOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done) {
-  post(section, std::move(work), std::move(done), true);
-}
-
-void Hub::post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done,
-               bool change) {
+void Hub::onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done,
+                  Access access) {
   auto self = shared_from_this();
   // The reply is handed over exactly once, whether the job runs, throws or is dropped unrun.
   auto answer = std::make_shared<Done>(std::move(done));
@@ -55,7 +47,8 @@ void Hub::post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, D
     // for nobody's event stream.
     self->versions_.announcePending();
   };
-  const bool taken = change ? owner.postChange(std::move(job)) : owner.post(std::move(job));
+  const bool taken =
+      access == Access::Changes ? owner.postChange(std::move(job)) : owner.post(std::move(job));
   if (!taken) (*answer)(errorReply(503, texts::kBusy));
 }
 

@@ -58,13 +58,14 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::uint64_t versionFor(const Request& request) const { return version(channelOf(request)); }
   Versions& versions() { return versions_; }
 
+  /// What a job on an owner does: reads the event, or may change it (the owner may then run it
+  /// before the reading jobs that wait: Executor::postChange).
+  enum class Access { Reads, Changes };
   /// Runs `work` on the owner of the 0-based section and hands its reply to `done`; 503 when
   /// the owner takes no work. A job that throws answers 500, and its message goes to the log.
   /// The hub lives until the job has run. A change the job made is announced after `done`.
-  void onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
-  /// The same for a job that changes the event: the owner may run it before the reading jobs
-  /// that wait (Executor::postChange).
-  void changeOnOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done);
+  void onOwner(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done,
+               Access access = Access::Reads);
   /// Runs `work` on each section's owner in turn and hands the texts to `done`, in the
   /// sections' order, once all have run (a section whose owner takes no work gives none).
   void onEveryOwner(std::function<std::string(Hub&, edit::Workspace&, int section)> work,
@@ -95,8 +96,6 @@ class Hub : public std::enable_shared_from_this<Hub> {
   std::atomic<int> openPages{0};
 
  private:
-  void post(int section, std::function<Reply(Hub&, edit::Workspace&)> work, Done done, bool change);
-
   std::vector<Executor*> owners_;
   Hooks hooks_;
   std::string key_;

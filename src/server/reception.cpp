@@ -126,7 +126,7 @@ void arrival(Hub& hub, const Request& request, Done done) {
   const std::optional<ArrivalRequest> asked = parseArrival(request.body, error);
   if (!asked) return done(errorReply(400, error));
   const int section = request.section;
-  hub.changeOnOwner(
+  hub.onOwner(
       section,
       [n = asked->player, section](Hub& hub, edit::Workspace& ws) {
         return arrive(hub, section, ws, arrivalStep,
@@ -134,7 +134,7 @@ void arrival(Hub& hub, const Request& request, Done done) {
                         return edit::receivePlayer(w, ui, n);
                       });
       },
-      std::move(done));
+      std::move(done), Hub::Access::Changes);
 }
 
 void walkIn(Hub& hub, const Request& request, Done done) {
@@ -143,7 +143,7 @@ void walkIn(Hub& hub, const Request& request, Done done) {
   const std::optional<WalkInRequest> asked = parseWalkIn(request.body, error);
   if (!asked) return done(errorReply(400, error));
   const int section = request.section;
-  hub.changeOnOwner(
+  hub.onOwner(
       section,
       [form = asked->form, section](Hub& hub, edit::Workspace& ws) {
         return arrive(hub, section, ws, walkInStep,
@@ -151,7 +151,7 @@ void walkIn(Hub& hub, const Request& request, Done done) {
                         return edit::registerWalkIn(w, ui, form);
                       });
       },
-      std::move(done));
+      std::move(done), Hub::Access::Changes);
 }
 
 }  // namespace toq::server::reception

@@ -143,9 +143,12 @@ edit::Passed Commands::pass(const edit::StepRule& step,
 }
 
 void Commands::resultKey(int row, int round, int result) {
+  // The key's handler asks nothing: its pass is the whole command.
   for (const Handler& h : handlers())
     if (h.command == view::Command::ResultKey) {
-      const edit::Outcome o = runThroughDoor(h, {row, round, result});
+      const edit::Outcome o = pass(h.step, [&] {
+                                return enterResultKey({row, round, result});
+                              }).outcome;
       if (o.done() || o.changed) goOnFromResult(row, round);
       return;
     }
