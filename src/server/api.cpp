@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <stdexcept>
 
 #include <nlohmann/json.hpp>
 
 #include "data/table.h"
+#include "server/request_body.h"
 #include "server/texts.h"
 #include "text/format.h"
 
@@ -17,12 +17,6 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 
 namespace {
-
-// A request that cannot be used, with the reason for the reply.
-class BadField : public std::invalid_argument {
- public:
-  using std::invalid_argument::invalid_argument;
-};
 
 // The result words of the API and the result code each stands for.
 constexpr std::array<std::pair<std::string_view, int>, 4> kResultWords = {
@@ -107,21 +101,6 @@ std::optional<json> checkedObject(std::string_view body, std::string& error) {
 
 namespace {
 
-template <class T>
-std::optional<T> parse(std::string_view body, std::string& error, bool emptyAllowed) {
-  if (emptyAllowed && body.find_first_not_of(" \t\r\n") == std::string_view::npos) return T{};
-  const std::optional<json> j = checkedObject(body, error);
-  if (!j) return std::nullopt;
-  try {
-    return j->get<T>();
-  } catch (const BadField& e) {
-    error = e.what();
-  } catch (const json::exception&) {
-    error = texts::kBadJson;
-  }
-  return std::nullopt;
-}
-
 ordered_json optional(const std::optional<std::string>& v) {
   return v ? ordered_json(*v) : ordered_json(nullptr);
 }
@@ -164,15 +143,15 @@ void from_json(const json& j, PairRequest& request) {
 }
 
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error) {
-  return parse<ResultRequest>(body, error, false);
+  return parseBody<ResultRequest>(body, error);
 }
 
 std::optional<DeskResultRequest> parseDeskResultRequest(std::string_view body, std::string& error) {
-  return parse<DeskResultRequest>(body, error, false);
+  return parseBody<DeskResultRequest>(body, error);
 }
 
 std::optional<PairRequest> parsePairRequest(std::string_view body, std::string& error) {
-  return parse<PairRequest>(body, error, true);
+  return parseBody<PairRequest>(body, error, true);
 }
 
 std::optional<RoundQuery> parseRoundQuery(std::string_view query, std::string& error) {

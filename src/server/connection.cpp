@@ -29,19 +29,6 @@ std::string_view contentType(ContentKind kind) {
   }
 }
 
-std::string_view methodText(Method m) {
-  switch (m) {
-    case Method::Get:
-      return "GET";
-    case Method::Head:
-      return "HEAD";
-    case Method::Post:
-      return "POST";
-    default:
-      return "OTHER";
-  }
-}
-
 template <class Message>
 void setCommonFields(Message& res, const Reply& reply) {
   res.set(http::field::content_type, view(contentType(reply.kind)));
@@ -219,7 +206,7 @@ void Connection::logRequest() {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::steady_clock::now() - current_.started)
                       .count();
-  n->log(localTime() + " " + address_ + " \"" + std::string(methodText(current_.request.method)) +
+  n->log(localTime() + " " + address_ + " \"" + std::string(methodName(current_.request.method)) +
          " " + loggedPath(current_.request.path, n->hub->key()) + "\" " +
          std::to_string(current_.status) + " " + std::to_string(current_.bytes) + " " +
          std::to_string(ms) + "ms");

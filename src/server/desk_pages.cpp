@@ -16,25 +16,12 @@ using reports::escapeHtml;
 namespace {
 
 // The slip desk: the code from the address or the field, then the one board of that slip.
-constexpr std::string_view kSlipDesk = R"js((function () {
-'use strict';
+constexpr std::string_view kSlipDesk = R"js(
 var base = document.body.getAttribute('data-base') || '';
 var field = document.getElementById('code'), list = document.getElementById('boards');
 var note = document.getElementById('note'), overlay = document.getElementById('overlay');
 var box = document.getElementById('box');
 var code = '', game = null;
-function el(tag, cls, text) {
-  var e = document.createElement(tag);
-  if (cls) e.className = cls;
-  if (text !== undefined && text !== null) e.textContent = String(text);
-  return e;
-}
-function button(text, cls, action) {
-  var b = el('button', cls, text);
-  b.type = 'button';
-  b.addEventListener('click', action);
-  return b;
-}
 function say(text, bad) { note.textContent = text || ''; note.className = bad ? 'status bad' : 'status'; }
 function failed(e) { say('送信できませんでした。通信を確かめてください。（' + (e && e.message || e) + '）', true); }
 function answer(r) {
@@ -106,7 +93,6 @@ field.addEventListener('keydown', function (e) { if (e.key === 'Enter') open(fie
 overlay.addEventListener('click', function (e) { if (e.target === overlay) close(); });
 var m = /^#(.+)$/.exec(location.hash);
 if (m) { field.value = decodeURIComponent(m[1]); open(field.value); }
-})();
 )js";
 
 // Stores nothing and sends nothing: it only takes the key off the address bar.
@@ -141,7 +127,8 @@ Page framed(const std::string& title, const std::string& style, const std::strin
 }  // namespace
 
 std::string_view slipDeskScript() {
-  return kSlipDesk;
+  static const std::string script = scripts::withElements(kSlipDesk);
+  return script;
 }
 
 Page slipDeskPage(const edit::Workspace& ws, std::uint64_t version, std::string_view base) {
@@ -163,7 +150,7 @@ Page slipDeskPage(const edit::Workspace& ws, std::uint64_t version, std::string_
       "role=\"dialog\" aria-modal=\"true\"></div></div>\n";
   const std::string style = std::string(reports::pageStyle()) +
                             std::string(scripts::boardsStyle()) + std::string(kDeskStyle);
-  return framed(title, style, header, main, kSlipDesk, version, base);
+  return framed(title, style, header, main, slipDeskScript(), version, base);
 }
 
 Page movedAdminPage() {

@@ -12,6 +12,21 @@ namespace toq::server {
 
 enum class Method { Get, Head, Post, Other };
 
+/// The method as the request line names it ("OTHER" for any other).
+inline std::string_view methodName(Method m) {
+  switch (m) {
+    case Method::Get:
+      return "GET";
+    case Method::Head:
+      return "HEAD";
+    case Method::Post:
+      return "POST";
+    case Method::Other:
+      break;
+  }
+  return "OTHER";
+}
+
 /// A request as read from a connection.
 struct Request {
   Method method = Method::Other;

@@ -163,17 +163,8 @@ layout();
 watch(function (v) { if (String(v) !== version) refresh(layout); });
 )js";
 
-// The result desk and the organiser's page: the boards of a round as large buttons, a choice
-// of result, a confirmation that shows both names, and the request.
-constexpr std::string_view kBoards = R"js(
-var admin = document.body.getAttribute('data-mode') === 'admin';
-var key = null, version = null;
-var state = {event: null, pairings: null, round: null};
-var list = document.getElementById('boards');
-var search = document.getElementById('search');
-var overlay = document.getElementById('overlay');
-var box = document.getElementById('box');
-var note = document.getElementById('note');
+// A page's elements: made with a class and a text (always as text), buttons with their action.
+constexpr std::string_view kElements = R"js(
 function el(tag, cls, text) {
   var e = document.createElement(tag);
   if (cls) e.className = cls;
@@ -186,6 +177,19 @@ function button(text, cls, action) {
   b.addEventListener('click', action);
   return b;
 }
+)js";
+
+// The result desk and the organiser's page: the boards of a round as large buttons, a choice
+// of result, a confirmation that shows both names, and the request.
+constexpr std::string_view kBoards = R"js(
+var admin = document.body.getAttribute('data-mode') === 'admin';
+var key = null, version = null;
+var state = {event: null, pairings: null, round: null};
+var list = document.getElementById('boards');
+var search = document.getElementById('search');
+var overlay = document.getElementById('overlay');
+var box = document.getElementById('box');
+var note = document.getElementById('note');
 function say(text, bad) {
   note.textContent = text || '';
   note.className = bad ? 'status bad' : 'status';
@@ -482,8 +486,12 @@ std::string_view display() {
 }
 
 std::string_view boards() {
-  static const std::string script = wrap({kWatch, signing(), kBoards});
+  static const std::string script = wrap({kWatch, signing(), kElements, kBoards});
   return script;
+}
+
+std::string withElements(std::string_view part) {
+  return wrap({kElements, part});
 }
 
 std::string_view displayStyle() {

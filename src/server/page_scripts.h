@@ -15,6 +15,10 @@ std::string_view display();
 /// to send.
 std::string_view boards();
 
+/// Another page's own script part, inside its function after the helpers `el` (an element
+/// with a class and a text, always set as text) and `button` (with its action).
+std::string withElements(std::string_view part);
+
 /// Style rules of the display and of the board pages, after the web page's own.
 std::string_view displayStyle();
 std::string_view boardsStyle();

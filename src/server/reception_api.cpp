@@ -1,11 +1,10 @@
 #include "server/reception_api.h"
 
-#include <stdexcept>
-
 #include <nlohmann/json.hpp>
 
 #include "data/player.h"
 #include "server/api.h"
+#include "server/request_body.h"
 #include "server/texts.h"
 
 namespace toq::server::reception {
@@ -20,23 +19,7 @@ constexpr const char* kBadName = "name には氏名を指定してください�
 constexpr const char* kBadRating = "rating には整数を指定してください。";
 constexpr std::size_t kLongestQuery = 256;
 
-struct BadField : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-template <class T>
-std::optional<T> parse(std::string_view body, std::string& error) {
-  const std::optional<json> j = api::checkedObject(body, error);
-  if (!j) return std::nullopt;
-  try {
-    return j->get<T>();
-  } catch (const BadField& e) {
-    error = e.what();
-  } catch (const json::exception&) {
-    error = texts::kBadJson;
-  }
-  return std::nullopt;
-}
+using api::BadField;
 
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -84,11 +67,11 @@ void to_json(ordered_json& j, const Arrival& a) {
 }
 
 std::optional<ArrivalRequest> parseArrival(std::string_view body, std::string& error) {
-  return parse<ArrivalRequest>(body, error);
+  return api::parseBody<ArrivalRequest>(body, error);
 }
 
 std::optional<WalkInRequest> parseWalkIn(std::string_view body, std::string& error) {
-  return parse<WalkInRequest>(body, error);
+  return api::parseBody<WalkInRequest>(body, error);
 }
 
 std::optional<std::string> searchText(std::string_view query) {

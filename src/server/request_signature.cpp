@@ -5,24 +5,6 @@
 
 namespace toq::server {
 
-namespace {
-
-std::string_view methodName(Method m) {
-  switch (m) {
-    case Method::Get:
-      return "GET";
-    case Method::Head:
-      return "HEAD";
-    case Method::Post:
-      return "POST";
-    case Method::Other:
-      break;
-  }
-  return "OTHER";
-}
-
-}  // namespace
-
 std::string signedText(std::string_view method, std::string_view target, std::string_view sequence,
                        std::string_view body) {
   std::string text;

@@ -1,6 +1,5 @@
 // toq-cli print TABLE slips: a 49-board round is seven pages of eight slips, and each slip's
 // QR code, read back from the printed pages, opens the desk on its own board.
-#include <cstdio>
 #include <cstdlib>
 #include <set>
 
@@ -8,21 +7,12 @@
 #include "edit/workspace.h"
 #include "server/desk_codes.h"
 #include "server/desk_secret.h"
+#include "support/command_output.h"
 
 namespace toq {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string run(const std::string& command) {
-  std::string output;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, p)) > 0;) output.append(chunk, n);
-    ::pclose(p);
-  }
-  return output;
-}
 
 class SlipsPrint : public testing::CliTableTest {
  protected:
@@ -42,7 +32,8 @@ TEST_F(SlipsPrint, A49BoardRoundIsSevenPagesWhoseQrCodesOpenTheirBoards) {
   const testing::CliRun printed =
       cli("print", {table(), "slips", pdf, "--address", "http://192.0.2.5:8080"});
   ASSERT_EQ(printed.code, 0) << printed.err;
-  EXPECT_NE(run("pdfinfo " + pdf).find("Pages:           7\n"), std::string::npos);
+  EXPECT_NE(testing::commandOutput("pdfinfo " + pdf).find("Pages:           7\n"),
+            std::string::npos);
 
   // The boards' desk addresses, with the codes of the table's secret.
   edit::Workspace ws;
@@ -56,10 +47,10 @@ TEST_F(SlipsPrint, A49BoardRoundIsSevenPagesWhoseQrCodesOpenTheirBoards) {
     expected.insert("http://192.0.2.5:8080/desk#" + s.code);
   ASSERT_EQ(expected.size(), 49u);
 
-  run("pdftoppm -r 200 -png " + pdf + " " + path("page").string());
+  testing::commandOutput("pdftoppm -r 200 -png " + pdf + " " + path("page").string());
   std::multiset<std::string> read;
   const std::string decoded =
-      run("zbarimg -q --raw " + path("page").string() + "-*.png 2>/dev/null");
+      testing::commandOutput("zbarimg -q --raw " + path("page").string() + "-*.png 2>/dev/null");
   for (std::size_t at = 0, end; (end = decoded.find('\n', at)) != std::string::npos; at = end + 1)
     read.insert(decoded.substr(at, end - at));
   EXPECT_EQ(read, expected);

@@ -5,12 +5,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "server/page_scripts.h"
 #include "support/builders.h"
+#include "support/command_output.h"
 
 namespace toq {
 namespace {
@@ -25,12 +25,9 @@ json runPage(std::string_view script, const std::string& base = {}) {
   const std::string command = "TOQ_BASE='" + base +
                               "' node " TOQ_SOURCE_DIR "/tests/server/page_script_harness.js " +
                               file.string() + " 2>&1";
-  std::string output;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, p)) > 0;) output.append(chunk, n);
-    EXPECT_EQ(::pclose(p), 0) << output;
-  }
+  int status = 0;
+  const std::string output = testing::commandOutput(command, &status);
+  EXPECT_EQ(status, 0) << output;
   std::filesystem::remove_all(dir);
   const json report = json::parse(output, nullptr, false);
   EXPECT_FALSE(report.is_discarded()) << output;

@@ -4,12 +4,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-
 #include "server/hmac.h"
 #include "server/server_fixture.h"
 #include "server/sha256.h"
 #include "server/sign_script.h"
+#include "support/command_output.h"
 
 namespace toq {
 namespace {
@@ -18,12 +17,9 @@ using nlohmann::json;
 namespace fs = std::filesystem;
 
 std::string run(const std::string& command) {
-  std::string output;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, p)) > 0;) output.append(chunk, n);
-    EXPECT_EQ(::pclose(p), 0) << output;
-  }
+  int status = 0;
+  std::string output = testing::commandOutput(command, &status);
+  EXPECT_EQ(status, 0) << output;
   return output;
 }
 
