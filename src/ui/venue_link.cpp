@@ -3,18 +3,13 @@
 #include <QTimer>
 
 #include "edit/rounds.h"
+#include "server/guard_texts.h"
 #include "ui/dialogs/venue_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
-
-namespace {
-
-constexpr std::string_view kAllResultsIn = "すべての結果が揃いました";
-
-}  // namespace
 
 VenueLink::VenueLink(MainWindow& window, edit::Workspace& ws, services::Services& ui,
                      QObject* parent)
@@ -47,7 +42,8 @@ void VenueLink::changedFromNetwork(const server::NetworkChange& change) {
     window_.showChanges(change.changes, MainWindow::Told::ByServer);
   if (!change.label.empty()) ui_.statusMessage(change.label);
   // The last result of the latest round: the next round is offered, never paired unasked.
-  if (change.changes.table && edit::allResultsIn(ws_.table)) ui_.statusMessage(kAllResultsIn);
+  if (change.changes.table && edit::allResultsIn(ws_.table))
+    ui_.statusMessage(server::texts::kAllResultsIn);
   for (const std::string& s : change.statuses) ui_.statusMessage(s);
   // A warning box runs an event loop: shown after the job that found it.
   for (const std::string& p : change.problems)
