@@ -1,8 +1,8 @@
 #pragma once
 // A Qt GUI application object for a program that has none of its own (toq-cli), so that
 // fonts and PDF output work. It needs no display: unless QT_QPA_PLATFORM names a platform,
-// the offscreen one is used (on Windows, Windows' own). Qt's own notes and warnings (a missing runtime folder and the
-// like) are kept off the program's error stream while the session lives.
+// the offscreen one is used (on Windows, Windows' own). Qt's own notes and warnings (a missing
+// runtime folder and the like) are kept off the program's error stream while the session lives.
 
 #include <QGuiApplication>
 #include <memory>

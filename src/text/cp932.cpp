@@ -17,7 +17,9 @@ struct CodePair {
 
 constexpr char kFullWidthSpace[] = "\x81\x40";
 
-bool isKatakanaByte(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+bool isKatakanaByte(unsigned char b) {
+  return b >= 0xA1 && b <= 0xDF;
+}
 
 void appendUtf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
@@ -41,7 +43,11 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 std::optional<std::uint32_t> nextScalar(std::string_view s, std::size_t& pos) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   unsigned char b0 = byte(pos);
-  std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 6 ? 2 : (b0 >> 4) == 14 ? 3 : (b0 >> 3) == 30 ? 4 : 0;
+  std::size_t len = b0 < 0x80         ? 1
+                    : (b0 >> 5) == 6  ? 2
+                    : (b0 >> 4) == 14 ? 3
+                    : (b0 >> 3) == 30 ? 4
+                                      : 0;
   if (len == 0 || pos + len > s.size()) return std::nullopt;
   std::uint32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
   for (std::size_t i = 1; i < len; ++i) {
@@ -57,7 +63,9 @@ std::optional<std::uint32_t> nextScalar(std::string_view s, std::size_t& pos) {
 
 }  // namespace
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 std::size_t charLengthAt(std::string_view text, std::size_t pos) {
   if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos]))) return 2;
