@@ -66,8 +66,13 @@ std::optional<int> parseOneBased(std::string_view text, int count);
 /// A whole decimal number (an optional minus sign, digits only, within int).
 std::optional<int> parseInteger(std::string_view text);
 
-/// Opens a table file and the player file beside it: kExitOk, or kExitFailure after a message.
-int openTable(Invocation& inv, const std::filesystem::path& path);
+/// Opens a table file and the player file beside it into `ws` (the invocation's workspace when
+/// none): kExitOk, or kExitFailure after a message, also when either file did not read whole
+/// (nothing is then written). Records of an old file that hold what the register no longer
+/// takes are named on standard error, to be mended with `edit`.
+int openTable(Invocation& inv, const std::filesystem::path& path, edit::Workspace* ws = nullptr);
+/// Names on standard error the records of the register that the stored-text rule refuses.
+void warnOffendingRecords(Invocation& inv, const edit::Workspace& ws);
 
 /// A 1-based row, round or position operand as a 0-based index, not checked against the
 /// table (the core refuses one out of range with its own message; every number below 1

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/serve_support.h"
+#include "cli/terminal_text.h"
 #include "text/format.h"
 #include "text/paths.h"
 
@@ -308,7 +309,10 @@ std::optional<int> parseOneBased(std::string_view text, int count) {
   return *value - 1;
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream& rawErr) {
+  // Every text printed passes one filter: a name holding ESC never drives the terminal.
+  ControlEscapingStream out(rawOut);
+  ControlEscapingStream err(rawErr);
   if (asksForHelp(args)) {
     printHelp(out);
     return kExitOk;

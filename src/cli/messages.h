@@ -24,9 +24,6 @@ inline constexpr const char* kCsvSaved = "CSVファイル(%s)を保存しまし�
 
 // players
 inline constexpr const char* kPlayerFileReadError = "対局者ファイルを読み込めませんでした(%s)。";
-inline constexpr const char* kPlayerFileFull =
-    "対局者が多すぎるため、一部を読み込めませんでした(%s)。";
-
 // After a change.
 inline constexpr const char* kNotSaved = "変更を保存できませんでした。";
 inline constexpr const char* kNotDone = "変更しませんでした。";

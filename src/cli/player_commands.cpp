@@ -31,8 +31,16 @@ int loadRegister(Invocation& inv, bool mayBeNew) {
     ws.players.clear();
     return kExitOk;
   }
-  const int result = data::LoadPlayerFile(ws.players, file);
-  if (result == 0) return kExitOk;
+  data::ReadFault fault;
+  const int result = data::LoadPlayerFile(ws.players, file, nullptr, &fault);
+  if (result == 0) {
+    warnOffendingRecords(inv, ws);
+    return kExitOk;
+  }
+  if (fault.any()) {
+    inv.ui.errorBox(data::readFaultMessage(file, fault), services::kErrorCaption);
+    return kExitFailure;
+  }
   const char* message = !exists ? kPlayerFileReadError : kPlayerFileDamaged;
   inv.ui.errorBox(text::format(message, where.c_str()), services::kErrorCaption);
   return kExitFailure;

@@ -11,14 +11,18 @@ namespace toq::cli {
 int playersCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   const std::filesystem::path file = inv.pathArg(0);
-  const int result = data::LoadPlayerFile(ws.players, file);
-  // The records read before a malformed line or a full register stay, as in the program.
+  data::ReadFault fault;
+  const int result = data::LoadPlayerFile(ws.players, file, nullptr, &fault);
+  // Every record that could be read is shown, also when a line could not be.
   if (!ws.players.empty()) inv.out << layOutColumns(gridLines(view::playerGrid(ws.players)));
-  if (result == 0) return kExitOk;
+  if (result == 0) {
+    warnOffendingRecords(inv, ws);
+    return kExitOk;
+  }
   const std::string where = text::pathToUtf8(file);
-  inv.ui.errorBox(
-      text::format(result == -2 ? kPlayerFileFull : kPlayerFileReadError, where.c_str()),
-      services::kErrorCaption);
+  inv.ui.errorBox(fault.any() ? data::readFaultMessage(file, fault)
+                              : text::format(kPlayerFileReadError, where.c_str()),
+                  services::kErrorCaption);
   return kExitFailure;
 }
 

@@ -17,6 +17,7 @@
 #include "cli/serve_reception.h"
 #include "cli/serve_support.h"
 #include "cli/serve_texts.h"
+#include "cli/terminal_text.h"
 #include "edit/file_freshness.h"
 #include "server/answers.h"
 #include "server/desk_secret.h"
@@ -66,7 +67,8 @@ void printUrls(std::ostream& out, const server::Server& s, const std::vector<Sec
     out << text::format(t::kDisplay, s.displayUrl().c_str()) << '\n';
     if (desk) out << text::format(t::kDesk, s.deskUrl().c_str()) << '\n';
     out << t::kOrganiser << '\n' << s.organiserUrl() << '\n';
-    out << terminalQrCode(s.organiserUrl(), toTerminal(out));
+    std::ostream& raw = unfiltered(out);
+    raw << terminalQrCode(s.organiserUrl(), toTerminal(raw));
   } else {
     out << text::format(t::kVenue, s.publicUrl().c_str()) << '\n';
     out << text::format(t::kDisplayAll, s.displayUrl().c_str()) << '\n';
@@ -99,7 +101,7 @@ int openOthers(Invocation& inv, std::vector<Section>& sections) {
     Section s;
     s.own = std::make_unique<edit::Workspace>();
     s.ws = s.own.get();
-    if (edit::openTable(*s.ws, inv.ui, path) != 0) return kExitFailure;
+    if (openTable(inv, path, s.ws) != kExitOk) return kExitFailure;
     sections.push_back(std::move(s));
   }
   return kExitOk;

@@ -5,6 +5,7 @@
 #include "data/entry_texts.h"
 #include "data/player.h"
 #include "data/register.h"
+#include "data/stored_text.h"
 #include "data/width_fold.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -65,15 +66,9 @@ void matchHeader(EntrySheet& sheet, const SheetRecord& header) {
 std::optional<std::string> nameText(std::string_view utf8, const char* field, int line,
                                     std::string& refusal) {
   const std::string folded(trimSpaces(utf8));
-  std::optional<std::string> cp932 = text::toCp932(folded);
-  if (!cp932) {
-    refusal = text::format(texts::kEntryNotCp932, line, field, folded.c_str());
-    return std::nullopt;
-  }
-  if (const NameProblem p = checkName(*cp932); p != NameProblem::None) {
-    refusal = text::format(texts::kLinePrefix, line, nameProblemMessage(p, field).c_str());
-    return std::nullopt;
-  }
+  std::string message;
+  std::optional<std::string> cp932 = storedText(folded, field, message);
+  if (!cp932) refusal = text::format(texts::kLinePrefix, line, message.c_str());
   return cp932;
 }
 
@@ -95,6 +90,9 @@ std::optional<int> professionalCell(std::string_view cell) {
 void readRating(EntrySheet& sheet, const SheetRecord& r, const GradeTable& grades, EntryRow& e,
                 std::string& refusal) {
   e.rating = numberCell(cellOf(sheet, r, EntryField::Rating), texts::kFieldRating, r.line, refusal);
+  if (e.rating && refusal.empty())
+    if (const std::string range = ratingRangeMessage(*e.rating); !range.empty())
+      refusal = text::format(texts::kLinePrefix, r.line, range.c_str());
   const std::string_view gradeCell = cellOf(sheet, r, EntryField::Grade);
   if (gradeCell.empty()) return;
   const std::string grade = canonicalGrade(gradeCell);

@@ -9,7 +9,6 @@ inline constexpr char kSheetNoName[] =
     "見出しの行に氏名の列（氏名・名前・お名前・name）がありません";
 inline constexpr char kSheetEmpty[] = "申込一覧に行がありません";
 inline constexpr char kEntryNoName[] = "%d行目: 氏名がありません";
-inline constexpr char kEntryNotCp932[] = "%d行目: %s「%s」にShift-JISで表せない文字があります";
 inline constexpr char kEntryNotNumber[] = "%d行目: %s「%s」が数ではありません";
 inline constexpr char kEntryBoards[] = "%d行目: 同時対局数「%s」は1から99までです";
 inline constexpr char kEntryGradeUnknown[] = "%d行目: 段級「%s」のレーティングが決まっていません";

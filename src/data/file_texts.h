@@ -20,6 +20,7 @@ inline constexpr char kGamesLine[] = "$回戦数      :%d";
 inline constexpr char kLockLine[] = "$変更禁止    :%d";
 inline constexpr char kGamesLabel[] = "回戦数";
 inline constexpr char kLockLabel[] = "変更禁止";
+inline constexpr char kCountLabel[] = "人数";
 
 /// Name list: the line that sets the number of games.
 inline constexpr char kNameListGames[] = "$試合数：";
@@ -38,11 +39,21 @@ inline constexpr char kTableSaved[] = "%s を保存しました。%d人";
 inline constexpr char kTableNotSaved[] = "データを保存できませんでした(%s)。";
 inline constexpr char kTableNotRead[] = "データを読み込めませんでした(%s)。";
 inline constexpr char kCsvNotSaved[] = "CSVデータを保存できませんでした(%s)。";
+/// What the readers say of a line they cannot take.
+inline constexpr char kBrokenRecord[] = "対局者の記録として読めません";
+inline constexpr char kRegisterOverflow[] = "対局者が%d人を超えています";
+inline constexpr char kBrokenRow[] = "対戦表の行として読めません（対局者番号がありません）";
+inline constexpr char kTooManyRows[] = "対戦表の行が99行を超えています";
+inline constexpr char kBadGames[] = "回戦数は1から32までです";
+inline constexpr char kCountMismatch[] = "人数が%dと書かれていますが、行は%d行です";
 /// Standard output of the import (as the import has always reported).
 inline constexpr char kNoName[] = "名前がない\n";
 inline constexpr char kImportReadError[] = "読み込みエラー(%s)\a\n";
 /// Standard error of the import, followed by the line number.
 inline constexpr char kNoClosingQuote[] = "名前の閉じる引用符がありません: ";
 inline constexpr char kGamesOutOfRange[] = "試合数は1から32までです: ";
+/// A name list's line that the stored-text rule refuses: its number, then why.
+inline constexpr char kRefusedLine[] = "%d行目: %s";
+inline constexpr char kNameField[] = "氏名";
 
 }  // namespace toq::data::texts

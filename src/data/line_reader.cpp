@@ -24,7 +24,6 @@ bool LineReader::next(std::string_view& line) {
   line = text_.substr(pos_, stop - pos_);
   pos_ = end == std::string_view::npos ? text_.size() : end + 1;
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  if (std::size_t nul = line.find('\0'); nul != std::string_view::npos) line = line.substr(0, nul);
   ++lineNumber_;
   return true;
 }

@@ -14,7 +14,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
 /// Splits a text into lines. A line ends at LF; a CR right before it (or at the very end of
 /// the text) is dropped, so CR LF and LF files read alike. A line is always returned whole,
-/// however long. A NUL byte ends the line's content, as it ends a name field.
+/// however long, NUL bytes included: the file readers refuse a line that holds one.
 class LineReader {
  public:
   explicit LineReader(std::string_view text) : text_(text) {}

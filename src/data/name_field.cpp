@@ -1,8 +1,5 @@
 #include "data/name_field.h"
 
-#include "data/player.h"
-#include "text/cp932.h"
-
 namespace toq::data {
 
 std::optional<QuotedText> quotedText(std::string_view line, std::size_t opening) {
@@ -12,7 +9,7 @@ std::optional<QuotedText> quotedText(std::string_view line, std::size_t opening)
   std::size_t closing = line.find('"', opening + 1);
   if (closing == std::string_view::npos) return std::nullopt;
   std::string_view raw = line.substr(opening + 1, closing - opening - 1);
-  return QuotedText{std::string(text::cutAtCharBoundary(raw, kMaxNameBytes)), closing};
+  return QuotedText{std::string(raw), closing};
 }
 
 }  // namespace toq::data

@@ -1,6 +1,6 @@
 #pragma once
-// A name as the readers take it from a line: the bytes between two double quotes, cut at a
-// character boundary to the 255 bytes a name field holds.
+// A name as the readers take it from a line: the bytes between two double quotes, whole; the
+// player file's reader cuts it to the 255 bytes a name field holds, the name list's refuses it.
 
 #include <cstddef>
 #include <optional>
@@ -11,7 +11,7 @@ namespace toq::data {
 
 /// A quoted text found in a line.
 struct QuotedText {
-  std::string text;     ///< the bytes between the quotes, at most kMaxNameBytes
+  std::string text;     ///< the bytes between the quotes
   std::size_t closing;  ///< position of the closing quote in the line
 };
 

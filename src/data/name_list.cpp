@@ -9,6 +9,7 @@
 #include "data/name_field.h"
 #include "data/path_text.h"
 #include "data/player_file.h"
+#include "data/stored_text.h"
 #include "data/table_file.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -33,6 +34,12 @@ std::optional<Player> parsePlayerLine(std::string_view line, int lineNumber, std
     err << texts::kNoClosingQuote << lineNumber << '\n';
     return std::nullopt;
   }
+  if (const TextCheck check = checkStoredText(name->text); !check.ok()) {
+    err << text::format(texts::kRefusedLine, lineNumber,
+                        textProblemMessage(check, texts::kNameField).c_str())
+        << '\n';
+    return std::nullopt;
+  }
   Player p;
   p.name = std::move(name->text);
   MarkWomanProfessional(p);
@@ -40,6 +47,10 @@ std::optional<Player> parsePlayerLine(std::string_view line, int lineNumber, std
   if (comma == std::string_view::npos) return p;
   std::vector<int> values = scanIntList(line, comma + 1, kMaxListIntegers);
   if (values.size() > 0) p.rating = values[0];
+  if (const std::string range = ratingRangeMessage(p.rating); !range.empty()) {
+    err << text::format(texts::kRefusedLine, lineNumber, range.c_str()) << '\n';
+    return std::nullopt;
+  }
   if (values.size() > 1) {
     p.entries = values[1];
     // A player on several boards at once can only be a professional.

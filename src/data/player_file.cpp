@@ -5,6 +5,7 @@
 #include "data/int_scan.h"
 #include "data/line_reader.h"
 #include "data/name_field.h"
+#include "data/read_fault.h"
 #include "data/safe_write.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -46,10 +47,11 @@ bool parseRecordLine(std::string_view line, Player& p) {
 
   auto name = quotedText(line, line.find('"'));
   if (!name) return false;
-  p.name = std::move(name->text);
+  // A field longer than a name holds (never written by this program) is cut at a character.
+  p.name = std::string(text::cutAtCharBoundary(name->text, kMaxNameBytes));
   auto shortName = quotedText(line, line.find('"', name->closing + 1));
   if (!shortName) return false;
-  p.shortName = std::move(shortName->text);
+  p.shortName = std::string(text::cutAtCharBoundary(shortName->text, kMaxNameBytes));
 
   // The integers start after the closing quote and its comma.
   std::vector<int> values = scanIntList(line, shortName->closing + 2, kMaxRecordIntegers);
@@ -59,22 +61,37 @@ bool parseRecordLine(std::string_view line, Player& p) {
 
   // The affiliation is the quoted field after the integers, when there is one.
   if (auto affiliation = quotedText(line, line.find('"', shortName->closing + 1)))
-    p.affiliation = std::move(affiliation->text);
+    p.affiliation = std::string(text::cutAtCharBoundary(affiliation->text, kMaxNameBytes));
   return true;
 }
 
 }  // namespace
 
-int parsePlayerText(Register& players, std::string_view text) {
+int parsePlayerText(Register& players, std::string_view text, ReadFault* fault) {
+  static const std::string kFull = text::format(texts::kRegisterOverflow, kMaxPlayers);
   int result = 0;
   LineReader lines(text);
   std::string_view line;
+  // Every line is looked at, so that a file read for viewing shows all it can; the first fault
+  // is the one reported.
   while (lines.next(line)) {
+    if (const std::string bad = lineBytesFault(line); !bad.empty()) {
+      noteFault(fault, lines.lineNumber(), bad);
+      result = -1;
+      continue;
+    }
     if (line.empty() || line[0] == '#' || line[0] == '$') continue;
     Player p;
-    if (!parseRecordLine(line, p)) return -1;
+    if (!parseRecordLine(line, p)) {
+      noteFault(fault, lines.lineNumber(), texts::kBrokenRecord);
+      result = -1;
+      continue;
+    }
     MarkWomanProfessional(p);
-    result = players.AddPlayer(std::move(p));
+    if (players.AddPlayer(std::move(p)) != 0) {
+      noteFault(fault, lines.lineNumber(), kFull);
+      if (result == 0) result = -2;
+    }
   }
   return result;
 }
@@ -87,16 +104,18 @@ int WritePlayerFile(const Register& players, const std::filesystem::path& path,
   return result;
 }
 
-int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read) {
+int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read,
+                   ReadFault* fault) {
   auto bytes = readWholeFile(path);
   if (!bytes) return -1;
   if (read) *read = stampOf(path, *bytes);
-  return parsePlayerText(players, *bytes);
+  return parsePlayerText(players, *bytes, fault);
 }
 
-int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read) {
+int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read,
+                   ReadFault* fault) {
   players.clear();
-  return ReadPlayerFile(players, path, read);
+  return ReadPlayerFile(players, path, read, fault);
 }
 
 }  // namespace toq::data

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "data/file_stamp.h"
+#include "data/read_fault.h"
 #include "data/register.h"
 
 namespace toq::data {
@@ -12,11 +13,14 @@ namespace toq::data {
 /// error. `written`, when given, receives the stamp of the file written.
 int WritePlayerFile(const Register& players, const std::filesystem::path& path,
                     FileStamp* written = nullptr);
-/// Adds the records of a player file: 0, -1 cannot open or malformed line (records read so
-/// far stay), -2 register full. `read`, when given, receives the stamp of the bytes read (left
-/// alone when the file could not be read at all).
-int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr);
+/// Adds the records of a player file: 0; -1 cannot open, or a line that is not a record (a NUL,
+/// a broken record: the other records are read, the file did not read whole); -2 register
+/// full. `read`, when given, receives the stamp of the bytes read (left alone when the file
+/// could not be read at all); `fault`, when given, the first fault with its line.
+int ReadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr,
+                   ReadFault* fault = nullptr);
 /// Empties the register and reads the file.
-int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr);
+int LoadPlayerFile(Register& players, const std::filesystem::path& path, FileStamp* read = nullptr,
+                   ReadFault* fault = nullptr);
 
 }  // namespace toq::data

@@ -92,28 +92,4 @@ void MarkWomanProfessional(Player& player) {
   if (text::containsAtBoundary(player.name, kWoman)) player.womanProfessional = 1;
 }
 
-NameProblem checkName(std::string_view cp932) {
-  if (cp932.size() > kMaxNameBytes) return NameProblem::TooLong;
-  for (char c : cp932) {
-    if (c == '"') return NameProblem::Quote;
-    if (c == '\r' || c == '\n') return NameProblem::LineBreak;
-  }
-  return NameProblem::None;
-}
-
-std::string nameProblemMessage(NameProblem problem, std::string_view field) {
-  const std::string f(field);
-  switch (problem) {
-    case NameProblem::TooLong:
-      return f + "は255バイト（全角127文字）以内で入力してください。";
-    case NameProblem::Quote:
-      return f + "に二重引用符（\"）は使えません。";
-    case NameProblem::LineBreak:
-      return f + "に改行は使えません。";
-    case NameProblem::None:
-      break;
-  }
-  return {};
-}
-
 }  // namespace toq::data

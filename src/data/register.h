@@ -60,11 +60,4 @@ std::string affiliationKey(std::string_view text);
 /// Sets womanProfessional when the name holds "女流".
 void MarkWomanProfessional(Player& player);
 
-/// Why a typed name cannot be stored; none when it can.
-enum class NameProblem { None, TooLong, Quote, LineBreak };
-/// Checks a CP932 name or short name before it enters the register.
-NameProblem checkName(std::string_view cp932);
-/// The user's message (UTF-8) for a problem, naming the field ("氏名" or "省略名").
-std::string nameProblemMessage(NameProblem problem, std::string_view field);
-
 }  // namespace toq::data

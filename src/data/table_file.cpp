@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "data/file_parsers.h"
 #include "data/file_texts.h"
@@ -9,6 +10,7 @@
 #include "data/line_reader.h"
 #include "data/path_text.h"
 #include "data/player_file.h"
+#include "data/read_fault.h"
 #include "data/safe_write.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -91,30 +93,54 @@ bool parseRowLine(std::string_view line, Table& table, int row) {
 
 }  // namespace
 
-TableTextResult parseTableText(Table& table, std::string_view text) {
+TableTextResult parseTableText(Table& table, std::string_view text, ReadFault* fault) {
   static const std::string kGames = text::sj(texts::kGamesLabel);
   static const std::string kLock = text::sj(texts::kLockLabel);
+  static const std::string kCount = text::sj(texts::kCountLabel);
   table.participantCount = 0;
   int rows = 0;
+  std::optional<int> statedCount;
+  int countLine = 0;
   LineReader lines(text);
   std::string_view line;
   while (lines.next(line)) {
+    if (const std::string bad = lineBytesFault(line); !bad.empty()) {
+      noteFault(fault, lines.lineNumber(), bad);
+      return TableTextResult::Nul;
+    }
     if (line.empty() || line[0] == '#') continue;
     if (line[0] == '$') {
       std::string_view label = line.substr(1);
       if (label.starts_with(kGames)) {
         if (auto games = headerValue(line)) {
-          if (*games < 1 || *games > kMaxRounds) return TableTextResult::BadGames;
+          if (*games < 1 || *games > kMaxRounds) {
+            noteFault(fault, lines.lineNumber(), texts::kBadGames);
+            return TableTextResult::BadGames;
+          }
           table.numberOfGames = *games;
         }
       } else if (label.starts_with(kLock)) {
         if (auto lock = headerValue(line)) table.lockFlag = *lock;
+      } else if (label.starts_with(kCount)) {
+        statedCount = headerValue(line);
+        countLine = lines.lineNumber();
       }
       continue;
     }
-    if (rows >= kMaxParticipants) return TableTextResult::TooManyRows;
-    if (!parseRowLine(line, table, rows)) return TableTextResult::BadRow;
+    if (rows >= kMaxParticipants) {
+      noteFault(fault, lines.lineNumber(), texts::kTooManyRows);
+      return TableTextResult::TooManyRows;
+    }
+    if (!parseRowLine(line, table, rows)) {
+      noteFault(fault, lines.lineNumber(), texts::kBrokenRow);
+      return TableTextResult::BadRow;
+    }
     table.participantCount = ++rows;
+  }
+  // Rows lost from a file (cut short, a line deleted) show as a count that does not match.
+  if (statedCount && *statedCount != rows) {
+    noteFault(fault, countLine, text::format(texts::kCountMismatch, *statedCount, rows));
+    return TableTextResult::CountMismatch;
   }
   return TableTextResult::Ok;
 }
@@ -139,39 +165,44 @@ int WriteTableFile(const Table& table, const std::filesystem::path& path, servic
 }
 
 int ReadTableFile(Table& table, const std::filesystem::path& path, services::Services& ui,
-                  FileStamp* read) {
+                  FileStamp* read, ReadFault* fault) {
   const std::filesystem::path source = path.empty() ? table.filePath : path;
   auto bytes = readWholeFile(source);
-  const std::string failure = text::format(texts::kTableNotRead, pathUtf8(source).c_str());
   if (!bytes) {
-    ui.errorBox(failure);
+    ui.errorBox(text::format(texts::kTableNotRead, pathUtf8(source).c_str()));
     return -1;
   }
   if (read) *read = stampOf(source, *bytes);
   // Read into a copy so that a refused file leaves the table as it was.
   auto copy = std::make_unique<Table>(table);
-  TableTextResult outcome = parseTableText(*copy, *bytes);
-  if (outcome == TableTextResult::BadGames) {
-    ui.errorBox(failure);
-    return -1;
-  }
-  table = *copy;
+  ReadFault found;
+  const TableTextResult outcome = parseTableText(*copy, *bytes, &found);
   if (outcome != TableTextResult::Ok) {
-    ui.errorBox(failure);
-    return -1;
+    ui.errorBox(readFaultMessage(source, found));
+    noteFault(fault, found.line, found.what);
   }
+  // The rows read before the fault are kept for viewing; nothing writes them (the caller holds
+  // the fault). A number of games out of range leaves the copy half read: not kept.
+  if (outcome == TableTextResult::BadGames || outcome == TableTextResult::Nul) return -1;
+  table = *copy;
+  if (outcome != TableTextResult::Ok) return -1;
   table.filePath = source;
   return 0;
 }
 
 int OpenTableFile(Register& players, Table& table, const std::filesystem::path& path,
                   std::filesystem::path& playerFile, services::Services& ui, FileStamp* tableRead,
-                  FileStamp* playersRead) {
+                  FileStamp* playersRead, OpenFaults* faults) {
   playerFile = siblingWithExtension(path, ".ply");
-  LoadPlayerFile(players, playerFile, playersRead);
+  ReadFault playersFault;
+  const int playersResult = LoadPlayerFile(players, playerFile, playersRead, &playersFault);
+  // A missing player file is an event without players yet; one that did not read whole is not.
+  if (playersResult != 0 && playersFault.any() && faults) faults->players = playersFault;
   const std::filesystem::path tablePath = siblingWithExtension(path, ".tai");
   table.SetTableFile(tablePath);
-  return ReadTableFile(table, tablePath, ui, tableRead);
+  const int result =
+      ReadTableFile(table, tablePath, ui, tableRead, faults ? &faults->table : nullptr);
+  return result != 0 || playersFault.any() ? -1 : 0;
 }
 
 }  // namespace toq::data

@@ -51,8 +51,11 @@ std::string StepRule::name(const Snapshot& before, const Workspace& after,
   return label ? label : "";
 }
 
-Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
-                  const std::function<Outcome()>& command) {
+namespace {
+
+// One pass; `look` for the pass that only looks at the files, which refuses nothing.
+Passed pass(Workspace& ws, services::Services& ui, const StepRule& step,
+            const std::function<Outcome()>& command, bool look) {
   const OpenPass open(ws);
   const Snapshot start = snapshotOf(ws);
   // What another program wrote is read before anything is changed or shown; the command then
@@ -60,6 +63,13 @@ Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
   const bool reread = !step.opensDocument && rereadChangedFiles(ws, ui);
   Snapshot before = reread ? snapshotOf(ws) : start;
   Passed p;
+  // A file that did not read whole is never written over: only another document may be opened.
+  if (!look && !step.opensDocument && !ws.notReadWhole().empty()) {
+    ui.errorBox(text::format(texts::kRefusedNotWhole, ws.notReadWhole().c_str()));
+    p.outcome = stopped(Stop::NotReadWhole);
+    p.changes = changesSince(start, ws, reread);
+    return p;
+  }
   p.outcome = command();
   if (step.recorded()) {
     std::string name = step.name(before, ws, p.outcome);  // before `before` is handed on
@@ -69,8 +79,16 @@ Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
   return p;
 }
 
+}  // namespace
+
+Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
+                  const std::function<Outcome()>& command) {
+  return pass(ws, ui, step, command, false);
+}
+
 Passed lookAtFiles(Workspace& ws, services::Services& ui) {
-  return runCommand(ws, ui, StepRule{}, [] { return stopped(Stop::NothingToDo); });
+  return pass(
+      ws, ui, StepRule{}, [] { return stopped(Stop::NothingToDo); }, true);
 }
 
 bool passOpen(const Workspace& ws) {

@@ -70,7 +70,6 @@ inline constexpr const char* kAlreadyParticipant = "%s はすでに対戦表に�
 inline constexpr const char* kNameField = "氏名";
 inline constexpr const char* kShortNameField = "省略名";
 inline constexpr const char* kAffiliationField = "所属";
-inline constexpr const char* kNotCp932 = "%sにシフトJISで表せない文字があります。";
 inline constexpr const char* kEmptyName = "氏名を入力してください。";
 inline constexpr const char* kSameName = "同名の登録があります。";
 inline constexpr const char* kRegisterFull = "対局者の登録数が上限（%d人）に達しています。";
@@ -104,9 +103,12 @@ inline constexpr const char* kPlayersConflict =
     "対局者ファイル(%s)が他のプログラムで変更されていますが、保存されていない変更があるため"
     "読み直しませんでした。次の保存で上書きされます（前の内容は .bak に残ります）。";
 inline constexpr const char* kPlayerFileUnread = "対局者ファイル(%s)を読み込めませんでした。";
+/// A change refused, and a save not made, while a file of the event did not read whole.
+inline constexpr const char* kRefusedNotWhole =
+    "%s\nファイルを直すか、バックアップ（.bak）を開いてください。";
+inline constexpr const char* kNotWrittenNotWhole =
+    "%s\nファイルを壊さないよう、保存しませんでした。";
 inline constexpr const char* kNoEventFile = "対戦表ファイルを指定してください。";
-inline constexpr const char* kEventNameNotCp932 =
-    "ファイル名(%s)にシフトJISで表せない文字があるため、大会名にできません。";
 inline constexpr const char* kDiscardQuestion =
     "ファイルに保存されていない対戦表または名簿があります。破棄して新しい対戦表を作りますか？";
 inline constexpr const char* kNewEventMade = "新しい対戦表(%s)を作りました。";

@@ -6,6 +6,7 @@
 
 #include "data/line_reader.h"
 #include "data/player_file.h"
+#include "data/read_fault.h"
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "text/format.h"
@@ -59,6 +60,7 @@ struct Kept {
   const std::filesystem::path& file;
   data::FileStamp& seen;
   bool& unsaved;
+  std::string& notWhole;
   const FileTexts& texts;
 };
 
@@ -108,10 +110,14 @@ bool catchUp(const Kept& k, Data& inMemory, Read read, services::Services& ui) {
   if (!mayReread(k, ui)) return false;
   auto fresh = std::make_unique<Data>(inMemory);
   data::FileStamp stamp;
-  const int result = read(*fresh, &stamp);
+  data::ReadFault fault;
+  const int result = read(*fresh, &stamp, &fault);
   if (stamp.known()) k.seen = stamp;
+  // A file changed into one that does not read whole: the last good state stays in memory,
+  // and nothing is written until the file reads whole again.
+  k.notWhole = fault.any() ? data::readFaultMessage(k.file, fault) : std::string();
   if (result != 0) {
-    k.unsaved = true;
+    if (!fault.any()) k.unsaved = true;
     return false;
   }
   if (sameData(*fresh, inMemory)) return false;
@@ -122,11 +128,14 @@ bool catchUp(const Kept& k, Data& inMemory, Read read, services::Services& ui) {
 bool catchUpPlayers(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.playerFile;
   return catchUp(
-      {file, ws.playersOnDisk, ws.playersUnsaved, kPlayersTexts}, ws.players,
-      [&](data::Register& fresh, data::FileStamp* stamp) {
+      {file, ws.playersOnDisk, ws.playersUnsaved, ws.playersNotWhole, kPlayersTexts}, ws.players,
+      [&](data::Register& fresh, data::FileStamp* stamp, data::ReadFault* fault) {
         fresh = data::Register();
-        const int result = data::LoadPlayerFile(fresh, file, stamp);
-        if (result != 0) ui.errorBox(text::format(texts::kPlayerFileUnread, where(file).c_str()));
+        const int result = data::LoadPlayerFile(fresh, file, stamp, fault);
+        if (fault->any())
+          ui.errorBox(data::readFaultMessage(file, *fault));
+        else if (result != 0)
+          ui.errorBox(text::format(texts::kPlayerFileUnread, where(file).c_str()));
         return result;
       },
       ui);
@@ -135,9 +144,9 @@ bool catchUpPlayers(Workspace& ws, services::Services& ui) {
 bool catchUpTable(Workspace& ws, services::Services& ui) {
   const std::filesystem::path file = ws.table.filePath;
   return catchUp(
-      {file, ws.tableOnDisk, ws.tableUnsaved, kTableTexts}, ws.table,
-      [&](data::Table& fresh, data::FileStamp* stamp) {
-        return data::ReadTableFile(fresh, file, ui, stamp);
+      {file, ws.tableOnDisk, ws.tableUnsaved, ws.tableNotWhole, kTableTexts}, ws.table,
+      [&](data::Table& fresh, data::FileStamp* stamp, data::ReadFault* fault) {
+        return data::ReadTableFile(fresh, file, ui, stamp, fault);
       },
       ui);
 }
@@ -163,25 +172,34 @@ int openTable(Workspace& ws, services::Services& ui, const std::filesystem::path
   ws.history.clear();
   ws.tableOnDisk = {};
   ws.playersOnDisk = {};
+  data::OpenFaults faults;
   const int result = data::OpenTableFile(ws.players, ws.table, path, ws.playerFile, ui,
-                                         &ws.tableOnDisk, &ws.playersOnDisk);
+                                         &ws.tableOnDisk, &ws.playersOnDisk, &faults);
   ws.tableUnsaved = false;
   ws.playersUnsaved = false;
+  ws.playersNotWhole =
+      faults.players.any() ? data::readFaultMessage(ws.playerFile, faults.players) : std::string();
+  ws.tableNotWhole =
+      faults.table.any() ? data::readFaultMessage(ws.table.filePath, faults.table) : std::string();
   return result;
 }
 
 int readTable(Workspace& ws, services::Services& ui) {
   ws.tableOnDisk = {};
-  const int result = data::ReadTableFile(ws.table, {}, ui, &ws.tableOnDisk);
+  data::ReadFault fault;
+  const int result = data::ReadTableFile(ws.table, {}, ui, &ws.tableOnDisk, &fault);
   ws.tableUnsaved = false;
+  ws.tableNotWhole = fault.any() ? data::readFaultMessage(ws.table.filePath, fault) : std::string();
   return result;
 }
 
 int loadPlayers(Workspace& ws, const std::filesystem::path& file) {
   ws.playerFile = file;
   ws.playersOnDisk = {};
-  const int result = data::LoadPlayerFile(ws.players, file, &ws.playersOnDisk);
+  data::ReadFault fault;
+  const int result = data::LoadPlayerFile(ws.players, file, &ws.playersOnDisk, &fault);
   ws.playersUnsaved = false;
+  ws.playersNotWhole = fault.any() ? data::readFaultMessage(file, fault) : std::string();
   return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "data/path_text.h"
 #include "data/player_file.h"
+#include "data/stored_text.h"
 #include "data/table_file.h"
 #include "edit/edit_texts.h"
 #include "edit/file_commands.h"
@@ -21,6 +22,7 @@ namespace toq::edit {
 namespace {
 
 constexpr std::size_t kMaxTitleBytes = 255;
+constexpr const char* kTitleField = "大会名（ファイル名）";
 
 // The event's table file: the chosen name with ".tai" unless it has it.
 std::optional<std::filesystem::path> eventFile(const std::filesystem::path& chosen,
@@ -36,9 +38,12 @@ std::optional<std::filesystem::path> eventFile(const std::filesystem::path& chos
 std::optional<std::string> eventName(const std::filesystem::path& tableFile,
                                      services::Services& ui) {
   const std::string base = text::pathToUtf8(tableFile.stem());
-  std::optional<std::string> name = text::toCp932(base);
+  // The event's name passes the rule of every stored text; only its length is not held
+  // against it: a long file name gives a shortened title.
+  std::string message;
+  std::optional<std::string> name = data::storedText(base, kTitleField, message, std::string::npos);
   if (!name) {
-    ui.errorBox(text::format(texts::kEventNameNotCp932, base.c_str()));
+    ui.errorBox(message);
     return std::nullopt;
   }
   return std::string(text::cutAtCharBoundary(*name, kMaxTitleBytes));

@@ -8,12 +8,13 @@ namespace toq::edit {
 
 /// Why a command stopped without changing anything.
 enum class Stop {
-  None,         ///< it did not stop
-  BadIndex,     ///< a row, round or register position out of range (message shown)
-  Locked,       ///< the table's lock flag refused it (message shown)
-  Declined,     ///< a question answered No, or a dialog cancelled
-  NothingToDo,  ///< nothing to act on (no free round, no game in the cell...), silently
-  Refused,      ///< refused with an error message (taken name, full table...)
+  None,          ///< it did not stop
+  BadIndex,      ///< a row, round or register position out of range (message shown)
+  Locked,        ///< the table's lock flag refused it (message shown)
+  Declined,      ///< a question answered No, or a dialog cancelled
+  NothingToDo,   ///< nothing to act on (no free round, no game in the cell...), silently
+  Refused,       ///< refused with an error message (taken name, full table...)
+  NotReadWhole,  ///< a file of the event did not read whole: nothing may change (message shown)
 };
 
 /// Result of one editing command.

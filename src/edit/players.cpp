@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "data/stored_text.h"
 #include "edit/edit_texts.h"
 #include "edit/unsaved.h"
 #include "text/cp932.h"
@@ -19,15 +20,9 @@ constexpr const char* kDeleteParticipant =
 // A typed name in CP932, or none after telling the user why it cannot be stored.
 std::optional<std::string> acceptName(std::string_view utf8, const char* field,
                                       services::Services& ui) {
-  std::optional<std::string> cp932 = text::toCp932(utf8);
-  if (!cp932) {
-    ui.errorBox(text::format(texts::kNotCp932, field));
-    return std::nullopt;
-  }
-  if (data::NameProblem problem = data::checkName(*cp932); problem != data::NameProblem::None) {
-    ui.errorBox(data::nameProblemMessage(problem, field));
-    return std::nullopt;
-  }
+  std::string message;
+  std::optional<std::string> cp932 = data::storedText(utf8, field, message);
+  if (!cp932) ui.errorBox(message);
   return cp932;
 }
 
@@ -45,6 +40,10 @@ bool acceptForm(const Workspace& ws, services::Services& ui, const PlayerForm& f
   std::optional<std::string> affiliation =
       acceptName(form.affiliation, texts::kAffiliationField, ui);
   if (!affiliation) return false;
+  if (const std::string range = data::ratingRangeMessage(form.rating); !range.empty()) {
+    ui.errorBox(range);
+    return false;
+  }
   if (ws.players.SameNameExists(*name, skipPosition)) {
     ui.errorBox(texts::kSameName);
     return false;
@@ -88,8 +87,10 @@ PlayerForm newPlayerForm() {
 std::optional<PlayerForm> playerForm(const Workspace& ws, int position) {
   if (position < 1 || position > ws.players.count()) return std::nullopt;
   const data::Player& p = ws.players.at(position);
-  return PlayerForm{text::toUtf8(p.name), text::toUtf8(p.shortName), p.rating, p.professional != 0,
-                    text::toUtf8(p.affiliation)};
+  // A control character that an old file holds is shown as "\x1B", so that the form shows it
+  // and storing the form mends the record.
+  return PlayerForm{data::escapedUtf8(p.name), data::escapedUtf8(p.shortName), p.rating,
+                    p.professional != 0, data::escapedUtf8(p.affiliation)};
 }
 
 int playerPositionOfRow(const Workspace& ws, int row) {

@@ -28,6 +28,8 @@ void markTableChanged(Workspace& ws) {
 }
 
 int writeTable(Workspace& ws, services::Services& ui, bool evenEmpty) {
+  // A file that did not read whole is never written over, nor its event's other file.
+  if (!ws.notReadWhole().empty()) return -1;
   if (ws.table.filePath.empty()) {
     ws.tableUnsaved = true;
     ui.statusMessage(texts::kTableNotOnFile);
@@ -47,6 +49,7 @@ int writeTable(Workspace& ws, services::Services& ui, bool evenEmpty) {
 }
 
 int writePlayers(Workspace& ws, services::Services& ui) {
+  if (!ws.notReadWhole().empty()) return -1;
   if (ws.playerFile.empty()) {
     ws.playersUnsaved = true;
     ui.statusMessage(texts::kPlayersNotOnFile);
@@ -65,6 +68,10 @@ int writePlayers(Workspace& ws, services::Services& ui) {
 
 int saveAll(Workspace& ws, services::Services& ui) {
   if (!hasUnsavedChanges(ws)) return 0;
+  if (!ws.notReadWhole().empty()) {
+    ui.errorBox(text::format(texts::kNotWrittenNotWhole, ws.notReadWhole().c_str()));
+    return -2;
+  }
   if (ws.playersUnsaved && ws.playerFile.empty() && !ws.table.filePath.empty())
     ws.playerFile = data::siblingWithExtension(ws.table.filePath, ".ply");
   // Nothing is written unless everything pending has a file to go to.

@@ -3,6 +3,7 @@
 // owned by the front end and passed by reference to every command.
 
 #include <filesystem>
+#include <string>
 
 #include "data/file_stamp.h"
 #include "data/register.h"
@@ -33,9 +34,19 @@ struct Workspace {
   /// change by another program is read before it is written over (edit/file_freshness.h).
   data::FileStamp tableOnDisk;
   data::FileStamp playersOnDisk;
+  /// A file of the event that did not read whole: what is wrong there, naming the file and the
+  /// line (UTF-8; empty when it read whole). While one is set nothing is written and every
+  /// change is refused; what could be read is there to be looked at.
+  std::string tableNotWhole;
+  std::string playersNotWhole;
   /// Passes through the door running now (edit/command_door.h): work from the network or a
   /// file watcher waits while one is open.
   int openPasses = 0;
+
+  /// Why the event may not be changed because a file did not read whole; empty when it may.
+  const std::string& notReadWhole() const {
+    return playersNotWhole.empty() ? tableNotWhole : playersNotWhole;
+  }
 
   pairing::PairingContext context(services::Services& ui) {
     return {table, players, options, random, ui};

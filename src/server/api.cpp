@@ -28,20 +28,6 @@ constexpr std::array<std::pair<std::string_view, int>, 4> kResultWords = {
 // Request bodies are flat objects; anything nested deeper is refused before it is built.
 constexpr int kMaxDepth = 4;
 
-// A whole number within [low, high] from a field of the object.
-int integerField(const json& j, const char* name, int low, int high) {
-  const auto it = j.find(name);
-  if (it == j.end()) throw BadField(text::format(texts::kMissingField, name));
-  if (!it->is_number_integer()) throw BadField(text::format(texts::kNotInteger, name));
-  // Signed and unsigned values are compared as 64-bit numbers before they narrow.
-  const bool tooLarge = it->is_number_unsigned() &&
-                        it->get<unsigned long long>() > static_cast<unsigned long long>(high);
-  const long long value = tooLarge ? 0 : it->get<long long>();
-  if (tooLarge || value < low || value > high)
-    throw BadField(text::format(texts::kOutOfRange, name));
-  return static_cast<int>(value);
-}
-
 void onlyFields(const json& j, std::initializer_list<std::string_view> names) {
   for (const auto& item : j.items()) {
     bool known = false;
@@ -50,8 +36,25 @@ void onlyFields(const json& j, std::initializer_list<std::string_view> names) {
   }
 }
 
-// Parses and converts a body; the reason of a refusal goes to `error`.
 }  // namespace
+
+int integerField(const json& j, const char* name, int low, int high) {
+  const auto it = j.find(name);
+  if (it == j.end()) throw BadField(text::format(texts::kMissingField, name));
+  return integerValue(*it, name, low, high);
+}
+
+int integerValue(const json& value, const char* name, int low, int high) {
+  if (!value.is_number_integer()) throw BadField(text::format(texts::kNotInteger, name));
+  // Signed and unsigned values are compared as 64-bit numbers before they narrow: a number
+  // too large for them is refused, never wrapped.
+  const bool tooLarge = value.is_number_unsigned() &&
+                        value.get<unsigned long long>() > static_cast<unsigned long long>(high);
+  const long long number = tooLarge ? 0 : value.get<long long>();
+  if (tooLarge || number < low || number > high)
+    throw BadField(text::format(texts::kOutOfRange, name));
+  return static_cast<int>(number);
+}
 
 std::optional<json> checkedObject(std::string_view body, std::string& error) {
   if (!validUtf8(body)) {

@@ -46,9 +46,11 @@ std::string notSaved(const RequestServices& ui) {
 }
 
 // How a command that stopped is answered: 400 for a row or round the table does not have,
-// 409 with the edit layer's message for a refusal, 500 when the change could not be saved.
+// 409 with the edit layer's message for a refusal, 500 when the change could not be saved,
+// 503 while a file of the event does not read whole (the last good state is still served).
 Reply refusal(const edit::Outcome& o, const RequestServices& ui) {
   if (o.code == -2) return errorReply(500, notSaved(ui));
+  if (o.stop == edit::Stop::NotReadWhole) return errorReply(503, ui.problemText(texts::kNotDone));
   if (o.stop == edit::Stop::BadIndex) return errorReply(400, ui.problemText(texts::kBadRequest));
   return errorReply(409, ui.problemText(texts::kNotDone));
 }

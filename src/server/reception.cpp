@@ -88,6 +88,7 @@ Reply arrive(Hub& hub, int section, edit::Workspace& ws, edit::StepNamer step,
         return run(w, ui);
       }).outcome;
   if (o.code == -2) return errorReply(500, ui.problemText(texts::kNotSaved));
+  if (o.stop == edit::Stop::NotReadWhole) return errorReply(503, ui.problemText(texts::kNotDone));
   if (!o.done()) return errorReply(409, ui.problemText(texts::kNotDone));
   return jsonReply(200, text(arrivalOf(ws, o)));
 }

@@ -3,9 +3,12 @@
 #include <nlohmann/json.hpp>
 
 #include "data/player.h"
+#include "data/stored_text.h"
+#include "data/width_fold.h"
 #include "server/api.h"
 #include "server/request_body.h"
 #include "server/texts.h"
+#include "text/format.h"
 
 namespace toq::server::reception {
 
@@ -17,6 +20,8 @@ using nlohmann::ordered_json;
 constexpr const char* kBadPlayer = "player には対局者の番号を指定してください。";
 constexpr const char* kBadName = "name には氏名を指定してください。";
 constexpr const char* kBadRating = "rating には整数を指定してください。";
+constexpr const char* kRatingNotNumber =
+    "レーティング「%s」が数ではありません。数字だけで入力してください。";
 constexpr std::size_t kLongestQuery = 256;
 
 using api::BadField;
@@ -28,13 +33,26 @@ int hexValue(char c) {
   return -1;
 }
 
+// A rating as a number, or as the text the page's field holds: digits (full-width ones too)
+// with an optional minus sign, and nothing else ("２級" and "1500点" are refused, not read as 2
+// and 1500).
+int ratingValue(const json& value) {
+  if (value.is_number_integer())
+    return api::integerValue(value, "rating", data::kMinRating, data::kMaxRating);
+  if (!value.is_string()) throw BadField(kBadRating);
+  const std::string typed = value.get<std::string>();
+  const std::optional<int> n = data::cellNumber(typed);
+  if (!n) throw BadField(text::format(kRatingNotNumber, typed.c_str()));
+  if (std::string range = data::ratingRangeMessage(*n); !range.empty()) throw BadField(range);
+  return *n;
+}
+
 }  // namespace
 
 void from_json(const json& j, ArrivalRequest& r) {
   const auto it = j.find("player");
-  if (it == j.end() || !it->is_number_integer() || *it < 1 || *it > 99999)
-    throw BadField(kBadPlayer);
-  r.player = it->get<int>();
+  if (it == j.end() || !it->is_number_integer()) throw BadField(kBadPlayer);
+  r.player = api::integerValue(*it, "player", 1, 99999);
 }
 
 void from_json(const json& j, WalkInRequest& r) {
@@ -44,9 +62,7 @@ void from_json(const json& j, WalkInRequest& r) {
   r.form.name = name->get<std::string>();
   const auto rating = j.find("rating");
   if (rating == j.end() || rating->is_null()) return;
-  if (!rating->is_number_integer() || *rating < -99999 || *rating > 99999)
-    throw BadField(kBadRating);
-  r.form.rating = rating->get<int>();
+  r.form.rating = ratingValue(*rating);
 }
 
 void to_json(ordered_json& j, const ListedPlayer& a) {

@@ -49,7 +49,7 @@ function lost(){say('通信できませんでした。もう一度どうぞ。')
 q.oninput=load;
 document.getElementById('walkin').onsubmit=function(e){e.preventDefault();
 var n=document.getElementById('wname').value,r=document.getElementById('wrating').value,b={name:n};
-if(r!=='')b.rating=parseInt(r.replace(/[０-９]/g,function(c){return String.fromCharCode(c.charCodeAt(0)-65248);}),10);
+if(r!=='')b.rating=r;
 if(confirm(n+(r?'　R'+r:'')+'\n当日参加で登録しますか？'))call('POST','/api/reception/players',b).then(done,lost);};
 load();})();)JS";
 

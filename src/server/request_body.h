@@ -21,6 +21,12 @@ class BadField : public std::invalid_argument {
   using std::invalid_argument::invalid_argument;
 };
 
+/// A whole number within [low, high] from a field of an object; BadField when it is missing,
+/// not a whole number or out of range (never wrapped).
+int integerField(const nlohmann::json& j, const char* name, int low, int high);
+/// The same for a value already found.
+int integerValue(const nlohmann::json& value, const char* name, int low, int high);
+
 /// The body as a `T` (read by its from_json); none, with `error` set, when it cannot be.
 /// `emptyAllowed`: an empty body stands for a `T` with its defaults.
 template <class T>

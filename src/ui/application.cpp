@@ -82,6 +82,7 @@ void Application::start(const QString& file, bool show) {
     window_->setDocumentPath(fromPath(ws_->table.filePath));
   window_->updateCommandStates();
   window_->showUnsaved(edit::hasUnsavedChanges(*ws_));
+  if (show) commands_->offerBackupWhenNotWhole();
 }
 
 void Application::loadRememberedFiles() {
@@ -89,7 +90,9 @@ void Application::loadRememberedFiles() {
   // the user changes what was read from it.
   const QString entry = settings_->playerFile();
   ws_->playerFile = toPath(entry);
-  if (!entry.isEmpty() && edit::loadPlayers(*ws_, ws_->playerFile) != 0)
+  // A file that did not read whole is said by the question that offers its backup.
+  if (!entry.isEmpty() && edit::loadPlayers(*ws_, ws_->playerFile) != 0 &&
+      ws_->playersNotWhole.empty())
     ui_->errorBox(text::format(kPlayerFileUnread, toUtf8(entry).c_str()), services::kErrorCaption);
   const QString tableFile = settings_->tableFile();
   listFont_ = settings_->listFont(listFont_);
@@ -101,6 +104,7 @@ void Application::loadRememberedFiles() {
 
 void Application::afterCommand(view::Command command) {
   if (finished_ || command == view::Command::Exit) return;
+  commands_->offerBackupWhenNotWhole();
   if (!edit::needsEventFile(*ws_)) {
     askedForEventFile_ = false;
   } else if (!askedForEventFile_) {

@@ -99,6 +99,7 @@ bool Commands::openFile(const QString& path) {
         view_.setTableMode(opened.kind == edit::DocumentKind::Table);
         window_.setDocumentPath(path);
       });
+  offerBackupWhenNotWhole();
   return opened.done();
 }
 

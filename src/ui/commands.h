@@ -94,6 +94,10 @@ class Commands : public QObject {
   /// table (.tai, with the player file beside it) or a register (.ply). Asks first about
   /// changes no file has received (mayReplaceDocument). False when nothing was read.
   bool openFile(const QString& path);
+  /// When a file of the event did not read whole: says so with the file's name and line and
+  /// offers its backup (".bak") or the event as read, read-only. Asked once per fault. Records
+  /// of an older file that hold a control character are named once, to be mended.
+  void offerBackupWhenNotWhole();
   /// Before another document replaces the one held (every way to open or start one): changes
   /// that no file has received bring the question "保存されていない変更があります。保存しますか？".
   /// True when the replacing may go on.
@@ -209,7 +213,11 @@ class Commands : public QObject {
   MainWindow& window_;
   MainView& view_;
   edit::Workspace& ws_;
-  HeldBoxes boxes_;  ///< the window's services, with boxes held while a pass is open
+  /// Names the register's records that an older file left with a control character.
+  void nameOffendingRecords();
+  std::string offeredFault_;  ///< the fault offerBackupWhenNotWhole last asked about
+  std::string namedRecords_;  ///< the records nameOffendingRecords last named
+  HeldBoxes boxes_;           ///< the window's services, with boxes held while a pass is open
   services::Services& ui_;
   AppSettings& settings_;
   bool printFormat2_ = true;

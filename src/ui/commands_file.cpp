@@ -2,12 +2,15 @@
 // table, import a name list, save the table under a new name, save the CSV chart; and the new
 // event of the menu "対戦表".
 
+#include "data/stored_text.h"
+#include "edit/backup_open.h"
 #include "edit/file_commands.h"
 #include "edit/new_event.h"
 #include "services/program_directory.h"
 #include "ui/commands.h"
 #include "ui/dialogs/file_dialogs.h"
 #include "ui/dialogs/new_event_dialog.h"
+#include "ui/dialogs/unread_file_box.h"
 #include "ui/event_file.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
@@ -16,6 +19,10 @@
 namespace toq::ui {
 
 namespace {
+
+constexpr const char* kReadOnly =
+    "読み取り専用で開いています。変更はできません（ファイルを直すか、バックアップを開いてください）"
+    "。";
 
 // The save dialogs start in the folder that holds the program.
 QString programFolder() {
@@ -34,6 +41,31 @@ edit::SaveNameChooser saveChooser(QWidget* parent, Dialog dialog) {
 }
 
 }  // namespace
+
+void Commands::offerBackupWhenNotWhole() {
+  nameOffendingRecords();
+  const std::string fault = ws_.notReadWhole();
+  if (fault == offeredFault_) return;
+  offeredFault_ = fault;
+  if (fault.empty()) return;
+  if (!askOpenBackup(&window_, fromUtf8(fault))) {
+    ui_.statusMessage(kReadOnly);
+    return;
+  }
+  pass(edit::StepRule::newDocument(), [this] {
+    edit::Outcome o;
+    o.code = edit::openBackup(ws_, ui_);
+    return o;
+  });
+}
+
+void Commands::nameOffendingRecords() {
+  std::string named;
+  for (const std::string& record : data::offendingRecords(ws_.players)) named += record + "\n";
+  if (named == namedRecords_) return;
+  namedRecords_ = named;
+  if (!named.empty()) ui_.warningBox(named, services::kWarningCaption);
+}
 
 bool Commands::mayReplaceDocument() {
   return settleBeforeExit(window_, ws_, ui_, settings_);

@@ -1,5 +1,7 @@
 #include "ui/elided_label.h"
 
+#include "ui/qt_text.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -14,14 +16,14 @@ constexpr int kSlack = 8;
 
 ElidedLabel::ElidedLabel(const QString& text, QWidget* parent, int percent)
     : QWidget(parent), text_(text), percent_(percent) {
-  setToolTip(text);
+  setToolTip(plainToolTip(text));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   if (parent) parent->installEventFilter(this);
 }
 
 void ElidedLabel::setText(const QString& text) {
   text_ = text;
-  setToolTip(text);
+  setToolTip(plainToolTip(text));
   updateGeometry();
   update();
 }

@@ -17,6 +17,8 @@
 #include "ui/elided_label.h"
 #include "ui/event_file.h"
 #include "ui/main_view.h"
+#include "ui/plain_text_rule.h"
+#include "ui/qt_text.h"
 #include "ui/window_placement.h"
 #include "view/result_keys.h"
 
@@ -31,6 +33,7 @@ constexpr const char* kUntitled = "無題";
 MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings& settings,
                        QWidget* parent)
     : QMainWindow(parent), ws_(ws), ui_(ui), settings_(settings) {
+  installPlainTextRule();
   setWindowIcon(QIcon(QStringLiteral(":/toq.png")));
   actions_ = new Actions(this);
   actions_->buildMenus(this);
@@ -122,10 +125,10 @@ void MainWindow::updateCommandStates() {
   actions_->updateEnabled(viewState(), ws_.table);
   QAction* undo = actions_->action(view::Command::Undo);
   undo->setText(QString::fromStdString(edit::undoText(ws_.history, true)));
-  undo->setToolTip(QString::fromStdString(edit::undoText(ws_.history)));
+  undo->setToolTip(plainToolTip(QString::fromStdString(edit::undoText(ws_.history))));
   QAction* redo = actions_->action(view::Command::Redo);
   redo->setText(QString::fromStdString(edit::redoText(ws_.history, true)));
-  redo->setToolTip(QString::fromStdString(edit::redoText(ws_.history)));
+  redo->setToolTip(plainToolTip(QString::fromStdString(edit::redoText(ws_.history))));
   actions_->action(view::Command::StatusBar)->setChecked(!statusBar()->isHidden());
   actions_->action(view::Command::ToolBar)->setChecked(!actions_->toolBar()->isHidden());
 }

@@ -10,6 +10,7 @@
 
 #include "text/format.h"
 #include "text/paths.h"
+#include "ui/plain_text_rule.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
@@ -23,15 +24,23 @@ constexpr const char* kNoViewer =
 }  // namespace
 
 void QtServices::errorBox(std::string_view text, std::string_view caption) {
-  QMessageBox::critical(window_, fromUtf8(caption), fromUtf8(text));
+  messageBox(QMessageBox::Critical, text, caption);
 }
 
 void QtServices::warningBox(std::string_view text, std::string_view caption) {
-  QMessageBox::warning(window_, fromUtf8(caption), fromUtf8(text));
+  messageBox(QMessageBox::Warning, text, caption);
 }
 
 void QtServices::informationBox(std::string_view text, std::string_view caption) {
-  QMessageBox::information(window_, fromUtf8(caption), fromUtf8(text));
+  messageBox(QMessageBox::Information, text, caption);
+}
+
+void QtServices::messageBox(int icon, std::string_view text, std::string_view caption) {
+  // Messages carry names as they were typed: plain text, never markup.
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), fromUtf8(caption), fromUtf8(text),
+                  QMessageBox::Ok, window_);
+  makePlain(box);
+  box.exec();
 }
 
 void QtServices::statusMessage(std::string_view text) {
@@ -49,6 +58,7 @@ bool QtServices::askYesNoDefaultNo(std::string_view text, std::string_view capti
 bool QtServices::ask(std::string_view text, std::string_view caption, bool defaultYes) {
   QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text),
                   QMessageBox::Yes | QMessageBox::No, window_);
+  makePlain(box);
   box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
   box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
@@ -60,6 +70,7 @@ services::Services::Answer QtServices::askYesNoCancel(std::string_view text,
                                                       std::string_view caption) {
   QMessageBox box(QMessageBox::Question, fromUtf8(caption), fromUtf8(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
+  makePlain(box);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));

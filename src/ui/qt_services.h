@@ -35,6 +35,8 @@ class QtServices : public services::Services {
 
  private:
   bool ask(std::string_view text, std::string_view caption, bool defaultYes);
+  /// A box with one OK button; `icon` a QMessageBox::Icon.
+  void messageBox(int icon, std::string_view text, std::string_view caption);
 
   QPointer<QMainWindow> window_;
   bool viewerMissing_ = false;  ///< the desktop could not start a viewer once: not tried again

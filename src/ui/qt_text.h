@@ -10,8 +10,11 @@
 
 namespace toq::ui {
 
-/// A CP932 text of the core (names, titles, cell texts).
+/// A CP932 text of the core (names, titles, cell texts); a control character (from an old
+/// file) shows as "\x1B".
 QString fromCp932(std::string_view cp932);
+/// A tool tip that shows `text` as it is, whatever markup it looks like.
+QString plainToolTip(const QString& text);
 /// A UTF-8 text (the core's messages and captions).
 QString fromUtf8(std::string_view utf8);
 /// A typed text as CP932; none when a character cannot be held in CP932.

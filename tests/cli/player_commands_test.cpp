@@ -45,7 +45,7 @@ TEST_F(CliPlayers, RegisterStartsANewFileAndAddsToIt) {
   EXPECT_EQ(same.err, "エラー: 同名の登録があります。\n");
   CliRun foreign = cli("register", {playerFile(), "Zoë"});
   EXPECT_EQ(foreign.code, cli::kExitFailure);
-  EXPECT_EQ(foreign.err, "エラー: 氏名にシフトJISで表せない文字があります。\n");
+  EXPECT_EQ(foreign.err, "エラー: 氏名の3文字目（U+00EB）はシフトJISで表せません。\n");
   EXPECT_EQ(readRegister(playerFile()).count(), 2);
   EXPECT_EQ(cli("register", {playerFile(), "X", "--rating", "high"}).code, cli::kExitUsage);
   EXPECT_EQ(cli("register", {playerFile(), "X", "--no-pro"}).code, cli::kExitUsage);
@@ -129,6 +129,78 @@ TEST_F(CliPlayers, DeleteTheGivenPositions) {
   EXPECT_EQ(readRegister(playerFile()).count(), 2);
   EXPECT_EQ(cli("delete", {playerFile(), "one"}).code, cli::kExitUsage);
   EXPECT_EQ(cli("delete", {playerFile()}).code, cli::kExitUsage);
+}
+
+// Hostile names from the terminal: each refused with its message, or stored and read back byte
+// for byte; the register is the same before and after every refusal.
+TEST_F(CliPlayers, HostileNamesAreRefusedOrStoredByteForByte) {
+  ASSERT_EQ(cli("register", {playerFile(), "青山 大輔"}).code, 0);
+  struct Case {
+    std::string name;
+    std::string err;  // empty: stored
+  };
+  const std::vector<Case> cases = {
+      {"\x1b]0;title\x07", "エラー: 氏名の1文字目に制御文字（U+001B）は使えません。\n"},
+      {"bell\x07", "エラー: 氏名の5文字目に制御文字（U+0007）は使えません。\n"},
+      {"del\x7f", "エラー: 氏名の4文字目に制御文字（U+007F）は使えません。\n"},
+      {"c1\xc2\x90", "エラー: 氏名の3文字目に制御文字（U+0090）は使えません。\n"},
+      {"a\r\nb", "エラー: 氏名に改行は使えません。\n"},
+      {"lead\x82", "エラー: 氏名の5文字目がシフトJISの文字ではありません（0x82）。\n"},
+      {std::string(128, 'x') + std::string(64, 'y') + std::string(64, 'z'),
+       "エラー: 氏名は255バイト（全角127文字）以内で入力してください。\n"},
+      {"<img src=x onerror=alert(1)>", ""},
+      {"山田, \'太郎\'", ""},
+      {std::string(255, 'w'), ""},
+  };
+  for (const Case& c : cases) {
+    const data::Register before = readRegister(playerFile());
+    const CliRun r = cli("register", {playerFile(), c.name});
+    EXPECT_EQ(r.err, c.err) << c.name;
+    const data::Register after = readRegister(playerFile());
+    if (!c.err.empty()) {
+      EXPECT_EQ(after, before);
+      continue;
+    }
+    ASSERT_EQ(after.count(), before.count() + 1);
+    EXPECT_EQ(after.at(after.count()).name, sj(c.name));
+  }
+  CliRun rating = cli("register", {playerFile(), "X", "--rating", "99999999999"});
+  EXPECT_EQ(rating.code, cli::kExitUsage);  // not a number of the program's range: not wrapped
+  CliRun far = cli("register", {playerFile(), "X", "--rating", "100000"});
+  EXPECT_EQ(far.err,
+            "エラー: レーティング 100000 は -99999 から 99999 の範囲で入力してください。\n");
+}
+
+// An old file holding a control character opens, prints it as "\x1B", names the record, and is
+// mended by `edit`; a file broken in the middle is refused by every sub-command and kept.
+TEST_F(CliPlayers, OldAndBrokenFiles) {
+  const std::string head = sj("# TOQ V0.60 参加者データ\r\n$バージョン  :0.60\r\n");
+  writeBytes(playerFile(), head + sj("0001,0001,\"青山\x1b[31m\",\"\",1600,1,0,\r\n"));
+  const CliRun listed = cli("players", {playerFile()});
+  EXPECT_EQ(listed.code, 0);
+  EXPECT_NE(listed.out.find("青山\\x1B[31m"), std::string::npos) << listed.out;
+  EXPECT_EQ(listed.out.find('\x1b'), std::string::npos);
+  EXPECT_NE(listed.err.find("1番目の対局者「青山\\x1B[31m」"), std::string::npos) << listed.err;
+  ASSERT_EQ(cli("edit", {playerFile(), "1", "--name", "青山 大輔"}).code, 0);
+  EXPECT_EQ(readRegister(playerFile()).at(1).name, sj("青山 大輔"));
+
+  const std::string broken = head + sj("0001,0001,\"A\",\"\",1600,1,0,\r\n") +
+                             std::string("0002,0002,\"B\0\",\"\",1600,1,0,\r\n", 29) +
+                             sj("0003,0003,\"C\",\"\",1600,1,0,\r\n");
+  writeBytes(playerFile(), broken);
+  save();  // the table beside it
+  writeBytes(playerFile(), broken);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"register", playerFile(), "D"},
+        std::vector<std::string>{"edit", playerFile(), "1", "--rating", "1"},
+        std::vector<std::string>{"show", table()}, std::vector<std::string>{"games", table(), "5"},
+        std::vector<std::string>{"serve", table(), "--port", "0"}}) {
+    const CliRun r = runInProcess(args);
+    EXPECT_EQ(r.code, cli::kExitFailure) << args[0];
+    EXPECT_NE(r.err.find("event.ply の 4行目: NUL文字（U+0000）があります"), std::string::npos)
+        << args[0] << ": " << r.err;
+  }
+  EXPECT_EQ(bytes("event.ply"), broken);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST(NameList, GoldenImportWritesPlayerAndTableFiles) {
 TEST(NameList, LinesAreTakenWholeAndBadLinesSkipped) {
   auto t = testing::makeTournament(4);
   std::ostringstream out, err;
-  std::string longName(600, 'x');  // a line beyond 499 bytes is still one player
+  std::string longName(600, 'x');  // a line beyond 499 bytes is one line, its name refused
   const std::string text = sj("\"甲\",1500,3\r\n"
                               "\"乙\",1500,3,0\n"
                               "\"閉じない,1600\r\n"
@@ -57,15 +57,15 @@ TEST(NameList, LinesAreTakenWholeAndBadLinesSkipped) {
                            "\"" + longName + "\",1234,1\r\n\"after\"\r\n";
   data::parseNameListText(t->players, t->table, text, t->ui, out, err);
   EXPECT_EQ(out.str(), "名前がない\n");  // "$試合数：" without a number is a player line
-  EXPECT_EQ(err.str(), "名前の閉じる引用符がありません: 3\n試合数は1から32までです: 4\n");
+  EXPECT_EQ(err.str(),
+            "名前の閉じる引用符がありません: 3\n試合数は1から32までです: 4\n"
+            "6行目: 氏名は255バイト（全角127文字）以内で入力してください。\n");
   EXPECT_EQ(t->table.numberOfGames, 4);
-  ASSERT_EQ(t->players.count(), 4);
+  ASSERT_EQ(t->players.count(), 3);
   EXPECT_EQ(t->players.at(1).professional, 1);
   EXPECT_EQ(t->players.at(2).professional, 0);
-  EXPECT_EQ(t->players.at(3).name, longName.substr(0, 255));
-  EXPECT_EQ(t->players.at(3).rating, 1234);
-  EXPECT_EQ(t->players.at(4).name, "after");
-  EXPECT_EQ(t->table.participantCount, 8);  // 3 + 3 + 1 + 1
+  EXPECT_EQ(t->players.at(3).name, "after");
+  EXPECT_EQ(t->table.participantCount, 7);  // 3 + 3 + 1
   EXPECT_EQ(t->table.participants[5], 2);
 }
 

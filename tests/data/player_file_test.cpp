@@ -80,7 +80,7 @@ TEST(PlayerFile, ReaderTakesWhatTheDescriptionAllows) {
   EXPECT_EQ(r.NextFreeNumber(), 1);
 }
 
-TEST(PlayerFile, MalformedLinesStopWithRecordsKept) {
+TEST(PlayerFile, MalformedLinesAreNamedAndTheOtherRecordsKeptForViewing) {
   for (const char* bad :
        {"no comma at all", "1,x,\"A\",\"a\"", "1,2,no quote", "1,2,\"unclosed name",
         "1,2,\"A\",no short name", "1,2,\"A\",\"unclosed short name,1600,1,0,"}) {
@@ -89,8 +89,9 @@ TEST(PlayerFile, MalformedLinesStopWithRecordsKept) {
                                            "\r\n1,2,\"after\",\"\",\r\n"),
               -1)
         << bad;
-    ASSERT_EQ(r.count(), 1) << bad;
+    ASSERT_EQ(r.count(), 2) << bad;
     EXPECT_EQ(r.at(1).name, "ok");
+    EXPECT_EQ(r.at(2).name, "after");
   }
 }
 

@@ -7,6 +7,8 @@
 
 #include "data/player_file.h"
 #include "data/safe_write.h"
+#include "edit/backup_open.h"
+#include "edit/command_door.h"
 #include "edit/edit_fixture.h"
 #include "edit/edit_texts.h"
 #include "edit/file_freshness.h"
@@ -152,7 +154,10 @@ TEST_F(Freshness, ADamagedFileFromAnotherProgramLeavesTheTableAsItWas) {
   EXPECT_FALSE(edit::rereadChangedFiles(*ws_, ui_));
   EXPECT_EQ(ui_.errors().size(), 1u);  // the reader's message, once
   EXPECT_TRUE(testing::sameEntries(ws_->table, *before));
-  EXPECT_TRUE(edit::unsavedChanges(*ws_).table);
+  // Not read whole: never written over, not even by a later save.
+  EXPECT_NE(ws_->tableNotWhole.find("1行目: 回戦数は1から32までです"), std::string::npos)
+      << ws_->tableNotWhole;
+  EXPECT_EQ(edit::writeTable(*ws_, ui_), -1);
   EXPECT_FALSE(edit::rereadChangedFiles(*ws_, ui_));
   EXPECT_EQ(ui_.errors().size(), 1u);
 }
@@ -171,6 +176,76 @@ TEST_F(Freshness, TheSameTablesReadAgainAreTakenSilently) {
   EXPECT_FALSE(edit::rereadChangedFiles(*o, ui_));
   EXPECT_TRUE(o->tableOnDisk.holds(tablePath(), readFile(tablePath())));
   EXPECT_TRUE(ui_.messages.empty());
+}
+
+}  // namespace
+}  // namespace toq
+
+namespace toq {
+namespace {
+
+// A file that does not read whole is never written over: not when it is opened (every change
+// and every save refused, what could be read there to look at), not when another program
+// broke it while this one had it (the last good state stays, changes answer NotReadWhole),
+// and its backup can be put in its place, the broken file kept aside.
+class NotReadWhole : public Freshness {
+ protected:
+  void breakPlayerFile() {
+    std::string bytes = readFile(ws_->playerFile);
+    const std::size_t second = bytes.find("0002,");
+    ASSERT_NE(second, std::string::npos);
+    bytes.insert(second + 12, std::string(1, '\0'));
+    std::ofstream(ws_->playerFile, std::ios::binary) << bytes;
+    broken_ = bytes;
+  }
+  edit::Outcome enterThroughDoor() {
+    return edit::runCommand(*ws_, ui_, edit::StepRule{"x"},
+                            [&] { return edit::enterResultCode(*ws_, ui_, 0, 0, data::kWin); })
+        .outcome;
+  }
+  std::string broken_;
+};
+
+TEST_F(NotReadWhole, ABrokenFileChangedWhileOpenKeepsTheLastGoodStateAndTakesNoChange) {
+  ASSERT_EQ(edit::writePlayers(*ws_, ui_), 0);  // P0..P3 on file, then made backup-able
+  ASSERT_EQ(edit::writePlayers(*ws_, ui_), 0);
+  const data::Register good = ws_->players;
+  breakPlayerFile();
+  const edit::Outcome o = enterThroughDoor();
+  EXPECT_EQ(o.stop, edit::Stop::NotReadWhole);
+  EXPECT_EQ(ws_->players, good);
+  EXPECT_EQ(ws_->table.result[0][0], data::kResultNone);
+  EXPECT_EQ(readFile(ws_->playerFile), broken_);
+  EXPECT_NE(lastError().find("cup.ply の 4行目: NUL文字（U+0000）があります"), std::string::npos)
+      << lastError();
+  EXPECT_EQ(edit::saveAll(*ws_, ui_), 0);  // nothing unsaved: nothing written
+  EXPECT_EQ(edit::writePlayers(*ws_, ui_), -1);
+  EXPECT_EQ(readFile(ws_->playerFile), broken_);
+
+  // Mended by the other program: the next change reads it and goes through.
+  ASSERT_EQ(data::WritePlayerFile(good, ws_->playerFile), 0);
+  EXPECT_TRUE(enterThroughDoor().done());
+  EXPECT_TRUE(ws_->notReadWhole().empty());
+}
+
+TEST_F(NotReadWhole, OpenedReadOnlyThenItsBackupPutInItsPlace) {
+  ASSERT_EQ(edit::writePlayers(*ws_, ui_), 0);  // the backup holds the four players
+  breakPlayerFile();
+  auto opened = std::make_unique<edit::Workspace>();
+  EXPECT_EQ(edit::openTable(*opened, quiet_, tablePath()), -1);
+  EXPECT_NE(opened->playersNotWhole.find("4行目"), std::string::npos);
+  EXPECT_EQ(opened->players.count(), 3);  // every record but the broken one, to look at
+  EXPECT_EQ(edit::writeTable(*opened, quiet_), -1);
+  EXPECT_EQ(readFile(ws_->playerFile), broken_);
+
+  ASSERT_EQ(edit::openBackup(*opened, quiet_), 0);
+  EXPECT_TRUE(opened->notReadWhole().empty());
+  EXPECT_EQ(opened->players, ws_->players);
+  bool keptAside = false;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_))
+    keptAside = keptAside || (entry.path().filename().string().starts_with("cup.ply.unread-") &&
+                              readFile(entry.path()) == broken_);
+  EXPECT_TRUE(keptAside);
 }
 
 }  // namespace

@@ -74,8 +74,8 @@ TEST_F(Players, NamesThatCannotBeStoredAreRefused) {
   const Case cases[] = {
       {form("TakenName"), "同名の登録があります。"},
       {form("Taken　Name"), "同名の登録があります。"},
-      {form("Smile 😀"), "氏名にシフトJISで表せない文字があります。"},
-      {form("Ok", "😀"), "省略名にシフトJISで表せない文字があります。"},
+      {form("Smile 😀"), "氏名の7文字目（U+1F600）はシフトJISで表せません。"},
+      {form("Ok", "😀"), "省略名の1文字目（U+1F600）はシフトJISで表せません。"},
       {form("a\"b"), "氏名に二重引用符（\"）は使えません。"},
       {form("a\nb"), "氏名に改行は使えません。"},
       {form("Ok", "x\r"), "省略名に改行は使えません。"},

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -161,6 +162,67 @@ TEST_F(Reception, OffItsPagesDoNotExist) {
   EXPECT_EQ(ask("GET", "/reception", "").status, 404);
   EXPECT_EQ(ask("GET", "/api/reception/players", kReceptionKey).status, 404);
   EXPECT_TRUE(server_->receptionUrl().empty());
+}
+
+}  // namespace
+}  // namespace toq
+
+namespace toq {
+namespace {
+
+// Walk-ins as a hostile guest with the reception key would send them: each refused with its
+// message or stored and read back byte for byte after a restart; a number is never wrapped.
+TEST_F(Reception, HostileWalkInsAreRefusedOrStoredAsTyped) {
+  serveReception();
+  struct Case {
+    json body;
+    int status;
+    std::string message;  // part of the refusal
+  };
+  const std::vector<Case> cases = {
+      {json{{"name", std::string("A\0B", 3)}}, 409, "制御文字（U+0000）"},
+      {json{{"name", "\x1b]0;pwned\x07"}}, 409, "制御文字（U+001B）"},
+      {json{{"name", "c1\xc2\x9b"}}, 409, "制御文字（U+009B）"},
+      {json{{"name", "改行\nあり"}}, 409, "改行"},
+      {json{{"name", std::string(256, 'x')}}, 409, "255バイト"},
+      {json{{"name", "<a href=http://10.9.9.9/>罠</a>"}}, 200, ""},
+      {json{{"name", "当日 一"}, {"rating", 18446744073709551615ull}}, 400, "rating"},
+      {json{{"name", "当日 二"}, {"rating", "２級"}}, 400, "「２級」が数ではありません"},
+      {json{{"name", "当日 三"}, {"rating", "1500点"}}, 400, "「1500点」が数ではありません"},
+      {json{{"name", "当日 四"}, {"rating", "１５００"}}, 200, ""},
+      {json{{"name", "当日 五"}, {"rating", 123456}}, 400, "rating"},
+  };
+  for (const Case& c : cases) {
+    const auto a = ask("POST", "/api/reception/players", kReceptionKey, c.body.dump());
+    EXPECT_EQ(a.status, c.status) << c.body.dump() << ' ' << a.body;
+    EXPECT_NE(a.body.find(c.message), std::string::npos) << a.body;
+  }
+  stopServer();
+  data::Register back;
+  ASSERT_EQ(data::LoadPlayerFile(back, ws_->playerFile), 0);
+  EXPECT_EQ(back, ws_->players);
+  ASSERT_EQ(back.count(), 54);
+  EXPECT_EQ(text::toUtf8(back.at(53).name), "<a href=http://10.9.9.9/>罠</a>");
+  EXPECT_EQ(back.at(54).rating, 1500);
+}
+
+// A player file broken while the event is served: changes are refused with 503 and the
+// message, the last good state is still served, and the file is not written over.
+TEST_F(Reception, AFileBrokenWhileServingRefusesChangesAndKeepsServing) {
+  serveReception();
+  std::string bytes = testing::readFile(ws_->playerFile);
+  bytes.insert(bytes.find("0010,") + 12, std::string(1, '\0'));
+  std::ofstream(ws_->playerFile, std::ios::binary) << bytes;
+  const auto change =
+      ask("POST", "/api/reception/arrivals", kReceptionKey, json{{"player", 3}}.dump());
+  EXPECT_EQ(change.status, 503) << change.body;
+  EXPECT_NE(change.body.find("12行目: NUL文字（U+0000）があります"), std::string::npos)
+      << change.body;
+  const auto list = ask("GET", "/api/reception/players?q=", kReceptionKey);
+  EXPECT_EQ(list.status, 200);
+  EXPECT_NE(list.body.find("申込 52"), std::string::npos);
+  stopServer();
+  EXPECT_EQ(testing::readFile(ws_->playerFile), bytes);
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
+#include <fstream>
 
 #include "data/csv_file.h"
 #include "data/player_file.h"
@@ -104,6 +106,45 @@ class FileCommandsTest : public QObject {
     QCOMPARE(run.view()->model()->rowCount(), 20);
     run.view()->setTableMode(true);
     QVERIFY(run.view()->pairingButton()->isEnabled());  // an odd field asks for its bye
+  }
+
+  // A player file broken in the middle: the window names the file and the line, opens it
+  // read-only (a change is refused, the file kept) or puts its backup in its place.
+  void aFileThatDoesNotReadWholeOffersItsBackupOrReadOnly() {
+    RunningApp run(false);
+    const auto other = run.box.importSample("other");
+    const std::filesystem::path ply = run.box.path("other.ply");
+    data::Register good;
+    QCOMPARE(data::LoadPlayerFile(good, ply), 0);
+    QCOMPARE(data::WritePlayerFile(good, ply), 0);  // its backup, the same records
+    std::string bytes = testing::readFile(ply);
+    bytes.insert(bytes.find("0005,") + 12, std::string(1, '\0'));
+    { std::ofstream(ply, std::ios::binary) << bytes; }
+
+    auto choice = [&](const QString& answer) {
+      return Await::dialog<QMessageBox>([answer](QMessageBox* b) {
+        QVERIFY(
+            b->text().contains(QStringLiteral("other.ply の 7行目: NUL文字（U+0000）があります")));
+        QCOMPARE(b->textFormat(), Qt::PlainText);
+        testing::button(b, answer)->click();
+      });
+    };
+    auto readOnly = choice(QStringLiteral("読み取り専用で開く(&R)"));
+    run.box.ui.clear();
+    emit run.window()->recentFileChosen(str(other));
+    QVERIFY(readOnly->handled());
+    QCOMPARE(run.ws().players.count(), good.count() - 1);
+    QVERIFY(!run.box.ui.statuses().empty());
+    QVERIFY(QString::fromStdString(run.box.ui.statuses().back())
+                .startsWith(QStringLiteral("読み取り専用")));
+    QCOMPARE(testing::readFile(ply), bytes);
+
+    auto backup = choice(QStringLiteral("バックアップ（.bak）を開く(&B)"));
+    emit run.window()->recentFileChosen(str(run.tai));  // another event, then the broken one again
+    emit run.window()->recentFileChosen(str(other));
+    QVERIFY(backup->handled());
+    QCOMPARE(run.ws().players, good);
+    QVERIFY(run.ws().notReadWhole().empty());
   }
 
   void recentFilesOpenATableOrARegisterAndCtrlSSavesOnce() {

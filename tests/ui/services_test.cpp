@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
+#include "ui/plain_text_rule.h"
 #include "ui/qt_services.h"
 #include "ui/qt_text.h"
 
@@ -53,6 +55,30 @@ class ServicesTest : public QObject {
     services.statusMessage("組み合わせました。 0 秒");
     services.setWindowTitle("x");
     QVERIFY(services.mainWindow() == nullptr);
+  }
+
+  // A walk-in named like markup reads as typed in a box and in a label, never as a link or an
+  // image.
+  void namesAreShownAsPlainText() {
+    QMainWindow window;
+    window.statusBar();
+    ui::QtServices services;
+    services.setMainWindow(&window);
+    ui::installPlainTextRule();
+    const QString markup = QStringLiteral("<a href=http://10.9.9.9/>罠</a><img src=x>");
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      format = box->textFormat();
+      box->button(QMessageBox::Yes)->click();
+    });
+    services.askYesNo(ui::toUtf8(markup) + " を受付しますか？", "確認");
+    QCOMPARE(format, Qt::PlainText);
+    QLabel label(markup, &window);
+    label.show();
+    QCOMPARE(label.textFormat(), Qt::PlainText);
+    QCOMPARE(ui::fromCp932(std::string("A\x1b[31m")), QStringLiteral("A\\x1B[31m"));
   }
 
   void boxesCarryTheirCaptionsIconsAndOwner() {

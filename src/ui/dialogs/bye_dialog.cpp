@@ -1,4 +1,5 @@
 #include "ui/dialogs/bye_dialog.h"
+#include "ui/plain_text_rule.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -28,6 +29,7 @@ ByeAnswer askQuestion(const QString& text, bool hasProposal, QWidget* parent) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), text, QMessageBox::NoButton,
                   parent);
   box.setObjectName(QStringLiteral("byeQuestion"));
+  makePlain(box);
   QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
   QPushButton* other = box.addButton(QStringLiteral("選び直す(&C)"), QMessageBox::NoRole);
   QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);

@@ -1,4 +1,5 @@
 #include "ui/dialogs/result_sheet_dialog.h"
+#include "ui/plain_text_rule.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -160,6 +161,7 @@ bool ResultSheetDialog::confirmChange(int index, int choice) {
   // いいえ is the default: a stray Enter keeps the result.
   QMessageBox ask(QMessageBox::Question, QStringLiteral("確認"), question,
                   QMessageBox::Yes | QMessageBox::No, this);
+  makePlain(ask);
   ask.setDefaultButton(QMessageBox::No);
   ask.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
   ask.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
