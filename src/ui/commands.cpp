@@ -99,7 +99,8 @@ bool Commands::openFile(const QString& path) {
         view_.setTableMode(opened.kind == edit::DocumentKind::Table);
         window_.setDocumentPath(path);
       });
-  offerBackupWhenNotWhole();
+  // At start-up the window is not shown yet: the question comes once it is.
+  if (window_.isVisible()) offerBackupWhenNotWhole();
   return opened.done();
 }
 

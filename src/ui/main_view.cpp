@@ -244,7 +244,8 @@ void MainView::fillPlayers() {
 
 void MainView::reportMissingPlayers() {
   const auto& missing = model_->grid().missingPlayers;
-  if (missing.empty()) return;
+  // A player file that did not read whole explains the missing numbers in its own question.
+  if (missing.empty() || !ws_.notReadWhole().empty()) return;
   std::string numbers;
   for (int n : missing) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
   ui_.errorBox(text::format(kMissingPlayers, numbers.c_str()), services::kErrorCaption);
