@@ -321,6 +321,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   try {
     // The table is large; it lives on the heap like the desktop program's one document.
     auto workspace = std::make_unique<edit::Workspace>();
+    // Each run is one change: nothing to undo, no history to build from the journal.
+    workspace->journal.withHistory = false;
     Invocation inv{
         std::move(line.operands), out, ui, *workspace, line.command, std::move(line.flags),
         std::move(line.values)};

@@ -8,6 +8,7 @@
 #include "data/register.h"
 #include "data/table.h"
 #include "edit/history.h"
+#include "edit/journal_link.h"
 #include "pairing/context.h"
 #include "pairing/options.h"
 #include "pairing/random.h"
@@ -24,6 +25,7 @@ struct Workspace {
   bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
   History history;                   ///< undo and redo of the open document's commands
+  JournalLink journal;               ///< every change on disk, with who made it
 
   /// Changes that no file has received (no file named, a failed write, a change not written
   /// by its command); set and cleared by the edit layer's writers (edit/unsaved.h).

@@ -86,7 +86,8 @@ void deskResult(Hub& hub, const Request& request, Done done) {
     if (!ofTheGame || !player) return wrongCode(hub, address, texts::kNotYourBoard);
     return std::nullopt;
   };
-  enterResult(hub, section, asked->result, std::move(done), edit::ResultEntryRule::Desk, check);
+  enterResult(hub, section, asked->result, std::move(done), edit::ResultEntryRule::Desk, check,
+              journal::Who::desk(asked->result.round, -1, request.address));
 }
 
 void adminOrMoved(Hub& hub, const Request& request, Done done) {
