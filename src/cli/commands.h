@@ -126,6 +126,9 @@ int addCommand(Invocation& inv);
 int candidatesCommand(Invocation& inv);
 int removeCommand(Invocation& inv);
 
+// The event's journal.
+int historyCommand(Invocation& inv);
+int restoreCommand(Invocation& inv);
 // The venue server.
 int serveCommand(Invocation& inv);
 

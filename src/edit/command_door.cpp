@@ -123,6 +123,10 @@ std::string result(const Snapshot& before, const Workspace& after, const Outcome
                       resultName(code));
 }
 
+std::string restore(const Snapshot&, const Workspace&, const Outcome& done) {
+  return restoreLabel(done.other);
+}
+
 }  // namespace steps
 
 }  // namespace toq::edit

@@ -94,6 +94,8 @@ std::string resultSheet(const Snapshot& before, const Workspace& after, const Ou
 /// "1回戦 小林 由紀子 対 松本 修: 松本 修 の勝ち": the game whose result was entered, its
 /// players by their full names, and whose result it is ("引き分け", "結果の取り消し").
 std::string result(const Snapshot& before, const Workspace& after, const Outcome& done);
+/// "履歴 12 の時点に戻す": the journal step whose state was made the event's again.
+std::string restore(const Snapshot& before, const Workspace& after, const Outcome& done);
 }  // namespace steps
 
 }  // namespace toq::edit

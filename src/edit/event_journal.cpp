@@ -1,5 +1,7 @@
 #include "edit/event_journal.h"
 
+#include <limits>
+
 #include "data/file_parsers.h"
 #include "data/path_text.h"
 #include "data/player_file.h"
@@ -178,7 +180,8 @@ Outcome restoreStep(Workspace& ws, services::Services& ui, std::int64_t n) {
     ui.errorBox(texts::kJournalNone);
     return stopped(Stop::Refused);
   }
-  const std::optional<journal::State> state = j->stateAfter(n);
+  const std::optional<journal::State> state =
+      n > 0 && n <= std::numeric_limits<int>::max() ? j->stateAfter(n) : std::nullopt;
   const std::optional<ReadState> read = state ? readState(*state, ws.table.filePath) : std::nullopt;
   if (!read) {
     ui.errorBox(text::format(state ? texts::kJournalStepUnreadable : texts::kJournalNoStep,
@@ -190,6 +193,7 @@ Outcome restoreStep(Workspace& ws, services::Services& ui, std::int64_t n) {
   ws.players = *read->players;
   Outcome o;
   o.changed = true;
+  o.other = static_cast<int>(n);
   o.code = writeTable(ws, ui, true) == 0 ? 0 : -2;
   if (players && !ws.playerFile.empty() && writePlayers(ws, ui) != 0) o.code = -2;
   o.saved = o.code == 0;

@@ -75,6 +75,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {Paste, &Commands::noAction},
       {Undo, &Commands::undo, edit::StepRule{}},
       {Redo, &Commands::redo, edit::StepRule{}},
+      {History, &Commands::history, edit::StepRule{nullptr, edit::steps::restore}},
       {ResultSheet, &Commands::resultSheet, edit::StepRule{nullptr, steps::resultSheet}},
       {ExplainPairing, &Commands::explainPairing},
       {ExplainBoard, &Commands::explainBoard},
