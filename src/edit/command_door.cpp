@@ -63,14 +63,26 @@ Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
   if (!step.opensDocument) attachJournal(ws, ui, who);
   const Snapshot before = reread ? snapshotOf(ws) : start;
   const std::size_t undoBefore = ws.history.undoCount();
+  const std::vector<Disagreement> disagreed = ws.disagreements;
   Passed p;
   p.outcome = command();
+  // The organiser's own result settles what the board's players disagreed on.
+  const bool organiser = who.kind == journal::WhoKind::Window ||
+                         who.kind == journal::WhoKind::Organiser ||
+                         who.kind == journal::WhoKind::Cli;
+  if (organiser && p.outcome.done()) settleDisagreements(ws, p.outcome);
   if (step.recorded()) {
     std::string name = step.name(before, ws, p.outcome);
     if (recordIfChanged(ws, name, before, step.fresh)) p.step = std::move(name);
   }
   p.changes = changesSince(start, ws, reread);
-  journalPass(ws, ui, who, PassRecord{&before, reread, p.step, step.fresh, undoBefore});
+  p.changes.disagreements = ws.disagreements != disagreed;
+  if (p.changes.disagreements && ws.disagreements.size() >= disagreed.size() &&
+      !ws.disagreements.empty())
+    p.note = disagreementText(ws.disagreements.back());
+  journalPass(ws, ui, who,
+              PassRecord{&before, reread, p.step, step.fresh, undoBefore, &disagreed,
+                         step.opensDocument});
   return p;
 }
 

@@ -52,10 +52,11 @@ struct StepRule {
 
 /// What a pass through the door changed, seen from the state before it (re-read included).
 struct Changes {
-  bool table = false;     ///< the table differs
-  bool players = false;   ///< the register or its file differs
-  bool reread = false;    ///< a file another program changed was read again
-  bool document = false;  ///< another document: a file read again, or other file names
+  bool table = false;          ///< the table differs
+  bool players = false;        ///< the register or its file differs
+  bool reread = false;         ///< a file another program changed was read again
+  bool document = false;       ///< another document: a file read again, or other file names
+  bool disagreements = false;  ///< a board's disagreement was kept or settled
 
   bool any() const { return table || players; }
 };
@@ -66,6 +67,7 @@ struct Passed {
   Outcome outcome;
   Changes changes;
   std::string step;
+  std::string note;  ///< a disagreement the pass kept, said for the status bar (UTF-8)
 };
 
 /// Runs a command through the door; see the top of this file. `command` answers its Outcome.

@@ -1,5 +1,6 @@
 #include "edit/event_journal.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "data/file_parsers.h"
@@ -88,6 +89,27 @@ void catchUp(Workspace& ws, services::Services& ui, const journal::Who& who) {
   append(ws, ui, e);
 }
 
+// A disagreement kept or settled: a step that changes nothing, for the record.
+void noteDisagreements(Workspace& ws, services::Services& ui, const journal::Who& who,
+                       const std::vector<Disagreement>& before) {
+  const auto record = [&](const Disagreement& d, journal::Op op, const char* format) {
+    journal::Entry e;
+    e.who = who;
+    e.op = op;
+    e.label = text::format(format, disagreementText(d).c_str());
+    e.rounds = {d.round};
+    e.rows = {d.first, d.second};
+    e.state = stateOf(ws.table, ws.players);
+    append(ws, ui, e);
+  };
+  for (const Disagreement& d : ws.disagreements)
+    if (std::find(before.begin(), before.end(), d) == before.end())
+      record(d, journal::Op::Disagreement, texts::kLabelDisagreement);
+  for (const Disagreement& d : before)
+    if (std::find(ws.disagreements.begin(), ws.disagreements.end(), d) == ws.disagreements.end())
+      record(d, journal::Op::Settled, texts::kLabelSettled);
+}
+
 }  // namespace
 
 journal::State stateOf(const data::Table& table, const data::Register& players) {
@@ -120,6 +142,11 @@ void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& wh
 
 void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,
                  const PassRecord& pass) {
+  // A document opened, even the same one again: its journal gives back its history.
+  if (pass.opensDocument) {
+    ws.journal.journal.reset();
+    ws.journal.tableFile.clear();
+  }
   if (ws.journal.tableFile != ws.table.filePath || !ws.journal.journal) {
     // Another file (opened, saved under another name) or a journal let go: open it and catch
     // up; the pass itself is then in the journal's state.
@@ -158,6 +185,8 @@ void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,
   } else if (changed) {
     append(ws, ui, entryOf(who, texts::kLabelOtherProgram, journal::Op::Reread, before, ws));
   }
+  if (pass.disagreed && *pass.disagreed != ws.disagreements)
+    noteDisagreements(ws, ui, who, *pass.disagreed);
 }
 
 std::optional<ReadState> readState(const journal::State& state,

@@ -26,6 +26,8 @@ struct PassRecord {
   std::string step;                  ///< the undo step's name, empty when none was kept
   bool fresh = false;                ///< the step replaced the document
   std::size_t undoBefore = 0;        ///< the history's steps done before the command
+  const std::vector<Disagreement>* disagreed = nullptr;  ///< the disagreements before it
+  bool opensDocument = false;  ///< the command opened or started a document (maybe the same)
 };
 
 /// Opens the journal of the workspace's table when it is not the one open: a journal that does

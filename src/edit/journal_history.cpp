@@ -48,6 +48,9 @@ Replayed replay(const std::vector<journal::StepInfo>& all, std::size_t limit) {
       case journal::Op::Redo:
         if (h.done < h.steps.size()) ++h.done;
         break;
+      case journal::Op::Disagreement:
+      case journal::Op::Settled:
+        break;
     }
     table = s.tableState;
     players = s.playersState;

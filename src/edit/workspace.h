@@ -4,9 +4,12 @@
 
 #include <filesystem>
 
+#include <vector>
 #include "data/file_stamp.h"
 #include "data/register.h"
 #include "data/table.h"
+
+#include "edit/disagreements.h"
 #include "edit/history.h"
 #include "edit/journal_link.h"
 #include "pairing/context.h"
@@ -26,6 +29,8 @@ struct Workspace {
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
   History history;                   ///< undo and redo of the open document's commands
   JournalLink journal;               ///< every change on disk, with who made it
+  /// Boards whose players reported different results at the desk, oldest first.
+  std::vector<Disagreement> disagreements;
 
   /// Changes that no file has received (no file named, a failed write, a change not written
   /// by its command); set and cleared by the edit layer's writers (edit/unsaved.h).

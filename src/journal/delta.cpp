@@ -47,14 +47,19 @@ std::optional<std::string> applyDelta(std::string_view base, std::string_view de
   std::vector<std::string_view> lines = linesOf(base);
   const std::optional<std::size_t> count = number(delta, '\n');
   if (!count || *count > lines.size() + delta.size()) return std::nullopt;
+  // Lines beyond the base's must all be given.
+  std::size_t missing = *count > lines.size() ? *count - lines.size() : 0;
+  const std::size_t baseLines = lines.size();
   lines.resize(*count);
   while (!delta.empty()) {
     const std::optional<std::size_t> index = number(delta, ' ');
     const std::optional<std::size_t> size = index ? number(delta, '\n') : std::nullopt;
     if (!size || *index >= lines.size() || *size > delta.size()) return std::nullopt;
+    if (*index >= baseLines && lines[*index].data() == nullptr && missing > 0) --missing;
     lines[*index] = delta.substr(0, *size);
     delta.remove_prefix(*size);
   }
+  if (missing > 0) return std::nullopt;
   std::string out;
   for (std::string_view line : lines) out += line;
   return out;

@@ -25,12 +25,14 @@ namespace toq::journal {
 
 /// What a step did to the undo history, so that it can be built again after a restart.
 enum class Op {
-  Base = 0,    ///< the state the journal starts from (a table opened, a history begun)
-  Step = 1,    ///< a change kept as an undo step
-  Fresh = 2,   ///< a change that replaced the document: earlier steps forgotten
-  Undo = 3,    ///< the latest step taken back
-  Redo = 4,    ///< the next undone step brought back
-  Reread = 5,  ///< files another program changed, read again (the history forgotten)
+  Base = 0,          ///< the state the journal starts from (a table opened, a history begun)
+  Step = 1,          ///< a change kept as an undo step
+  Fresh = 2,         ///< a change that replaced the document: earlier steps forgotten
+  Undo = 3,          ///< the latest step taken back
+  Redo = 4,          ///< the next undone step brought back
+  Reread = 5,        ///< files another program changed, read again (the history forgotten)
+  Disagreement = 6,  ///< the players of a board reported different results (nothing changed)
+  Settled = 7,       ///< the organiser entered or confirmed that board's result
 };
 
 /// The event's state: the table file's and the player file's bytes.

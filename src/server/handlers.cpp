@@ -111,7 +111,11 @@ void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done do
                 .outcome;
         if (refused) return std::move(*refused);
         if (!o.done()) return refusal(o, ui);
-        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
+        api::Game game = *gameOf(ws, r.row, r.round);
+        // A desk report that agreed with the stored result changed nothing: it is confirmed.
+        if (rule == edit::ResultEntryRule::Desk && !o.changed)
+          game.message = edit::texts::kResultConfirmed;
+        return jsonReply(200, api::text(game));
       },
       std::move(done), Hub::Access::Changes);
 }

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -22,6 +23,7 @@ constexpr char kTitle[] = "履歴";
 constexpr char kFilter[] = "絞り込み(&F):";
 constexpr char kRestore[] = "この時点に戻す(&B)";
 constexpr char kClose[] = "閉じる";
+constexpr char kDisagreements[] = "結果の食い違い（主催者が結果を入力・確認するまで）:";
 constexpr const char* kHeaders[] = {"番号", "日時", "誰が", "内容"};
 
 QTableWidgetItem* readOnly(const QString& text) {
@@ -73,6 +75,15 @@ HistoryDialog::HistoryDialog(const edit::Workspace& ws, QWidget* parent)
   connect(steps_, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::showStep);
 
   auto* layout = new QVBoxLayout(this);
+  if (!ws.disagreements.empty()) {
+    // The boards whose players reported different results at the desk.
+    disagreements_ = new QListWidget(this);
+    for (const edit::Disagreement& d : ws.disagreements)
+      disagreements_->addItem(fromUtf8(edit::disagreementText(d)));
+    disagreements_->setMaximumHeight(90);
+    layout->addWidget(new QLabel(fromUtf8(kDisagreements), this));
+    layout->addWidget(disagreements_);
+  }
   layout->addLayout(top);
   layout->addWidget(split, 1);
   layout->addWidget(buttons);

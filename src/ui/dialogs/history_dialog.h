@@ -2,7 +2,7 @@
 // HistoryDialog "履歴": every step of the event's journal with its time, who and what, newest
 // first, narrowed to a player or a board; the selected step's table shown as it was then (read
 // only); "この時点に戻す" answers that step, which the caller makes the event's state as one
-// new step.
+// new step. Above them, the boards whose players reported different results at the desk.
 
 #include <QDialog>
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include "edit/workspace.h"
 
 class QComboBox;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 
@@ -28,6 +29,8 @@ class HistoryDialog : public QDialog {
   QTableWidget* steps() const { return steps_; }
   QTableWidget* table() const { return table_; }
   QPushButton* restoreButton() const { return restore_; }
+  /// The boards whose players disagree; null when none does.
+  QListWidget* disagreements() const { return disagreements_; }
   /// The step selected, if any.
   std::optional<std::int64_t> selectedStep() const;
 
@@ -45,6 +48,7 @@ class HistoryDialog : public QDialog {
   QTableWidget* steps_ = nullptr;
   QTableWidget* table_ = nullptr;
   QPushButton* restore_ = nullptr;
+  QListWidget* disagreements_ = nullptr;
 };
 
 }  // namespace toq::ui
