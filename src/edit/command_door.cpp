@@ -60,7 +60,7 @@ Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
   // starts from it.
   const bool reread = !step.opensDocument && rereadChangedFiles(ws, ui);
   // The journal of a table first changed in this pass catches up before the change is made.
-  if (!step.opensDocument) attachJournal(ws, ui, who);
+  if (!step.opensDocument) catchUpJournal(ws, ui, who);
   const Snapshot before = reread ? snapshotOf(ws) : start;
   const std::size_t undoBefore = ws.history.undoCount();
   const std::vector<Disagreement> disagreed = ws.disagreements;
@@ -80,9 +80,9 @@ Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
   if (p.changes.disagreements && ws.disagreements.size() >= disagreed.size() &&
       !ws.disagreements.empty())
     p.note = disagreementText(ws.disagreements.back());
-  journalPass(ws, ui, who,
-              PassRecord{&before, reread, p.step, step.fresh, undoBefore, &disagreed,
-                         step.opensDocument});
+  journalPass(
+      ws, ui, who,
+      PassRecord{&before, reread, p.step, step.fresh, undoBefore, &disagreed, step.opensDocument});
   return p;
 }
 

@@ -116,7 +116,7 @@ journal::State stateOf(const data::Table& table, const data::Register& players) 
   return {data::tableFileBytes(table, table.filePath), data::playerFileBytes(players)};
 }
 
-void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& who) {
+void catchUpJournal(Workspace& ws, services::Services& ui, const journal::Who& who) {
   JournalLink& link = ws.journal;
   if (ws.table.filePath.empty() || ws.table.participantCount <= 0) {
     link.journal.reset();
@@ -137,7 +137,12 @@ void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& wh
   }
   link.tableFile = ws.table.filePath;
   catchUp(ws, ui, who);
-  if (link.withHistory && link.journal) rebuildHistory(ws);
+}
+
+void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& who) {
+  const bool opened = ws.journal.journal && ws.journal.tableFile == ws.table.filePath;
+  catchUpJournal(ws, ui, who);
+  if (!opened && ws.journal.withHistory && ws.journal.journal) rebuildHistory(ws);
 }
 
 void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,
@@ -149,8 +154,12 @@ void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,
   }
   if (ws.journal.tableFile != ws.table.filePath || !ws.journal.journal) {
     // Another file (opened, saved under another name) or a journal let go: open it and catch
-    // up; the pass itself is then in the journal's state.
-    attachJournal(ws, ui, who);
+    // up; the pass itself is then in the journal's state. A document opened takes its undo
+    // history from it; otherwise the history in memory stands.
+    if (pass.opensDocument)
+      attachJournal(ws, ui, who);
+    else
+      catchUpJournal(ws, ui, who);
     return;
   }
   const data::Table& before = *pass.before->table;

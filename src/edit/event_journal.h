@@ -35,6 +35,9 @@ struct PassRecord {
 /// it is new, as its start); then, unless the link asks for none, the undo history is built
 /// again from it.
 void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& who);
+/// The same without building the history again: the door's before a change, which keeps the
+/// history in memory.
+void catchUpJournal(Workspace& ws, services::Services& ui, const journal::Who& who);
 /// Builds the undo history again from the journal: the steps of before a restart with their
 /// names, as many as the history keeps, the undone ones ready for redo.
 void rebuildHistory(Workspace& ws);
