@@ -371,6 +371,8 @@ function whoText(w) {
 function journal() {
   var d = state.event.disagreements || [];
   var list = document.getElementById('disagreement-list');
+  var changes = document.getElementById('change-list');
+  if (!list || !changes) return;
   list.textContent = '';
   d.forEach(function (x) {
     list.appendChild(el('li', '', x.round + '回戦 盤' + x.board + '：入力 ' + x.entered +
@@ -379,7 +381,6 @@ function journal() {
   document.getElementById('disagreements').hidden = d.length === 0;
   if (!key) return;
   request('GET', base + '/api/history?limit=10', undefined, true).then(function (r) {
-    var changes = document.getElementById('change-list');
     changes.textContent = '';
     if (!r.ok) return;
     r.json.steps.forEach(function (s) {
