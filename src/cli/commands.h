@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "cli/console_services.h"
+#include "edit/command_door.h"
 #include "edit/outcome.h"
 #include "edit/workspace.h"
 
@@ -85,6 +87,9 @@ std::string rowLabel(const edit::Workspace& ws, int row);
 
 /// Exit code of an editing operation that did not succeed: kExitFailure after the core's own
 /// message; `nothingToDo` is shown when the core stopped without one (nothing to act on).
+/// Runs a change through the edit layer's door as toq-cli's: the journal names toq-cli.
+edit::Outcome throughDoor(Invocation& inv, const edit::StepRule& rule,
+                          const std::function<edit::Outcome()>& change);
 int editFailed(Invocation& inv, std::size_t problemsBefore, const edit::Outcome& outcome,
                const std::string& nothingToDo);
 
@@ -126,6 +131,9 @@ int addCommand(Invocation& inv);
 int candidatesCommand(Invocation& inv);
 int removeCommand(Invocation& inv);
 
+// The event's journal.
+int historyCommand(Invocation& inv);
+int restoreCommand(Invocation& inv);
 // The venue server.
 int serveCommand(Invocation& inv);
 

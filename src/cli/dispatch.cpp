@@ -35,6 +35,7 @@ constexpr std::string_view kServeOptions[] = {"--port", "--result-desk", "--avoi
 constexpr std::string_view kSlipOptions[] = {"--round", "--address"};
 constexpr std::string_view kParticipantsFlag[] = {"--participants"};
 constexpr std::string_view kGradeOption[] = {"--grade"};
+constexpr std::string_view kHistoryOptions[] = {"--round", "--row"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -100,6 +101,12 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
+    {"history", "TABLE.tai [--round K] [--row R] [--json]",
+     "変更の履歴（いつ・誰が・何を）を新しい順に表示します（K 回戦・行 R に関わるものだけも）。", 1,
+     1, historyCommand, kJsonFlag, kHistoryOptions},
+    {"restore", "TABLE.tai STEP",
+     "履歴の番号 STEP の時点の対戦表・対局者に戻します（新しい一歩として記録）。", 2, 2,
+     restoreCommand},
     {"serve",
      "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk[=open]] [--reception] "
      "[--avoid-affiliation N]",
@@ -325,6 +332,8 @@ int run(const std::vector<std::string>& args, std::ostream& rawOut, std::ostream
   try {
     // The table is large; it lives on the heap like the desktop program's one document.
     auto workspace = std::make_unique<edit::Workspace>();
+    // Each run is one change: nothing to undo, no history to build from the journal.
+    workspace->journal.withHistory = false;
     Invocation inv{
         std::move(line.operands), out, ui, *workspace, line.command, std::move(line.flags),
         std::move(line.values)};

@@ -20,6 +20,11 @@ std::string rowLabel(const edit::Workspace& ws, int row) {
   return text::format(kRowWord, row + 1);
 }
 
+edit::Outcome throughDoor(Invocation& inv, const edit::StepRule& rule,
+                          const std::function<edit::Outcome()>& change) {
+  return edit::runCommand(inv.workspace, inv.ui, rule, change, journal::Who::cli()).outcome;
+}
+
 int editFailed(Invocation& inv, std::size_t problemsBefore, const edit::Outcome& outcome,
                const std::string& nothingToDo) {
   if (outcome.code == -2) return inv.fail(problemsBefore, kNotSaved);

@@ -81,7 +81,8 @@ int importEntriesCommand(Invocation& inv) {
   edit::EntryImportCounts counts;
   const edit::Passed p = edit::runCommand(
       ws, inv.ui, edit::StepRule{edit::texts::kLabelImportEntries},
-      [&] { return edit::importEntries(ws, inv.ui, plan, inv.has("--participants"), &counts); });
+      [&] { return edit::importEntries(ws, inv.ui, plan, inv.has("--participants"), &counts); },
+      journal::Who::cli());
   if (!p.outcome.done() && p.outcome.stop != edit::Stop::NothingToDo)
     return editFailed(inv, before, p.outcome, {});
   // A table started here is written even without rows, so that the event can be served and

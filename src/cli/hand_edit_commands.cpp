@@ -68,7 +68,9 @@ int opponentCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   ws.deriveHandicaps = inv.has("--handicaps");
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::setOpponent(ws, inv.ui, *row, edit::given(*number));
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelOpponent}, [&] {
+    return edit::setOpponent(ws, inv.ui, *row, edit::given(*number));
+  });
   if (!o.done())
     return editFailed(inv, before, o, text::format(kNoFreeRound, rowLabel(ws, *row).c_str()));
   inv.out << text::format(kOpponentSet, o.round + 1, rowLabel(ws, o.row).c_str(),
@@ -108,7 +110,8 @@ int byeCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::setBye(ws, inv.ui, *row);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelBye},
+                                      [&] { return edit::setBye(ws, inv.ui, *row); });
   const std::string name = rowLabel(ws, *row);
   if (!o.done()) return editFailed(inv, before, o, text::format(kNoFreeRound, name.c_str()));
   inv.out << text::format(kByeSet, o.round + 1, name.c_str()) << '\n';
@@ -121,7 +124,8 @@ int unpairCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::cancelLastPairing(ws, inv.ui, *row);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelCancelPairing},
+                                      [&] { return edit::cancelLastPairing(ws, inv.ui, *row); });
   const std::string name = rowLabel(ws, *row);
   if (!o.done()) return editFailed(inv, before, o, text::format(kNothingToCancel, name.c_str()));
   inv.out << text::format(kPairingCancelled, o.round + 1, name.c_str()) << '\n';
@@ -136,8 +140,9 @@ int resultCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o =
-      edit::enterResultCode(ws, inv.ui, *row, *round, edit::kResultCodes[*position]);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{nullptr, edit::steps::result}, [&] {
+    return edit::enterResultCode(ws, inv.ui, *row, *round, edit::kResultCodes[*position]);
+  });
   if (!o.done())
     return editFailed(inv, before, o,
                       text::format(kNoGame, *round + 1, rowLabel(ws, *row).c_str()));
@@ -164,9 +169,12 @@ int handicapCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   const edit::HandicapAnswer answer{*handicap, *side, *result};
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o =
-      withResult ? edit::setHandicapAndResult(ws, inv.ui, *row, *round, edit::given(answer))
-                 : edit::setHandicap(ws, inv.ui, *row, *round, edit::given(answer));
+  const edit::StepRule rule{withResult ? edit::texts::kLabelHandicapAndResult
+                                       : edit::texts::kLabelHandicap};
+  const edit::Outcome o = throughDoor(inv, rule, [&] {
+    return withResult ? edit::setHandicapAndResult(ws, inv.ui, *row, *round, edit::given(answer))
+                      : edit::setHandicap(ws, inv.ui, *row, *round, edit::given(answer));
+  });
   if (!o.done())
     return editFailed(inv, before, o,
                       text::format(kNoGame, *round + 1, rowLabel(ws, *row).c_str()));
@@ -181,7 +189,8 @@ int randomResultsCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::randomResults(ws, inv.ui);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelRandomResults},
+                                      [&] { return edit::randomResults(ws, inv.ui); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kRandomResultsSet, o.round + 1) << '\n';
   return kExitOk;

@@ -42,7 +42,15 @@ int pairCommand(Invocation& inv) {
 
   const std::size_t before = inv.ui.problemsShown();
   edit::PairOutcome outcome;
-  if (edit::pairNextRound(ws, inv.ui, {}, &outcome) != 0) return inv.fail(before, kPairingFailed);
+  int paired = -1;
+  throughDoor(inv, edit::StepRule{nullptr, edit::steps::pairing}, [&] {
+    paired = edit::pairNextRound(ws, inv.ui, {}, &outcome);
+    edit::Outcome o;
+    o.code = paired;
+    o.round = outcome.round;
+    return o;
+  });
+  if (paired != 0) return inv.fail(before, kPairingFailed);
   inv.out << text::format(kPaired, outcome.round + 1) << '\n';
   if (!outcome.roundList.empty()) inv.out << text::pathToUtf8(outcome.roundList) << '\n';
   // The pairing reports a table it could not save, or a round list it could not write, only

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/text_grid.h"
+#include "edit/edit_texts.h"
 #include "edit/participants.h"
 #include "text/format.h"
 
@@ -15,7 +16,9 @@ int addCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::addParticipant(ws, inv.ui, edit::given(*number));
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelAddParticipant}, [&] {
+    return edit::addParticipant(ws, inv.ui, edit::given(*number));
+  });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kParticipantAdded, rowLabel(ws, o.row).c_str(), o.row + 1) << '\n';
   return kExitOk;
@@ -37,7 +40,8 @@ int removeCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   const std::string name = rowLabel(ws, *row);
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::removeParticipant(ws, inv.ui, *row);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelRemoveParticipant},
+                                      [&] { return edit::removeParticipant(ws, inv.ui, *row); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kParticipantRemoved, name.c_str()) << '\n';
   return kExitOk;

@@ -74,7 +74,8 @@ int registerCommand(Invocation& inv) {
   if (int code = loadRegister(inv, true); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::registerPlayer(ws, inv.ui, form);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelRegisterPlayer},
+                                      [&] { return edit::registerPlayer(ws, inv.ui, form); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kPlayerRegistered, nameAt(ws, o.row).c_str(), o.other, o.row) << '\n';
   return kExitOk;
@@ -96,7 +97,9 @@ int editCommand(Invocation& inv) {
   if (std::optional<std::string> n = inv.value("--name")) form->name = *n;
   if (!applyOptions(inv, *form)) return inv.usage();
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::editPlayer(ws, inv.ui, *position, *form);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelEditPlayer}, [&] {
+    return edit::editPlayer(ws, inv.ui, *position, *form);
+  });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kPlayerEdited, o.row, nameAt(ws, o.row).c_str()) << '\n';
   return kExitOk;
@@ -112,7 +115,8 @@ int deleteCommand(Invocation& inv) {
   if (int code = loadRegister(inv, false); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::deletePlayers(ws, inv.ui, positions);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelDeletePlayers},
+                                      [&] { return edit::deletePlayers(ws, inv.ui, positions); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kPlayersDeleted, o.count) << '\n';
   return kExitOk;

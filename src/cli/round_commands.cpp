@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "edit/edit_texts.h"
 #include "edit/participants.h"
 #include "edit/rounds.h"
 #include "text/format.h"
@@ -14,7 +15,8 @@ int cancelRoundCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::cancelLatestRound(ws, inv.ui);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{nullptr, edit::steps::cancelRound},
+                                      [&] { return edit::cancelLatestRound(ws, inv.ui); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kRoundCancelled, o.round + 1) << '\n';
   return kExitOk;
@@ -24,7 +26,8 @@ int cancelAllCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::cancelAllPairings(ws, inv.ui);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelCancelAll},
+                                      [&] { return edit::cancelAllPairings(ws, inv.ui); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << kAllCancelled << '\n';
   return kExitOk;
@@ -36,7 +39,9 @@ int gamesCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::changeNumberOfGames(ws, inv.ui, edit::given(*games));
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelNumberOfGames}, [&] {
+    return edit::changeNumberOfGames(ws, inv.ui, edit::given(*games));
+  });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kGamesSet, ws.table.numberOfGames) << '\n';
   return kExitOk;
@@ -49,7 +54,8 @@ int exchangeByesCommand(Invocation& inv) {
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::exchangeByes(ws, inv.ui, *a, *b);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{edit::texts::kLabelExchangeByes},
+                                      [&] { return edit::exchangeByes(ws, inv.ui, *a, *b); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << text::format(kByesExchanged, rowLabel(ws, *a).c_str(), rowLabel(ws, *b).c_str())
           << '\n';
@@ -63,7 +69,8 @@ int lockCommand(Invocation& inv) {
   edit::Workspace& ws = inv.workspace;
   const bool locked = state == "on";
   const std::size_t before = inv.ui.problemsShown();
-  const edit::Outcome o = edit::setLockFlag(ws, inv.ui, locked);
+  const edit::Outcome o = throughDoor(inv, edit::StepRule{nullptr, edit::steps::lock},
+                                      [&] { return edit::setLockFlag(ws, inv.ui, locked); });
   if (!o.done()) return editFailed(inv, before, o, {});
   inv.out << (locked ? kLocked : kUnlocked) << '\n';
   return kExitOk;

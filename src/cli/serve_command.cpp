@@ -18,6 +18,7 @@
 #include "cli/serve_support.h"
 #include "cli/serve_texts.h"
 #include "cli/terminal_text.h"
+#include "edit/event_journal.h"
 #include "edit/file_freshness.h"
 #include "server/answers.h"
 #include "server/desk_secret.h"
@@ -156,6 +157,8 @@ int openSections(Invocation& inv, const pairing::PairingOptions& avoid, server::
   if (int code = openOthers(inv, sections); code != kExitOk) return code;
   // /api/pair of every table pairs with the option.
   for (Section& s : sections) s.ws->options.avoidAffiliationRounds = avoid.avoidAffiliationRounds;
+  // Each table's journal is open while it is served: /api/history reads it from the start.
+  for (Section& s : sections) edit::attachJournal(*s.ws, inv.ui, journal::Who::cli());
   if (options.resultDesk && !options.openDesk) return takeDeskSecrets(inv, sections, options);
   return kExitOk;
 }

@@ -96,6 +96,10 @@ int parsePlayerText(Register& players, std::string_view text, ReadFault* fault) 
   return result;
 }
 
+std::string playerFileBytes(const Register& players) {
+  return playerFileText(players);
+}
+
 int WritePlayerFile(const Register& players, const std::filesystem::path& path,
                     FileStamp* written) {
   const std::string content = playerFileText(players);

@@ -2,6 +2,7 @@
 // The player file (".ply"): the register as Shift-JIS text, one quoted record per line.
 
 #include <filesystem>
+#include <string>
 
 #include "data/file_stamp.h"
 #include "data/read_fault.h"
@@ -13,6 +14,8 @@ namespace toq::data {
 /// error. `written`, when given, receives the stamp of the file written.
 int WritePlayerFile(const Register& players, const std::filesystem::path& path,
                     FileStamp* written = nullptr);
+/// The bytes WritePlayerFile would write for the register (the event's journal keeps them).
+std::string playerFileBytes(const Register& players);
 /// Adds the records of a player file: 0; -1 cannot open, or a line that is not a record (a NUL,
 /// a broken record: the other records are read, the file did not read whole); -2 register
 /// full. `read`, when given, receives the stamp of the bytes read (left alone when the file

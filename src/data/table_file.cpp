@@ -145,6 +145,10 @@ TableTextResult parseTableText(Table& table, std::string_view text, ReadFault* f
   return TableTextResult::Ok;
 }
 
+std::string tableFileBytes(const Table& table, const std::filesystem::path& target) {
+  return tableFileText(table, target);
+}
+
 int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui,
                    bool evenEmpty, FileStamp* written) {
   // A table without rows is written only when asked for: an empty table in memory may as well

@@ -2,6 +2,7 @@
 // The table file (".tai"): six header lines and one line of numbers per row.
 
 #include <filesystem>
+#include <string>
 
 #include "data/file_stamp.h"
 #include "data/read_fault.h"
@@ -18,6 +19,9 @@ namespace toq::data {
 /// file written (and is left alone when nothing was written).
 int WriteTableFile(const Table& table, const std::filesystem::path& path, services::Services& ui,
                    bool evenEmpty = false, FileStamp* written = nullptr);
+/// The bytes WriteTableFile would write for the table at `target` (the event's journal keeps
+/// them).
+std::string tableFileBytes(const Table& table, const std::filesystem::path& target);
 /// Reads a table file (empty path: its file path): 0, -1 (with a message naming the file and,
 /// for a file that did not read whole, the line and what is wrong there; `fault` receives it).
 /// `read`, when given, receives the stamp of the bytes read, also when they held no valid

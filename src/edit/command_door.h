@@ -6,8 +6,12 @@
 // reacts to it in one place:
 //
 //   const edit::Passed p = edit::runCommand(ws, ui, edit::StepRule{texts::kLabelBye},
-//                                           [&] { return edit::setBye(ws, ui, row); });
+//                                           [&] { return edit::setBye(ws, ui, row); },
+//                                           journal::Who::window());
 //   if (p.changes.any()) refreshEverything();
+//
+// Every pass that changed the event is appended to the event's journal (edit/event_journal.h)
+// with who asked for it, before the door answers.
 //
 // The command's own writes go through the one write path (edit/unsaved.h). One pass at a time:
 // a command asks its questions and shows its dialogs before it passes the door, and work from
@@ -20,6 +24,7 @@
 #include "edit/history.h"
 #include "edit/outcome.h"
 #include "edit/workspace.h"
+#include "journal/who.h"
 #include "services/services.h"
 
 namespace toq::edit {
@@ -47,10 +52,11 @@ struct StepRule {
 
 /// What a pass through the door changed, seen from the state before it (re-read included).
 struct Changes {
-  bool table = false;     ///< the table differs
-  bool players = false;   ///< the register or its file differs
-  bool reread = false;    ///< a file another program changed was read again
-  bool document = false;  ///< another document: a file read again, or other file names
+  bool table = false;          ///< the table differs
+  bool players = false;        ///< the register or its file differs
+  bool reread = false;         ///< a file another program changed was read again
+  bool document = false;       ///< another document: a file read again, or other file names
+  bool disagreements = false;  ///< a board's disagreement was kept or settled
 
   bool any() const { return table || players; }
 };
@@ -61,12 +67,14 @@ struct Passed {
   Outcome outcome;
   Changes changes;
   std::string step;
+  std::string note;  ///< a disagreement the pass kept, said for the status bar (UTF-8)
 };
 
 /// Runs a command through the door; see the top of this file. `command` answers its Outcome.
 /// Undo and redo pass with a rule that records nothing: the answer says what they restored.
+/// `who` is the caller the journal names.
 Passed runCommand(Workspace& ws, services::Services& ui, const StepRule& step,
-                  const std::function<Outcome()>& command);
+                  const std::function<Outcome()>& command, const journal::Who& who);
 
 /// A pass with no command of its own: files another program changed are read again; the
 /// answer says whether anything was (the look at files while the event is served).
@@ -85,9 +93,11 @@ std::string cancelRound(const Snapshot& before, const Workspace& after, const Ou
 std::string lock(const Snapshot& before, const Workspace& after, const Outcome& done);
 /// "2回戦の結果の一括入力": the round of the result sheet.
 std::string resultSheet(const Snapshot& before, const Workspace& after, const Outcome& done);
-/// "3回戦 第5局 青山–南条 の結果": the game whose result was entered, its players by their
-/// short names as the list shows them.
+/// "1回戦 小林 由紀子 対 松本 修: 松本 修 の勝ち": the game whose result was entered, its
+/// players by their full names, and whose result it is ("引き分け", "結果の取り消し").
 std::string result(const Snapshot& before, const Workspace& after, const Outcome& done);
+/// "履歴 12 の時点に戻す": the journal step whose state was made the event's again.
+std::string restore(const Snapshot& before, const Workspace& after, const Outcome& done);
 }  // namespace steps
 
 }  // namespace toq::edit

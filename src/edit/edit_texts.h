@@ -26,6 +26,7 @@ inline constexpr const char* kUnknownWord = "（不明）";
 inline constexpr const char* kResultCaption = "%s 対 %s";
 inline constexpr const char* kResultLabel = "%d回戦の勝敗";
 inline constexpr const char* kOpenGames = "結果の未入力は %d組";
+inline constexpr const char* kResultConfirmed = "確認しました";
 inline constexpr const char* kBadResultChoice = "勝敗の指定が正しくありません。";
 inline constexpr const char* kHandicapTitle = "%d回戦 %s 対 %s の手合割";
 inline constexpr const char* kHandicapResultTitle = "%d回戦 %s 対 %s の手合割・勝敗";
@@ -122,6 +123,16 @@ inline constexpr const char* kRedoMnemonic = "やり直し(&R)";
 inline constexpr const char* kVerbAndLabel = "%s: %s";
 inline constexpr const char* kUndone = "元に戻しました: %s";
 inline constexpr const char* kRedone = "やり直しました: %s";
+inline constexpr const char* kUndoneStep = "元に戻す: %s";
+inline constexpr const char* kRedoneStep = "やり直し: %s";
+// The event's journal.
+inline constexpr const char* kJournalUnusable =
+    "履歴ファイル %s を使えません（%s）。対戦表はこれまでどおり保存されます。";
+inline constexpr const char* kJournalSetAside =
+    "履歴ファイルが壊れていたため %s に移し、新しい履歴を始めました。";
+inline constexpr const char* kJournalNone = "この対戦表には履歴がありません。";
+inline constexpr const char* kJournalNoStep = "履歴に %lld 番の記録はありません。";
+inline constexpr const char* kJournalStepUnreadable = "履歴 %lld 番の状態を読めません。";
 
 // Labels of the undo steps: each names the command that changed the table or the register.
 inline constexpr const char* kLabelPairingOf = "%d回戦の組み合わせ";
@@ -148,5 +159,14 @@ inline constexpr const char* kLabelRegisterPlayer = "対局者の新規登録";
 inline constexpr const char* kLabelEditPlayer = "対局者データの編集";
 inline constexpr const char* kLabelDeletePlayers = "対局者データの削除";
 inline constexpr const char* kLabelImport = "名簿の取り込み";
+inline constexpr const char* kLabelOtherProgram = "他のプログラムによる変更";
+inline constexpr const char* kLabelDisagreement = "結果の食い違い: %s";
+inline constexpr const char* kLabelSettled = "食い違いの解消: %s";
+inline constexpr const char* kLabelJournalStart = "記録の開始";
+inline constexpr const char* kLabelRestoreOf = "履歴 %lld の時点に戻す";
+inline constexpr const char* kLabelWin = "%d回戦 %s 対 %s: %s の勝ち";
+inline constexpr const char* kLabelDraw = "%d回戦 %s 対 %s: 引き分け";
+inline constexpr const char* kLabelCleared = "%d回戦 %s 対 %s: 結果の取り消し";
+inline constexpr const char* kLabelOtherResult = "%d回戦 %s 対 %s: %s";
 
 }  // namespace toq::edit::texts

@@ -1,5 +1,7 @@
 #include "edit/history.h"
 
+#include <algorithm>
+
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "edit/unsaved.h"
@@ -62,6 +64,15 @@ void History::record(Step step) {
   steps_.push_back(std::move(step));
   while (steps_.size() > limit_) steps_.pop_front();
   done_ = steps_.size();
+}
+
+void History::rebuild(std::deque<Step> steps, std::size_t done) {
+  steps_ = std::move(steps);
+  while (steps_.size() > limit_) {
+    steps_.pop_front();
+    if (done > 0) --done;
+  }
+  done_ = std::min(done, steps_.size());
 }
 
 void History::stepBack() {

@@ -79,6 +79,9 @@ class History {
                     const std::filesystem::path& playerFile) const;
   /// Keeps a new step after the steps done; the steps undone are forgotten.
   void record(Step step);
+  /// Takes the steps of an earlier run of the program (read from the event's journal), the
+  /// first `done` of them done.
+  void rebuild(std::deque<Step> steps, std::size_t done);
   /// Moves the place one step back or forward (after undo or redo restored it).
   void stepBack();
   void stepForward();

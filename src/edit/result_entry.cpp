@@ -1,5 +1,6 @@
 #include "edit/result_entry.h"
 
+#include "edit/disagreements.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
 #include "text/format.h"
@@ -39,6 +40,17 @@ Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
   }
   if (rule == ResultEntryRule::Desk &&
       (data::hasResult(t.result[row][round]) || data::hasResult(t.result[other][round]))) {
+    // The second player of the board agrees: confirmed, nothing changes.
+    if (t.result[row][round] == *code) {
+      ui.statusMessage(texts::kResultConfirmed);
+      Outcome confirmed;
+      confirmed.code = 0;
+      confirmed.round = round;
+      confirmed.row = row;
+      confirmed.other = other;
+      return confirmed;
+    }
+    noteDisagreement(ws, row, round, *code);
     ui.errorBox(text::format(texts::kResultAlreadyEntered, round + 1,
                              rowNameUtf8(ws, row, ui).c_str(), rowNameUtf8(ws, other, ui).c_str()));
     return stopped(Stop::Refused);

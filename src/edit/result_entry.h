@@ -28,8 +28,9 @@ using ResultChooser = std::function<std::optional<int>(const ResultQuestion&)>;
 /// round. A row or round out of range: Stop::BadIndex; the lock flag: Stop::Locked; a cell
 /// without a game: Stop::NothingToDo in the window, otherwise Stop::Refused with a message
 /// naming the row's player (a bye, an absence, no pairing yet); a code that is no result:
-/// Stop::Refused with "勝敗の指定が正しくありません。"; at the desk, "no result" or a game that
-/// already has one: Stop::Refused.
+/// Stop::Refused with "勝敗の指定が正しくありません。"; at the desk, "no result": Stop::Refused;
+/// a game that already has the same result: confirmed ("確認しました", done, nothing changed); a
+/// game that has another: Stop::Refused and the disagreement kept (edit/disagreements.h).
 Outcome enterResult(Workspace& ws, services::Services& ui, int row, int round,
                     const ResultChooser& choose, ResultEntryRule rule = ResultEntryRule::Window);
 

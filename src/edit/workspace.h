@@ -5,10 +5,14 @@
 #include <filesystem>
 #include <string>
 
+#include <vector>
 #include "data/file_stamp.h"
 #include "data/register.h"
 #include "data/table.h"
+
+#include "edit/disagreements.h"
 #include "edit/history.h"
+#include "edit/journal_link.h"
 #include "pairing/context.h"
 #include "pairing/options.h"
 #include "pairing/random.h"
@@ -25,6 +29,9 @@ struct Workspace {
   bool decideSides = true;           ///< decide sides after pairing ("先手後手決定")
   bool deriveHandicaps = false;      ///< derive handicaps after pairing ("駒落ち")
   History history;                   ///< undo and redo of the open document's commands
+  JournalLink journal;               ///< every change on disk, with who made it
+  /// Boards whose players reported different results at the desk, oldest first.
+  std::vector<Disagreement> disagreements;
 
   /// Changes that no file has received (no file named, a failed write, a change not written
   /// by its command); set and cleared by the edit layer's writers (edit/unsaved.h).

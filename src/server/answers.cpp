@@ -80,6 +80,8 @@ api::EventInfo eventInfo(const edit::Workspace& ws, std::uint64_t version, bool 
   e.locked = t.lockFlag != 0;
   e.version = version;
   e.resultDesk = resultDesk;
+  for (const edit::Disagreement& d : ws.disagreements)
+    e.disagreements.push_back({d.round + 1, d.board, d.entered, d.reported});
   return e;
 }
 
@@ -115,7 +117,7 @@ std::optional<api::Game> gameOf(const edit::Workspace& ws, int row, int round) {
   int number = 0;
   for (int r = 0; r <= first; ++r)
     if (const int o = t.opponentRow(r, round); o >= r) ++number;
-  return api::Game{round + 1, board(ws, round, first, std::max(row, opponent), number)};
+  return api::Game{round + 1, board(ws, round, first, std::max(row, opponent), number), {}};
 }
 
 std::optional<api::Standings> standingsOf(edit::Workspace& ws, std::optional<int> round,

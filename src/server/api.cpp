@@ -251,6 +251,12 @@ void to_json(ordered_json& j, const Game& a) {
                    {"board", a.board.board},
                    {"handicap", optional(a.board.handicap)},
                    {"players", a.board.players}};
+  if (!a.message.empty()) j["message"] = a.message;
+}
+
+void to_json(ordered_json& j, const DisagreementInfo& a) {
+  j = ordered_json{
+      {"round", a.round}, {"board", a.board}, {"entered", a.entered}, {"reported", a.reported}};
 }
 
 void to_json(ordered_json& j, const EventInfo& a) {
@@ -261,7 +267,8 @@ void to_json(ordered_json& j, const EventInfo& a) {
                    {"lastCompleteRound", optional(a.lastCompleteRound)},
                    {"locked", a.locked},
                    {"version", a.version},
-                   {"resultDesk", a.resultDesk}};
+                   {"resultDesk", a.resultDesk},
+                   {"disagreements", a.disagreements}};
 }
 
 void to_json(ordered_json& j, const StandingsRow& a) {

@@ -92,6 +92,16 @@ struct Pairings {
 struct Game {
   int round = 0;  ///< 1-based
   Board board;
+  std::string message;  ///< "確認しました" when a desk report agreed with the stored result
+};
+
+/// A board whose players reported different results at the desk, until the organiser enters
+/// or confirms its result.
+struct DisagreementInfo {
+  int round = 0;         ///< 1-based
+  int board = 0;         ///< 1-based
+  std::string entered;   ///< "松本 修 の勝ち"
+  std::string reported;  ///< the other report
 };
 
 /// GET /api/event.
@@ -104,6 +114,7 @@ struct EventInfo {
   bool locked = false;
   std::uint64_t version = 0;  ///< changes with every change of the event
   bool resultDesk = false;
+  std::vector<DisagreementInfo> disagreements;
 };
 
 /// A row of GET /api/standings: the columns of `toq-cli standings`.
@@ -164,6 +175,7 @@ void to_json(nlohmann::ordered_json& j, const BoardPlayer& a);
 void to_json(nlohmann::ordered_json& j, const Board& a);
 void to_json(nlohmann::ordered_json& j, const Pairings& a);
 void to_json(nlohmann::ordered_json& j, const Game& a);
+void to_json(nlohmann::ordered_json& j, const DisagreementInfo& a);
 void to_json(nlohmann::ordered_json& j, const EventInfo& a);
 void to_json(nlohmann::ordered_json& j, const StandingsRow& a);
 void to_json(nlohmann::ordered_json& j, const Standings& a);

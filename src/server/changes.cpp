@@ -11,8 +11,10 @@
 namespace toq::server {
 
 edit::Passed applyChange(Hub& hub, int section, edit::Workspace& ws, RequestServices& ui,
-                         const edit::StepRule& step, const ChangeCommand& change) {
-  edit::Passed pass = edit::runCommand(ws, ui, step, [&] { return change(ws); });
+                         const edit::StepRule& step, const ChangeCommand& change,
+                         const journal::Who& who) {
+  edit::Passed pass = edit::runCommand(
+      ws, ui, step, [&] { return change(ws); }, who);
   hub.passed(section, pass, ui);
   return pass;
 }
@@ -35,14 +37,9 @@ void lookAtFiles(Hub& hub, int section, edit::Workspace& ws) {
 
 namespace steps {
 
-std::string result(const edit::Snapshot&, const edit::Workspace& after, const edit::Outcome& done) {
-  const std::optional<api::Game> game = gameOf(after, done.row, done.round);
-  if (!game) return {};
-  const auto& p = game->board.players;
-  const bool first = p[0].row == done.row + 1;
-  const int code = after.table.result[done.row][done.round];
-  return text::format(texts::kResultChange, done.round + 1, (first ? p[0] : p[1]).name.c_str(),
-                      (first ? p[1] : p[0]).name.c_str(), edit::resultName(code));
+std::string result(const edit::Snapshot& before, const edit::Workspace& after,
+                   const edit::Outcome& done) {
+  return text::format(texts::kResultChange, edit::steps::result(before, after, done).c_str());
 }
 
 std::string pairing(const edit::Snapshot&, const edit::Workspace&, const edit::Outcome& done) {

@@ -33,15 +33,16 @@ using ChangeCommand = std::function<edit::Outcome(edit::Workspace&)>;
 
 /// Makes one change that a request asked for through the door, its undo step named by `step`
 /// inside the pass; the hub hears of whatever the pass changed (a re-read of a refused
-/// request included).
+/// request included). The journal names `who`.
 edit::Passed applyChange(Hub& hub, int section, edit::Workspace& ws, RequestServices& ui,
-                         const edit::StepRule& step, const ChangeCommand& change);
+                         const edit::StepRule& step, const ChangeCommand& change,
+                         const journal::Who& who);
 
 /// Looks at the section's files for a change made by another program, as a pass without a
 /// step; what was read again is a new version, announced and told to the host, and logged.
 void lookAtFiles(Hub& hub, int section, edit::Workspace& ws);
 
-/// Names of the steps a request makes: "会場から: 2回戦 A 対 B 勝ち" from the row's side, and
+/// Names of the steps a request makes: "会場から: 2回戦 A 対 B: B の勝ち", and
 /// "会場から: 2回戦を組み合わせました。".
 namespace steps {
 std::string result(const edit::Snapshot& before, const edit::Workspace& after,

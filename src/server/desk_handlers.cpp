@@ -61,7 +61,7 @@ void deskSlip(Hub& hub, const Request& request, Done done) {
       [code, section = request.section, address = request.address](Hub& hub, edit::Workspace& ws) {
         const std::optional<Slip> slip = findSlip(ws, hub.deskAccess().secret(section), code);
         if (!slip) return wrongCode(hub, address, texts::kWrongCode);
-        return jsonReply(200, api::text(api::Game{slip->round, slip->board}));
+        return jsonReply(200, api::text(api::Game{slip->round, slip->board, {}}));
       },
       std::move(done));
 }
@@ -86,7 +86,8 @@ void deskResult(Hub& hub, const Request& request, Done done) {
     if (!ofTheGame || !player) return wrongCode(hub, address, texts::kNotYourBoard);
     return std::nullopt;
   };
-  enterResult(hub, section, asked->result, std::move(done), edit::ResultEntryRule::Desk, check);
+  enterResult(hub, section, asked->result, std::move(done), edit::ResultEntryRule::Desk, check,
+              journal::Who::desk(asked->result.round, -1, request.address));
 }
 
 void adminOrMoved(Hub& hub, const Request& request, Done done) {

@@ -3,6 +3,7 @@
 #include "edit/edit_texts.h"
 #include "edit/pair_command.h"
 #include "edit/result_entry.h"
+#include "edit/result_sheet.h"
 #include "server/answers.h"
 #include "server/api.h"
 #include "server/changes.h"
@@ -87,24 +88,36 @@ void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> th
 }  // namespace
 
 void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
-                 edit::ResultEntryRule rule, ResultCheck check) {
+                 edit::ResultEntryRule rule, ResultCheck check, journal::Who who) {
   hub.onOwner(
       section,
-      [r = asked, rule, check = std::move(check), section](Hub& hub, edit::Workspace& ws) {
+      [r = asked, rule, check = std::move(check), section, who](Hub& hub,
+                                                                edit::Workspace& ws) mutable {
         RequestServices ui;
+        if (who.kind == journal::WhoKind::Desk) {
+          const std::optional<edit::SheetBoard> board = edit::boardOfGame(ws.table, r.round, r.row);
+          who.round = r.round;
+          who.board = board ? board->board - 1 : -1;
+        }
         // The check reads the table the pass starts from (a file read again included).
         std::optional<Reply> refused;
         const edit::Outcome o =
-            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::result},
-                        [&](edit::Workspace& w) {
-                          if (check) refused = check(hub, w);
-                          if (refused) return edit::stopped(edit::Stop::Refused);
-                          return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
-                        })
+            applyChange(
+                hub, section, ws, ui, edit::StepRule{nullptr, steps::result},
+                [&](edit::Workspace& w) {
+                  if (check) refused = check(hub, w);
+                  if (refused) return edit::stopped(edit::Stop::Refused);
+                  return edit::enterResultCode(w, ui, r.row, r.round, r.result, rule);
+                },
+                who)
                 .outcome;
         if (refused) return std::move(*refused);
         if (!o.done()) return refusal(o, ui);
-        return jsonReply(200, api::text(*gameOf(ws, r.row, r.round)));
+        api::Game game = *gameOf(ws, r.row, r.round);
+        // A desk report that agreed with the stored result changed nothing: it is confirmed.
+        if (rule == edit::ResultEntryRule::Desk && !o.changed)
+          game.message = edit::texts::kResultConfirmed;
+        return jsonReply(200, api::text(game));
       },
       std::move(done), Hub::Access::Changes);
 }
@@ -229,13 +242,14 @@ void changes(Hub& hub, const Request& request, Done done) {
 
 void postResult(Hub& hub, const Request& request, Done done) {
   if (const auto asked = resultAsked(request, done))
-    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Organiser,
-                {});
+    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Organiser, {},
+                journal::Who::organiser(request.address));
 }
 
 void postDeskResult(Hub& hub, const Request& request, Done done) {
   if (const auto asked = resultAsked(request, done))
-    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Desk, {});
+    enterResult(hub, request.section, *asked, std::move(done), edit::ResultEntryRule::Desk, {},
+                journal::Who::desk(asked->round, -1, request.address));
 }
 
 void postPair(Hub& hub, const Request& request, Done done) {
@@ -245,22 +259,24 @@ void postPair(Hub& hub, const Request& request, Done done) {
   const int section = request.section;
   hub.onOwner(
       section,
-      [bye = asked->bye, section](Hub& hub, edit::Workspace& ws) {
+      [bye = asked->bye, section, who = journal::Who::organiser(request.address)](
+          Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
         // An odd round's bye and its pairing are one change, judged on the table the pass
         // starts from.
         std::optional<edit::ByeNeed> need;
         std::optional<Reply> refused;
         edit::PairOutcome paired;
-        const edit::Outcome o =
-            applyChange(hub, section, ws, ui, edit::StepRule{nullptr, steps::pairing},
-                        [&](edit::Workspace& w) {
-                          need = edit::byeNeeded(w, ui);
-                          refused = refuseBye(w, need, bye);
-                          if (refused) return edit::stopped(edit::Stop::Refused);
-                          return pairWithBye(w, ui, need, bye, paired);
-                        })
-                .outcome;
+        const edit::Outcome o = applyChange(
+                                    hub, section, ws, ui, edit::StepRule{nullptr, steps::pairing},
+                                    [&](edit::Workspace& w) {
+                                      need = edit::byeNeeded(w, ui);
+                                      refused = refuseBye(w, need, bye);
+                                      if (refused) return edit::stopped(edit::Stop::Refused);
+                                      return pairWithBye(w, ui, need, bye, paired);
+                                    },
+                                    who)
+                                    .outcome;
         if (refused) return *refused;
         if (o.done())
           return jsonReply(200, api::text(pairingsOf(ws, o.round), paired.sameAffiliation));

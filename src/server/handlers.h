@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "edit/result_entry.h"
+#include "journal/who.h"
 #include "server/api.h"
 #include "server/exchange.h"
 #include "server/hub.h"
@@ -34,9 +35,10 @@ void postPair(Hub& hub, const Request& request, Done done);
 /// Decides on the owner, before a result is entered, whether the request may go on: a
 /// refusal, or none.
 using ResultCheck = std::function<std::optional<Reply>(Hub&, const edit::Workspace&)>;
-/// Enters a result read from a request on the section's owner under the rule, after `check`.
+/// Enters a result read from a request on the section's owner under the rule, after `check`;
+/// the journal names `who` (a desk's with the game's round and board).
 void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
-                 edit::ResultEntryRule rule, ResultCheck check);
+                 edit::ResultEntryRule rule, ResultCheck check, journal::Who who);
 
 /// The first message of an event stream, and each later one: the event's version.
 std::string versionEvent(std::uint64_t version);

@@ -90,7 +90,7 @@ void Hub::changed(int section) {
 }
 
 void Hub::passed(int section, const edit::Passed& pass, const RequestServices& ui) {
-  if (!pass.changes.any()) return;
+  if (!pass.changes.any() && !pass.changes.disagreements) return;
   versions_.raise(section);
   if (!hooks_.changedFromNetwork) return;
   NetworkChange change;
@@ -99,6 +99,7 @@ void Hub::passed(int section, const edit::Passed& pass, const RequestServices& u
   change.round = pass.outcome.round;
   change.changes = pass.changes;
   if (pass.changes.reread) change.statuses = ui.statuses();
+  if (!pass.note.empty()) change.statuses.push_back(pass.note);
   hooks_.changedFromNetwork(change);
 }
 

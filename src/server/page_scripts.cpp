@@ -224,9 +224,9 @@ function gameLine(b) {
   return '盤' + b.board + '　' + sideOf(b.players[0]) + b.players[0].name + '　対　' +
       sideOf(b.players[1]) + b.players[1].name;
 }
-function request(method, path, body) {
+function request(method, path, body, signed) {
   var options = {method: method, cache: 'no-store', headers: {}};
-  if (method === 'POST') {
+  if (method === 'POST' || signed) {
     var text = body === undefined ? '' : JSON.stringify(body);
     // The key never leaves the page: each change carries its signature instead.
     if (key) options.headers = signedHeaders(key, method, path, text);
@@ -251,7 +251,7 @@ function send(b, result) {
   var round = state.pairings.round;
   request('POST', base + (admin ? '/api/results' : '/api/desk/results'),
           {round: round, row: b.players[0].row, result: result}).then(function (r) {
-    if (r.ok) say(round + '回戦 盤' + b.board + ' の結果を受け付けました。');
+    if (r.ok) say(r.json.message || (round + '回戦 盤' + b.board + ' の結果を受け付けました。'));
     else failed(r);
     load();
   }).catch(offline);
@@ -359,6 +359,35 @@ function nav() {
   if (all) all.hidden = !(e.latestPairedRound && e.lastCompleteRound === e.latestPairedRound &&
                           e.latestPairedRound < e.games);
 }
+var kinds = {window: 'ウィンドウ', cli: 'toq-cli', organiser: '運営者のページ', desk: '結果受付',
+             reception: '受付', file: '他のプログラム'};
+function whoText(w) {
+  var t = kinds[w.kind] || w.kind;
+  if (w.kind === 'desk' && w.round) t += ' ' + w.round + '回戦 盤' + w.board;
+  return w.address ? t + ' (' + w.address + ')' : t;
+}
+// The organiser's page: the boards whose players disagree, and the latest changes with who
+// made them.
+function journal() {
+  var d = state.event.disagreements || [];
+  var list = document.getElementById('disagreement-list');
+  var changes = document.getElementById('change-list');
+  if (!list || !changes) return;
+  list.textContent = '';
+  d.forEach(function (x) {
+    list.appendChild(el('li', '', x.round + '回戦 盤' + x.board + '：入力 ' + x.entered +
+                                      '、報告 ' + x.reported));
+  });
+  document.getElementById('disagreements').hidden = d.length === 0;
+  if (!key) return;
+  request('GET', base + '/api/history?limit=10', undefined, true).then(function (r) {
+    changes.textContent = '';
+    if (!r.ok) return;
+    r.json.steps.forEach(function (s) {
+      changes.appendChild(el('li', '', s.time.slice(11) + '　' + whoText(s.who) + '　' + s.label));
+    });
+  }).catch(function () {});
+}
 var retrying = false;
 function load() {
   var path = base + '/api/pairings' + (state.round ? '?round=' + state.round : '');
@@ -371,6 +400,7 @@ function load() {
     updated = new Date();
     render();
     nav();
+    if (admin) journal();
   }).catch(function (e) {
     say('読み込めませんでした。（' + (e && e.message || e) + '）', true);
     // Tried again a few seconds later.
@@ -453,6 +483,9 @@ background:#eceef6;color:#23306a;text-decoration:none}
 .tools button:disabled{opacity:.4}
 .locked{color:#a00000;font-weight:bold}
 .complete{align-self:center;color:#2f6b2f;font-weight:bold}
+.disagreements{border:2px solid #b22;padding:.2em .8em;margin:.5em 0;color:#b22}
+.changes ul,.disagreements ul{margin:.2em 0;padding-left:1.2em}
+.changes li{font-size:.9em}
 .overlay{position:fixed;top:0;right:0;bottom:0;left:0;background:rgba(0,0,0,.45);display:flex;
 align-items:center;justify-content:center;padding:1em;z-index:10}
 .box{background:#fff;border-radius:.8em;padding:1.2em;max-width:34em;width:100%;font-size:1.15em}

@@ -209,6 +209,11 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
            link(b + "/display", texts::kLinkDisplay);
   if (resultDesk) tools += link(b + "/desk", texts::kLinkDesk);
   tools += "</div>\n";
+  tools += "<section id=\"disagreements\" class=\"disagreements\" hidden=\"\"><h2>" +
+           escapeHtml(texts::kDisagreements) +
+           "</h2><ul id=\"disagreement-list\"></ul></section>\n";
+  tools += "<section class=\"changes\"><h2>" + escapeHtml(texts::kLatestChanges) +
+           "</h2><ul id=\"change-list\"></ul></section>\n";
   f.main = boardsMain(texts::kAdminLead, tools);
   f.script = scripts::boards();
   f.version = version;

@@ -81,12 +81,12 @@ std::string walkInStep(const edit::Snapshot&, const edit::Workspace& after,
 // Runs an arrival through the door on the owner's thread and answers it.
 using ArrivalCommand = std::function<edit::Outcome(edit::Workspace&, services::Services&)>;
 Reply arrive(Hub& hub, int section, edit::Workspace& ws, edit::StepNamer step,
-             const ArrivalCommand& run) {
+             const journal::Who& who, const ArrivalCommand& run) {
   RequestServices ui;
-  const edit::Outcome o =
-      applyChange(hub, section, ws, ui, edit::StepRule{nullptr, step}, [&](edit::Workspace& w) {
-        return run(w, ui);
-      }).outcome;
+  const edit::Outcome o = applyChange(
+                              hub, section, ws, ui, edit::StepRule{nullptr, step},
+                              [&](edit::Workspace& w) { return run(w, ui); }, who)
+                              .outcome;
   if (o.code == -2) return errorReply(500, ui.problemText(texts::kNotSaved));
   if (o.stop == edit::Stop::NotReadWhole) return errorReply(503, ui.problemText(texts::kNotDone));
   if (!o.done()) return errorReply(409, ui.problemText(texts::kNotDone));
@@ -129,8 +129,9 @@ void arrival(Hub& hub, const Request& request, Done done) {
   const int section = request.section;
   hub.onOwner(
       section,
-      [n = asked->player, section](Hub& hub, edit::Workspace& ws) {
-        return arrive(hub, section, ws, arrivalStep,
+      [n = asked->player, section, who = journal::Who::reception(request.address)](
+          Hub& hub, edit::Workspace& ws) {
+        return arrive(hub, section, ws, arrivalStep, who,
                       [n](edit::Workspace& w, services::Services& ui) {
                         return edit::receivePlayer(w, ui, n);
                       });
@@ -146,8 +147,9 @@ void walkIn(Hub& hub, const Request& request, Done done) {
   const int section = request.section;
   hub.onOwner(
       section,
-      [form = asked->form, section](Hub& hub, edit::Workspace& ws) {
-        return arrive(hub, section, ws, walkInStep,
+      [form = asked->form, section, who = journal::Who::reception(request.address)](
+          Hub& hub, edit::Workspace& ws) {
+        return arrive(hub, section, ws, walkInStep, who,
                       [&form](edit::Workspace& w, services::Services& ui) {
                         return edit::registerWalkIn(w, ui, form);
                       });

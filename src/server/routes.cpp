@@ -9,6 +9,7 @@
 #include "server/desk_handlers.h"
 #include "server/guard_texts.h"
 #include "server/handlers.h"
+#include "server/history_api.h"
 #include "server/reception.h"
 #include "server/replies.h"
 #include "server/request_signature.h"
@@ -32,6 +33,7 @@ constexpr Route kRoutes[] = {
     {Method::Get, "/api/changes", Caller::Anyone, handlers::changes},
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
+    {Method::Get, "/api/history", Caller::Organiser, history::getHistory},
     {Method::Post, "/api/desk/results", Caller::Desk, handlers::deskResult},
     {Method::Get, "/api/desk/slip", Caller::Desk, handlers::deskSlip},
     // The reception checks its own key (server/reception.h).

@@ -50,7 +50,9 @@ inline constexpr const char* kBadAddress = "アドレス %s は使えません�
 inline constexpr std::string_view kNoRandom = "鍵を作れませんでした（安全な乱数が得られません）。";
 
 // What the network changed, for the host's status line.
-inline constexpr const char* kResultChange = "会場から: %d回戦 %s 対 %s %s";
+inline constexpr const char* kResultChange = "会場から: %s";
+inline constexpr const char* kDisagreements = "結果の食い違い";
+inline constexpr const char* kLatestChanges = "最近の変更";
 inline constexpr const char* kPairChange = "会場から: %d回戦を組み合わせました。";
 
 // Pages.

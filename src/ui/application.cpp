@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "edit/event_journal.h"
 #include "edit/file_freshness.h"
 #include "edit/unsaved.h"
 #include "text/format.h"
@@ -98,7 +99,8 @@ void Application::loadRememberedFiles() {
   listFont_ = settings_->listFont(listFont_);
   if (!tableFile.isEmpty()) {
     ws_->table.SetTableFile(toPath(tableFile));
-    edit::readTable(*ws_, *ui_);
+    // The undo steps of before the program last ended come back from the event's journal.
+    if (edit::readTable(*ws_, *ui_) == 0) edit::attachJournal(*ws_, *ui_, journal::Who::window());
   }
 }
 

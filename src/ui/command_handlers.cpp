@@ -75,6 +75,7 @@ std::span<const Commands::Handler> Commands::handlers() {
       {Paste, &Commands::noAction},
       {Undo, &Commands::undo, edit::StepRule{}},
       {Redo, &Commands::redo, edit::StepRule{}},
+      {History, &Commands::history, edit::StepRule{nullptr, edit::steps::restore}},
       {ResultSheet, &Commands::resultSheet, edit::StepRule{nullptr, steps::resultSheet}},
       {ExplainPairing, &Commands::explainPairing},
       {ExplainBoard, &Commands::explainBoard},
@@ -136,7 +137,7 @@ edit::Passed Commands::pass(const edit::StepRule& step,
                             const std::function<void()>& before) {
   // What the pass has to say is shown once the window shows its change.
   const HeldBoxes::Hold hold(boxes_);
-  const edit::Passed passed = edit::runCommand(ws_, ui_, step, change);
+  const edit::Passed passed = edit::runCommand(ws_, ui_, step, change, journal::Who::window());
   if (before) before();
   window_.showChanges(passed.changes);
   return passed;

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "edit/bye_proposal.h"
+#include "edit/event_journal.h"
 #include "edit/file_commands.h"
 #include "edit/history.h"
 #include "edit/pair_command.h"
@@ -18,6 +19,7 @@
 #include "ui/desktop_opener.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/bye_dialog.h"
+#include "ui/dialogs/history_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
@@ -179,6 +181,12 @@ edit::Outcome Commands::setLock() {
   const edit::Outcome o = edit::setLockFlag(ws_, ui_, view_.lockBox()->isChecked());
   view_.lockBox()->setChecked(ws_.table.lockFlag != 0);
   return o;
+}
+
+Prepared Commands::history() {
+  const std::optional<std::int64_t> step = HistoryDialog::choose(ws_, &window_);
+  if (!step) return Prepared::stop(edit::Stop::Declined);
+  return Prepared::to([this, n = *step] { return edit::restoreStep(ws_, ui_, n); });
 }
 
 edit::Outcome Commands::undo() {

@@ -174,6 +174,8 @@ class Commands : public QObject {
   void saveReceptionListPdf();
   Prepared resultSheet(const CellKey& at);
   edit::Outcome undo();
+  /// "履歴": the dialog, then the chosen step's state made the event's as one new step.
+  Prepared history();
   edit::Outcome redo();
   void newDocument();
   void openDocument();

@@ -189,6 +189,7 @@ constexpr CommandEntry kCommands[] = {
      .shortcut = "Ctrl+Y; Ctrl+Shift+Z",
      .tool = {1, 4, ToolIcon::Redo},
      .enabled = redoable},
+    {.command = History, .menu = Edit, .section = -1, .text = "履歴(&H)...", .enabled = always},
     {.command = Settings, .menu = Edit, .text = "設定(&S)...", .enabled = always},
     {.command = PrintSettings, .menu = Edit, .text = "印刷設定(&P)...", .enabled = never},
     // 表示

@@ -63,6 +63,7 @@ enum class Command {
   Paste,
   Undo,            ///< "元に戻す": the latest change taken back
   Redo,            ///< "やり直し": the latest undone change brought back
+  History,         ///< "履歴": every change with who made it, any moment made the event's again
   ResultSheet,     ///< a round's results entered all at once
   Lock,            ///< the form's check box "変更禁止"
   ResultKey,       ///< a result key pressed on a round cell of the list

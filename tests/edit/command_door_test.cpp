@@ -1,6 +1,6 @@
 // The one door of every change: a file another program changed is read before the command and
 // said to have changed; a command that changed something is one step named as its rule says
-// (a result by its round, board and the players' family names);
+// (a result by its round, its players' full names and whose result it is);
 // undo and redo write through the one write path (the record of the files stays true, a
 // failed write leaves the table unsaved with the file's name); a file that can no longer be
 // read is reported once.
@@ -39,8 +39,9 @@ class Door : public testing::EditTest {
   }
 
   edit::Passed result(int row, int code) {
-    return edit::runCommand(*ws_, ui_, StepRule{nullptr, edit::steps::result},
-                            [&] { return edit::enterResultCode(*ws_, ui_, row, 0, code); });
+    return edit::runCommand(
+        *ws_, ui_, StepRule{nullptr, edit::steps::result},
+        [&] { return edit::enterResultCode(*ws_, ui_, row, 0, code); }, journal::Who::window());
   }
 
   services::RecordingServices quiet_;
@@ -52,14 +53,15 @@ class Door : public testing::EditTest {
   }
 };
 
-TEST_F(Door, ResultStepsNameRoundBoardAndPlayersAndAnswerWhatChanged) {
+TEST_F(Door, ResultStepsNameRoundPlayersAndWhoseResultAndAnswerWhatChanged) {
   const struct {
     int row;
     int code;
     const char* label;
-  } cases[] = {{3, data::kWin, "1回戦 第2局 木村–佐藤 の結果"},
-               {0, data::kDraw, "1回戦 第1局 青山–南条 の結果"},
-               {1, data::kLoss, "1回戦 第1局 青山–南条 の結果"}};
+  } cases[] = {{3, data::kWin, "1回戦 木村 一郎 対 佐藤 花子: 佐藤 花子 の勝ち"},
+               {0, data::kDraw, "1回戦 青山 大輔 対 南条 拓真: 引き分け"},
+               {1, data::kResultNone, "1回戦 青山 大輔 対 南条 拓真: 結果の取り消し"},
+               {1, data::kLoss, "1回戦 青山 大輔 対 南条 拓真: 青山 大輔 の勝ち"}};
   for (const auto& c : cases) {
     const edit::Passed p = result(c.row, c.code);
     EXPECT_TRUE(p.outcome.done()) << c.label;
@@ -80,8 +82,9 @@ TEST_F(Door, ResultStepsNameRoundBoardAndPlayersAndAnswerWhatChanged) {
 }
 
 TEST_F(Door, AFileAnotherProgramChangedIsReadFirstAndSaidToHaveChanged) {
-  edit::runCommand(*ws_, ui_, StepRule{edit::texts::kLabelBye},
-                   [&] { return edit::setLockFlag(*ws_, ui_, true); });
+  edit::runCommand(
+      *ws_, ui_, StepRule{edit::texts::kLabelBye},
+      [&] { return edit::setLockFlag(*ws_, ui_, true); }, journal::Who::window());
   ASSERT_TRUE(ws_->history.canUndo());
   // Another program enters a result.
   edit::Workspace other;
@@ -90,8 +93,9 @@ TEST_F(Door, AFileAnotherProgramChangedIsReadFirstAndSaidToHaveChanged) {
   ASSERT_EQ(edit::enterResultCode(other, quiet_, 0, 0, data::kWin).code, 0);
 
   // A command that changes nothing itself: the door still answers the re-read.
-  const edit::Passed p =
-      edit::runCommand(*ws_, ui_, StepRule{}, [] { return edit::stopped(edit::Stop::None); });
+  const edit::Passed p = edit::runCommand(
+      *ws_, ui_, StepRule{}, [] { return edit::stopped(edit::Stop::None); },
+      journal::Who::window());
   EXPECT_TRUE(p.changes.reread && p.changes.document && p.changes.table);
   EXPECT_EQ(ws_->table.result[0][0], data::kWin);
   EXPECT_FALSE(ws_->history.canUndo());  // undo would write over the other program's change
@@ -101,7 +105,9 @@ TEST_F(Door, AFileAnotherProgramChangedIsReadFirstAndSaidToHaveChanged) {
 TEST_F(Door, UndoAndRedoWriteThroughTheOneWritePath) {
   result(0, data::kWin);
   ASSERT_EQ(
-      edit::runCommand(*ws_, ui_, StepRule{}, [&] { return edit::undo(*ws_, ui_); }).changes.table,
+      edit::runCommand(
+          *ws_, ui_, StepRule{}, [&] { return edit::undo(*ws_, ui_); }, journal::Who::window())
+          .changes.table,
       true);
   // The record of the file follows undo's write: the next command reads nothing again, and
   // redo is still there.

@@ -200,7 +200,8 @@ class NotReadWhole : public Freshness {
   }
   edit::Outcome enterThroughDoor() {
     return edit::runCommand(*ws_, ui_, edit::StepRule{"x"},
-                            [&] { return edit::enterResultCode(*ws_, ui_, 0, 0, data::kWin); })
+                            [&] { return edit::enterResultCode(*ws_, ui_, 0, 0, data::kWin); },
+                            journal::Who::cli())
         .outcome;
   }
   std::string broken_;

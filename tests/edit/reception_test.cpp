@@ -27,7 +27,7 @@ class Morning : public testing::EditTest {
     return add(sj("東 太郎"), 1700, 0);
   }
   edit::Passed through(const std::string& label, const std::function<edit::Outcome()>& c) {
-    return edit::runCommand(*ws_, ui_, edit::StepRule{label.c_str()}, c);
+    return edit::runCommand(*ws_, ui_, edit::StepRule{label.c_str()}, c, journal::Who::window());
   }
 };
 

@@ -33,7 +33,7 @@ TEST_F(Desk, OffTheDeskDoesNotExist) {
   EXPECT_EQ(get("/").body.find("href=\"/desk\""), std::string::npos);
 }
 
-TEST_F(Desk, AFirstResultIsStoredASecondForTheSameGameIsRefused) {
+TEST_F(Desk, AFirstResultIsStoredASecondThatAgreesIsConfirmedAnotherRefused) {
   serve(true);
   EXPECT_EQ(get("/desk").status, 200);
   EXPECT_NE(get("/").body.find("href=\"/desk\""), std::string::npos);
@@ -41,8 +41,12 @@ TEST_F(Desk, AFirstResultIsStoredASecondForTheSameGameIsRefused) {
   ASSERT_EQ(first.status, 200) << first.body;
   EXPECT_EQ(json::parse(first.body)["players"][0]["result"], "win");
   const std::string stored = tableBytes();
-  // Again, from either player of the game, with any result: refused, nothing changes.
-  for (const auto& [row, word] : {std::pair{1, "win"}, {1, "loss"}, {2, "draw"}}) {
+  // Again with the same result: confirmed, nothing changes.
+  const HttpAnswer agreed = desk(1, 1, "win");
+  EXPECT_EQ(agreed.status, 200);
+  EXPECT_EQ(json::parse(agreed.body)["message"], "確認しました");
+  // Again, from either player of the game, with another result: refused, nothing changes.
+  for (const auto& [row, word] : {std::pair{1, "loss"}, {2, "win"}, {2, "draw"}}) {
     const HttpAnswer again = desk(1, row, word);
     EXPECT_EQ(again.status, 409);
     EXPECT_EQ(json::parse(again.body)["error"],

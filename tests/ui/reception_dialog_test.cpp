@@ -48,8 +48,9 @@ class ReceptionDialogTest : public QObject {
     hooks.count = [&] { return edit::receptionCount(*ws); };
     hooks.receive = [&](const edit::ReceptionLine& l) {
       const std::string label = edit::receptionLabel(text::toUtf8(l.name), false);
-      return edit::runCommand(*ws, ui, edit::StepRule{label.c_str()},
-                              [&] { return edit::receivePlayer(*ws, ui, l.number); })
+      return edit::runCommand(
+                 *ws, ui, edit::StepRule{label.c_str()},
+                 [&] { return edit::receivePlayer(*ws, ui, l.number); }, journal::Who::window())
           .outcome;
     };
     ui::ReceptionDialog dialog(hooks);

@@ -1,7 +1,7 @@
 // Undo and redo through the window's actions: each command kind taken back to the table file's
 // bytes before it and brought back to the bytes after it (the register too), the entries
-// naming the command (a result its round, board and players), the lock respected, the history
-// empty after another table is opened, redo forgotten after a new command.
+// naming the command (a result its round, its players and whose it is), the lock respected, the
+// history empty after another table is opened, redo forgotten after a new command.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,13 +39,10 @@ Files files(RunningApp& run) {
   return {run.bytes(run.tai), run.bytes(ply)};
 }
 
-// The name of a row's player as the list's cells show it: the short name, else the family
-// name (the name's first word).
+// The full name of a row's player, as the steps name a result's players.
 QString playerName(RunningApp& run, int row) {
   const data::Player* p = run.ws().players.FindPlayer(run.ws().table.participants[row]);
-  if (!p) return {};
-  if (!p->shortName.empty()) return ui::fromCp932(p->shortName);
-  return ui::fromCp932(p->name).section(QLatin1Char(' '), 0, 0);
+  return p ? ui::fromCp932(p->name) : QString();
 }
 
 // Undo gives the files before the command, redo those after it, and undo again before.
@@ -91,7 +88,7 @@ class UndoRedoTest : public QObject {
     QTest::keyClick(run.view()->list(), Qt::Key_W);
     const int opponent = t.opponent[0][0];
     roundTrip(run, before,
-              QStringLiteral("1回戦 第1局 %1–%2 の結果")
+              QStringLiteral("1回戦 %1 対 %2: %1 の勝ち")
                   .arg(playerName(run, 0), playerName(run, opponent)));
 
     before = files(run);
