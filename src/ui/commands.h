@@ -168,6 +168,9 @@ class Commands : public QObject {
   void reception();
   void printReceptionList();
   void saveReceptionListPdf();
+  // The end of the day (commands_print.cpp).
+  void printStandings();
+  void saveStandingsPdf();
   Prepared resultSheet(const CellKey& at);
   edit::Outcome undo();
   edit::Outcome redo();
