@@ -6,6 +6,7 @@
 #include "data/register.h"
 #include "edit/guards.h"
 #include "edit/late_arrival.h"
+#include "edit/short_name_proposal.h"
 #include "edit/unsaved.h"
 #include "text/format.h"
 
@@ -89,6 +90,7 @@ Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& pl
     }
     numbers.push_back(e.position > 0 ? e.player.number : ws.players.at(ws.players.count()).number);
   }
+  proposeShortNames(ws, ui, numbers);
   const int firstRound = roundsAlreadyPaired(ws.table);
   for (std::size_t i = 0; participants && i < numbers.size(); ++i) {
     if (ws.table.IsParticipant(numbers[i])) continue;
