@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -21,6 +22,7 @@
 #include "ui/elided_label.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/qt_services.h"
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
 #include "view/layout.h"
@@ -95,6 +97,36 @@ class ResultKeysTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A long message is shortened at a character, whole in its tooltip, and keeps its room
+  // before the serving address.
+  void aLongStatusMessageIsShortenedBeforeTheServingAddress() {
+    RunningApp run;
+    ui::MainWindow* w = run.window();
+    w->resize(900, 600);
+    w->showServing(QStringLiteral("http://192.168.10.23:8080/"));
+    ui::QtServices services;
+    services.setMainWindow(w);
+    const std::string message =
+        "2回戦を組み合わせました。抜け番は 吉田 陽菜 さんです。所属が同じ対局が2局あります。"
+        "結果の未入力は 15組です。";
+    services.statusMessage(message);
+    QCoreApplication::processEvents();
+    auto* pane = w->statusBar()->findChild<ui::ElidedLabel*>(ui::kStatusPaneName);
+    QVERIFY(pane);
+    auto* serving = w->statusBar()->findChild<ui::ElidedLabel*>(QStringLiteral("servingLabel"));
+    QVERIFY(serving);
+    QCOMPARE(pane->toolTip(), QString::fromStdString(message));
+    QCOMPARE(services.shownStatus(), QString::fromStdString(message));
+    const QString shown = pane->shownText();
+    QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+    QVERIFY(QString::fromStdString(message).startsWith(shown.chopped(1)));
+    // The two never overlap, and the message has the larger part.
+    const QRect paneRect(pane->mapTo(w, QPoint(0, 0)), pane->size());
+    const QRect servingRect(serving->mapTo(w, QPoint(0, 0)), serving->size());
+    QVERIFY(paneRect.right() < servingRect.left());
+    QVERIFY(pane->width() > serving->width());
+  }
+
   void aWholeRoundByKeysEntersWhatEachKeyMeans() {
     RunningApp run;
     pairFirstRound(run);
