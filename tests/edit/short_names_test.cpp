@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "data/entry_sheet.h"
 #include "data/short_names.h"
 #include "edit/entry_import.h"
+#include "edit/file_commands.h"
 #include "edit/players.h"
 #include "edit/reception.h"
 #include "edit_fixture.h"
@@ -101,6 +104,16 @@ TEST_F(ShortNames, TypedOnesStayAndTheViewMarksAPairUntilOneIsChanged) {
   EXPECT_NE(grid.at(4, 1).background, view::kYellow);
   ws_->players.at(2).shortName = sj("優斗");
   EXPECT_TRUE(view::tableGrid(ws_->table, ws_->players).lookAlikes.empty());
+}
+
+TEST_F(ShortNames, TheNameListImportGivesThemTooAndWritesThem) {
+  const std::filesystem::path list = std::filesystem::path(dir_) / "cup.txt";
+  std::ofstream(list, std::ios::binary) << sj("\"吉田 陽菜\",1500\r\n\"吉田 優斗\",1400\r\n");
+  ASSERT_EQ(edit::importNameList(*ws_, ui_, list), 0);
+  ASSERT_EQ(ws_->players.count(), 2);
+  EXPECT_EQ(text::toUtf8(ws_->players.at(1).shortName), "吉田陽");
+  EXPECT_EQ(text::toUtf8(ws_->players.at(2).shortName), "吉田優");
+  EXPECT_NE(testing::readFile(ws_->playerFile).find(sj("吉田優")), std::string::npos);
 }
 
 }  // namespace
