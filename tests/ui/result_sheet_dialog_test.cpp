@@ -197,19 +197,14 @@ class ResultSheetDialogTest : public QObject {
     data::Table& t = ws->table;
     t.numberOfGames = 3;
     t.SetTableFile(ui::toPath(dir.path()) / "cup.tai");
+    data::Player p;
     for (int i = 0; i < 28; ++i) {
-      data::Player p;
       p.name = "P" + std::to_string(i);
       ws->players.AddPlayer(p);
-      t.AddParticipant(ws->players.at(ws->players.count()).number, ui);
+      t.AddParticipant(ws->players.at(i + 1).number, ui);
     }
-    for (int a = 0; a < 28; a += 2) {
-      t.setPair(0, a, a + 1);
-      if (a < 26) {
-        t.result[a][0] = data::kWin;
-        t.result[a + 1][0] = data::kLoss;
-      }
-    }
+    for (int a = 0; a < 28; a += 2) t.setPair(0, a, a + 1);
+    for (int a = 0; a < 26; ++a) t.result[a][0] = a % 2 ? data::kLoss : data::kWin;
     auto sheet = edit::resultSheet(*ws, ui);
     QVERIFY(sheet);
     ui::ResultSheetDialog d(*sheet);
