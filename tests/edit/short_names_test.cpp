@@ -61,9 +61,10 @@ TEST_F(ShortNames, RegistrationReceptionAndImportsProposeDistinctOnes) {
     EXPECT_EQ(text::toUtf8(ws_->players.at(3).shortName), "吉田優");
     EXPECT_TRUE(ws_->players.at(2).shortName.empty());
     EXPECT_NE(testing::readFile(ws_->playerFile).find(sj("吉田優")), std::string::npos);
-    EXPECT_EQ(ui_.texts(services::RecordedMessage::Kind::Information),
-              std::vector<std::string>{"省略名が同じにならないよう、吉田 陽菜 を「吉田陽」、吉田 "
-                                       "優斗 を「吉田優」としました（対局者データで変えられます）。"});
+    EXPECT_EQ(
+        ui_.texts(services::RecordedMessage::Kind::Information),
+        std::vector<std::string>{"省略名が同じにならないよう、吉田 陽菜 を「吉田陽」、吉田 "
+                                 "優斗 を「吉田優」としました（対局者データで変えられます）。"});
     TearDown();
   }
 }
