@@ -167,8 +167,10 @@ Grid tableGrid(const Table& table, const data::Register& players,
     nameCells(players.FindPlayer(table.participants[k]), n.names[k], first, second);
     if (std::find(grid.lookAlikes.begin(), grid.lookAlikes.end(), table.participants[k]) !=
             grid.lookAlikes.end() &&
-        first[kNameColumn].background == rowColour)
+        first[kNameColumn].background == rowColour) {
       first[kNameColumn].background = kYellow;
+      first[kNameColumn].tip = texts::kLookAlikeTip;
+    }
     roundCells(table, players, k, n.shortNames, first, second);
     StandingsCells standings;
     if (shown.known) standings = standingsCells(*counted, k, shown.round, grid.winRateMode);

@@ -18,6 +18,7 @@ struct Cell {
   std::string text;
   Rgb background = kWhite;
   Rgb foreground = kBlack;
+  const char* tip = nullptr;  ///< UTF-8 tooltip; null for none
   bool operator==(const Cell&) const = default;
 };
 

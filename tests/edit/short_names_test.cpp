@@ -90,7 +90,10 @@ TEST_F(ShortNames, TypedOnesStayAndTheViewMarksAPairUntilOneIsChanged) {
   const view::Grid grid = view::tableGrid(ws_->table, ws_->players);
   EXPECT_EQ(grid.lookAlikes, (std::vector<int>{a, b}));
   for (const int line : {0, 2, 4})
-    EXPECT_EQ(grid.at(line, view::kNameColumn).background == view::kYellow, line < 4) << line;
+    EXPECT_EQ(grid.at(line, view::kNameColumn).background == view::kYellow &&
+                  grid.at(line, view::kNameColumn).tip,
+              line < 4)
+        << line;
   ws_->players.at(2).shortName = sj("優斗");
   EXPECT_TRUE(view::tableGrid(ws_->table, ws_->players).lookAlikes.empty());
 }
