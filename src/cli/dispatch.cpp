@@ -49,10 +49,11 @@ constexpr Command kCommands[] = {
     {"html", "TABLE.tai [OUT.html]",
      "対戦表・成績・組み合わせのWebページを書きます（既定は TABLE.html）。", 1, 2, htmlCommand},
     {"print",
-     "TABLE.tai players|grid|chart|reception|slips [OUT.pdf] [--round K] "
+     "TABLE.tai players|grid|chart|reception|slips|standings [OUT.pdf] [--round K] "
      "[--address http://HOST:PORT]",
-     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿・結果用紙をPDFに書きます（既定は "
-     "TABLE-grid.pdf など）。結果用紙は最後に組み合わせた回戦（または K 回戦）の盤ごとに1枚です。",
+     "対局者一覧・対戦表（印刷形式２）・縦の対戦表・受付名簿・結果用紙・成績表をPDFに書きます（既定"
+     "は TABLE-grid.pdf など）。結果用紙は最後に組み合わせた回戦（または K 回戦）の盤ごとに1枚、"
+     "成績表は最後に結果がそろった回戦（または K 回戦）の順位順です。",
      2,
      3,
      printCommand,

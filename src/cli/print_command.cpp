@@ -26,11 +26,15 @@ namespace {
 using reports::print::Layout;
 
 constexpr const char* kUnknownLayout =
-    "印刷形式 %s はありません（players・grid・chart・reception・slips のどれかです）。";
+    "印刷形式 %s はありません（players・grid・chart・reception・slips・standings のどれかです）。";
 constexpr const char* kBadRound =
     "回戦 %s はありません（1 から数えた、組み合わせ済みの回戦です）。";
 constexpr const char* kBadAddress =
     "アドレス %s は使えません（http://ホスト:ポート の形で指定してください）。";
+constexpr const char* kNoStandings =
+    "成績表にする回戦がありません（すべての結果が入った回戦がまだです）。";
+constexpr const char* kBadStandingsRound =
+    "回戦 %s の成績はまだありません（1 から数えた、すべての結果が入った回戦です）。";
 constexpr const char* kNoSlips = "結果用紙にする対局がありません（組み合わせがまだです）。";
 
 std::optional<Layout> layoutNamed(std::string_view name) {
@@ -39,6 +43,7 @@ std::optional<Layout> layoutNamed(std::string_view name) {
   if (name == "chart") return Layout::Chart;
   if (name == "reception") return Layout::ReceptionList;
   if (name == "slips") return Layout::Slips;
+  if (name == "standings") return Layout::Standings;
   return std::nullopt;
 }
 
@@ -80,6 +85,29 @@ int prepareSlips(Invocation& inv, reports::print::PrintJob& job) {
   return kExitOk;
 }
 
+// The standings after the round asked for (else the last completed round).
+int prepareStandings(Invocation& inv, reports::print::PrintJob& job) {
+  edit::Workspace& ws = inv.workspace;
+  int round = -1;
+  const std::optional<std::string> k = inv.value("--round");
+  if (k) {
+    const std::optional<int> n = parseInteger(*k);
+    if (!n || *n < 1 || *n - 1 > ws.table.LastCompletedRound() || !ws.table.validRound(*n - 1)) {
+      inv.ui.errorBox(text::format(kBadStandingsRound, k->c_str()), services::kErrorCaption);
+      return kExitFailure;
+    }
+    round = *n - 1;
+  }
+  reports::StandingsList list = reports::standingsList(ws.table, ws.players, round);
+  if (list.round < 0) {
+    inv.ui.errorBox(kNoStandings, services::kErrorCaption);
+    return kExitFailure;
+  }
+  std::string caption = reports::standingsCaption(ws.table, list);
+  job.setStandings(std::move(list), std::move(caption));
+  return kExitOk;
+}
+
 }  // namespace
 
 int printCommand(Invocation& inv) {
@@ -96,9 +124,11 @@ int printCommand(Invocation& inv) {
 
   print_qt::GuiSession gui;
   reports::print::PrintJob job(*layout, ws.table, ws.players,
-                               reports::print::documentTitle(ws.table), kUsualScreen);
+                               reports::print::documentTitle(ws.table, *layout), kUsualScreen);
   if (*layout == Layout::Slips)
     if (int code = prepareSlips(inv, job); code != kExitOk) return code;
+  if (*layout == Layout::Standings)
+    if (int code = prepareStandings(inv, job); code != kExitOk) return code;
   if (print_qt::writePdf(target, job, inv.ui) != 0) return kExitFailure;
   inv.out << text::pathToUtf8(target) << '\n';
   return inv.ui.openWithViewer(target) == 0 ? kExitOk : kExitFailure;

@@ -6,7 +6,9 @@
 #include "data/register.h"
 #include "edit/guards.h"
 #include "edit/late_arrival.h"
+#include "edit/short_name_proposal.h"
 #include "edit/unsaved.h"
+#include "text/cp932.h"
 #include "text/format.h"
 
 namespace toq::edit {
@@ -14,6 +16,29 @@ namespace toq::edit {
 namespace {
 
 constexpr const char* kRegisterFullLine = "%d行目: 対局者の登録が上限（%d人）に達しています";
+constexpr const char* kMerged = "%d行目（%s）は %d行目と同じ人としてまとめました";
+constexpr const char* kReplaced = "%s %s → %s";
+constexpr const char* kSummary = "新規 %d人・更新 %d人・まとめた行 %zu・取り込まない行 %zu";
+constexpr std::string_view kMergedTitle = "同じ名前の行をまとめました：";
+constexpr std::string_view kNone = "（なし）";
+constexpr std::string_view kYes = "○";
+
+// The value of each field a row can set, as the preview shows it (UTF-8).
+struct ShownField {
+  const char* label;
+  std::string (*value)(const data::Player&);
+};
+std::string orNone(const std::string& cp932) {
+  return cp932.empty() ? std::string(kNone) : text::toUtf8(cp932);
+}
+const ShownField kShownFields[] = {
+    {"省略名", [](const data::Player& p) { return orNone(p.shortName); }},
+    {"レーティング", [](const data::Player& p) { return std::to_string(p.rating); }},
+    {"同時対局数", [](const data::Player& p) { return std::to_string(p.entries); }},
+    {"プロ",
+     [](const data::Player& p) { return p.professional ? std::string(kYes) : std::string(kNone); }},
+    {"所属", [](const data::Player& p) { return orNone(p.affiliation); }},
+};
 
 // The row's fields over a record; fields the sheet left out stay as they are.
 void applyRow(const data::EntryRow& row, data::Player& p) {
@@ -36,6 +61,14 @@ data::Player newRecord(const data::EntryRow& row) {
   return p;
 }
 
+// The duplicates and what they replaced, once more after the import.
+void tellMerged(const EntryPlan& plan, services::Services& ui) {
+  if (plan.merged.empty()) return;
+  std::string text(kMergedTitle);
+  for (const MergedLine& m : plan.merged) text += "\n" + mergedText(m);
+  ui.informationBox(text);
+}
+
 }  // namespace
 
 EntryPlan planEntries(const Workspace& ws, const data::EntrySheet& sheet) {
@@ -48,7 +81,15 @@ EntryPlan planEntries(const Workspace& ws, const data::EntrySheet& sheet) {
   for (const data::EntryRow& row : sheet.rows) {
     const std::string key = data::SqueezeName(row.name);
     if (auto it = planned.find(key); it != planned.end()) {
-      applyRow(row, plan.entries[it->second].player);
+      PlannedEntry& earlier = plan.entries[it->second];
+      MergedLine m{row.line, earlier.line, row.name, {}};
+      const data::Player before = earlier.player;
+      applyRow(row, earlier.player);
+      for (const ShownField& f : kShownFields)
+        if (f.value(before) != f.value(earlier.player))
+          m.replaced.push_back(text::format(kReplaced, f.label, f.value(before).c_str(),
+                                            f.value(earlier.player).c_str()));
+      plan.merged.push_back(std::move(m));
       continue;
     }
     PlannedEntry e;
@@ -72,6 +113,18 @@ EntryPlan planEntries(const Workspace& ws, const data::EntrySheet& sheet) {
   return plan;
 }
 
+std::string mergedText(const MergedLine& merged) {
+  std::string out =
+      text::format(kMerged, merged.line, text::toUtf8(merged.name).c_str(), merged.into);
+  for (std::size_t i = 0; i < merged.replaced.size(); ++i)
+    out += (i == 0 ? "：" : "、") + merged.replaced[i];
+  return out;
+}
+
+std::string planSummary(const EntryPlan& plan) {
+  return text::format(kSummary, plan.added, plan.updated, plan.merged.size(), plan.refused.size());
+}
+
 Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& plan,
                       bool participants, EntryImportCounts* counts) {
   if (participants && !lockCheck(ws.table, ui)) return stopped(Stop::Locked);
@@ -89,6 +142,7 @@ Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& pl
     }
     numbers.push_back(e.position > 0 ? e.player.number : ws.players.at(ws.players.count()).number);
   }
+  proposeShortNames(ws, ui, numbers);
   const int firstRound = roundsAlreadyPaired(ws.table);
   for (std::size_t i = 0; participants && i < numbers.size(); ++i) {
     if (ws.table.IsParticipant(numbers[i])) continue;
@@ -104,6 +158,7 @@ Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& pl
   done.round = firstRound;
   const int players = writePlayers(ws, ui);
   const int table = c.rows > 0 ? writeTable(ws, ui) : 0;
+  tellMerged(plan, ui);
   done.saved = players == 0 && table == 0;
   done.code = players == -2 || (table != 0 && table != -3) ? -2 : 0;
   return done;

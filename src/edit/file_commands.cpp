@@ -2,12 +2,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "data/csv_file.h"
 #include "data/name_list.h"
 #include "data/path_text.h"
 #include "data/player_file.h"
 #include "data/table_file.h"
+#include "edit/short_name_proposal.h"
 #include "edit/unsaved.h"
 #include "text/format.h"
 
@@ -112,6 +114,10 @@ int importNameList(Workspace& ws, services::Services& ui, const std::filesystem:
   ws.tableUnsaved = !tableWritten.known();
   ws.playersUnsaved = !playersWritten.known();
   if (ws.players.empty()) ui.warningBox(kNoPlayers, services::kAppCaption);
+  // Players of one family name get short names that tell them apart, written at once.
+  std::vector<int> numbers;
+  for (const data::Player& p : ws.players.all()) numbers.push_back(p.number);
+  if (proposeShortNames(ws, ui, numbers)) writePlayers(ws, ui);
   return 0;
 }
 

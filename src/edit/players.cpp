@@ -6,6 +6,7 @@
 
 #include "data/stored_text.h"
 #include "edit/edit_texts.h"
+#include "edit/short_name_proposal.h"
 #include "edit/unsaved.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -108,6 +109,8 @@ Outcome registerPlayer(Workspace& ws, services::Services& ui, const PlayerForm& 
   Outcome done;
   done.row = ws.players.count();
   done.other = ws.players.at(done.row).number;
+  const int number = done.other;
+  proposeShortNames(ws, ui, std::span(&number, 1));
   savePlayers(ws, ui, done);
   return done;
 }

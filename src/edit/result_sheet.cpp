@@ -190,4 +190,10 @@ Outcome enterResultSheet(Workspace& ws, services::Services& ui, const ResultShee
   return done;
 }
 
+int firstOpenGame(const RoundSheet& round) {
+  for (std::size_t i = 0; i < round.games.size(); ++i)
+    if (round.games[i].choice == kSheetNoResult) return static_cast<int>(i);
+  return 0;
+}
+
 }  // namespace toq::edit

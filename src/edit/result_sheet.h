@@ -59,6 +59,9 @@ struct RoundSheet {
   std::vector<SheetSittingOut> sittingOut;
 };
 
+/// The game a round's sheet opens on: the first without a result, else the first.
+int firstOpenGame(const RoundSheet& round);
+
 /// Every round that holds a game, with the round the sheet opens on.
 struct ResultSheet {
   std::vector<RoundSheet> rounds;  ///< ascending

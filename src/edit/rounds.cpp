@@ -61,7 +61,13 @@ Outcome changeNumberOfGames(Workspace& ws, services::Services& ui, const GamesCh
   t.numberOfGames = m;
   Outcome done;
   done.other = m;
-  return saveTable(ws, ui, done);
+  if (t.participantCount > 0) return saveTable(ws, ui, done);
+  // A table without participants yet is written as well: the count is set before anyone
+  // arrives, and it is a change like any other.
+  done.changed = true;
+  done.saved = writeTable(ws, ui, true) == 0;
+  done.code = done.saved ? 0 : -2;
+  return done;
 }
 
 Outcome exchangeByes(Workspace& ws, services::Services& ui, int rowA, int rowB) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/table.h"
+#include "reports/standings_list.h"
 #include "view/grid.h"
 
 namespace toq::reports {
@@ -30,6 +31,12 @@ std::string sittingOutLine(std::string_view label, const std::vector<int>& rows,
 /// m < 0 only a line that no round is complete.
 std::string standingsSection(const data::Table& table, const std::vector<std::string>& names, int m,
                              bool winRateMode);
+
+/// The standings for the prize-giving: `caption` as the heading, every place with the name,
+/// affiliation, values and the key that placed it, the first three places marked (top1..top3),
+/// and the rule under the list; a line that no round is complete for an empty list.
+std::string prizeStandingsSection(const StandingsList& list, std::string_view caption,
+                                  std::string_view id);
 
 /// The wall chart: every cell of the grid with its text, background and text colour, the two
 /// lines of a participant in one row group; then the legend of the colours and marks.

@@ -96,8 +96,10 @@ api::Pairings pairingsOf(const edit::Workspace& ws, std::optional<int> round) {
     const int code = t.opponent[row][k];
     if (code == data::kBye) {
       p.byes.push_back(row + 1);
+      p.sittingOut.push_back({row + 1, nameOf(ws, row), "bye"});
     } else if (code == data::kAbsent) {
       p.absent.push_back(row + 1);
+      p.sittingOut.push_back({row + 1, nameOf(ws, row), "absent"});
     } else if (const int opponent = t.opponentRow(row, k); opponent < 0) {
       // Not paired yet; an opponent code that names no row reads the same.
       p.unpaired.push_back(row + 1);

@@ -238,12 +238,14 @@ void to_json(ordered_json& j, const Board& a) {
   j = ordered_json{{"board", a.board}, {"handicap", optional(a.handicap)}, {"players", a.players}};
 }
 
+void to_json(ordered_json& j, const SittingOut& a) {
+  j = ordered_json{{"row", a.row}, {"name", a.name}, {"kind", a.kind}};
+}
+
 void to_json(ordered_json& j, const Pairings& a) {
-  j = ordered_json{{"round", optional(a.round)},
-                   {"boards", a.boards},
-                   {"byes", a.byes},
-                   {"absent", a.absent},
-                   {"unpaired", a.unpaired}};
+  j = ordered_json{
+      {"round", optional(a.round)}, {"boards", a.boards},     {"byes", a.byes},
+      {"absent", a.absent},         {"unpaired", a.unpaired}, {"sittingOut", a.sittingOut}};
 }
 
 void to_json(ordered_json& j, const Game& a) {

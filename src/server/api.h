@@ -79,13 +79,21 @@ struct Board {
   std::vector<BoardPlayer> players;     ///< two
 };
 
+/// A participant who sits the round out, named for the pages.
+struct SittingOut {
+  int row = 0;       ///< 1-based
+  std::string name;  ///< UTF-8
+  std::string kind;  ///< "bye" or "absent"
+};
+
 /// GET /api/pairings, and the answer of POST /api/pair.
 struct Pairings {
   std::optional<int> round;  ///< 1-based; none when no round is paired yet
   std::vector<Board> boards;
-  std::vector<int> byes;      ///< 1-based rows
-  std::vector<int> absent;    ///< 1-based rows
-  std::vector<int> unpaired;  ///< 1-based rows not paired yet in that round
+  std::vector<int> byes;               ///< 1-based rows
+  std::vector<int> absent;             ///< 1-based rows
+  std::vector<int> unpaired;           ///< 1-based rows not paired yet in that round
+  std::vector<SittingOut> sittingOut;  ///< the byes and the absent, in row order, with names
 };
 
 /// The answer of POST /api/results: the game as stored.

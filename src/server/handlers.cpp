@@ -157,6 +157,13 @@ void display(Hub& hub, const Request& request, Done done) {
               });
 }
 
+void standingsPage(Hub& hub, const Request& request, Done done) {
+  sectionPage(hub, request, std::move(done),
+              [](Hub&, edit::Workspace& ws, std::uint64_t version, const std::string& base) {
+                return server::standingsPage(ws, version, base);
+              });
+}
+
 void desk(Hub& hub, const Request& request, Done done) {
   sectionPage(hub, request, std::move(done),
               [](Hub&, edit::Workspace& ws, std::uint64_t version, const std::string& base) {

@@ -15,6 +15,8 @@ namespace toq::server::handlers {
 
 void home(Hub& hub, const Request& request, Done done);
 void display(Hub& hub, const Request& request, Done done);
+/// "/standings": the standings for the prize-giving.
+void standingsPage(Hub& hub, const Request& request, Done done);
 void desk(Hub& hub, const Request& request, Done done);
 void admin(Hub& hub, const Request& request, Done done);
 /// "/" and "/display" of a venue of several sections, and the list of its sections.

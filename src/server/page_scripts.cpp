@@ -111,53 +111,94 @@ constexpr std::string_view kLive = R"js(
 watch(function (v) { if (String(v) !== version) refresh(); });
 )js";
 
-// The display shows one section at a time, and of a long list as many rows as the screen
-// holds, turning to the next part every ten seconds.
+// The display shows one section at a time. A long list is laid out for the screen it is shown
+// on: as many columns of it side by side as the width holds, each as many rows as the height
+// holds, and the pages turn the faster the more of them there are, so that a whole cycle stays
+// under forty seconds (never under four seconds a page). On the wall the standings show the
+// record and the first keys; the whole list with every tie-break is /standings. The body's
+// data-layout says how the lists were cut, for whoever checks it.
 constexpr std::string_view kDisplay = R"js(
-var pages = [], at = 0;
-function rowsOf(section) { return section.querySelectorAll('tbody tr'); }
+var pages = [], at = 0, timer = null, dwell = 10000;
 function sections() { return document.querySelectorAll('main section'); }
+function listOf(section) { return section.querySelector('table.list'); }
+function rowsOf(table) { return table ? table.tBodies[0].rows : []; }
+function clearColumns(section) {
+  var old = section.querySelectorAll('.cols'), i;
+  for (i = 0; i < old.length; i++) old[i].parentNode.removeChild(old[i]);
+  var table = listOf(section);
+  if (table) table.parentNode.hidden = false;
+}
+// The page's rows as columns: each a copy of the list's head and its share of the rows.
+function showColumns(p) {
+  var table = listOf(p.section);
+  clearColumns(p.section);
+  if (!table) return;
+  var holder = document.createElement('div'), rows = rowsOf(table), c, i;
+  holder.className = 'cols';
+  for (c = 0; c < p.columns.length; c++) {
+    var part = table.cloneNode(false), body = document.createElement('tbody');
+    if (table.tHead) part.appendChild(table.tHead.cloneNode(true));
+    for (i = p.columns[c][0]; i < p.columns[c][1]; i++) body.appendChild(rows[i].cloneNode(true));
+    part.appendChild(body);
+    holder.appendChild(part);
+  }
+  table.parentNode.hidden = true;
+  table.parentNode.parentNode.insertBefore(holder, table.parentNode.nextSibling);
+}
 function show() {
   if (!pages.length) return;
   var p = pages[at], all = sections(), i;
   for (i = 0; i < all.length; i++) all[i].hidden = all[i] !== p.section;
-  var rows = rowsOf(p.section);
-  for (i = 0; i < rows.length; i++) rows[i].hidden = i < p.from || i >= p.to;
+  showColumns(p);
   var count = document.getElementById('page');
   if (count) count.textContent = pages.length > 1 ? (at + 1) + ' / ' + pages.length : '';
 }
+// Cuts one section's rows into pages of columns that fit the window.
+function cut(s) {
+  var table = listOf(s), rows = rowsOf(table), j;
+  if (!rows.length) { pages.push({section: s, columns: [[0, 0]]}); return; }
+  var gap = parseFloat(getComputedStyle(document.body).fontSize);
+  var width = document.documentElement.clientWidth - 2 * parseFloat(getComputedStyle(document.body).paddingLeft);
+  var columns = Math.max(1, Math.min(3, Math.floor((width + gap) / (table.getBoundingClientRect().width + gap))));
+  var head = table.tHead ? table.tHead.getBoundingClientRect().height : 0;
+  var top = table.getBoundingClientRect().top + head;
+  var tail = s.getBoundingClientRect().bottom - table.getBoundingClientRect().bottom;
+  var room = Math.max(window.innerHeight - top - tail - 8, 1);
+  var page = [], start = 0, used = 0;
+  for (j = 0; j < rows.length; j++) {
+    var h = rows[j].getBoundingClientRect().height;
+    if (used + h > room && j > start) {
+      page.push([start, j]);
+      if (page.length === columns) { pages.push({section: s, columns: page}); page = []; }
+      start = j;
+      used = 0;
+    }
+    used += h;
+  }
+  page.push([start, rows.length]);
+  pages.push({section: s, columns: page});
+}
 function layout() {
   pages = [];
-  var all = sections(), i, j;
-  for (i = 0; i < all.length; i++) all[i].hidden = true;
+  var all = sections(), i;
+  for (i = 0; i < all.length; i++) { clearColumns(all[i]); all[i].hidden = true; }
   window.scrollTo(0, 0);
   for (i = 0; i < all.length; i++) {
-    var s = all[i], rows = rowsOf(s), start = 0, used = 0;
-    s.hidden = false;
-    for (j = 0; j < rows.length; j++) rows[j].hidden = false;
-    if (rows.length) {
-      var top = rows[0].getBoundingClientRect().top;
-      var tail = s.getBoundingClientRect().bottom - rows[rows.length - 1].getBoundingClientRect().bottom;
-      var room = Math.max(window.innerHeight - top - tail - 8, 1);
-      for (j = 0; j < rows.length; j++) {
-        var h = rows[j].getBoundingClientRect().height;
-        if (used + h > room && j > start) {
-          pages.push({section: s, from: start, to: j});
-          start = j;
-          used = 0;
-        }
-        used += h;
-      }
-    }
-    pages.push({section: s, from: start, to: rows.length});
-    s.hidden = true;
+    all[i].hidden = false;
+    cut(all[i]);
+    all[i].hidden = true;
   }
+  dwell = Math.max(4000, Math.min(12000, Math.floor(36000 / Math.max(pages.length, 1))));
+  document.body.setAttribute('data-layout', JSON.stringify({dwell: dwell, pages: pages.map(function (p) {
+    return {section: p.section.id, columns: p.columns.map(function (c) { return c[1] - c[0]; })};
+  })}));
   at = 0;
   show();
+  if (timer) clearInterval(timer);
+  timer = setInterval(function () {
+    if (pages.length > 1) { at = (at + 1) % pages.length; show(); }
+  }, dwell);
 }
-setInterval(function () {
-  if (pages.length > 1) { at = (at + 1) % pages.length; show(); }
-}, 10000);
 window.addEventListener('resize', layout);
 layout();
 watch(function (v) { if (String(v) !== version) refresh(layout); });
@@ -256,8 +297,18 @@ function send(b, result) {
     load();
   }).catch(offline);
 }
+// A correction shows the result it replaces beside the new one.
 function confirmPick(b, result, label) {
-  dialog([['game', gameLine(b)], ['picked', label], ['ask', 'この結果を送りますか？']],
+  var lines = [['game', gameLine(b)]];
+  if (b.players[0].result !== null) {
+    lines.push(['was', 'いまの結果：' + outcome(b)]);
+    lines.push(['picked', '新しい結果：' + label]);
+    lines.push(['ask', 'この訂正を送りますか？']);
+  } else {
+    lines.push(['picked', label]);
+    lines.push(['ask', 'この結果を送りますか？']);
+  }
+  dialog(lines,
          [['送る', 'send', function () { send(b, result); }],
           ['戻る', 'back', function () { choose(b); }]]);
 }
@@ -287,10 +338,8 @@ function postPair(body) {
     load();
   }).catch(offline);
 }
-function pair() {
-  dialog([['ask', '次の回戦の組み合わせをしますか？']],
-         [['組み合わせる', 'send', function () { postPair(); }], ['戻る', 'back', close]]);
-}
+// The button is offered only once every result is in, so one tap pairs.
+function pair() { postPair(); }
 // An odd round: the program's proposal to confirm, or another participant from the list; the
 // bye and the pairing are then one request.
 function askBye(odd) {
@@ -346,7 +395,29 @@ function render() {
     list.appendChild(item);
   });
   if (!shown) list.appendChild(el('p', 'none', q ? '見つかりません。' : '対局がありません。'));
+  sittingOut(p.sittingOut || []);
   if (count) count.textContent = '結果の未入力 ' + open + '組';
+}
+// The round's bye and absences, under the boards.
+function sittingOut(rows) {
+  [['bye', '抜け番：'], ['absent', '休場：']].forEach(function (kind) {
+    var names = rows.filter(function (r) { return r.kind === kind[0]; }).map(function (r) {
+      return r.name;
+    });
+    if (names.length) list.appendChild(el('p', 'sitting', kind[1] + names.join('、')));
+  });
+}
+// Why the next round cannot be paired yet; empty when it can.
+function pairBlocked(e) {
+  if (e.locked) return '変更禁止のため組み合わせできません。';
+  var k = e.latestPairedRound;
+  if (!k) return '';
+  if (k >= e.games) return '全' + e.games + '回戦の組み合わせが済んでいます。';
+  if (e.lastCompleteRound === k) return '';
+  var p = state.pairings, open = 0;
+  if (p && p.round === k)
+    p.boards.forEach(function (b) { if (b.players[0].result === null) open++; });
+  return k + '回戦の結果がそろってから組み合わせられます' + (open ? '（未入力 ' + open + '組）' : '') + '。';
 }
 function nav() {
   if (!admin) return;
@@ -354,6 +425,12 @@ function nav() {
   document.getElementById('prev').disabled = !k || k <= 1;
   document.getElementById('next').disabled = !k || !e.latestPairedRound || k >= e.latestPairedRound;
   document.getElementById('locked').hidden = !e.locked;
+  var why = pairBlocked(e), reason = document.getElementById('pairWhy');
+  document.getElementById('pair').disabled = !!why;
+  if (reason) {
+    reason.textContent = why;
+    reason.hidden = !why;
+  }
   // Every result of the latest round is in: the next round is offered, never paired unasked.
   var all = document.getElementById('complete');
   if (all) all.hidden = !(e.latestPairedRound && e.lastCompleteRound === e.latestPairedRound &&
@@ -442,19 +519,29 @@ load();
 watch(function (v) { if (v !== version) load(); });
 )js";
 
+// Type as large as the screen's height and width allow together, rows that never wrap so
+// that they all stand as high, the columns of a list side by side.
 constexpr std::string_view kDisplayStyle = R"css(
 [hidden]{display:none!important}
-body.display{font-size:clamp(16px,2.6vw,46px);padding:.3em .8em}
-.display header h1{font-size:1.15em;margin:0}
+body.display{font-size:clamp(14px,min(3.2vh,2vw),60px);padding:.25em .6em;line-height:1.25}
+.display header h1{font-size:1.1em;margin:0}
 .display .meta{font-size:.55em}
-.display nav,.display .note,.display #chart{display:none}
-.display section{margin-top:.3em}
-.display .list{font-size:1em}
+.display nav,.display .note,.display .rule,.display #chart{display:none}
+.display section{margin-top:.2em}
+.display h2{font-size:.9em;margin:0 0 .2em}
+.display .list{font-size:1em;width:auto}
+.display .list th,.display .list td{padding:.06em .35em;white-space:nowrap}
 .display .scroll{overflow:visible}
 .display .res{margin-left:.3em}
+.display .cols{display:flex;gap:1em;align-items:flex-start}
+.display table.standings:not(.prize) :is(th,td):nth-child(n+5),
+.display table.prize :is(th,td):nth-child(n+6){display:none}
+.display .prize tr.top1 td,.display .prize tr.top2 td,.display .prize tr.top3 td{
+font-size:1.25em;font-weight:bold}
+.display .prize tr.top1 td{color:#8a5a00}
 #page{float:right;font-size:.6em;color:#6b6f80}
 @media (max-width:600px){body.display{font-size:13px;padding:.3em .4em}
-.display .scroll{overflow-x:auto}}
+.display .list th,.display .list td{white-space:normal}}
 )css";
 
 constexpr std::string_view kBoardsStyle = R"css(
@@ -486,6 +573,9 @@ background:#eceef6;color:#23306a;text-decoration:none}
 .disagreements{border:2px solid #b22;padding:.2em .8em;margin:.5em 0;color:#b22}
 .changes ul,.disagreements ul{margin:.2em 0;padding-left:1.2em}
 .changes li{font-size:.9em}
+.why{align-self:center;color:#6b4a00}
+.sitting{grid-column:1/-1;margin:.3em 0;color:#3d4a7a}
+.box .was{color:#777}
 .overlay{position:fixed;top:0;right:0;bottom:0;left:0;background:rgba(0,0,0,.45);display:flex;
 align-items:center;justify-content:center;padding:1em;z-index:10}
 .box{background:#fff;border-radius:.8em;padding:1.2em;max-width:34em;width:100%;font-size:1.15em}

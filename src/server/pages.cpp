@@ -4,6 +4,7 @@
 #include "pairing/standings.h"
 #include "reports/html_text.h"
 #include "reports/records.h"
+#include "reports/standings_list.h"
 #include "reports/texts.h"
 #include "reports/web_sections.h"
 #include "reports/web_texts.h"
@@ -29,6 +30,16 @@ constexpr std::string_view kServedStyle = R"css(
 .list .res{margin-left:.35em;font-weight:bold}
 .meta .live{color:#2f6b2f}
 .meta .live.stale{color:#a00000;font-weight:bold}
+)css";
+
+// Rules of the prize-giving standings: on a screen, in print, and on the display the first
+// places large.
+constexpr std::string_view kPrizeStyle = R"css(
+.prize .rule{margin:.6em 0;font-size:.9em;color:#444}
+.prize td.key{color:#23306a;font-size:.85em}
+.prize td.aff{color:#555}
+@media print{nav,.meta .live,#page,noscript{display:none}body{font-size:11pt}
+.prize .scroll{overflow:visible}.prize tr{break-inside:avoid}}
 )css";
 
 // What a page is made of.
@@ -117,6 +128,28 @@ std::string boardsMain(std::string_view lead, const std::string& tools) {
   return out;
 }
 
+// The last round's last result is in: the day's standings are final.
+bool finished(const data::Table& t) {
+  const int rounds = reports::roundsOf(t);
+  return rounds > 0 && t.LastCompletedRound() >= rounds - 1;
+}
+
+// The final standings as the display shows them instead of the pairings.
+std::string finalStandings(edit::Workspace& ws, std::string_view id) {
+  const reports::StandingsList list = reports::standingsList(ws.table, ws.players);
+  return reports::prizeStandingsSection(list, reports::standingsCaption(ws.table, list), id);
+}
+
+// The display's lists: the latest pairings and the standings, or the final standings alone.
+std::string displayLists(edit::Workspace& ws) {
+  data::Table& t = ws.table;
+  if (finished(t)) return finalStandings(ws, "final");
+  const int m = reports::standingsRound(t, ws.players);
+  const std::vector<std::string> names = rowNames(ws);
+  return livePairingsSection(t, names, t.LastPairedRound()) +
+         reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+}
+
 }  // namespace
 
 std::string pagePolicy(std::string_view script) {
@@ -145,7 +178,8 @@ Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::
   const std::string b(base);
   std::string nav = "<nav>" + link("#pairings", wt::kNavPairings) +
                     link("#standings", wt::kNavStandings) + link("#chart", wt::kNavChart) +
-                    link(b + "/display", texts::kLinkDisplay);
+                    link(b + "/display", texts::kLinkDisplay) +
+                    link(b + "/standings", texts::kLinkStandings);
   if (resultDesk) nav += link(b + "/desk", texts::kLinkDesk);
   f.header = listHeader(t, m, f.title, nav + "</nav>\n");
   f.main = "<div class=\"lists\">\n" + livePairingsSection(t, names, t.LastPairedRound()) +
@@ -158,17 +192,32 @@ Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::
 
 Page displayPage(edit::Workspace& ws, std::uint64_t version, std::string_view base) {
   data::Table& t = ws.table;
-  const int m = reports::standingsRound(t, ws.players);
-  const std::vector<std::string> names = rowNames(ws);
   Frame f;
   f.title = escapeHtml(eventTitle(t));
   f.bodyAttributes = " class=\"display\"";
   f.style = std::string(reports::pageStyle()) + std::string(kServedStyle) +
-            std::string(scripts::displayStyle());
-  f.header = listHeader(t, m, f.title, {});
-  f.main = livePairingsSection(t, names, t.LastPairedRound()) +
-           reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+            std::string(kPrizeStyle) + std::string(scripts::displayStyle());
+  f.main = displayLists(ws);
+  f.header = listHeader(t, reports::standingsRound(t, ws.players), f.title, {});
   f.script = scripts::display();
+  f.version = version;
+  f.base = base;
+  return compose(f);
+}
+
+Page standingsPage(edit::Workspace& ws, std::uint64_t version, std::string_view base) {
+  data::Table& t = ws.table;
+  const reports::StandingsList list = reports::standingsList(t, ws.players);
+  Frame f;
+  f.title = escapeHtml(eventTitle(t));
+  f.style =
+      std::string(reports::pageStyle()) + std::string(kServedStyle) + std::string(kPrizeStyle);
+  const std::string b(base);
+  const std::string nav = "<nav>" + link(b + "/", texts::kLinkPublic) +
+                          link(b + "/display", texts::kLinkDisplay) + "</nav>\n";
+  f.header = listHeader(t, list.round, f.title, nav);
+  f.main = reports::prizeStandingsSection(list, reports::standingsCaption(t, list), "standings");
+  f.script = scripts::live();
   f.version = version;
   f.base = base;
   return compose(f);
@@ -200,13 +249,15 @@ Page adminPage(const edit::Workspace& ws, std::uint64_t version, bool resultDesk
                       escapeHtml(texts::kNextRound) +
                       "</button><button id=\"pair\" type=\"button\" class=\"primary\">" +
                       escapeHtml(texts::kPairNext) +
-                      "</button><span id=\"complete\" class=\"complete\" hidden=\"\">" +
+                      "</button><span id=\"pairWhy\" class=\"why\" hidden=\"\"></span>"
+                      "<span id=\"complete\" class=\"complete\" hidden=\"\">" +
                       escapeHtml(texts::kAllResultsIn) +
                       "</span><span id=\"locked\" class=\"locked\" hidden=\"\">" +
                       escapeHtml(texts::kLocked) + "</span></div>\n";
   const std::string b(base);
   tools += "<div class=\"tools\">" + link(b + "/", texts::kLinkPublic) +
-           link(b + "/display", texts::kLinkDisplay);
+           link(b + "/display", texts::kLinkDisplay) +
+           link(b + "/standings", texts::kLinkStandings);
   if (resultDesk) tools += link(b + "/desk", texts::kLinkDesk);
   tools += "</div>\n";
   tools += "<section id=\"disagreements\" class=\"disagreements\" hidden=\"\"><h2>" +
@@ -227,14 +278,17 @@ SectionPart displayPart(edit::Workspace& ws, int section) {
   const std::vector<std::string> names = rowNames(ws);
   SectionPart part;
   part.name = eventTitle(t);
-  std::string html = livePairingsSection(t, names, t.LastPairedRound()) +
-                     reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+  std::string html =
+      finished(t) ? finalStandings(ws, "final")
+                  : livePairingsSection(t, names, t.LastPairedRound()) +
+                        reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
   // Each list says whose it is, and its anchors stay unique on the page.
   const std::string title = "<h2>" + escapeHtml(part.name) + "　";
   const std::string n = std::to_string(section + 1);
   for (const auto& [from, to] : {std::pair<std::string, std::string>{"<h2>", title},
                                  {"id=\"pairings\"", "id=\"pairings-" + n + "\""},
-                                 {"id=\"standings\"", "id=\"standings-" + n + "\""}})
+                                 {"id=\"standings\"", "id=\"standings-" + n + "\""},
+                                 {"id=\"final\"", "id=\"final-" + n + "\""}})
     for (std::size_t at = 0; (at = html.find(from, at)) != std::string::npos; at += to.size())
       html.replace(at, from.size(), to);
   part.html = std::move(html);
@@ -261,7 +315,7 @@ Page venueDisplayPage(const std::vector<SectionPart>& sections, std::uint64_t ve
   f.title = escapeHtml(texts::kVenueTitle);
   f.bodyAttributes = " class=\"display\"";
   f.style = std::string(reports::pageStyle()) + std::string(kServedStyle) +
-            std::string(scripts::displayStyle());
+            std::string(kPrizeStyle) + std::string(scripts::displayStyle());
   f.header = element("h1", f.title) + "\n<p class=\"meta\">" + liveNote() +
              "<span id=\"page\"></span></p>\n";
   for (const SectionPart& s : sections) f.main += s.html;

@@ -25,8 +25,12 @@ struct Page {
 /// wall chart; it follows every change by itself.
 Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::string_view base);
 /// "/display": the pairings in large type for a projector, page after page when they do not
-/// fit, then the standings, over and over.
+/// fit, then the standings, over and over; once the last round's last result is in, the final
+/// standings alone, top places first.
 Page displayPage(edit::Workspace& ws, std::uint64_t version, std::string_view base);
+/// "/standings": the standings for the prize-giving in rank order with the tie-breaks and the
+/// rule, laid out to print from the browser; it follows every change by itself.
+Page standingsPage(edit::Workspace& ws, std::uint64_t version, std::string_view base);
 /// "/desk": the result desk, on which players enter the result of a game that has none.
 Page deskPage(const edit::Workspace& ws, std::uint64_t version, std::string_view base);
 /// "/admin": the organiser's page: every result, and the pairing of the next round. It reads

@@ -22,6 +22,7 @@ namespace {
 constexpr Route kRoutes[] = {
     {Method::Get, "/", Caller::Anyone, handlers::home, handlers::venueHome, true},
     {Method::Get, "/display", Caller::Anyone, handlers::display, handlers::venueDisplay, true},
+    {Method::Get, "/standings", Caller::Anyone, handlers::standingsPage, nullptr, true},
     {Method::Get, "/desk", Caller::Desk, handlers::slipDesk, nullptr, true},
     // The page itself holds nothing secret; it reads the key from its address's fragment
     // (never sent) and signs every change with it.

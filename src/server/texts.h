@@ -58,6 +58,7 @@ inline constexpr const char* kPairChange = "会場から: %d回戦を組み合�
 // Pages.
 inline constexpr std::string_view kResultColumn = "結果";
 inline constexpr std::string_view kLinkPublic = "組み合わせ・成績";
+inline constexpr std::string_view kLinkStandings = "成績表（印刷用）";
 inline constexpr std::string_view kLinkDisplay = "掲示用";
 inline constexpr std::string_view kLinkDesk = "結果入力（対局者）";
 inline constexpr std::string_view kDeskTitle = "結果入力";

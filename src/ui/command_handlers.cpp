@@ -85,6 +85,8 @@ std::span<const Commands::Handler> Commands::handlers() {
       {Reception, &Commands::reception},
       {PrintReceptionList, &Commands::printReceptionList},
       {SaveReceptionListPdf, &Commands::saveReceptionListPdf},
+      {PrintStandings, &Commands::printStandings},
+      {SaveStandingsPdf, &Commands::saveStandingsPdf},
   };
   return kHandlers;
 }

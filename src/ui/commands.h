@@ -172,6 +172,9 @@ class Commands : public QObject {
   void reception();
   void printReceptionList();
   void saveReceptionListPdf();
+  // The end of the day (commands_print.cpp).
+  void printStandings();
+  void saveStandingsPdf();
   Prepared resultSheet(const CellKey& at);
   edit::Outcome undo();
   /// "履歴": the dialog, then the chosen step's state made the event's as one new step.

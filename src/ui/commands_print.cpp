@@ -49,7 +49,35 @@ bool slipRequest(PrintRequest& r, edit::Workspace& ws, const VenueDialog* venue,
   return true;
 }
 
+constexpr const char* kNoStandings =
+    "成績表にする回戦がありません（すべての結果が入った回戦がまだです）。";
+
+// The standings after the last completed round, titled with the event's name. False after
+// telling why not.
+bool standingsRequest(PrintRequest& r, edit::Workspace& ws, services::Services& ui) {
+  r.layout = reports::print::Layout::Standings;
+  r.standings = reports::standingsList(ws.table, ws.players);
+  if (r.standings.round < 0) {
+    ui.errorBox(kNoStandings, services::kErrorCaption);
+    return false;
+  }
+  r.standingsCaption = reports::standingsCaption(ws.table, r.standings);
+  r.documentTitle = reports::print::documentTitle(ws.table, r.layout);
+  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
+  return true;
+}
+
 }  // namespace
+
+void Commands::printStandings() {
+  PrintRequest r = requestFor(view_, ws_, printFormat2_);
+  if (standingsRequest(r, ws_, ui_)) printingOf(window_, ui_).preview(r);
+}
+
+void Commands::saveStandingsPdf() {
+  PrintRequest r = requestFor(view_, ws_, printFormat2_);
+  if (standingsRequest(r, ws_, ui_)) printingOf(window_, ui_).savePdf(r);
+}
 
 void Commands::printSlips() {
   PrintRequest r = requestFor(view_, ws_, printFormat2_);

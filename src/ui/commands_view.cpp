@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "reports/reports.h"
+#include "text/format.h"
 #include "ui/commands.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
@@ -66,8 +67,7 @@ void Commands::copyCells() {
   const QString text = view_.model()->tabSeparated(view_.selectedLines());
   if (text.isEmpty()) return;
   QApplication::clipboard()->setText(text);
-  window_.statusBar()->showMessage(
-      QStringLiteral("選んだ %1 行をコピーしました。").arg(view_.selectedLineCount()));
+  ui_.statusMessage(text::format("選んだ %d 行をコピーしました。", view_.selectedLineCount()));
 }
 
 }  // namespace toq::ui

@@ -8,6 +8,9 @@
 
 namespace toq::ui {
 
+/// The object name of the window's message pane, an ElidedLabel in its status bar.
+inline constexpr const char* kStatusPaneName = "statusMessage";
+
 class ElidedLabel : public QWidget {
   Q_OBJECT
 

@@ -40,8 +40,12 @@ MainWindow::MainWindow(edit::Workspace& ws, services::Services& ui, AppSettings&
   view_ = new MainView(ws, ui, this);
   setCentralWidget(view_);
 
-  // The message pane, then the keyboard state indicators of the status bar.
-  statusBar()->showMessage(QStringLiteral("レディ"));
+  // The message pane, then the keyboard state indicators of the status bar. The pane takes
+  // what room the indicators leave and shortens a long message at a character, with the whole
+  // message as its tooltip.
+  auto* message = new ElidedLabel(QStringLiteral("レディ"), statusBar(), 100);
+  message->setObjectName(QString::fromUtf8(kStatusPaneName));
+  statusBar()->addWidget(message, 1);
   resultKeysHint_ = new ElidedLabel(QString::fromUtf8(view::kResultKeysHint), statusBar());
   resultKeysHint_->setObjectName(QStringLiteral("resultKeysHint"));
   resultKeysHint_->hide();

@@ -10,6 +10,7 @@
 
 #include "text/format.h"
 #include "text/paths.h"
+#include "ui/elided_label.h"
 #include "ui/plain_text_rule.h"
 #include "ui/qt_text.h"
 
@@ -44,7 +45,18 @@ void QtServices::messageBox(int icon, std::string_view text, std::string_view ca
 }
 
 void QtServices::statusMessage(std::string_view text) {
-  if (window_ && window_->statusBar()) window_->statusBar()->showMessage(fromUtf8(text));
+  if (!window_ || !window_->statusBar()) return;
+  if (auto* pane = window_->statusBar()->findChild<ElidedLabel*>(kStatusPaneName))
+    pane->setText(fromUtf8(text));
+  else
+    window_->statusBar()->showMessage(fromUtf8(text));
+}
+
+QString QtServices::shownStatus() const {
+  if (!window_ || !window_->statusBar()) return {};
+  if (auto* pane = window_->statusBar()->findChild<ElidedLabel*>(kStatusPaneName))
+    return pane->text();
+  return window_->statusBar()->currentMessage();
 }
 
 bool QtServices::askYesNo(std::string_view text, std::string_view caption) {
@@ -101,8 +113,7 @@ int QtServices::openWithViewer(const std::filesystem::path& file) {
   // A desktop without a viewer stays without one: said in the status bar, beside what the
   // command reported, instead of a box at every pairing; the file is written all the same.
   viewerMissing_ = true;
-  const QString before =
-      window_ && window_->statusBar() ? window_->statusBar()->currentMessage() : QString();
+  const QString before = shownStatus();
   const QString note = fromUtf8(text::format(kNoViewer, text::pathToUtf8(file).c_str()));
   statusMessage(toUtf8(
       before.isEmpty() || before.contains(note) ? note : before + QStringLiteral("　") + note));

@@ -24,6 +24,8 @@ class QtServices : public services::Services {
   void warningBox(std::string_view text, std::string_view caption) override;
   void informationBox(std::string_view text, std::string_view caption) override;
   void statusMessage(std::string_view text) override;
+  /// The message the status bar shows now (its message pane's, when the window has one).
+  QString shownStatus() const;
   bool askYesNo(std::string_view text, std::string_view caption) override;
   bool askYesNoDefaultNo(std::string_view text, std::string_view caption) override;
   Answer askYesNoCancel(std::string_view text, std::string_view caption) override;

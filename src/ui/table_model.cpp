@@ -50,6 +50,10 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
       return colour(grid_.at(index.row(), index.column()).foreground);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ToolTipRole: {
+      const char* tip = grid_.at(index.row(), index.column()).tip;
+      return tip ? QVariant(QString::fromUtf8(tip)) : QVariant();
+    }
     default:
       return {};
   }

@@ -78,6 +78,11 @@ enum class Command {
   /// the printed reception list (受付名簿) through the preview, and as a PDF file
   PrintReceptionList,
   SaveReceptionListPdf,
+
+  // The end of the day.
+  /// the printed standings for the prize-giving (成績表) through the preview, and as a PDF
+  PrintStandings,
+  SaveStandingsPdf,
 };
 
 /// What the rules read from the main view.

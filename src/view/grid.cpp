@@ -1,9 +1,11 @@
 #include "view/grid.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <set>
 
+#include "data/short_names.h"
 #include "pairing/standings.h"
 #include "services/quiet_services.h"
 #include "text/cp932.h"
@@ -152,6 +154,7 @@ Grid tableGrid(const Table& table, const data::Register& players,
   addTableColumns(grid, rounds);
   const int columns = grid.columnCount();
   const RowNames n = lookUpNames(table, players, ui, grid);
+  grid.lookAlikes = data::lookAlikes(table, players);
 
   grid.lines.reserve(static_cast<std::size_t>(lineCountOfRows(rows)));
   int number = 1;
@@ -162,6 +165,12 @@ Grid tableGrid(const Table& table, const data::Register& players,
     if (k == 0 || n.names[k] != n.names[k - 1])
       first[kNumberColumn].text = text::format("%5d", number++);
     nameCells(players.FindPlayer(table.participants[k]), n.names[k], first, second);
+    if (std::find(grid.lookAlikes.begin(), grid.lookAlikes.end(), table.participants[k]) !=
+            grid.lookAlikes.end() &&
+        first[kNameColumn].background == rowColour) {
+      first[kNameColumn].background = kYellow;
+      first[kNameColumn].tip = texts::kLookAlikeTip;
+    }
     roundCells(table, players, k, n.shortNames, first, second);
     StandingsCells standings;
     if (shown.known) standings = standingsCells(*counted, k, shown.round, grid.winRateMode);

@@ -18,6 +18,7 @@ struct Cell {
   std::string text;
   Rgb background = kWhite;
   Rgb foreground = kBlack;
+  const char* tip = nullptr;  ///< UTF-8 tooltip; null for none
   bool operator==(const Cell&) const = default;
 };
 
@@ -40,6 +41,9 @@ struct Grid {
   bool winRateMode = false;
   /// Player numbers of table rows that the register does not hold, each once, ascending.
   std::vector<int> missingPlayers;
+  /// Table mode: players whose short name another participant also shows, in table order;
+  /// their name cells are marked yellow until one of the short names is changed.
+  std::vector<int> lookAlikes;
 
   int rowCount() const { return static_cast<int>(lines.size()); }
   int columnCount() const { return static_cast<int>(columns.size()); }

@@ -46,4 +46,8 @@ inline constexpr const char* kEmptyTableHint =
 inline constexpr const char* kEmptyRegisterHint =
     "対局者データ → 参加者の新規登録 で対局者を登録します";
 
+/// The tooltip of a name marked because another participant shows the same short name.
+inline constexpr const char* kLookAlikeTip =
+    "ほかの参加者と省略名が同じです。対局者データで省略名を変えると見分けられます。";
+
 }  // namespace toq::view::texts

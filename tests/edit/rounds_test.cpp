@@ -126,6 +126,17 @@ TEST_F(Rounds, MoreGamesAddEmptyRounds) {
   EXPECT_EQ(disk->numberOfGames, 6);
 }
 
+TEST_F(Rounds, ANewCountOnATableWithoutParticipantsIsSavedAtOnce) {
+  ASSERT_EQ(ws_->table.participantCount, 0);
+  const edit::Outcome done = edit::changeNumberOfGames(*ws_, ui_, given(6));
+  ASSERT_EQ(done.code, 0);
+  EXPECT_TRUE(done.saved);
+  EXPECT_FALSE(ws_->tableUnsaved);
+  auto disk = onDisk();
+  ASSERT_TRUE(disk);
+  EXPECT_EQ(disk->numberOfGames, 6);
+}
+
 TEST_F(Rounds, FewerGamesThanPairedRoundsAreRefused) {
   addRows(2);
   ws_->table.numberOfGames = 9;

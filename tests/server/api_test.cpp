@@ -97,7 +97,10 @@ TEST_F(Api, PairingsGiveBoardsInRoundListOrderWithByesAbsencesAndHandicaps) {
            boardPlayer(6, 4, "C", nullptr, nullptr)}}}}},
       {"byes", {7}},
       {"absent", {8}},
-      {"unpaired", {9}}};
+      {"unpaired", {9}},
+      {"sittingOut",
+       {{{"row", 7}, {"name", "D"}, {"kind", "bye"}},
+        {{"row", 8}, {"name", "E"}, {"kind", "absent"}}}}};
   EXPECT_EQ(json::parse(a.body), expected);
   // The same round asked for by number.
   EXPECT_EQ(json::parse(get("/api/pairings?round=1").body), expected);

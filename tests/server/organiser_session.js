@@ -1,6 +1,8 @@
 // The organiser's page in a small stand-in for a browser, driven as an organiser would: it is
-// opened at http://127.0.0.1:PROXY/admin#KEY, enters a result on every board of the round, then
-// pairs the next round (and reports what the page's box shows after it). Every byte between the page and the server passes a recording proxy;
+// opened at http://127.0.0.1:PROXY/admin#KEY, enters a result on every board of the round (and
+// looks at the pairing button and its reason meanwhile), corrects the first board's result as
+// far as its confirmation, then pairs the next round with one tap (and reports what the page's
+// box shows after it). Every byte between the page and the server passes a recording proxy;
 // each connection's bytes from the page go to OUT/sent-N.bin and everything to OUT/all.bin.
 // Prints one JSON line of what the page showed; exits 1 with the reason if it got stuck.
 // Usage: node organiser_session.js SERVER_PORT KEY OUT_DIR
@@ -42,7 +44,7 @@ function element(tag) {
 }
 const byId = {};
 for (const id of ['boards', 'search', 'overlay', 'box', 'note', 'round', 'open', 'prev', 'next',
-                  'pair', 'locked', 'complete', 'live'])
+                  'pair', 'pairWhy', 'locked', 'complete', 'live'])
   byId[id] = element(id);
 const body = element('body');
 body.attributes['data-mode'] = 'admin';
@@ -83,6 +85,9 @@ proxy.listen(0, '127.0.0.1', async () => {
   try {
     const boards = () => byId.boards.children.filter((b) => b.tag === 'button');
     await until('the boards', () => boards().length === 5);
+    report.sittingOut = byId.boards.children.filter((e) => e.className === 'sitting')
+        .map((e) => e.textContent);
+    report.pairBefore = {disabled: byId.pair.disabled, why: byId.pairWhy.textContent};
     for (let i = 0; i < 5; i++) {
       const board = boards()[i];
       board.click();
@@ -92,11 +97,21 @@ proxy.listen(0, '127.0.0.1', async () => {
       await until('result ' + (i + 1), () => /の結果を受け付けました/.test(byId.note.textContent));
       byId.note.textContent = '';
       report.results++;
+      if (i === 0) {
+        // A correction of the first board as far as its confirmation, then back.
+        await until('the first result shown', () => /の勝ち$/.test(boards()[0].textContent));
+        boards()[0].click();
+        find(byId.box, (e) => e.tag === 'button' && / の勝ち$/.test(e.text) &&
+             !boards()[0].textContent.includes(e.text)).click();
+        report.correction = byId.box.textContent;
+        buttonNamed(byId.box, '戻る').click();
+        buttonNamed(byId.box, '戻る').click();
+      }
     }
     await until('the offer of the next round', () => !byId.complete.hidden);
     report.completeShown = true;
+    report.pairAfter = {disabled: byId.pair.disabled, why: byId.pairWhy.textContent};
     byId.pair.click();
-    buttonNamed(byId.box, '組み合わせる').click();
     await until('the pairing', () => /回戦を組み合わせました/.test(byId.note.textContent));
     report.paired = byId.note.textContent;
     report.shownAfter = byId.overlay.hidden ? '' : byId.box.textContent;

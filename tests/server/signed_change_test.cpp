@@ -114,10 +114,12 @@ std::string recordedRequest(const fs::path& dir, const std::string& start) {
 }
 
 TEST_F(OrganiserSession, ACapturedSessionNeverHoldsTheKeyAndChangesNothingWhenSentAgain) {
-  for (int i = 0; i < 10; ++i) add("P" + std::to_string(i), 1500 + 10 * i);
+  for (int i = 0; i < 12; ++i) add("P" + std::to_string(i), 1500 + 10 * i);
   for (int b = 0; b < 5; ++b) play(0, b, b + 5);
+  ws_->table.opponent[10][0] = data::kBye;
+  ws_->table.opponent[11][0] = data::kAbsent;
   // One club, kept apart in round 2 where it can be: it cannot, and the page says which games.
-  for (int i = 1; i <= 10; ++i) ws_->players.at(i).affiliation = "Club";
+  for (int i = 1; i <= 12; ++i) ws_->players.at(i).affiliation = "Club";
   ws_->options.avoidAffiliationRounds = 2;
   serve();
   const fs::path out = fs::path(dir_) / "recorded";
@@ -129,6 +131,18 @@ TEST_F(OrganiserSession, ACapturedSessionNeverHoldsTheKeyAndChangesNothingWhenSe
   ASSERT_TRUE(report.is_object());
   EXPECT_FALSE(report.contains("error")) << report;
   EXPECT_EQ(report["results"], 5);
+  // Pairing is grey with its reason until every result is in, then one tap.
+  EXPECT_EQ(report["pairBefore"]["disabled"], true) << report;
+  EXPECT_EQ(report["pairBefore"]["why"],
+            "1回戦の結果がそろってから組み合わせられます（未入力 5組）。");
+  EXPECT_EQ(report["pairAfter"]["disabled"], false) << report;
+  EXPECT_EQ(report["pairAfter"]["why"], "");
+  // A correction names the result it replaces and the new one.
+  const std::string correction = report["correction"].get<std::string>();
+  EXPECT_NE(correction.find("いまの結果：P0 の勝ち"), std::string::npos) << correction;
+  EXPECT_NE(correction.find("新しい結果：P5 の勝ち"), std::string::npos) << correction;
+  // The round's bye and absence under the boards.
+  EXPECT_EQ(report["sittingOut"], json::array({"抜け番：P10", "休場：P11"})) << report;
   EXPECT_EQ(report["completeShown"], true);
   EXPECT_EQ(report["paired"], "2回戦を組み合わせました。");
   EXPECT_EQ(report["shownAfter"].get<std::string>().rfind("所属が同じ対局: 第1局 ", 0), 0u)

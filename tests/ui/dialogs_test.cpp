@@ -23,6 +23,7 @@
 #include "ui/dialogs/opponent_dialog.h"
 #include "ui/dialogs/player_dialog.h"
 #include "ui/dialogs/result_dialog.h"
+#include "ui/dialogs/walk_in_dialog.h"
 #include "ui/support/await_dialog.h"
 
 using namespace toq;
@@ -88,6 +89,24 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Every placeholder is read whole: the walk-in's grade, the affiliation, the search.
+  void placeholdersFitTheirFields() {
+    ui::WalkInDialog walkIn;
+    services::RecordingServices quiet;
+    ui::PlayerDialog player(edit::newPlayerForm(), quiet);
+    for (QDialog* d : {static_cast<QDialog*>(&walkIn), static_cast<QDialog*>(&player)}) {
+      d->show();
+      QVERIFY(QTest::qWaitForWindowExposed(d));
+      for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+        if (e->placeholderText().isEmpty()) continue;
+        const int room = e->width() - 12;
+        QVERIFY2(e->fontMetrics().horizontalAdvance(e->placeholderText()) <= room,
+                 qPrintable(e->placeholderText()));
+      }
+      d->reject();
+    }
+  }
+
   void registrationDialogShowsLabelledFieldsAndValidates() {
     services::RecordingServices ui;
     ui::PlayerDialog fresh(edit::newPlayerForm(), ui);

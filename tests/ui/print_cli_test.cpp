@@ -86,8 +86,8 @@ class PrintCliTest : public QObject {
 
     r = toqCli({"--help"});
     QVERIFY(
-        r.out.contains(QStringLiteral("toq-cli print TABLE.tai players|grid|chart|reception|slips "
-                                      "[OUT.pdf]")));
+        r.out.contains(QStringLiteral("toq-cli print TABLE.tai "
+                                      "players|grid|chart|reception|slips|standings [OUT.pdf]")));
   }
 };
 

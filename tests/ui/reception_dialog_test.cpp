@@ -81,7 +81,7 @@ class ReceptionDialogTest : public QObject {
     dialog.pasted()->setPlainText(
         QStringLiteral("氏名\t段級\tメール\n青山　一郎\t初段\tx\n東 四郎\t三段\t\n西\t千\t\n"));
     QCOMPARE(dialog.rows()->rowCount(), 2);
-    QCOMPARE(dialog.rows()->item(0, 6)->text(), QStringLiteral("更新"));
+    QCOMPARE(dialog.rows()->item(0, 7)->text(), QStringLiteral("更新"));
     QCOMPARE(dialog.refused()->item(0)->text(),
              QStringLiteral("4行目: 段級「千」のレーティングが決まっていません"));
     QCOMPARE(dialog.gradeTable()->rowCount(), 3);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -21,6 +22,7 @@
 #include "ui/elided_label.h"
 #include "ui/main_view.h"
 #include "ui/main_window.h"
+#include "ui/qt_services.h"
 #include "ui/support/await_dialog.h"
 #include "ui/support/running_app.h"
 #include "view/layout.h"
@@ -95,6 +97,31 @@ class ResultKeysTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A long message is shortened at a character, whole in its tooltip, and keeps its room
+  // before the serving address.
+  void aLongStatusMessageIsShortenedBeforeTheServingAddress() {
+    RunningApp run;
+    ui::MainWindow* w = run.window();
+    w->resize(640, 600);
+    w->showServing(QStringLiteral("http://192.168.10.23:8080/"));
+    ui::QtServices services;
+    services.setMainWindow(w);
+    const QString message = QStringLiteral(
+        "2回戦を組み合わせました。抜け番は 吉田 陽菜 さんです。所属が同じ対局が2局あります。");
+    services.statusMessage(message.toStdString());
+    QCoreApplication::processEvents();
+    auto* pane = w->statusBar()->findChild<ui::ElidedLabel*>(ui::kStatusPaneName);
+    auto* serving = w->statusBar()->findChild<ui::ElidedLabel*>(QStringLiteral("servingLabel"));
+    QVERIFY(pane && serving);
+    QCOMPARE(pane->toolTip(), message);
+    QCOMPARE(services.shownStatus(), message);
+    QVERIFY(pane->shownText().endsWith(QChar(0x2026)));
+    QVERIFY(message.startsWith(pane->shownText().chopped(1)));
+    // The message has the larger part, left of the address.
+    QVERIFY(pane->mapTo(w, QPoint(pane->width(), 0)).x() <= serving->mapTo(w, QPoint(0, 0)).x());
+    QVERIFY(pane->width() > serving->width());
+  }
+
   void aWholeRoundByKeysEntersWhatEachKeyMeans() {
     RunningApp run;
     pairFirstRound(run);

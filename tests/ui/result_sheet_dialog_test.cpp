@@ -189,6 +189,37 @@ class ResultSheetDialogTest : public QObject {
     }
   }
 
+  // Only the last board lacks a result: the sheet opens on it, its whole line in sight.
+  void theSheetOpensOnTheFirstGameWithoutAResultAndShowsItsWholeLine() {
+    QTemporaryDir dir;
+    auto ws = std::make_unique<edit::Workspace>();
+    services::RecordingServices ui;
+    data::Table& t = ws->table;
+    t.numberOfGames = 3;
+    t.SetTableFile(ui::toPath(dir.path()) / "cup.tai");
+    data::Player p;
+    for (int i = 0; i < 28; ++i) {
+      p.name = "P" + std::to_string(i);
+      ws->players.AddPlayer(p);
+      t.AddParticipant(ws->players.at(i + 1).number, ui);
+    }
+    for (int a = 0; a < 28; a += 2) t.setPair(0, a, a + 1);
+    for (int a = 0; a < 26; ++a) t.result[a][0] = a % 2 ? data::kLoss : data::kWin;
+    auto sheet = edit::resultSheet(*ws, ui);
+    QVERIFY(sheet);
+    ui::ResultSheetDialog d(*sheet);
+    d.show();
+    d.activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QTRY_COMPARE(d.highlightedGame(), 13);
+    QComboBox* last = d.games()[13];
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(last));
+    QWidget* viewport = d.scrollArea()->viewport();
+    const QRect line(last->mapTo(viewport, QPoint(0, 0)), last->size());
+    QVERIFY2(viewport->rect().contains(line), "the last board's line is not whole in sight");
+    d.reject();
+  }
+
   void theRoundChooserAndEscape() {
     QTemporaryDir dir;
     auto ws = tournament(ui::toPath(dir.path()));

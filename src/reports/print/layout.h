@@ -19,6 +19,8 @@ enum class Layout {
   /// the register's applicants with a box to tick at the door (受付名簿)
   ReceptionList,
   Slips,  ///< the result slips of a round, eight on a page (slips.h)
+  /// the standings in rank order for the prize-giving (成績表), as many pages as it takes
+  Standings,
 };
 
 /// The layout the window prints: the player list in player mode; in table mode the coloured

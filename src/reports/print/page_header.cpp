@@ -16,6 +16,7 @@ std::string pageHeaderText(Layout layout, const pairing::DateStamp& stamp,
       header += text::sj(texts::kPlayerListTitle);
       break;
     case Layout::Grid:
+    case Layout::Standings:
       header += "  ";
       header += documentTitle;
       break;

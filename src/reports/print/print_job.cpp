@@ -11,6 +11,7 @@
 #include "reports/print/player_list.h"
 #include "reports/print/print_texts.h"
 #include "reports/print/reception_list.h"
+#include "reports/print/standings_print.h"
 #include "reports/report_files.h"
 #include "text/cp932.h"
 
@@ -37,12 +38,14 @@ int pageCount(Layout layout, const data::Table& table, const data::Register& pla
     case Layout::Chart:
       return chartPages(table.tableClass);
     case Layout::Slips:
-      break;  // counted by the job, which holds the slips
+    case Layout::Standings:
+      break;  // counted by the job, which holds the slips or the places
   }
   return 1;
 }
 
-std::string documentTitle(const data::Table& table) {
+std::string documentTitle(const data::Table& table, Layout layout) {
+  if (layout == Layout::Standings && !data::eventName(table).empty()) return data::eventName(table);
   if (table.filePath.empty()) return text::sj(texts::kUntitled);
   return pathCp932(table.filePath.filename());
 }
@@ -64,6 +67,7 @@ double naturalWidthMm(Layout layout, const data::Table& table, ScreenResolution 
     }
     case Layout::Chart:
     case Layout::Slips:
+    case Layout::Standings:
       // The chart is fitted to the page whenever its own sizes are too wide; the slips are
       // laid out on an A4 page upright.
       return 0;
@@ -79,6 +83,7 @@ std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
                        : layout == Layout::ReceptionList ? "-reception.pdf"
                        : layout == Layout::Grid          ? "-grid.pdf"
                        : layout == Layout::Slips         ? "-slips.pdf"
+                       : layout == Layout::Standings     ? "-standings.pdf"
                                                          : "-chart.pdf";
   std::filesystem::path stem = base.empty() ? std::filesystem::path("toq") : base.stem();
   stem += suffix;
@@ -107,8 +112,13 @@ int PrintJob::begin(Canvas& canvas, services::Services& ui) {
   cells_.reset();
   if (layout_ == Layout::Grid || layout_ == Layout::Chart)
     cells_ = view::tableGrid(table_, players_);
-  pages_ = layout_ == Layout::Slips ? slipPages(slips_.size())
-                                    : pageCount(layout_, table_, players_, measures_.linesPerPage);
+  if (layout_ == Layout::Slips)
+    pages_ = slipPages(slips_.size());
+  else if (layout_ == Layout::Standings)
+    pages_ =
+        standingsPages(standings_, standingsPerPage(PageContext{canvas, measures_, fonts_, 1, 1}));
+  else
+    pages_ = pageCount(layout_, table_, players_, measures_.linesPerPage);
   return pages_;
 }
 
@@ -129,6 +139,9 @@ void PrintJob::printPage(Canvas& canvas, int page) {
       break;
     case Layout::Chart:
       if (cells_) drawChartPage(context, table_, players_, *cells_);
+      break;
+    case Layout::Standings:
+      drawStandingsPage(context, standings_, documentTitle_, caption_);
       break;
     case Layout::Slips:
       break;

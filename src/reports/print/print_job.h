@@ -13,6 +13,7 @@
 #include "reports/print/layout.h"
 #include "reports/print/measures.h"
 #include "reports/print/slips.h"
+#include "reports/standings_list.h"
 #include "services/services.h"
 #include "view/grid.h"
 
@@ -24,8 +25,9 @@ int pageCount(Layout layout, const data::Table& table, const data::Register& pla
               int linesPerPage);
 
 /// The title the grid's header names: the table file's name as the window's title shows it
-/// (CP932), "無題" for a table without a file.
-std::string documentTitle(const data::Table& table);
+/// (CP932), "無題" for a table without a file. The standings are read out: their title is the
+/// event's name.
+std::string documentTitle(const data::Table& table, Layout layout = Layout::Grid);
 
 /// Width the layout needs right of the printable area's left edge, in millimetres; 0 for the
 /// chart, which is fitted to the page when its own sizes are too wide. Lets a PDF choose the
@@ -53,6 +55,11 @@ class PrintJob {
 
   /// The slips a job of Layout::Slips prints, one per board.
   void setSlips(std::vector<SlipCard> slips) { slips_ = std::move(slips); }
+  /// The places a job of Layout::Standings prints.
+  void setStandings(StandingsList list, std::string caption) {
+    standings_ = std::move(list);
+    caption_ = std::move(caption);
+  }
 
   Layout layout() const { return layout_; }
   /// The document title the job was made with (CP932).
@@ -72,6 +79,8 @@ class PrintJob {
   DeviceMeasures measures_;
   std::optional<view::Grid> cells_;
   std::vector<SlipCard> slips_;
+  StandingsList standings_;
+  std::string caption_;  ///< UTF-8
   int pages_ = 1;
 };
 

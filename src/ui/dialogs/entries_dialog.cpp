@@ -20,7 +20,9 @@ namespace toq::ui {
 
 namespace {
 
-const QStringList kRowHeaders = {"行", "氏名", "省略名", "レーティング", "同時対局数", "プロ", ""};
+// Every field the import sets. (A reading column, when the record has one, goes after 氏名.)
+const QStringList kRowHeaders = {"行",           "氏名",       "省略名", "所属",
+                                 "レーティング", "同時対局数", "プロ",   ""};
 
 QTableWidget* table(const QStringList& headers, QWidget* parent) {
   auto* t = new QTableWidget(0, int(headers.size()), parent);
@@ -47,11 +49,13 @@ EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* 
   source_->setWordWrap(true);
   rows_ = table(kRowHeaders, this);
   refused_ = new QListWidget(this);
+  merged_ = new QListWidget(this);
   pasted_ = new QPlainTextEdit(this);
   pasted_->setPlaceholderText(
       QStringLiteral("表計算ソフトでコピーした範囲（見出しの行から）をここに貼り付けます。"));
   auto* tabs = new QTabWidget(this);
   tabs->addTab(rows_, QStringLiteral("登録される内容"));
+  tabs->addTab(merged_, QStringLiteral("まとめた行"));
   tabs->addTab(refused_, QStringLiteral("取り込まない行"));
   tabs->addTab(pasted_, QStringLiteral("貼り付け"));
   gradeTable_ = table({"段級", "レーティング"}, this);
@@ -114,6 +118,7 @@ void EntriesDialog::showPreview() {
     const QStringList texts = {QString::number(e.line),
                                fromCp932(e.player.name),
                                fromCp932(e.player.shortName),
+                               fromCp932(e.player.affiliation),
                                QString::number(e.player.rating),
                                QString::number(e.player.entries),
                                e.player.professional ? QStringLiteral("○") : QString(),
@@ -124,12 +129,12 @@ void EntriesDialog::showPreview() {
   refused_->clear();
   if (!preview_.sheet.read) refused_->addItem(fromUtf8(preview_.sheet.problem));
   for (const data::RefusedLine& r : plan.refused) refused_->addItem(fromUtf8(r.message));
+  merged_->clear();
+  for (const edit::MergedLine& m : plan.merged) merged_->addItem(fromUtf8(edit::mergedText(m)));
   QStringList ignored;
   for (const std::string& h : preview_.sheet.ignored) ignored << fromUtf8(h);
-  QString summary = QStringLiteral("新規 %1人・更新 %2人・取り込まない行 %3")
-                        .arg(plan.added)
-                        .arg(plan.updated)
-                        .arg(refused_->count());
+  QString summary = fromUtf8(edit::planSummary(plan));
+  if (!preview_.sheet.read) summary += QStringLiteral("　") + fromUtf8(preview_.sheet.problem);
   if (!ignored.isEmpty())
     summary += QStringLiteral("　使わない列: ") + ignored.join(QStringLiteral("、"));
   summary_->setText(summary);

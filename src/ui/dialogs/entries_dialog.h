@@ -48,6 +48,7 @@ class EntriesDialog : public QDialog {
 
   QTableWidget* rows() const { return rows_; }
   QListWidget* refused() const { return refused_; }
+  QListWidget* merged() const { return merged_; }
   QTableWidget* gradeTable() const { return gradeTable_; }
   QPlainTextEdit* pasted() const { return pasted_; }
   QCheckBox* participants() const { return participants_; }
@@ -68,6 +69,7 @@ class EntriesDialog : public QDialog {
   QLabel* source_ = nullptr;
   QLabel* summary_ = nullptr;
   QTableWidget* rows_ = nullptr;
+  QListWidget* merged_ = nullptr;
   QListWidget* refused_ = nullptr;
   QTableWidget* gradeTable_ = nullptr;
   QPlainTextEdit* pasted_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_buttons.h"
+#include "ui/placeholder_fit.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
@@ -35,7 +36,7 @@ PlayerDialog::PlayerDialog(const edit::PlayerForm& form, services::Services& ui,
   professional_->setChecked(form.professional);
   rating_ = new QLineEdit(QString::number(form.rating), this);
   affiliation_ = new QLineEdit(fromUtf8(form.affiliation), this);
-  affiliation_->setPlaceholderText(QStringLiteral("道場・教室・学校など（なければ空欄）"));
+  setFittingPlaceholder(affiliation_, QStringLiteral("道場・教室・学校など（なければ空欄）"));
   name_->setMinimumWidth(260);
 
   auto* grid = new QGridLayout;

@@ -12,6 +12,7 @@
 #include "edit/reception_texts.h"
 #include "text/format.h"
 #include "ui/dialogs/walk_in_dialog.h"
+#include "ui/placeholder_fit.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
@@ -63,7 +64,7 @@ ReceptionDialog::ReceptionDialog(Hooks hooks, QWidget* parent)
     : QDialog(parent), hooks_(std::move(hooks)) {
   setWindowTitle(QStringLiteral("受付"));
   search_ = new QLineEdit(this);
-  search_->setPlaceholderText(QStringLiteral("氏名・省略名の一部"));
+  setFittingPlaceholder(search_, QStringLiteral("氏名・省略名の一部"));
   search_->installEventFilter(new SearchKeys(this));
   list_ = new QListWidget(this);
   list_->setMinimumSize(360, 300);

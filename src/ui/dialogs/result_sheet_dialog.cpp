@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_buttons.h"
@@ -54,9 +55,13 @@ ResultSheetDialog::ResultSheetDialog(const edit::ResultSheet& sheet, QWidget* pa
   rounds_->setCurrentIndex(initial);
   showRound(initial);
   connect(rounds_, &QComboBox::currentIndexChanged, this, &ResultSheetDialog::showRound);
+  // The sheet opens on the first game still without a result, scrolled to once the lines
+  // have their places.
   if (!games_.isEmpty()) {
-    games_.front()->setFocus();
-    highlightGame(0);
+    const int open = edit::firstOpenGame(sheet_.rounds[static_cast<std::size_t>(initial)]);
+    games_[open]->setFocus();
+    highlightGame(open);
+    QTimer::singleShot(0, this, [this, open] { focusGame(open); });
   }
 }
 
@@ -120,7 +125,9 @@ void ResultSheetDialog::showRound(int index) {
 void ResultSheetDialog::focusGame(int index) {
   if (index < 0 || index >= games_.size()) return;
   games_[index]->setFocus(Qt::OtherFocusReason);
-  scroll_->ensureWidgetVisible(games_[index]);
+  // The whole line, with half a line to spare above and below.
+  const int margin = games_[index]->height() / 2 + 4;
+  scroll_->ensureWidgetVisible(games_[index], 50, margin);
   highlightGame(index);
 }
 

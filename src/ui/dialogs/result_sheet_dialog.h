@@ -31,6 +31,7 @@ class ResultSheetDialog : public QDialog {
   const QList<QComboBox*>& games() const { return games_; }
   /// The participants of the round shown who have no game, one per line.
   QLabel* sittingOut() const { return sittingOut_; }
+  QScrollArea* scrollArea() const { return scroll_; }
   /// The index of the highlighted game of the round shown; -1 when none.
   int highlightedGame() const { return highlighted_; }
 

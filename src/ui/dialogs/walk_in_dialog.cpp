@@ -6,6 +6,7 @@
 
 #include "data/grades.h"
 #include "ui/dialogs/dialog_buttons.h"
+#include "ui/placeholder_fit.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
@@ -21,7 +22,7 @@ WalkInDialog::WalkInDialog(QWidget* parent) : QDialog(parent) {
   rating_->setRange(0, kRatingLimit);
   rating_->setValue(edit::newPlayerForm().rating);
   grade_ = new QLineEdit(this);
-  grade_->setPlaceholderText(QStringLiteral("初段・5級など（レーティングの代わりに）"));
+  setFittingPlaceholder(grade_, QStringLiteral("初段・5級など（レーティングの代わりに）"));
   auto* layout = new QFormLayout(this);
   layout->addRow(QStringLiteral("氏名："), name_);
   layout->addRow(QStringLiteral("レーティング点："), rating_);

@@ -22,6 +22,7 @@ constexpr std::string_view kNoPrinter =
 reports::print::PrintJob makeJob(const PrintRequest& r) {
   reports::print::PrintJob job(r.layout, *r.table, *r.players, r.documentTitle, r.screen);
   job.setSlips(r.slips);
+  job.setStandings(r.standings, r.standingsCaption);
   return job;
 }
 

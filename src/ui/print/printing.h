@@ -13,6 +13,7 @@
 #include "reports/print/layout.h"
 #include "reports/print/measures.h"
 #include "reports/print/slips.h"
+#include "reports/standings_list.h"
 #include "services/services.h"
 
 class QWidget;
@@ -28,6 +29,8 @@ struct PrintRequest {
   reports::print::ScreenResolution screen;
   std::filesystem::path suggestedPdf;           ///< where "PDFに保存..." proposes to write
   std::vector<reports::print::SlipCard> slips;  ///< the result slips (Layout::Slips)
+  reports::StandingsList standings;             ///< the places (Layout::Standings)
+  std::string standingsCaption;                 ///< UTF-8: what the standings are
 };
 
 class Printing : public QObject {
