@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "data/player_file.h"
+#include "data/table_file.h"
 #include "edit/command_door.h"
 #include "edit/event_journal.h"
-#include "data/table_file.h"
 #include "edit/file_freshness.h"
 #include "edit/result_entry.h"
 #include "edit/unsaved.h"
@@ -52,8 +52,8 @@ double resultStep(toq::edit::Workspace& ws, int i) {
   const int round = i % 9;
   int row = (i * 37) % 99;
   while (ws.table.opponentRow(row, round) < 0) row = (row + 1) % 99;
-  const int code = ws.table.result[row][round] == toq::data::kWin ? toq::data::kLoss
-                                                                     : toq::data::kWin;
+  const int code =
+      ws.table.result[row][round] == toq::data::kWin ? toq::data::kLoss : toq::data::kWin;
   const auto start = Clock::now();
   toq::edit::runCommand(
       ws, quiet, toq::edit::StepRule{nullptr, toq::edit::steps::result},

@@ -48,8 +48,9 @@ void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,
 journal::State stateOf(const data::Table& table, const data::Register& players);
 
 /// Makes the state after journal step `n` the event's, written through the one write path; run
-/// it through the door as one new step named "履歴 n の時点に戻す" (the journal is never The
-/// outcome's `other` is n (edit::steps::restore names the step from it).
+/// it through the door as one new step named "履歴 n の時点に戻す" (the journal is never
+/// rewritten). The outcome's `other` is n (edit::steps::restore names the step from it); a
+/// step the journal does not have, or whose state does not read, is refused with a message.
 Outcome restoreStep(Workspace& ws, services::Services& ui, std::int64_t n);
 /// The step rule's name for restoreStep.
 std::string restoreLabel(std::int64_t n);

@@ -48,9 +48,12 @@ class JournalTest : public QObject {
  private slots:
   void undoAfterReopeningAndRestoreFromTheHistory() {
     RunningApp run;
+    const data::Table& t = run.ws().table;
+    // The sample's odd player sits out, so that pairing asks nothing.
+    run.select({view::firstLineOfRow(t.rows() - 1)});
+    run.action(Command::SetBye)->trigger();
     run.view()->pairingButton()->click();
     const std::string paired = both(run);
-    const data::Table& t = run.ws().table;
     int other = 1;
     while (other == t.opponent[0][0]) ++other;
     win(run, 0);

@@ -56,10 +56,12 @@ HistoryDialog::HistoryDialog(const edit::Workspace& ws, QWidget* parent)
   steps_->setSelectionBehavior(QAbstractItemView::SelectRows);
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
   steps_->verticalHeader()->hide();
+  steps_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   steps_->horizontalHeader()->setStretchLastSection(true);
   table_ = new QTableWidget(this);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(steps_);
   split->addWidget(table_);
