@@ -20,7 +20,9 @@ namespace {
 constexpr std::string_view kPairFlags[] = {"--sides",     "--no-sides", "--handicaps",
                                            "--six-piece", "--play2",    "--woman-twice"};
 constexpr std::string_view kRoundOption[] = {"--round"};
-constexpr std::string_view kAvoidOption[] = {"--avoid-affiliation"};
+constexpr std::string_view kPairOptions[] = {"--avoid-affiliation", "--bye"};
+constexpr std::string_view kAbsentFlags[] = {"--undo", "--drop-game"};
+constexpr std::string_view kAbsentOptions[] = {"--round", "--from"};
 constexpr std::string_view kJsonFlag[] = {"--json"};
 constexpr std::string_view kOpenFlag[] = {"--open"};
 constexpr std::string_view kHandicapsFlag[] = {"--handicaps"};
@@ -58,10 +60,11 @@ constexpr Command kCommands[] = {
      kSlipOptions},
     {"pair",
      "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice] "
-     "[--avoid-affiliation N]",
+     "[--avoid-affiliation N] [--bye ROW|proposed]",
      "次の回戦を組み合わせ、保存して組み合わせ表を書きます（N 回戦まで同じ所属どうしを避ける、0 "
-     "はすべての回戦）。",
-     1, 1, pairCommand, kPairFlags, kAvoidOption},
+     "はすべての回戦）。人数が奇数の回は --bye で抜け番（行 ROW か候補 "
+     "proposed）を決めて組み合わせます。",
+     1, 1, pairCommand, kPairFlags, kPairOptions},
     {"standings",
      "TABLE.tai [--round K]",
      "成績（最後に終了した回戦、または K 回戦まで）を表示します。",
@@ -99,6 +102,11 @@ constexpr Command kCommands[] = {
      addCommand},
     {"candidates", "TABLE.tai", "対戦表に追加できる対局者を表示します。", 1, 1, candidatesCommand},
     {"remove", "TABLE.tai ROW", "行 ROW の参加者を対戦表から削除します。", 2, 2, removeCommand},
+    {"absent", "TABLE.tai ROW (--round K | --from K) [--undo] [--drop-game]",
+     "行 ROW を K 回戦の休場（--round）か K 回戦からの棄権（--from）にします（--undo で取り消し、"
+     "組み合わせ済みの対局は残します。--drop-game で取り消します）。",
+     2, 2, absentCommand, kAbsentFlags, kAbsentOptions},
+    {"sort", "TABLE.tai", "1回戦の前に参加者をレーティング順に並べ替えます。", 1, 1, sortCommand},
     {"serve",
      "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk[=open]] [--reception] "
      "[--avoid-affiliation N]",

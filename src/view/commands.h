@@ -77,6 +77,12 @@ enum class Command {
   /// the printed reception list (受付名簿) through the preview, and as a PDF file
   PrintReceptionList,
   SaveReceptionListPdf,
+
+  // Plans changing during the day.
+  SitOut,           ///< "休場": a participant sits out one round
+  Withdraw,         ///< "棄権": a participant leaves from a round on
+  TakeBackAbsence,  ///< either taken back for rounds not yet paired
+  SortByRating,     ///< the rows put in rating order before round 1
 };
 
 /// What the rules read from the main view.
