@@ -35,7 +35,7 @@ constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk", "--recepti
 constexpr std::string_view kServeOptions[] = {"--port", "--result-desk", "--avoid-affiliation"};
 constexpr std::string_view kSlipOptions[] = {"--round", "--address"};
 constexpr std::string_view kParticipantsFlag[] = {"--participants"};
-constexpr std::string_view kGradeOption[] = {"--grade"};
+constexpr std::string_view kGradeOption[] = {"--grade", "--column"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
@@ -119,8 +119,11 @@ constexpr Command kCommands[] = {
      "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro] [--affiliation A]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
-    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...]",
-     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加）。",
+    {"import-entries",
+     "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...] [--column 氏名=3 ...]",
+     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加、"
+     "--column で列を選ぶ: 氏名・省略名・ふりがな・レーティング・段級・同時対局数・プロ・所属 に"
+     "列の番号か見出し、または 使わない）。",
      2, 2, importEntriesCommand, kParticipantsFlag, kGradeOption},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},
 };

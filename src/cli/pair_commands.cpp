@@ -23,7 +23,7 @@ namespace toq::cli {
 
 namespace {
 
-constexpr const char* kOddRound = "組み合わせる人数が奇数(%d)です。";
+constexpr const char* kOddRound = "組み合わせ数が奇数(%d)です。";
 constexpr const char* kByeHint =
     "--bye 行番号 か --bye proposed（候補）を付けると、抜け番を決めて組み合わせます。";
 constexpr const char* kNoByeNeeded = "この回に決める抜け番はありません。";

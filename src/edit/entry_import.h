@@ -32,6 +32,8 @@ struct EntryPlan {
   std::vector<data::RefusedLine> refused;  ///< the sheet's refusals and the register's
   int added = 0;                           ///< new records
   int updated = 0;                         ///< records updated
+  /// New records given the default rating (1600) because their grade and rating were empty.
+  int defaultRatings = 0;
 };
 
 /// Plans the sheet's rows against the register. A name that comes twice in the sheet is one

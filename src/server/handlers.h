@@ -28,6 +28,9 @@ void standings(Hub& hub, const Request& request, Done done);
 /// The change events: the reply opens an event stream with the current version.
 void changes(Hub& hub, const Request& request, Done done);
 
+/// GET /api/find?q=TEXT: the players the text finds, with their boards (server/player_finder.h).
+void findPlayer(Hub& hub, const Request& request, Done done);
+
 void postResult(Hub& hub, const Request& request, Done done);
 void postDeskResult(Hub& hub, const Request& request, Done done);
 void postPair(Hub& hub, const Request& request, Done done);

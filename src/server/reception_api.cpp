@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "data/grades.h"
 #include "data/player.h"
 #include "server/api.h"
 #include "server/request_body.h"
@@ -17,6 +18,7 @@ using nlohmann::ordered_json;
 constexpr const char* kBadPlayer = "player には対局者の番号を指定してください。";
 constexpr const char* kBadName = "name には氏名を指定してください。";
 constexpr const char* kBadRating = "rating には整数を指定してください。";
+constexpr const char* kBadGrade = "grade には段級（初段・5級など）を指定してください。";
 constexpr std::size_t kLongestQuery = 256;
 
 using api::BadField;
@@ -42,6 +44,13 @@ void from_json(const json& j, WalkInRequest& r) {
   if (name == j.end() || !name->is_string()) throw BadField(kBadName);
   r.form = edit::newPlayerForm();
   r.form.name = name->get<std::string>();
+  // A grade stands for its rating (the grade table's defaults); a rating given as well wins.
+  if (const auto grade = j.find("grade"); grade != j.end() && !grade->is_null()) {
+    const std::optional<int> rating =
+        grade->is_string() ? data::GradeTable().ratingOf(grade->get<std::string>()) : std::nullopt;
+    if (!rating) throw BadField(kBadGrade);
+    r.form.rating = *rating;
+  }
   const auto rating = j.find("rating");
   if (rating == j.end() || rating->is_null()) return;
   if (!rating->is_number_integer() || *rating < -99999 || *rating > 99999)

@@ -30,6 +30,7 @@ constexpr Route kRoutes[] = {
     {Method::Get, "/api/pairings", Caller::Anyone, handlers::pairings, nullptr, true},
     {Method::Get, "/api/standings", Caller::Anyone, handlers::standings, nullptr, true},
     {Method::Get, "/api/changes", Caller::Anyone, handlers::changes},
+    {Method::Get, "/api/find", Caller::Anyone, handlers::findPlayer},
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
     {Method::Post, "/api/absences", Caller::Organiser, handlers::postAbsence},

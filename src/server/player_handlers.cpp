@@ -1,11 +1,13 @@
-// The organiser's changes to who plays: a participant sitting out or withdrawing (and taking
-// it back), and the rows put in rating order before round 1.
+// Who plays where: a participant sitting out or withdrawing (and taking it back), the rows put
+// in rating order before round 1 (the organiser's), and finding one's board (anyone's).
 #include "edit/absences.h"
 #include "edit/edit_texts.h"
 #include "edit/rating_order.h"
 #include "server/api.h"
 #include "server/changes.h"
 #include "server/handlers.h"
+#include "server/player_finder.h"
+#include "server/reception_api.h"
 #include "server/replies.h"
 #include "server/request_services.h"
 #include "server/texts.h"
@@ -54,6 +56,15 @@ void postAbsence(Hub& hub, const Request& request, Done done) {
 
 void deleteAbsence(Hub& hub, const Request& request, Done done) {
   absence(hub, request, std::move(done), true);
+}
+
+void findPlayer(Hub& hub, const Request& request, Done done) {
+  const std::optional<std::string> q = reception::searchText(request.query);
+  if (!q) return done(errorReply(400, texts::kBadRequest));
+  hub.onOwner(
+      request.section,
+      [q = *q](Hub&, edit::Workspace& ws) { return jsonReply(200, findAnswer(ws, q)); },
+      std::move(done));
 }
 
 void postSort(Hub& hub, const Request& request, Done done) {
