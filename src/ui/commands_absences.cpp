@@ -37,12 +37,16 @@ Prepared Commands::absence(bool fromOn, bool takeBack) {
   const edit::AbsenceRequest asked{k, *round, fromOn || takeBack, takeBack};
   edit::PairedGame game = edit::PairedGame::Keep;
   if (const auto question = edit::pairedGameQuestion(ws_, asked, ui_)) {
-    const auto answer = fromOn                    ? ui_.askYesNoCancel(*question)
-                        : ui_.askYesNo(*question) ? services::Services::Answer::No
-                                                  : services::Services::Answer::Cancel;
-    if (answer == services::Services::Answer::Cancel) return Prepared::stop(edit::Stop::Declined);
-    game = answer == services::Services::Answer::Yes ? edit::PairedGame::Keep
-                                                     : edit::PairedGame::TakeOut;
+    using Answer = services::Services::Answer;
+    if (!fromOn) {
+      // Sitting out a paired round can only take its game out.
+      if (!ui_.askYesNo(*question)) return Prepared::stop(edit::Stop::Declined);
+      game = edit::PairedGame::TakeOut;
+    } else {
+      const Answer answer = ui_.askYesNoCancel(*question);
+      if (answer == Answer::Cancel) return Prepared::stop(edit::Stop::Declined);
+      game = answer == Answer::Yes ? edit::PairedGame::Keep : edit::PairedGame::TakeOut;
+    }
   }
   return Prepared::to([this, asked, game] { return edit::setAbsence(ws_, ui_, asked, game); });
 }

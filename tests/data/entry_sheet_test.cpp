@@ -143,7 +143,7 @@ TEST(EntrySheet, GradesBecomeRatings) {
       {"二十級", "20級", 100},
       {"有段者", "有段者", std::nullopt},
       // A grade with a note is read by its grade.
-      {"二段くらい", "二段", 1700},
+      {"二段くらい", "二段", 1600},
       {"初段（自称）", "初段", 1550},
       {"だいたい3級", "3級", 1200},
   };
@@ -170,7 +170,7 @@ TEST(EntrySheet, ANameWithACharacterShiftJisLacksTakesItsStandIn) {
 TEST(EntrySheet, AFormsExportIsReadAndUnsureColumnsAreChosenByHand) {
   const std::string form =
       "タイムスタンプ,お名前（フルネーム）,ふりがな,棋力（段級位）,所属（任意）,保護者のお名前\n"
-      "2026/04/01,青山 一,あおやま はじめ,二段くらい,南小,青山 父\n";
+      "2026/04/01,青山 一,あおやま はじめ,三段くらい,南小,青山 父\n";
   EntrySheet s = readEntrySheet(form, {});
   ASSERT_TRUE(s.read) << s.problem;
   // Two columns name the name: the first is taken, and the chooser asks.

@@ -12,6 +12,7 @@
 #include "edit/history.h"
 #include "edit/pair_command.h"
 #include "pairing/standings.h"
+#include "text/cp932.h"
 
 namespace toq::edit {
 namespace {
@@ -112,8 +113,8 @@ TEST_F(Absences, TakenBackOnlyWhereTheRoundIsNotPaired) {
 
 TEST_F(Absences, TheQuestionComesOnlyWhenAPairedGameIsTouched) {
   sixWithRoundOne(false);
-  ws_->players.at(1).name = "青山";
-  ws_->players.at(2).name = "南条";
+  ws_->players.at(1).name = text::sj("青山");
+  ws_->players.at(2).name = text::sj("南条");
   EXPECT_FALSE(pairedGameQuestion(*ws_, {0, 1, true, false}, ui_));
   EXPECT_FALSE(pairedGameQuestion(*ws_, {0, 0, true, true}, ui_));
   EXPECT_EQ(pairedGameQuestion(*ws_, {0, 0, false, false}, ui_),

@@ -69,7 +69,7 @@ TEST(PrintSlips, EveryTextFitsItsSlipWholeAndStaysOffTheQrCode) {
     s.qr = darkSquare();
     cards.push_back(s);
   }
-  auto run = std::make_unique<Run>(kA4Width, kA4Height);
+  auto run = std::make_unique<test::Run>(kA4Width, kA4Height);
   PrintJob job(Layout::Slips, t->table, t->players, cp("event.tai"), ScreenResolution{96, 96});
   job.setSlips(cards);
   printDocument(job, run->canvas, run->ui);
@@ -97,7 +97,9 @@ TEST(PrintSlips, EveryTextFitsItsSlipWholeAndStaysOffTheQrCode) {
       const std::string shown = text::toUtf8(text.text);
       EXPECT_TRUE(inside(box, cell)) << slip << " " << shown;
       EXPECT_TRUE(apart(box, qr)) << slip << " " << shown;
-      if (text.clip) EXPECT_TRUE(inside(box, *text.clip)) << slip << " cut: " << shown;
+      if (text.clip) {
+        EXPECT_TRUE(inside(box, *text.clip)) << slip << " cut: " << shown;
+      }
       codes += shown == "コード J8AE6C3M";
       purposes += shown.find("スマートフォン") == 0;
     }

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "edit/history.h"
+#include "ui/commands.h"
 #include "ui/dialogs/absence_dialog.h"
 #include "ui/main_window.h"
 #include "ui/support/await_dialog.h"
@@ -76,7 +77,7 @@ class AbsenceCommandsTest : public QObject {
     std::swap(ws.table.participants[0], ws.table.participants[5]);
     const int strongest = ws.table.participants[5];
     run.box.ui.answers = {true, true};
-    run.action(Command::Pair)->trigger();
+    run.app->commands()->run(Command::Pair);
     QCOMPARE(run.onDisk()->participants[0], strongest);
     QVERIFY(ws.table.opponent[0][0] >= 0 || ws.table.opponent[0][0] == data::kBye);
     QVERIFY(run.box.ui.questions().front().find("レーティング順") != std::string::npos);

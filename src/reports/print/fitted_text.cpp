@@ -77,12 +77,13 @@ int drawFitted(Canvas& canvas, std::string_view cp932, const Rect& box, const Fi
       const std::vector<std::string> lines =
           pass == 0 ? one : wrapLines(canvas, cp932, box.width());
       const bool done = fits(canvas, lines, box) || (pass == 1 && points == lowest);
+      const int height = static_cast<int>(lines.size()) * canvas.textHeight();
       if (done) drawLines(canvas, lines, box, style);
       canvas.deleteFont(font);
-      if (done) return points;
+      if (done) return std::min(height, box.height());
     }
   }
-  return kSmallestFittedPoints;
+  return 0;
 }
 
 }  // namespace toq::reports::print

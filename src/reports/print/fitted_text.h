@@ -28,7 +28,7 @@ struct FittedStyle {
 std::vector<std::string> wrapLines(Canvas& canvas, std::string_view cp932, int width);
 
 /// Draws the text in `box` as said at the top of this file; the font it creates for that is
-/// deleted again (the caller selects its own afterwards). Returns the size used, in points.
+/// deleted again (the caller selects its own afterwards). Returns the height its lines take.
 int drawFitted(Canvas& canvas, std::string_view cp932, const Rect& box, const FittedStyle& style);
 
 }  // namespace toq::reports::print

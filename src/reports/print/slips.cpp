@@ -98,13 +98,16 @@ void drawSlip(const PageContext& p, const Mm& mm, const SlipCard& s, const Rect&
   const int textRight =
       drawQrColumn(p, mm, s, Rect{right - columnSide, top, right, signY - medium - mm.y(1)});
   // The event, then the round and board large.
-  drawFitted(c, s.event, Rect{left, top, textRight, top + mm.y(5)}, {kMincho, 10, false, true});
+  // A long title takes more lines, down to the smallest size, and pushes the rest down.
+  const int eventHeight = drawFitted(c, s.event, Rect{left, top, textRight, top + mm.y(8)},
+                                     {kMincho, 10, false, false});
+  const int headingTop = top + eventHeight + mm.y(0.5);
   const std::string heading = text::sj(text::format(kRoundBoard, s.round, s.board));
-  drawFitted(c, heading, Rect{left, top + mm.y(5.5), textRight, top + mm.y(13)},
+  drawFitted(c, heading, Rect{left, headingTop, textRight, headingTop + mm.y(7.5)},
              {kGothic, 19, false, true});
   // The players share what lies between the heading and the draw box.
   const int drawTop = signY - medium - mm.y(2) - mm.y(kBoxMm);
-  const int rowsTop = top + mm.y(14);
+  const int rowsTop = headingTop + mm.y(8.5);
   const int rowHeight = std::max(mm.y(kBoxMm), (drawTop - mm.y(1) - rowsTop) / 2);
   for (int i = 0; i < 2; ++i)
     drawPlayer(p, mm, s.players[i],

@@ -49,6 +49,14 @@ ColumnChooserDialog::ColumnChooserDialog(const data::EntrySheet& sheet, QWidget*
     table_->setCellWidget(c, 1, list);
     lists_.push_back(list);
   }
+  // A field goes to one column: choosing it for a column takes it from the one that had it.
+  for (QComboBox* list : lists_)
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
+      const int f = list->currentData().toInt();
+      if (f == kUnusedItem) return;
+      for (QComboBox* other : lists_)
+        if (other != list && other->currentData().toInt() == f) other->setCurrentIndex(0);
+    });
   table_->resizeColumnToContents(0);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(note);
@@ -66,7 +74,6 @@ data::ColumnChoice ColumnChooserDialog::chosen() const {
   choice.columns.fill(data::kUnused);
   for (int c = 0; c < int(lists_.size()); ++c) {
     const int f = lists_[std::size_t(c)]->currentData().toInt();
-    // A field chosen for two columns takes the first.
     if (f != kUnusedItem && choice.columns[std::size_t(f)] == data::kUnused)
       choice.columns[std::size_t(f)] = c;
   }
