@@ -64,14 +64,5 @@ TEST_F(SlipsPrint, A49BoardRoundIsSevenPagesWhoseQrCodesOpenTheirBoards) {
     EXPECT_NE(words.find("コード " + code), std::string::npos) << code;
 }
 
-TEST_F(SlipsPrint, TheDefaultFileIsNamedForTheEventAndTheRound) {
-  for (int i = 0; i < 4; ++i) t_->addParticipant("P" + std::to_string(i), 1200 + 7 * i);
-  save();
-  ASSERT_EQ(cli("pair", {table()}).code, 0);
-  const testing::CliRun printed = cli("print", {table(), "slips"});
-  ASSERT_EQ(printed.code, 0) << printed.err;
-  EXPECT_TRUE(fs::exists(path("event-1回戦-結果用紙.pdf"))) << printed.out;
-}
-
 }  // namespace
 }  // namespace toq
