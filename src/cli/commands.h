@@ -130,6 +130,8 @@ int lockCommand(Invocation& inv);
 int addCommand(Invocation& inv);
 int candidatesCommand(Invocation& inv);
 int removeCommand(Invocation& inv);
+int absentCommand(Invocation& inv);
+int sortCommand(Invocation& inv);
 
 // The event's journal.
 int historyCommand(Invocation& inv);

@@ -21,7 +21,9 @@ namespace {
 constexpr std::string_view kPairFlags[] = {"--sides",     "--no-sides", "--handicaps",
                                            "--six-piece", "--play2",    "--woman-twice"};
 constexpr std::string_view kRoundOption[] = {"--round"};
-constexpr std::string_view kAvoidOption[] = {"--avoid-affiliation"};
+constexpr std::string_view kPairOptions[] = {"--avoid-affiliation", "--bye"};
+constexpr std::string_view kAbsentFlags[] = {"--undo", "--drop-game"};
+constexpr std::string_view kAbsentOptions[] = {"--round", "--from"};
 constexpr std::string_view kJsonFlag[] = {"--json"};
 constexpr std::string_view kOpenFlag[] = {"--open"};
 constexpr std::string_view kHandicapsFlag[] = {"--handicaps"};
@@ -34,7 +36,7 @@ constexpr std::string_view kServeFlags[] = {"--lan", "--result-desk", "--recepti
 constexpr std::string_view kServeOptions[] = {"--port", "--result-desk", "--avoid-affiliation"};
 constexpr std::string_view kSlipOptions[] = {"--round", "--address"};
 constexpr std::string_view kParticipantsFlag[] = {"--participants"};
-constexpr std::string_view kGradeOption[] = {"--grade"};
+constexpr std::string_view kGradeOption[] = {"--grade", "--column"};
 constexpr std::string_view kHistoryOptions[] = {"--round", "--row"};
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
@@ -61,10 +63,11 @@ constexpr Command kCommands[] = {
      kSlipOptions},
     {"pair",
      "TABLE.tai [--sides|--no-sides] [--handicaps] [--six-piece] [--play2] [--woman-twice] "
-     "[--avoid-affiliation N]",
+     "[--avoid-affiliation N] [--bye ROW|proposed]",
      "次の回戦を組み合わせ、保存して組み合わせ表を書きます（N 回戦まで同じ所属どうしを避ける、0 "
-     "はすべての回戦）。",
-     1, 1, pairCommand, kPairFlags, kAvoidOption},
+     "はすべての回戦）。人数が奇数の回は --bye で抜け番（行 ROW か候補 "
+     "proposed）を決めて組み合わせます。",
+     1, 1, pairCommand, kPairFlags, kPairOptions},
     {"standings",
      "TABLE.tai [--round K]",
      "成績（最後に終了した回戦、または K 回戦まで）を表示します。",
@@ -108,6 +111,11 @@ constexpr Command kCommands[] = {
     {"restore", "TABLE.tai STEP",
      "履歴の番号 STEP の時点の対戦表・対局者に戻します（新しい一歩として記録）。", 2, 2,
      restoreCommand},
+    {"absent", "TABLE.tai ROW (--round K | --from K) [--undo] [--drop-game]",
+     "行 ROW を K 回戦の休場（--round）か K 回戦からの棄権（--from）にします（--undo で取り消し、"
+     "組み合わせ済みの対局は残します。--drop-game で取り消します）。",
+     2, 2, absentCommand, kAbsentFlags, kAbsentOptions},
+    {"sort", "TABLE.tai", "1回戦の前に参加者をレーティング順に並べ替えます。", 1, 1, sortCommand},
     {"serve",
      "TABLE.tai [TABLE2.tai ...] [--port N] [--lan] [--result-desk[=open]] [--reception] "
      "[--avoid-affiliation N]",
@@ -120,8 +128,11 @@ constexpr Command kCommands[] = {
      "FILE.ply POSITION [--name N] [--short S] [--rating R] [--pro|--no-pro] [--affiliation A]",
      "対局者データを編集します（指定しない項目はそのまま）。", 2, 2, editCommand, kProFlags,
      kEditOptions},
-    {"import-entries", "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...]",
-     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加）。",
+    {"import-entries",
+     "TABLE.tai FILE [--participants] [--grade 初段=1500,三段=1700 ...] [--column 氏名=3 ...]",
+     "申込一覧（CSV・タブ区切り）を対局者に登録・更新します（--participants で対戦表にも追加、"
+     "--column で列を選ぶ: 氏名・省略名・ふりがな・レーティング・段級・同時対局数・プロ・所属 に"
+     "列の番号か見出し、または 使わない）。",
      2, 2, importEntriesCommand, kParticipantsFlag, kGradeOption},
     {"delete", "FILE.ply POSITION...", "対局者データを削除します。", 2, kAny, deleteCommand},
 };

@@ -25,6 +25,53 @@ constexpr const char* kSheetNotRead = "申込一覧を読めません: %s";
 constexpr const char* kIgnoredColumns = "使わない列: %s";
 constexpr const char* kImported = "新規登録 %d人・更新 %d人・対戦表に %d行";
 constexpr const char* kListSeparator = "、";
+constexpr const char* kBadColumn =
+    "--column には「氏名=3」（列の番号）か「氏名=見出し」の形で指定してください: %s";
+constexpr const char* kUnsureColumn =
+    "%sの列がはっきりしません（%s）。--column %s=列番号 で選べます。";
+constexpr const char* kNoColumn = "見つかりません";
+constexpr const char* kUsedColumn = "「%s」を使います";
+constexpr const char* kDefaultRatings =
+    "段級・レーティングが空欄の %d人は既定のレーティング（%d）にしました。";
+constexpr std::string_view kUnusedWord = "使わない";
+
+// The columns chosen with --column (by 1-based number or by header text); none after telling
+// which one cannot be used.
+std::optional<data::ColumnChoice> columnsOf(Invocation& inv,
+                                            const std::vector<std::string>& headers) {
+  data::ColumnChoice chosen;
+  for (const auto& [option, value] : inv.values) {
+    if (option != "--column") continue;
+    const std::size_t eq = value.find('=');
+    const std::optional<data::EntryField> field =
+        eq == std::string::npos ? std::nullopt : data::fieldNamed(value.substr(0, eq));
+    const std::string column = eq == std::string::npos ? std::string() : value.substr(eq + 1);
+    std::optional<int> index;
+    if (column == kUnusedWord) index = data::kUnused;
+    if (const std::optional<int> n = parseInteger(column); n && *n >= 1) index = *n - 1;
+    for (std::size_t c = 0; c < headers.size() && !index; ++c)
+      if (headers[c] == column) index = static_cast<int>(c);
+    if (!field || !index) {
+      inv.ui.errorBox(text::format(kBadColumn, value.c_str()), services::kErrorCaption);
+      return std::nullopt;
+    }
+    chosen.columns[static_cast<std::size_t>(*field)] = *index;
+  }
+  return chosen;
+}
+
+// The fields whose column the header left unsure, and which column was taken.
+void tellUnsure(Invocation& inv, const data::EntrySheet& sheet) {
+  for (data::EntryField f : sheet.unsure) {
+    const int column = sheet.columns[static_cast<std::size_t>(f)];
+    // A field no header names is only worth a word when it is the name.
+    if (column < 0 && f != data::EntryField::Name) continue;
+    const std::string name(data::fieldName(f));
+    const std::string used = column < 0 ? std::string(kNoColumn)
+                                        : text::format(kUsedColumn, sheet.headers[column].c_str());
+    inv.ui.warningBox(text::format(kUnsureColumn, name.c_str(), used.c_str(), name.c_str()), "");
+  }
+}
 
 // The grades' ratings given with --grade; none after telling which one is malformed.
 std::optional<data::GradeTable> gradesOf(Invocation& inv) {
@@ -71,8 +118,13 @@ int importEntriesCommand(Invocation& inv) {
   const std::optional<std::string> bytes = data::readWholeFile(sheetPath);
   const std::size_t before = inv.ui.problemsShown();
   if (!bytes) return inv.fail(before, text::format(kSheetNotRead, inv.args[1].c_str()));
-  const data::EntrySheet sheet = data::readEntrySheet(*bytes, *grades);
+  const std::optional<data::ColumnChoice> chosen =
+      columnsOf(inv, data::readEntrySheet(*bytes, *grades).headers);
+  if (!chosen) return kExitUsage;
+  const data::EntrySheet sheet = data::readEntrySheet(*bytes, *grades, *chosen);
   if (!sheet.read) return inv.fail(before, sheet.problem);
+  tellUnsure(inv, sheet);
+  for (const data::RefusedLine& r : sheet.standIns) inv.ui.warningBox(r.message, "");
   if (int code = openOrStart(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
   tellIgnored(inv, sheet);
@@ -90,6 +142,8 @@ int importEntriesCommand(Invocation& inv) {
   if (!std::filesystem::exists(ws.table.filePath) && edit::writeTable(ws, inv.ui, true) != 0)
     return inv.fail(before, kNotSaved);
   inv.out << text::format(kImported, counts.added, counts.updated, counts.rows) << '\n';
+  if (plan.defaultRatings > 0)
+    inv.out << text::format(kDefaultRatings, plan.defaultRatings, data::kDefaultRating) << '\n';
   inv.out << text::pathToUtf8(ws.playerFile) << '\n';
   inv.out << text::pathToUtf8(ws.table.filePath) << '\n';
   return plan.refused.empty() ? kExitOk : kExitFailure;

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/text_grid.h"
+#include "edit/bye_proposal.h"
 #include "edit/edit_texts.h"
 #include "edit/pair_command.h"
 #include "pairing/repeat_test.h"
@@ -21,6 +22,41 @@
 namespace toq::cli {
 
 namespace {
+
+constexpr const char* kOddRound = "組み合わせ数が奇数(%d)です。";
+constexpr const char* kByeHint =
+    "--bye 行番号 か --bye proposed（候補）を付けると、抜け番を決めて組み合わせます。";
+constexpr const char* kNoByeNeeded = "この回に決める抜け番はありません。";
+constexpr const char* kNotByeCandidate = "行 %d は抜け番にできません。";
+
+// The bye of an odd round, as --bye names it, set in memory before the pairing (the pairing
+// writes both, or neither when it fails). False after the message that refused.
+bool setByeAsked(Invocation& inv, const std::optional<std::string>& asked) {
+  edit::Workspace& ws = inv.workspace;
+  const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws, inv.ui);
+  if (!need) {
+    if (asked) inv.ui.errorBox(kNoByeNeeded, services::kErrorCaption);
+    return !asked;
+  }
+  if (!asked) {
+    const std::string text = text::format(kOddRound, ws.table.unpairedRows(need->round)) + "\n" +
+                             edit::byeProposalLine(ws, *need, inv.ui) + "\n" + kByeHint;
+    inv.ui.errorBox(text, services::kErrorCaption);
+    return false;
+  }
+  const std::optional<int> row = *asked == "proposed" ? need->proposal : indexOperand(*asked);
+  const bool candidate =
+      row && std::any_of(need->candidates.begin(), need->candidates.end(),
+                         [&](const edit::ByeCandidate& c) { return c.row == *row; });
+  if (!candidate) {
+    inv.ui.errorBox(text::format(kNotByeCandidate, row ? *row + 1 : 0), services::kErrorCaption);
+    return false;
+  }
+  if (!edit::confirmSecondBye(ws, inv.ui, *row)) return false;
+  ws.table.opponent[*row][need->round] = data::kBye;
+  ws.table.result[*row][need->round] = data::kResultNone;
+  return true;
+}
 
 // Half-points as points: 5 gives "2.5".
 std::string points(int halfPoints) {
@@ -41,6 +77,7 @@ int pairCommand(Invocation& inv) {
   ws.options.womanProfessionalTwice = inv.has("--woman-twice");
 
   const std::size_t before = inv.ui.problemsShown();
+  if (!setByeAsked(inv, inv.value("--bye"))) return kExitFailure;
   edit::PairOutcome outcome;
   int paired = -1;
   throughDoor(inv, edit::StepRule{nullptr, edit::steps::pairing}, [&] {

@@ -118,15 +118,18 @@ int printCommand(Invocation& inv) {
   }
   if (int code = openTable(inv, inv.pathArg(0)); code != kExitOk) return code;
   edit::Workspace& ws = inv.workspace;
-  const std::filesystem::path target =
+  std::filesystem::path target =
       inv.args.size() > 2 ? inv.pathArg(2)
                           : reports::print::defaultPdfPath(*layout, ws.table, ws.playerFile);
 
   print_qt::GuiSession gui;
   reports::print::PrintJob job(*layout, ws.table, ws.players,
                                reports::print::documentTitle(ws.table, *layout), kUsualScreen);
-  if (*layout == Layout::Slips)
+  if (*layout == Layout::Slips) {
     if (int code = prepareSlips(inv, job); code != kExitOk) return code;
+    if (inv.args.size() <= 2)
+      target = reports::print::slipsPdfPath(ws.table, job.slips().front().round);
+  }
   if (*layout == Layout::Standings)
     if (int code = prepareStandings(inv, job); code != kExitOk) return code;
   if (print_qt::writePdf(target, job, inv.ui) != 0) return kExitFailure;

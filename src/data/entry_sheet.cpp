@@ -6,6 +6,7 @@
 #include "data/player.h"
 #include "data/register.h"
 #include "data/stored_text.h"
+#include "data/stand_ins.h"
 #include "data/width_fold.h"
 #include "text/cp932.h"
 #include "text/format.h"
@@ -14,12 +15,13 @@ namespace toq::data {
 
 const std::array<EntryHeader, kEntryFieldCount> kEntryHeaders = {{
     {EntryField::Name, {"氏名", "名前", "お名前", "name"}},
-    {EntryField::ShortName, {"省略名", "略称"}},
+    {EntryField::ShortName, {"省略名", "略称", "short name"}},
     {EntryField::Rating, {"レーティング", "r", "rating"}},
-    {EntryField::Grade, {"段級", "段級位", "棋力"}},
-    {EntryField::Boards, {"同時対局数"}},
+    {EntryField::Grade, {"段級", "段級位", "棋力", "grade"}},
+    {EntryField::Boards, {"同時対局数", "boards"}},
     {EntryField::Professional, {"プロ"}},
-    {EntryField::Affiliation, {"所属", "所属先", "affiliation"}},
+    {EntryField::Affiliation, {"所属", "所属先", "affiliation", "club"}},
+    {EntryField::Reading, {"ふりがな", "フリガナ", "よみ", "ヨミ", "reading"}},
 }};
 
 namespace {
@@ -51,24 +53,91 @@ bool allEmpty(const SheetRecord& r) {
                      [](const std::string& c) { return trimSpaces(c).empty(); });
 }
 
-void matchHeader(EntrySheet& sheet, const SheetRecord& header) {
-  sheet.columns.fill(-1);
-  for (std::size_t c = 0; c < header.cells.size(); ++c) {
-    const std::optional<EntryField> f = fieldOfHeader(header.cells[c]);
-    if (f && sheet.columns[index(*f)] < 0)
-      sheet.columns[index(*f)] = static_cast<int>(c);
-    else if (!trimSpaces(header.cells[c]).empty())
-      sheet.ignored.emplace_back(trimSpaces(header.cells[c]));
-  }
+// The names of the chooser, in the order of the fields.
+constexpr std::array<std::string_view, kEntryFieldCount> kFieldNames = {
+    "氏名", "省略名", "レーティング", "段級", "同時対局数", "プロ", "所属", "ふりがな"};
+// Fields whose names hide inside others' ("ふりがな（お名前）", "short name"): asked first.
+constexpr std::array<EntryField, kEntryFieldCount> kContainsOrder = {
+    EntryField::Reading, EntryField::ShortName, EntryField::Name,         EntryField::Rating,
+    EntryField::Grade,   EntryField::Boards,    EntryField::Professional, EntryField::Affiliation};
+
+// Pairs of brackets whose text is a note to the person filling in the form.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kNoteBrackets = {
+    {{"（", "）"}, {"(", ")"}, {"［", "］"}, {"[", "]"}, {"【", "】"}}};
+
+// The header with its notes set aside.
+std::string withoutNotes(std::string_view utf8) {
+  std::string out(utf8.substr(0, utf8.find("※")));
+  for (const auto& [open, close] : kNoteBrackets)
+    for (std::size_t at; (at = out.find(open)) != std::string::npos;) {
+      const std::size_t end = out.find(close, at + open.size());
+      out.erase(at, end == std::string::npos ? std::string::npos : end + close.size() - at);
+    }
+  return out;
 }
 
-// A name or short name in CP932, or the line's refusal.
+std::string folded(std::string_view utf8) {
+  const std::string wide = foldWidth(utf8);
+  return lowerAscii(trimSpaces(wide));
+}
+
+bool namesField(std::string_view header, EntryField f, bool contains) {
+  for (std::string_view name : kEntryHeaders[index(f)].names) {
+    if (name.empty()) continue;
+    if (header == name) return true;
+    if (contains && name.size() > 1 && header.find(name) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+void matchHeader(EntrySheet& sheet, const SheetRecord& header, const ColumnChoice& chosen) {
+  sheet.columns.fill(-1);
+  std::array<int, kEntryFieldCount> matches{};
+  for (std::size_t c = 0; c < header.cells.size(); ++c) {
+    sheet.headers.emplace_back(trimSpaces(header.cells[c]));
+    const std::optional<EntryField> f = fieldOfHeader(header.cells[c]);
+    if (f && ++matches[index(*f)] == 1) sheet.columns[index(*f)] = static_cast<int>(c);
+  }
+  for (std::size_t f = 0; f < kEntryFieldCount; ++f) {
+    const int given = chosen.columns[f];
+    if (given == kAutomatic) continue;
+    for (int& other : sheet.columns)
+      if (other == given) other = -1;
+    sheet.columns[f] = given < static_cast<int>(header.cells.size()) ? given : -1;
+  }
+  for (std::size_t f = 0; f < kEntryFieldCount; ++f)
+    if (chosen.columns[f] == kAutomatic && matches[f] != 1)
+      sheet.unsure.push_back(static_cast<EntryField>(f));
+  for (std::size_t c = 0; c < sheet.headers.size(); ++c)
+    if (std::find(sheet.columns.begin(), sheet.columns.end(), static_cast<int>(c)) ==
+            sheet.columns.end() &&
+        !sheet.headers[c].empty())
+      sheet.ignored.push_back(sheet.headers[c]);
+}
+
+// A name or short name in CP932, or the line's refusal. A character Shift-JIS cannot hold is
+// given its everyday stand-in when it has one, and the line says so in `standIns`.
 std::optional<std::string> nameText(std::string_view utf8, const char* field, int line,
-                                    std::string& refusal) {
+                                    std::string& refusal,
+                                    std::vector<RefusedLine>* standIns = nullptr) {
   const std::string folded(trimSpaces(utf8));
+  std::optional<std::string> cp932 = text::toCp932(folded);
+  std::vector<StandIn> made;
+  const std::string replaced = cp932 ? folded : withStandIns(folded, &made);
+  // The stand-ins first, then the rule of every stored text on what they give.
   std::string message;
-  std::optional<std::string> cp932 = storedText(folded, field, message);
-  if (!cp932) refusal = text::format(texts::kLinePrefix, line, message.c_str());
+  cp932 = storedText(replaced, field, message);
+  if (!cp932) {
+    refusal = text::format(texts::kLinePrefix, line, message.c_str());
+    return std::nullopt;
+  }
+  if (!made.empty() && standIns) {
+    std::string pairs;
+    for (const StandIn& m : made)
+      pairs += (pairs.empty() ? "" : "、") + m.original + "→" + m.standIn;
+    standIns->push_back({line, text::format(texts::kEntryStandIn, line, field, folded.c_str(),
+                                            replaced.c_str(), pairs.c_str())});
+  }
   return cp932;
 }
 
@@ -113,7 +182,8 @@ EntryRow readRow(EntrySheet& sheet, const SheetRecord& r, const GradeTable& grad
     refusal = text::format(texts::kEntryNoName, r.line);
     return e;
   }
-  if (auto n = nameText(name, texts::kFieldName, r.line, refusal)) e.name = std::move(*n);
+  if (auto n = nameText(name, texts::kFieldName, r.line, refusal, &sheet.standIns))
+    e.name = std::move(*n);
   const std::string_view shortName = cellOf(sheet, r, EntryField::ShortName);
   if (!shortName.empty() && refusal.empty())
     e.shortName = nameText(shortName, texts::kFieldShortName, r.line, refusal);
@@ -127,20 +197,44 @@ EntryRow readRow(EntrySheet& sheet, const SheetRecord& r, const GradeTable& grad
   const std::string_view affiliation = cellOf(sheet, r, EntryField::Affiliation);
   if (!affiliation.empty() && refusal.empty())
     e.affiliation = nameText(affiliation, texts::kFieldAffiliation, r.line, refusal);
+  const std::string_view reading = cellOf(sheet, r, EntryField::Reading);
+  if (!reading.empty() && refusal.empty())
+    e.reading = nameText(reading, texts::kFieldReading, r.line, refusal);
   return e;
 }
 
 }  // namespace
 
 std::optional<EntryField> fieldOfHeader(std::string_view utf8) {
-  const std::string header = lowerAscii(trimSpaces(utf8));
-  for (const EntryHeader& h : kEntryHeaders)
-    for (std::string_view name : h.names)
-      if (!name.empty() && header == name) return h.field;
+  const std::string whole = folded(utf8);
+  // A note that says the column is the reading ("お名前（ふりがな）") decides it.
+  if (namesField(whole, EntryField::Reading, true)) return EntryField::Reading;
+  const std::string header = folded(withoutNotes(utf8));
+  if (header.empty()) return std::nullopt;
+  for (EntryField f : kContainsOrder)
+    if (namesField(header, f, false)) return f;
+  for (EntryField f : kContainsOrder)
+    if (namesField(header, f, true)) return f;
   return std::nullopt;
 }
 
-EntrySheet readEntrySheet(std::string_view bytes, const GradeTable& grades) {
+std::string_view fieldName(EntryField f) {
+  return kFieldNames[index(f)];
+}
+
+std::optional<EntryField> fieldNamed(std::string_view utf8) {
+  const std::string name = folded(utf8);
+  for (std::size_t f = 0; f < kEntryFieldCount; ++f)
+    if (name == kFieldNames[f]) return static_cast<EntryField>(f);
+  return fieldOfHeader(utf8);
+}
+
+bool ColumnChoice::any() const {
+  return std::any_of(columns.begin(), columns.end(), [](int c) { return c != kAutomatic; });
+}
+
+EntrySheet readEntrySheet(std::string_view bytes, const GradeTable& grades,
+                          const ColumnChoice& chosen) {
   EntrySheet sheet;
   sheet.columns.fill(-1);
   const DecodedSheet decoded = decodeSheet(bytes);
@@ -156,7 +250,7 @@ EntrySheet readEntrySheet(std::string_view bytes, const GradeTable& grades) {
     sheet.problem = texts::kSheetEmpty;
     return sheet;
   }
-  matchHeader(sheet, *header);
+  matchHeader(sheet, *header, chosen);
   if (!sheet.has(EntryField::Name)) {
     sheet.problem = texts::kSheetNoName;
     return sheet;

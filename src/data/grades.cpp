@@ -1,5 +1,6 @@
 #include "data/grades.h"
 
+#include <algorithm>
 #include <array>
 
 #include "data/width_fold.h"
@@ -46,16 +47,28 @@ std::string kanjiNumber(int n) {
   return std::string(kKanjiDigits[9]) + std::string(kKanjiDigits[static_cast<std::size_t>(n - 11)]);
 }
 
-// A grade's kind and number: +n for n dan, -n for n kyu; none for a text that is neither.
+// The number written last before `end` ("だいたい三" gives 3): the longest tail of the text
+// that is a grade's number, from a character boundary.
+std::optional<int> numberBefore(std::string_view s) {
+  for (std::size_t start = 0; start < s.size(); ++start) {
+    if ((static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) continue;  // inside a character
+    if (std::optional<int> n = gradeNumber(trimSpaces(s.substr(start)))) return n;
+  }
+  return std::nullopt;
+}
+
+// A grade's kind and number: +n for n dan, -n for n kyu; none for a text that is neither. A
+// note around the grade ("二段くらい", "初段（自称）", "だいたい3級") is read past.
 std::optional<int> gradeValue(std::string_view canonicalOrNot) {
   std::string folded = foldWidth(canonicalOrNot);
   std::string_view s = trimSpaces(folded);
   if (s.starts_with(kAmateur)) s = trimSpaces(s.substr(kAmateur.size()));
-  const bool dan = s.ends_with(kDan);
-  if (!dan && !s.ends_with(kKyu)) return std::nullopt;
-  const std::optional<int> n = gradeNumber(trimSpaces(s.substr(0, s.size() - kDan.size())));
+  const std::size_t danAt = s.find(kDan), kyuAt = s.find(kKyu);
+  const std::size_t at = std::min(danAt, kyuAt);
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::optional<int> n = numberBefore(s.substr(0, at));
   if (!n) return std::nullopt;
-  return dan ? *n : -*n;
+  return at == danAt ? *n : -*n;
 }
 
 }  // namespace

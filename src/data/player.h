@@ -27,6 +27,7 @@ struct Player {
   int professional = 0;       ///< 0/1: never paired with another professional
   int womanProfessional = 0;  ///< 0/1: derived from the name when read from a file
   std::string affiliation;    ///< 所属 (club, classroom, school, family), at most 255 bytes
+  std::string reading;        ///< よみ (the name's ふりがな), at most 255 bytes; may be empty
 
   bool operator==(const Player&) const = default;
 };

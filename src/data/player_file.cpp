@@ -30,7 +30,9 @@ std::string playerFileText(const Register& players) {
     out += text::format("%d,%d,%d,", p.rating, p.entries, p.professional);
     // Only a record with an affiliation has the extra field, so that every other line stays
     // as older versions wrote it; their readers stop at the integers before it.
-    if (!p.affiliation.empty()) out += '"' + p.affiliation + "\",";
+    if (!p.affiliation.empty() || !p.reading.empty()) out += '"' + p.affiliation + "\",";
+    // The reading, when there is one, follows the affiliation (empty when it has none).
+    if (!p.reading.empty()) out += '"' + p.reading + "\",";
     out += kLineEnd;
   }
   return out;
@@ -60,8 +62,11 @@ bool parseRecordLine(std::string_view line, Player& p) {
   if (values.size() > 2) p.professional = values[2];
 
   // The affiliation is the quoted field after the integers, when there is one.
-  if (auto affiliation = quotedText(line, line.find('"', shortName->closing + 1)))
-    p.affiliation = std::string(text::cutAtCharBoundary(affiliation->text, kMaxNameBytes));
+  auto affiliation = quotedText(line, line.find('"', shortName->closing + 1));
+  if (!affiliation) return true;
+  p.affiliation = std::string(text::cutAtCharBoundary(affiliation->text, kMaxNameBytes));
+  if (auto reading = quotedText(line, line.find('"', affiliation->closing + 1)))
+    p.reading = std::string(text::cutAtCharBoundary(reading->text, kMaxNameBytes));
   return true;
 }
 

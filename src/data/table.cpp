@@ -130,7 +130,7 @@ int Table::LastPairedRound() const {
   for (int k = 0; k < rounds(); ++k) {
     bool allEmpty = true;
     for (int row = 0; row < rows() && allEmpty; ++row)
-      if (opponent[row][k] != kUnpaired && opponent[row][k] != kBye) allEmpty = false;
+      if (opponent[row][k] != kUnpaired && !sitsOut(opponent[row][k])) allEmpty = false;
     if (allEmpty) return k - 1;
   }
   return rounds() - 1;
@@ -190,6 +190,13 @@ bool sameContents(const Table& a, const Table& b) {
          a.participantCount == b.participantCount && a.numberOfGames == b.numberOfGames &&
          a.participants == b.participants && a.opponent == b.opponent && a.side == b.side &&
          a.handicap == b.handicap && a.result == b.result && a.lockFlag == b.lockFlag;
+}
+
+int withdrawnFrom(const Table& table, int row) {
+  if (!table.validRow(row) || table.rounds() == 0) return -1;
+  int from = table.rounds();
+  while (from > 0 && table.opponent[row][from - 1] == kAbsent) --from;
+  return from < table.rounds() ? from : -1;
 }
 
 std::string eventName(const Table& table) {

@@ -186,6 +186,10 @@ struct Table {
 /// not count.
 bool sameContents(const Table& a, const Table& b);
 
+/// The first round of a withdrawal (棄権): the row is absent in that round and in every later
+/// round of the event; -1 when it plays, or may still play, the last round.
+int withdrawnFrom(const Table& table, int row);
+
 /// The event's name (CP932) for the chart, the CSV, the web page and the repeated test's log:
 /// the title, or the table file's base name ("春季将棋大会" for 春季将棋大会.tai) when the title
 /// is empty or only the import's placeholder; empty when there is neither.

@@ -49,12 +49,6 @@ bool professional(const Workspace& ws, int row) {
   return p && p->professional != 0;
 }
 
-bool roundHasBye(const data::Table& t, int round) {
-  for (int k = 0; k < usedRows(t); ++k)
-    if (t.opponent[k][round] == data::kBye) return true;
-  return false;
-}
-
 }  // namespace
 
 int byesBefore(const data::Table& table, int row, int round) {
@@ -69,7 +63,8 @@ std::optional<ByeNeed> byeNeeded(const Workspace& ws, services::Services& ui) {
   if (t.lockFlag != 0 || usedRows(t) == 0) return std::nullopt;
   const int round = t.FirstUnpairedRound();
   if (round < 0 || t.ResultsCompleteBefore(round) != 1) return std::nullopt;
-  if (t.unpairedRows(round) % 2 == 0 || roundHasBye(t, round)) return std::nullopt;
+  // A bye or an absence already set does not settle it: whoever is left must be even.
+  if (t.unpairedRows(round) % 2 == 0) return std::nullopt;
 
   ByeNeed need;
   need.round = round;

@@ -31,8 +31,8 @@ struct ByeNeed {
 };
 
 /// The round to pair needs a bye: the table is not locked, every earlier round has its results,
-/// the number of participants without an opponent is odd and none of them has the round's bye
-/// yet. None otherwise (the pairing command then says what stands in the way).
+/// and the number of participants without an opponent is odd (whatever byes or absences the
+/// round holds already). None otherwise (the pairing command then says what stands in the way).
 /// The proposal is the lowest-placed by the standings' order (table order between equals) who
 /// has had no bye, never a professional; when everyone has had one, the one with the fewest.
 std::optional<ByeNeed> byeNeeded(const Workspace& ws, services::Services& ui);

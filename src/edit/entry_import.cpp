@@ -50,6 +50,7 @@ void applyRow(const data::EntryRow& row, data::Player& p) {
   if (row.boards && *row.boards > 1) p.professional = 1;
   if (row.professional) p.professional = *row.professional;
   if (row.affiliation) p.affiliation = *row.affiliation;
+  if (row.reading) p.reading = *row.reading;
 }
 
 data::Player newRecord(const data::EntryRow& row) {
@@ -106,6 +107,8 @@ EntryPlan planEntries(const Workspace& ws, const data::EntrySheet& sheet) {
     } else {
       e.player = newRecord(row);
       ++plan.added;
+      // Neither a rating nor a grade: the register's default, which the summary counts.
+      if (!row.rating) ++plan.defaultRatings;
     }
     planned[key] = plan.entries.size();
     plan.entries.push_back(std::move(e));

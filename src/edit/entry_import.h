@@ -42,6 +42,8 @@ struct EntryPlan {
   std::vector<MergedLine> merged;          ///< duplicates, in the order of the file
   int added = 0;                           ///< new records
   int updated = 0;                         ///< records updated
+  /// New records given the default rating (1600) because their grade and rating were empty.
+  int defaultRatings = 0;
 };
 
 /// "5行目（吉田 陽菜）は 2行目と同じ人としてまとめました：レーティング 1500 → 1600" (UTF-8).

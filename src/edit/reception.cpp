@@ -4,8 +4,10 @@
 #include <set>
 
 #include "data/register.h"
+#include "data/search_key.h"
 #include "edit/edit_texts.h"
 #include "edit/guards.h"
+#include "edit/history.h"
 #include "edit/late_arrival.h"
 #include "edit/reception_texts.h"
 #include "text/cp932.h"
@@ -15,8 +17,17 @@ namespace toq::edit {
 
 namespace {
 
-bool holds(const std::string& field, const std::string& squeezedQuery) {
-  return text::containsAtBoundary(data::SqueezeName(field), squeezedQuery);
+// How well a player's name, short name or reading (CP932) answers the query's key: 2 one of
+// them is the query, 1 one of them holds it, 0 none does.
+int matchOf(const data::Player& p, const std::string& key) {
+  int best = 0;
+  for (const std::string* field : {&p.name, &p.shortName, &p.reading}) {
+    if (field->empty()) continue;
+    const std::string own = data::searchKey(text::toUtf8(*field));
+    if (own == key) return 2;
+    if (own.find(key) != std::string::npos) best = 1;
+  }
+  return best;
 }
 
 // The rows of an arrival, after the checks that leave everything unchanged.
@@ -50,17 +61,24 @@ bool tableHasRoom(const Workspace& ws, services::Services& ui) {
 
 std::vector<ReceptionLine> receptionList(const Workspace& ws, std::string_view query) {
   std::vector<ReceptionLine> out;
-  const std::optional<std::string> cp932 = text::toCp932(query);
-  if (!cp932) return out;
-  const std::string q = data::SqueezeName(*cp932);
-  for (const data::Player& p : ws.players.all())
-    if (q.empty() || holds(p.name, q) || holds(p.shortName, q))
-      out.push_back(
-          {p.number, p.name, p.shortName, p.rating, ws.table.IsParticipant(p.number) != 0});
-  // Those still to come first: the queue at the door looks for them.
-  std::stable_partition(out.begin(), out.end(),
-                        [](const ReceptionLine& l) { return !l.participant; });
-  return out;
+  std::vector<int> match;
+  const std::string key = data::searchKey(query);
+  for (const data::Player& p : ws.players.all()) {
+    const int m = key.empty() ? 1 : matchOf(p, key);
+    if (m == 0) continue;
+    out.push_back({p.number, p.name, p.shortName, p.rating, ws.table.IsParticipant(p.number) != 0});
+    match.push_back(m);
+  }
+  // Exact matches first; then those still to come: the queue at the door looks for them.
+  std::vector<std::size_t> order(out.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (match[a] != match[b]) return match[a] > match[b];
+    return !out[a].participant && out[b].participant;
+  });
+  std::vector<ReceptionLine> sorted;
+  for (std::size_t i : order) sorted.push_back(out[i]);
+  return sorted;
 }
 
 std::string receptionCount(const Workspace& ws) {
@@ -90,6 +108,17 @@ Outcome registerWalkIn(Workspace& ws, services::Services& ui, const PlayerForm& 
 std::string receptionLabel(std::string_view nameUtf8, bool walkIn) {
   return text::format(walkIn ? texts::kLabelWalkIn : texts::kLabelReception,
                       std::string(nameUtf8).c_str());
+}
+
+std::optional<std::string> arrivalStepName(const Workspace& ws) {
+  const Step* step = ws.history.undoStep();
+  if (!step) return std::nullopt;
+  for (const char* label : {texts::kLabelReception, texts::kLabelWalkIn}) {
+    const std::string_view format(label);
+    const std::string_view prefix = format.substr(0, format.find("%s"));
+    if (step->label.rfind(prefix, 0) == 0) return step->label.substr(prefix.size());
+  }
+  return std::nullopt;
 }
 
 }  // namespace toq::edit

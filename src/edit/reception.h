@@ -4,6 +4,7 @@
 // registered and added in one step. The window's dialog and the phones' page both use it,
 // each arrival through the one door (edit/command_door.h).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +25,10 @@ struct ReceptionLine {
   bool participant = false;  ///< already received (in the table)
 };
 
-/// The registered players whose name or short name holds `query` (UTF-8, spaces of either
-/// width ignored; empty: everyone): those not yet received, then those received, each in
-/// register order.
+/// The registered players whose name, short name or reading holds `query` (UTF-8, compared
+/// by their search keys: variant kanji, widths, katakana and hiragana, spaces folded; empty:
+/// everyone): those that match exactly first, then those not yet received, then those
+/// received, each in register order.
 std::vector<ReceptionLine> receptionList(const Workspace& ws, std::string_view query);
 
 /// "受付済み 42人 / 申込 60人": players in the table, players in the register.
@@ -44,5 +46,9 @@ Outcome registerWalkIn(Workspace& ws, services::Services& ui, const PlayerForm& 
 
 /// The undo step's name: "受付 NAME" or "当日参加 NAME" (UTF-8).
 std::string receptionLabel(std::string_view nameUtf8, bool walkIn);
+
+/// The name (UTF-8) of the check-in the latest undo step made, when that step is one; the
+/// reception's Ctrl+Z takes back only a check-in.
+std::optional<std::string> arrivalStepName(const Workspace& ws);
 
 }  // namespace toq::edit

@@ -9,6 +9,8 @@
 #include "text/cp932.h"
 #include "text/format.h"
 
+#include "view/cells.h"
+
 namespace toq::reports {
 
 namespace {
@@ -34,8 +36,9 @@ void rankLine(ReportText& out, const data::Table& table, const data::Register& p
       .put("  ")
       .put(text::padRight(recordText(r, group), 6))
       .put("  ")
-      .put(text::padRight(rate.empty() ? rate : text::sj(texts::kWinRateLabel) + rate, 6))
-      .endLine();
+      .put(text::padRight(rate.empty() ? rate : text::sj(texts::kWinRateLabel) + rate, 6));
+  if (const std::string mark = view::withdrawnMark(table, row); !mark.empty()) out.put("  " + mark);
+  out.endLine();
 }
 
 }  // namespace

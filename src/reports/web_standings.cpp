@@ -28,9 +28,12 @@ std::string cell(std::string_view html, std::string_view cls = {}) {
   return element("td", html, cls);
 }
 
-std::string nameCell(const std::vector<std::string>& names, int row) {
-  return cell(static_cast<std::size_t>(row) < names.size() ? htmlFromCp932(names[row])
-                                                           : std::string());
+// The name, with the mark of a withdrawn player.
+std::string nameCell(const data::Table& table, const std::vector<std::string>& names, int row) {
+  if (static_cast<std::size_t>(row) >= names.size()) return cell(std::string());
+  const std::string mark = view::withdrawnMark(table, row);
+  return cell(htmlFromCp932(names[row]) +
+              (mark.empty() ? std::string() : "（" + htmlFromCp932(mark) + "）"));
 }
 
 // Score mode: the record, Solkoff score and rank cells as the main view shows them, then the
@@ -39,7 +42,7 @@ std::string scoreLine(const data::Table& table, const std::vector<std::string>& 
                       int row) {
   const view::StandingsCells shown = view::standingsCells(table, row, m, false);
   const data::StandingsEntry& e = table.standings[row][m];
-  return "<tr>" + cell(htmlFromCp932(shown.rank), "n") + nameCell(names, row) +
+  return "<tr>" + cell(htmlFromCp932(shown.rank), "n") + nameCell(table, names, row) +
          cell(htmlFromCp932(shown.record.first), "n") +
          cell(htmlFromCp932(shown.rateOrSolkoff), "n") + cell(points(e.beaten), "n") +
          cell(points(e.trimmed), "n") + "</tr>\n";
@@ -52,7 +55,7 @@ std::string rateLine(const data::Table& table, const std::vector<std::string>& n
   std::string record = recordText(group);
   if (group.rows > 1) record = text::format(web_texts::kBoards, group.rows, record.c_str());
   return "<tr>" + cell(text::format("%d", table.standings[row][m].rank), "n") +
-         nameCell(names, row) + cell(escapeHtml(record), "n") +
+         nameCell(table, names, row) + cell(escapeHtml(record), "n") +
          cell(escapeHtml(winRateText(group)), "n") +
          cell(text::format("%d", group.wins + group.losses), "n") + "</tr>\n";
 }

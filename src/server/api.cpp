@@ -145,6 +145,27 @@ void from_json(const json& j, PairRequest& request) {
   if (j.contains("bye")) request.bye = integerField(j, "bye", 1, data::kMaxParticipants) - 1;
 }
 
+void from_json(const json& j, AbsenceRequest& request) {
+  onlyFields(j, {"row", "round", "from", "game"});
+  request.row = integerField(j, "row", 1, data::kMaxParticipants) - 1;
+  request.fromOn = j.contains("from");
+  if (request.fromOn == j.contains("round"))
+    throw BadField(text::format(texts::kMissingField, "round|from"));
+  request.round = integerField(j, request.fromOn ? "from" : "round", 1, data::kMaxRounds) - 1;
+  const auto game = j.find("game");
+  if (game == j.end()) return;
+  if (game->is_string() && *game == "keep")
+    request.keepGame = true;
+  else if (game->is_string() && *game == "drop")
+    request.keepGame = false;
+  else
+    throw BadField(text::format(texts::kOutOfRange, "game"));
+}
+
+std::optional<AbsenceRequest> parseAbsenceRequest(std::string_view body, std::string& error) {
+  return parseBody<AbsenceRequest>(body, error);
+}
+
 std::optional<ResultRequest> parseResultRequest(std::string_view body, std::string& error) {
   return parseBody<ResultRequest>(body, error);
 }
@@ -333,6 +354,15 @@ void to_json(ordered_json& j, const ByeRefusal& a) {
 
 std::string text(const ByeRefusal& a) {
   return dump(ordered_json(a));
+}
+
+std::string text(const AbsenceAnswer& a) {
+  return dump(ordered_json{{"row", a.row}, {"round", a.round}, {"rounds", a.rounds}});
+}
+
+std::string text(const AbsenceQuestion& a) {
+  return dump(
+      ordered_json{{"error", a.error}, {"question", a.withdrawal ? "keep-or-drop" : "drop"}});
 }
 
 void to_json(ordered_json& j, const Section& a) {

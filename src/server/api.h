@@ -43,6 +43,18 @@ struct PairRequest {
 };
 void from_json(const nlohmann::json& j, PairRequest& request);
 
+/// POST and DELETE /api/absences: {"row":R,"round":K} (row R sits out round K) or
+/// {"row":R,"from":K} (row R withdraws from round K on), with "game":"keep"|"drop" for a
+/// game already paired in a round it touches (the question the page asked).
+struct AbsenceRequest {
+  int row = -1;                  ///< 0-based
+  int round = -1;                ///< 0-based
+  bool fromOn = false;           ///< "from" given
+  std::optional<bool> keepGame;  ///< "game": keep (true) or drop (false); none when not sent
+};
+void from_json(const nlohmann::json& j, AbsenceRequest& request);
+std::optional<AbsenceRequest> parseAbsenceRequest(std::string_view body, std::string& error);
+
 /// The query of GET /api/pairings and /api/standings: nothing, or round=K.
 struct RoundQuery {
   std::optional<int> round;  ///< 0-based; none for the default round
@@ -179,6 +191,19 @@ struct ByeRefusal {
   std::vector<ByeOption> candidates;
 };
 
+/// The answer of POST and DELETE /api/absences: what changed ({"row":R,"round":K,"rounds":N},
+/// N the rounds whose entry changed); the refusal of one that touches a paired game without
+/// "game" has "question" (the question to ask) beside its error.
+struct AbsenceAnswer {
+  int row = 0;     ///< 1-based
+  int round = 0;   ///< 1-based
+  int rounds = 0;  ///< entries changed
+};
+struct AbsenceQuestion {
+  std::string error;
+  bool withdrawal = false;  ///< keep or drop (withdrawal), or only drop (sitting out)
+};
+
 void to_json(nlohmann::ordered_json& j, const BoardPlayer& a);
 void to_json(nlohmann::ordered_json& j, const Board& a);
 void to_json(nlohmann::ordered_json& j, const Pairings& a);
@@ -203,6 +228,8 @@ std::string text(const EventInfo& a);
 std::string text(const Standings& a);
 std::string text(const ErrorAnswer& a);
 std::string text(const ByeRefusal& a);
+std::string text(const AbsenceAnswer& a);
+std::string text(const AbsenceQuestion& a);
 std::string text(const Sections& a);
 /// The body of an event-stream message: {"version":N}.
 std::string versionText(std::uint64_t version);

@@ -10,7 +10,7 @@
 
 namespace toq::server {
 
-enum class Method { Get, Head, Post, Other };
+enum class Method { Get, Head, Post, Delete, Other };
 
 /// The method as the request line names it ("OTHER" for any other).
 inline std::string_view methodName(Method m) {
@@ -21,6 +21,8 @@ inline std::string_view methodName(Method m) {
       return "HEAD";
     case Method::Post:
       return "POST";
+    case Method::Delete:
+      return "DELETE";
     case Method::Other:
       break;
   }

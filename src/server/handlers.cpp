@@ -40,22 +40,6 @@ bool roundOfTable(const edit::Workspace& ws, const std::optional<int>& round) {
   return !round || ws.table.validRound(*round);
 }
 
-// The edit layer's messages, then that the change was not saved.
-std::string notSaved(const RequestServices& ui) {
-  return ui.problems().empty() ? std::string(texts::kNotSaved)
-                               : ui.problemText({}) + "\n" + std::string(texts::kNotSaved);
-}
-
-// How a command that stopped is answered: 400 for a row or round the table does not have,
-// 409 with the edit layer's message for a refusal, 500 when the change could not be saved,
-// 503 while a file of the event does not read whole (the last good state is still served).
-Reply refusal(const edit::Outcome& o, const RequestServices& ui) {
-  if (o.code == -2) return errorReply(500, notSaved(ui));
-  if (o.stop == edit::Stop::NotReadWhole) return errorReply(503, ui.problemText(texts::kNotDone));
-  if (o.stop == edit::Stop::BadIndex) return errorReply(400, ui.problemText(texts::kBadRequest));
-  return errorReply(409, ui.problemText(texts::kNotDone));
-}
-
 // The result a request's body asks for; none after answering 400.
 std::optional<api::ResultRequest> resultAsked(const Request& request, Done& done) {
   std::string error;
@@ -86,6 +70,22 @@ void venueParts(Hub& hub, std::function<void(Hub&, std::vector<SectionPart>)> th
 }
 
 }  // namespace
+
+// The edit layer's messages, then that the change was not saved.
+std::string notSaved(const RequestServices& ui) {
+  return ui.problems().empty() ? std::string(texts::kNotSaved)
+                               : ui.problemText({}) + "\n" + std::string(texts::kNotSaved);
+}
+
+// How a command that stopped is answered: 400 for a row or round the table does not have,
+// 409 with the edit layer's message for a refusal, 500 when the change could not be saved,
+// 503 while a file of the event does not read whole (the last good state is still served).
+Reply refusal(const edit::Outcome& o, const RequestServices& ui) {
+  if (o.code == -2) return errorReply(500, notSaved(ui));
+  if (o.stop == edit::Stop::NotReadWhole) return errorReply(503, ui.problemText(texts::kNotDone));
+  if (o.stop == edit::Stop::BadIndex) return errorReply(400, ui.problemText(texts::kBadRequest));
+  return errorReply(409, ui.problemText(texts::kNotDone));
+}
 
 void enterResult(Hub& hub, int section, const api::ResultRequest& asked, Done done,
                  edit::ResultEntryRule rule, ResultCheck check, journal::Who who) {

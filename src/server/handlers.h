@@ -10,6 +10,7 @@
 #include "server/api.h"
 #include "server/exchange.h"
 #include "server/hub.h"
+#include "server/request_services.h"
 
 namespace toq::server::handlers {
 
@@ -30,9 +31,21 @@ void standings(Hub& hub, const Request& request, Done done);
 /// The change events: the reply opens an event stream with the current version.
 void changes(Hub& hub, const Request& request, Done done);
 
+/// GET /api/find?q=TEXT: the players the text finds, with their boards (server/player_finder.h).
+void findPlayer(Hub& hub, const Request& request, Done done);
+
 void postResult(Hub& hub, const Request& request, Done done);
 void postDeskResult(Hub& hub, const Request& request, Done done);
 void postPair(Hub& hub, const Request& request, Done done);
+/// POST and DELETE /api/absences: a participant sits out a round or withdraws, or takes it back.
+void postAbsence(Hub& hub, const Request& request, Done done);
+void deleteAbsence(Hub& hub, const Request& request, Done done);
+/// POST /api/sort: the rows put in rating order before round 1.
+void postSort(Hub& hub, const Request& request, Done done);
+
+/// How a command that stopped is answered: 400 for a row or round the table does not have,
+/// 409 with the edit layer's message for a refusal, 500 when the change could not be saved.
+Reply refusal(const edit::Outcome& o, const RequestServices& ui);
 
 /// Decides on the owner, before a result is entered, whether the request may go on: a
 /// refusal, or none.

@@ -26,6 +26,9 @@ Request toRequest(const http::request<http::string_body>& message, std::string a
     case http::verb::post:
       r.method = Method::Post;
       break;
+    case http::verb::delete_:
+      r.method = Method::Delete;
+      break;
     default:
       r.method = Method::Other;
   }

@@ -267,7 +267,7 @@ function gameLine(b) {
 }
 function request(method, path, body, signed) {
   var options = {method: method, cache: 'no-store', headers: {}};
-  if (method === 'POST' || signed) {
+  if (method !== 'GET' || signed) {
     var text = body === undefined ? '' : JSON.stringify(body);
     // The key never leaves the page: each change carries its signature instead.
     if (key) options.headers = signedHeaders(key, method, path, text);
@@ -319,8 +319,40 @@ function choose(b) {
   var actions = picks.map(function (p) {
     return [p[0], 'pick', function () { confirmPick(b, p[1], p[0]); }];
   });
+  if (admin) actions.push(['休場・棄権…', 'pick', function () { absenceMenu(b); }]);
   actions.push(['戻る', 'back', close]);
   dialog([['game', gameLine(b)], ['ask', '結果を選んでください。']], actions);
+}
+// The organiser's menu of a board's players: sitting out the next round, withdrawing from it
+// on, or taking either back; a paired game it touches is asked about first.
+function absenceMenu(b) {
+  var next = state.pairings.round + 1, actions = [];
+  b.players.forEach(function (p) {
+    actions.push([p.name + ' を' + next + '回戦から棄権', 'pick',
+                  function () { absence('POST', {row: p.row, from: next}); }]);
+    actions.push([p.name + ' を' + next + '回戦だけ休場', 'pick',
+                  function () { absence('POST', {row: p.row, round: next}); }]);
+    actions.push([p.name + ' の休場・棄権を取り消す', 'pick',
+                  function () { absence('DELETE', {row: p.row, from: next}); }]);
+  });
+  actions.push(['戻る', 'back', function () { choose(b); }]);
+  dialog([['game', gameLine(b)], ['ask', '休場・棄権にする人を選んでください。']], actions);
+}
+function absence(method, body) {
+  close();
+  request(method, base + '/api/absences', body).then(function (r) {
+    if (r.ok) say('休場・棄権を変更しました（' + r.json.rounds + '回戦分）。');
+    else if (r.status === 409 && r.json.question) askGame(method, body, r.json);
+    else failed(r);
+    load();
+  }).catch(offline);
+}
+function askGame(method, body, q) {
+  var again = function (game) { return function () { body.game = game; absence(method, body); }; };
+  var actions = q.question === 'drop' ? [['対局を取り消して休場にする', 'send', again('drop')]]
+      : [['対局を残す', 'send', again('keep')], ['対局を取り消す', 'pick', again('drop')]];
+  actions.push(['戻る', 'back', close]);
+  dialog(q.error.split('\n').map(function (l) { return ['ask', l]; }), actions);
 }
 function postPair(body) {
   close();

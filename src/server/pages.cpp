@@ -11,6 +11,7 @@
 #include "server/answers.h"
 #include "server/guard_texts.h"
 #include "server/page_scripts.h"
+#include "server/player_finder.h"
 #include "server/server.h"
 #include "server/sha256.h"
 #include "server/texts.h"
@@ -30,6 +31,9 @@ constexpr std::string_view kServedStyle = R"css(
 .list .res{margin-left:.35em;font-weight:bold}
 .meta .live{color:#2f6b2f}
 .meta .live.stale{color:#a00000;font-weight:bold}
+.finder input{font-size:1.2em;width:100%;box-sizing:border-box;padding:.4em;margin:.4em 0}
+.found{list-style:none;padding:0;margin:0 0 .6em;font-size:1.15em}
+.found li{padding:.3em 0;border-bottom:1px solid #ddd}
 )css";
 
 // Rules of the prize-giving standings: on a screen, in print, and on the display the first
@@ -47,6 +51,7 @@ struct Frame {
   std::string title;  ///< escaped
   std::string bodyAttributes;
   std::string style;
+  std::string top;     ///< before the header, kept when the page reads its lists again
   std::string header;  ///< the header's content
   std::string main;
   std::string_view script;
@@ -65,6 +70,7 @@ Page compose(const Frame& f) {
   html += "<style>" + f.style + "</style>\n</head>\n";
   html += "<body" + f.bodyAttributes + " data-version=\"" + std::to_string(f.version) +
           "\" data-base=\"" + escapeHtml(f.base) + "\">\n";
+  html += f.top;
   html += "<header>\n" + f.header + "</header>\n";
   html += "<main>\n" + f.main + "</main>\n";
   html += "<noscript>" + element("p", escapeHtml(texts::kScriptNeeded), "note") + "</noscript>\n";
@@ -147,7 +153,8 @@ std::string displayLists(edit::Workspace& ws) {
   const int m = reports::standingsRound(t, ws.players);
   const std::vector<std::string> names = rowNames(ws);
   return livePairingsSection(t, names, t.LastPairedRound()) +
-         reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players));
+         reports::standingsSection(t, names, m, pairing::winRateMode(t, ws.players)) +
+         readingOrderSection(ws);
 }
 
 }  // namespace
@@ -184,7 +191,9 @@ Page homePage(edit::Workspace& ws, std::uint64_t version, bool resultDesk, std::
   f.header = listHeader(t, m, f.title, nav + "</nav>\n");
   f.main = "<div class=\"lists\">\n" + livePairingsSection(t, names, t.LastPairedRound()) +
            reports::standingsSection(t, names, m, grid.winRateMode) + "</div>\n" + chart;
-  f.script = scripts::live();
+  f.top = finderBox();
+  static const std::string script = std::string(scripts::live()) + std::string(finderScript());
+  f.script = script;
   f.version = version;
   f.base = base;
   return compose(f);

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "data/grades.h"
 #include "data/player.h"
 #include "data/stored_text.h"
 #include "data/width_fold.h"
@@ -22,6 +23,7 @@ constexpr const char* kBadName = "name には氏名を指定してください�
 constexpr const char* kBadRating = "rating には整数を指定してください。";
 constexpr const char* kRatingNotNumber =
     "レーティング「%s」が数ではありません。数字だけで入力してください。";
+constexpr const char* kBadGrade = "grade には段級（初段・5級など）を指定してください。";
 constexpr std::size_t kLongestQuery = 256;
 
 using api::BadField;
@@ -60,6 +62,13 @@ void from_json(const json& j, WalkInRequest& r) {
   if (name == j.end() || !name->is_string()) throw BadField(kBadName);
   r.form = edit::newPlayerForm();
   r.form.name = name->get<std::string>();
+  // A grade stands for its rating (the grade table's defaults); a rating given as well wins.
+  if (const auto grade = j.find("grade"); grade != j.end() && !grade->is_null()) {
+    const std::optional<int> rating =
+        grade->is_string() ? data::GradeTable().ratingOf(grade->get<std::string>()) : std::nullopt;
+    if (!rating) throw BadField(kBadGrade);
+    r.form.rating = *rating;
+  }
   const auto rating = j.find("rating");
   if (rating == j.end() || rating->is_null()) return;
   r.form.rating = ratingValue(*rating);

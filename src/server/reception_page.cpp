@@ -18,10 +18,12 @@ constexpr std::string_view kStyle =
 
 constexpr std::string_view kBody =
     "<h1>受付</h1><p id=\"count\"></p>"
-    "<input id=\"q\" type=\"search\" placeholder=\"氏名・省略名の一部\" autocomplete=\"off\">"
+    "<input id=\"q\" type=\"search\" placeholder=\"氏名・省略名・ふりがなの一部\" "
+    "autocomplete=\"off\">"
     "<p id=\"msg\" role=\"status\"></p><ul id=\"list\"></ul>"
     "<h2>当日参加</h2><form id=\"walkin\"><input id=\"wname\" required placeholder=\"氏名\">"
-    "<input id=\"wrating\" inputmode=\"numeric\" placeholder=\"レーティング（空欄は1600）\">"
+    "<input id=\"wgrade\" placeholder=\"段級（初段・5級など）\">"
+    "<input id=\"wrating\" inputmode=\"numeric\" placeholder=\"または レーティング（空欄は1600）\">"
     "<button>登録して受付</button></form>";
 
 // The key comes from the address after '#' and never leaves the page: every request is
@@ -49,8 +51,9 @@ function lost(){say('通信できませんでした。もう一度どうぞ。')
 q.oninput=load;
 document.getElementById('walkin').onsubmit=function(e){e.preventDefault();
 var n=document.getElementById('wname').value,r=document.getElementById('wrating').value,b={name:n};
+var g=document.getElementById('wgrade').value.trim();if(g!=='')b.grade=g;
 if(r!=='')b.rating=r;
-if(confirm(n+(r?'　R'+r:'')+'\n当日参加で登録しますか？'))call('POST','/api/reception/players',b).then(done,lost);};
+if(confirm(n+(g?'　'+g:'')+(r?'　R'+r:'')+'\n当日参加で登録しますか？'))call('POST','/api/reception/players',b).then(done,lost);};
 load();})();)JS";
 
 }  // namespace

@@ -32,9 +32,13 @@ constexpr Route kRoutes[] = {
     {Method::Get, "/api/pairings", Caller::Anyone, handlers::pairings, nullptr, true},
     {Method::Get, "/api/standings", Caller::Anyone, handlers::standings, nullptr, true},
     {Method::Get, "/api/changes", Caller::Anyone, handlers::changes},
+    {Method::Get, "/api/find", Caller::Anyone, handlers::findPlayer},
     {Method::Post, "/api/results", Caller::Organiser, handlers::postResult},
     {Method::Post, "/api/pair", Caller::Organiser, handlers::postPair},
     {Method::Get, "/api/history", Caller::Organiser, history::getHistory},
+    {Method::Post, "/api/absences", Caller::Organiser, handlers::postAbsence},
+    {Method::Delete, "/api/absences", Caller::Organiser, handlers::deleteAbsence},
+    {Method::Post, "/api/sort", Caller::Organiser, handlers::postSort},
     {Method::Post, "/api/desk/results", Caller::Desk, handlers::deskResult},
     {Method::Get, "/api/desk/slip", Caller::Desk, handlers::deskSlip},
     // The reception checks its own key (server/reception.h).
@@ -45,7 +49,7 @@ constexpr Route kRoutes[] = {
 };
 
 std::string_view methodNames(Method m) {
-  return m == Method::Get ? "GET, HEAD" : "POST";
+  return m == Method::Get ? "GET, HEAD" : methodName(m);
 }
 
 bool answers(const Route& r, Method asked) {
@@ -197,7 +201,8 @@ void dispatch(Hub& hub, const Request& asked, Done done) {
       return done(std::move(*refusal));
   // A cross-site form or a plain-text fetch cannot send this type without the browser asking
   // first, which the server never allows.
-  if (request.method == Method::Post && hasBody(request) && !isJson(request.contentType))
+  if ((request.method == Method::Post || request.method == Method::Delete) && hasBody(request) &&
+      !isJson(request.contentType))
     return done(errorReply(415, texts::kNotJson));
   const bool venue = route->venueHandler && hub.sections() > 1 && !request.sectioned;
   const Handler handler = venue ? route->venueHandler : route->handler;

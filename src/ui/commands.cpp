@@ -14,6 +14,7 @@
 #include "edit/history.h"
 #include "edit/pair_command.h"
 #include "edit/participants.h"
+#include "edit/rating_order.h"
 #include "services/program_directory.h"
 #include "ui/actions.h"
 #include "ui/desktop_opener.h"
@@ -157,13 +158,27 @@ void Commands::about() {
 
 Prepared Commands::pair() {
   view_.readOptions();
+  // Before round 1, rows not in rating order (the reception's order of arrival) may be put in
+  // order first, in the same change as the pairing.
+  bool sortFirst = false;
+  if (const std::optional<std::string> offer = edit::sortBeforePairingQuestion(ws_)) {
+    const auto answer = ui_.askYesNoCancel(*offer);
+    if (answer == services::Services::Answer::Cancel) return Prepared::stop(edit::Stop::Declined);
+    sortFirst = answer == services::Services::Answer::Yes;
+  }
+  auto sort = [this, sortFirst] {
+    if (sortFirst) edit::sortByRating(ws_, ui_);
+  };
   // An odd round asks for its bye first, then the bye and the pairing are one change; an even
   // one asks whether to pair (after the checks that may refuse it).
   if (const std::optional<edit::ByeNeed> need = edit::byeNeeded(ws_, ui_)) {
     const std::optional<int> row = ByeChoiceDialog::ask(*need, ws_, ui_, &window_);
     if (!row) return Prepared::stop(edit::Stop::Declined);
-    return Prepared::to([this, need = *need, row = *row] {
-      const edit::Outcome bye = edit::setRoundBye(ws_, ui_, need, row);
+    // The bye is the player chosen, wherever the sort puts their row.
+    const int number = ws_.table.participants[*row];
+    return Prepared::to([this, need = *need, number, sort] {
+      sort();
+      const edit::Outcome bye = edit::setRoundBye(ws_, ui_, need, edit::rowOfPlayer(ws_, number));
       if (!bye.changed) return bye;
       return edit::pairAskedRound(
           ws_, ui_, [this] { view_.refreshTable(); }, need.round);
@@ -171,7 +186,8 @@ Prepared Commands::pair() {
   }
   const std::optional<int> round = edit::askToPair(ws_, ui_);
   if (!round) return Prepared::stop(edit::Stop::Declined);
-  return Prepared::to([this, round = *round] {
+  return Prepared::to([this, round = *round, sort] {
+    sort();
     return edit::pairAskedRound(
         ws_, ui_, [this] { view_.refreshTable(); }, round);
   });

@@ -165,6 +165,12 @@ class Commands : public QObject {
   Prepared handicapAndResult();
   Prepared handicap();
   Prepared pair();
+  // Plans changing during the day (commands_absences.cpp).
+  Prepared sitOut();
+  Prepared withdraw();
+  Prepared takeBackAbsence();
+  Prepared sortByRating();
+  Prepared absence(bool fromOn, bool takeBack);
   edit::Outcome setLock();
   edit::Outcome enterResultKey(const CellKey& key);
   // The morning of the event (commands_reception.cpp).

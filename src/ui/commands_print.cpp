@@ -45,7 +45,7 @@ bool slipRequest(PrintRequest& r, edit::Workspace& ws, const VenueDialog* venue,
   }
   for (reports::print::SlipCard& card : r.slips) card.qr = qr::encode(card.address);
   r.layout = reports::print::Layout::Slips;
-  r.suggestedPdf = reports::print::defaultPdfPath(r.layout, ws.table, ws.playerFile);
+  r.suggestedPdf = reports::print::slipsPdfPath(ws.table, r.slips.front().round);
   return true;
 }
 

@@ -1,9 +1,11 @@
 // The morning of the event in the window: "申込一覧の取り込み..." and "受付".
 #include "data/entry_sheet.h"
 #include "edit/entry_import.h"
+#include "edit/history.h"
 #include "edit/reception.h"
 #include "reports/print/print_job.h"
 #include "text/cp932.h"
+#include "ui/column_settings.h"
 #include "ui/commands.h"
 #include "ui/dialogs/entries_dialog.h"
 #include "ui/dialogs/reception_dialog.h"
@@ -33,14 +35,22 @@ void Commands::saveReceptionListPdf() {
 }
 
 Prepared Commands::importEntries() {
+  EntriesDialog::ColumnMemory memory;
+  memory.recall = [this](const std::vector<std::string>& headers) {
+    return storedColumns(settings_, headers);
+  };
+  memory.remember = [this](const std::vector<std::string>& headers, const data::ColumnChoice& c) {
+    storeColumns(settings_, headers, c);
+  };
   std::optional<EntriesDialog::Choice> choice = EntriesDialog::ask(
-      [this](const std::string& bytes, const data::GradeTable& grades) {
+      [this](const std::string& bytes, const data::GradeTable& grades,
+             const data::ColumnChoice& columns) {
         EntriesDialog::Preview p;
-        p.sheet = data::readEntrySheet(bytes, grades);
+        p.sheet = data::readEntrySheet(bytes, grades, columns);
         p.plan = edit::planEntries(ws_, p.sheet);
         return p;
       },
-      storedGrades(settings_), &window_);
+      storedGrades(settings_), std::move(memory), &window_);
   if (!choice) return Prepared::stop(edit::Stop::Declined);
   storeGrades(settings_, choice->grades);
   return Prepared::to([this, choice = std::move(*choice)] {
@@ -70,6 +80,13 @@ void Commands::reception() {
     const std::string label = edit::receptionLabel(form.name, true);
     return pass(edit::StepRule{label.c_str()}, [&] { return edit::registerWalkIn(ws_, ui_, form); })
         .outcome;
+  };
+  hooks.undoArrival = [this]() -> std::optional<std::string> {
+    // Only a check-in is taken back here: any other latest change stays for the window's undo.
+    const std::optional<std::string> name = edit::arrivalStepName(ws_);
+    if (!name) return std::nullopt;
+    const edit::Outcome o = pass(edit::StepRule{}, [&] { return edit::undo(ws_, ui_); }).outcome;
+    return o.changed ? name : std::nullopt;
   };
   auto* dialog = new ReceptionDialog(std::move(hooks), &window_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -78,6 +78,10 @@ CellPair roundCell(const Table& table, int row, int round,
   return cell;
 }
 
+std::string withdrawnMark(const Table& table, int row) {
+  return data::withdrawnFrom(table, row) >= 0 ? sj("棄権") : std::string();
+}
+
 StandingsCells standingsCells(const Table& table, int row, int round, bool winRateMode) {
   if (!table.validRow(row) || round >= data::kMaxRounds) return {};
   const bool complete = round >= 0;
@@ -97,6 +101,7 @@ StandingsCells standingsCells(const Table& table, int row, int round, bool winRa
     }
     cells.record.second = sj("計 ") + recordText(wins, losses, draws);
   }
+  if (cells.record.second.empty()) cells.record.second = withdrawnMark(table, row);
 
   if (winRateMode) {
     if (complete && !samePlayer(table, row, row - 1)) {

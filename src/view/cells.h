@@ -29,9 +29,13 @@ struct CellPair {
 CellPair roundCell(const data::Table& table, int row, int round,
                    const std::vector<std::string>& shortNames);
 
+/// "棄権" (CP932) for a row withdrawn from the event (data::withdrawnFrom), else empty: the
+/// window, the reports and the pages mark such a player beside their standing.
+std::string withdrawnMark(const data::Table& table, int row);
+
 /// The three summary cells of a row: record (with the "計" totals of a board group on the
-/// second line), win rate or Solkoff score, rank. `round` is the round the standings block
-/// holds, -1 when no round is complete.
+/// second line, or the withdrawal mark there), win rate or Solkoff score, rank. `round` is the
+/// round the standings block holds, -1 when no round is complete.
 struct StandingsCells {
   CellPair record;
   std::string rateOrSolkoff;

@@ -54,6 +54,11 @@ bool anyRoundPaired(const ViewState& s, const data::Table& t) {
   return s.tableMode && t.AnyEntryState(kAnyGame) != 0;
 }
 
+// Before round 1: no round holds a game yet.
+bool noRoundPaired(const ViewState& s, const data::Table& t) {
+  return s.tableMode && t.AnyEntryState(kAnyGame) == 0;
+}
+
 bool linesSelected(const ViewState& s, const data::Table&) {
   return s.selectedLines > 0;
 }
@@ -279,6 +284,10 @@ constexpr CommandEntry kCommands[] = {
      .menu = Table,
      .text = "抜け番の入れ替え(&X)",
      .enabled = twoTableLinesWithoutGames},
+    {.command = SortByRating,
+     .menu = Table,
+     .text = "レーティング順に並べ替え(&G)",
+     .enabled = noRoundPaired},
     {.command = SetOpponent,
      .menu = Table,
      .section = 1,
@@ -297,6 +306,24 @@ constexpr CommandEntry kCommands[] = {
      .text = "対戦相手の取り消し(&Z)",
      .enabled = oneTableLineSelected,
      .context = {.text = "組み合わせの取り消し(&C)", .order = 4, .shown = onPairedCell}},
+    {.command = SitOut,
+     .menu = Table,
+     .section = 1,
+     .text = "休場にする(&K)...",
+     .enabled = oneTableLineSelected,
+     .context = {.text = "休場にする(&K)...", .order = 5, .shown = onParticipant}},
+    {.command = Withdraw,
+     .menu = Table,
+     .section = 1,
+     .text = "棄権にする(&I)...",
+     .enabled = oneTableLineSelected,
+     .context = {.text = "棄権にする(&I)...", .order = 5, .shown = onParticipant}},
+    {.command = TakeBackAbsence,
+     .menu = Table,
+     .section = 1,
+     .text = "休場・棄権の取り消し(&V)...",
+     .enabled = oneTableLineSelected,
+     .context = {.text = "休場・棄権の取り消し(&V)...", .order = 5, .shown = onParticipant}},
     {.command = EnterResult,
      .menu = Table,
      .section = 1,

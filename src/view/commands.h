@@ -83,6 +83,11 @@ enum class Command {
   /// the printed standings for the prize-giving (成績表) through the preview, and as a PDF
   PrintStandings,
   SaveStandingsPdf,
+  // Plans changing during the day.
+  SitOut,           ///< "休場": a participant sits out one round
+  Withdraw,         ///< "棄権": a participant leaves from a round on
+  TakeBackAbsence,  ///< either taken back for rounds not yet paired
+  SortByRating,     ///< the rows put in rating order before round 1
 };
 
 /// What the rules read from the main view.

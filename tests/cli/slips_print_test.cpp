@@ -43,8 +43,11 @@ TEST_F(SlipsPrint, A49BoardRoundIsSevenPagesWhoseQrCodesOpenTheirBoards) {
   const std::optional<std::string> secret = server::deskSecret(table(), false, error);
   ASSERT_TRUE(secret) << error;
   std::multiset<std::string> expected;
-  for (const server::Slip& s : server::slipsOf(ws, *secret, std::nullopt))
+  std::vector<std::string> codes;
+  for (const server::Slip& s : server::slipsOf(ws, *secret, std::nullopt)) {
     expected.insert("http://192.0.2.5:8080/desk#" + s.code);
+    codes.push_back(s.code);
+  }
   ASSERT_EQ(expected.size(), 49u);
 
   testing::commandOutput("pdftoppm -r 200 -png " + pdf + " " + path("page").string());
@@ -54,6 +57,11 @@ TEST_F(SlipsPrint, A49BoardRoundIsSevenPagesWhoseQrCodesOpenTheirBoards) {
   for (std::size_t at = 0, end; (end = decoded.find('\n', at)) != std::string::npos; at = end + 1)
     read.insert(decoded.substr(at, end - at));
   EXPECT_EQ(read, expected);
+
+  // Each slip prints its code whole, as a player types it at the desk.
+  const std::string words = testing::commandOutput("pdftotext " + pdf + " -");
+  for (const std::string& code : codes)
+    EXPECT_NE(words.find("コード " + code), std::string::npos) << code;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/entry_sheet.h"
 #include "text/cp932.h"
 
@@ -17,13 +19,40 @@ TEST(EntrySheet, HeadersAreMatchedByName) {
     std::string header;
     std::optional<EntryField> field;
   } cases[] = {
-      {"氏名", EntryField::Name},         {" お名前　", EntryField::Name},
-      {"Name", EntryField::Name},         {"略称", EntryField::ShortName},
-      {"R", EntryField::Rating},          {"レーティング", EntryField::Rating},
-      {"棋力", EntryField::Grade},        {"段級位", EntryField::Grade},
-      {"同時対局数", EntryField::Boards}, {"プロ", EntryField::Professional},
-      {"所属", EntryField::Affiliation},  {"タイムスタンプ", std::nullopt},
+      {"氏名", EntryField::Name},
+      {" お名前　", EntryField::Name},
+      {"Name", EntryField::Name},
+      {"略称", EntryField::ShortName},
+      {"R", EntryField::Rating},
+      {"レーティング", EntryField::Rating},
+      {"棋力", EntryField::Grade},
+      {"段級位", EntryField::Grade},
+      {"同時対局数", EntryField::Boards},
+      {"プロ", EntryField::Professional},
+      {"所属", EntryField::Affiliation},
+      {"タイムスタンプ", std::nullopt},
       {"メールアドレス", std::nullopt},
+      // As form services export them: the questions' texts with their notes.
+      {"お名前（フルネーム）", EntryField::Name},
+      {"棋力（段級位）", EntryField::Grade},
+      {"所属（任意）", EntryField::Affiliation},
+      {"【必須】氏名", EntryField::Name},
+      {"ふりがな", EntryField::Reading},
+      {"お名前（ふりがな）", EntryField::Reading},
+      {"フリガナ ※全角カタカナでご記入ください", EntryField::Reading},
+      {"よみがな", EntryField::Reading},
+      {"レーティング(お持ちの方)", EntryField::Rating},
+      {"所属道場・学校名 ［任意］", EntryField::Affiliation},
+      {"保護者のお名前", EntryField::Name},
+      // Hand-made sheets and English headers.
+      {"Full Name", EntryField::Name},
+      {"Short name", EntryField::ShortName},
+      {"Rating", EntryField::Rating},
+      {"Grade", EntryField::Grade},
+      {"Club", EntryField::Affiliation},
+      {"Your reading", EntryField::Reading},
+      {"参加区分", std::nullopt},
+      {"ご要望（名前の表記など）", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(fieldOfHeader(c.header), c.field) << c.header;
   // The affiliation arrives in the register's own encoding.
@@ -113,6 +142,10 @@ TEST(EntrySheet, GradesBecomeRatings) {
       {"五級", "5級", 1000},
       {"二十級", "20級", 100},
       {"有段者", "有段者", std::nullopt},
+      // A grade with a note is read by its grade.
+      {"二段くらい", "二段", 1600},
+      {"初段（自称）", "初段", 1550},
+      {"だいたい3級", "3級", 1200},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(canonicalGrade(c.grade), c.canonical) << c.grade;
@@ -120,6 +153,45 @@ TEST(EntrySheet, GradesBecomeRatings) {
   }
   EXPECT_EQ(parseGradeRating("三段＝１７５０"), std::make_pair(std::string("三段"), 1750));
   EXPECT_EQ(parseGradeRating("三段"), std::nullopt);
+}
+
+TEST(EntrySheet, ANameWithACharacterShiftJisLacksTakesItsStandIn) {
+  const EntrySheet s = readEntrySheet("氏名\n𠮷田 一\n森鷗外\n\U0001F363\n", {});
+  ASSERT_EQ(s.rows.size(), 2u);
+  EXPECT_EQ(s.rows[0].name, text::sj("吉田 一"));
+  EXPECT_EQ(s.rows[1].name, text::sj("森鴎外"));
+  ASSERT_EQ(s.standIns.size(), 2u);
+  EXPECT_EQ(s.standIns[0].message,
+            "2行目: 氏名「𠮷田 一」はShift-JISで表せない文字を代えて「吉田 "
+            "一」として登録します（𠮷→吉）");
+  ASSERT_EQ(s.refused.size(), 1u);  // a character without a stand-in is still refused
+}
+
+TEST(EntrySheet, AFormsExportIsReadAndUnsureColumnsAreChosenByHand) {
+  const std::string form =
+      "タイムスタンプ,お名前（フルネーム）,ふりがな,棋力（段級位）,所属（任意）,保護者のお名前\n"
+      "2026/04/01,青山 一,あおやま はじめ,三段くらい,南小,青山 父\n";
+  EntrySheet s = readEntrySheet(form, {});
+  ASSERT_TRUE(s.read) << s.problem;
+  // Two columns name the name: the first is taken, and the chooser asks.
+  EXPECT_EQ(s.columns[static_cast<std::size_t>(EntryField::Name)], 1);
+  EXPECT_NE(std::find(s.unsure.begin(), s.unsure.end(), EntryField::Name), s.unsure.end());
+  ASSERT_EQ(s.rows.size(), 1u);
+  EXPECT_EQ(s.rows[0].reading, text::sj("あおやま はじめ"));
+  EXPECT_EQ(s.rows[0].rating, 1700);
+  EXPECT_EQ(s.headers.size(), 6u);
+
+  ColumnChoice chosen;
+  chosen.columns[static_cast<std::size_t>(EntryField::Name)] = 5;
+  chosen.columns[static_cast<std::size_t>(EntryField::Reading)] = kUnused;
+  s = readEntrySheet(form, {}, chosen);
+  ASSERT_TRUE(s.read);
+  EXPECT_EQ(s.rows[0].name, text::sj("青山 父"));
+  EXPECT_EQ(s.rows[0].reading, std::nullopt);
+  EXPECT_EQ(std::find(s.unsure.begin(), s.unsure.end(), EntryField::Name), s.unsure.end());
+  EXPECT_EQ(fieldNamed("氏名"), EntryField::Name);
+  EXPECT_EQ(fieldNamed("ふりがな"), EntryField::Reading);
+  EXPECT_EQ(fieldNamed("使わない"), std::nullopt);
 }
 
 }  // namespace

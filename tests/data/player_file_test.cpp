@@ -56,6 +56,20 @@ TEST(PlayerFile, AffiliationGoldenAndRoundTrip) {
   EXPECT_EQ(back.all(), t->players.all());
 }
 
+TEST(PlayerFile, AReadingIsWrittenOnlyWhereSetAfterTheAffiliation) {
+  auto t = testing::threeRowTournament();
+  t->players.at(1).affiliation = sj("青山道場");
+  t->players.at(1).reading = sj("やまだ　たろう");
+  t->players.at(2).reading = sj("もりかわ ちあき");
+  t->players.at(3).affiliation = sj("　南小学校 ");
+  fs::path file = fs::path(testing::makeTempDir()) / "players.ply";
+  ASSERT_EQ(data::WritePlayerFile(t->players, file), 0);
+  EXPECT_EQ(testing::readFile(file), testing::golden("players_reading.ply"));
+  data::Register back;
+  ASSERT_EQ(data::LoadPlayerFile(back, file), 0);
+  EXPECT_EQ(back.all(), t->players.all());
+}
+
 TEST(PlayerFile, ReaderTakesWhatTheDescriptionAllows) {
   data::Register r;
   const std::string text =

@@ -82,6 +82,40 @@ TEST_F(Morning, TheListFindsAnyPartOfANameAndShowsWhoCame) {
   EXPECT_EQ(edit::receptionCount(*ws_), "受付済み 1人 / 申込 3人");
 }
 
+TEST_F(Morning, TheSearchFoldsVariantsAndReadingsAndPutsExactMatchesFirst) {
+  const struct {
+    const char* name;
+    const char* reading;
+  } players[] = {{"髙橋 健", "たかはし けん"},
+                 {"山﨑 花子", ""},
+                 {"渡邊 一", "わたなべ はじめ"},
+                 {"齋藤 二", ""},
+                 {"小林 由紀子", ""},
+                 {"林", "はやし"},
+                 {"ＡＢＣ 太郎", ""}};
+  for (const auto& p : players) {
+    add(sj(p.name), 1600, 0);
+    ws_->players.at(ws_->players.count()).reading = sj(p.reading);
+  }
+  const struct {
+    std::string query;
+    std::vector<int> numbers;
+  } cases[] =
+      {
+          {"高橋", {1}},   {"山崎", {2}},  {"渡辺", {3}},           {"渡邉", {3}},
+          {"斎藤", {4}},   {"斉藤", {4}},  {"たかはし", {1}},       {"タカハシ", {1}},
+          {"ﾀｶﾊｼ", {1}},   {"ﾜﾀﾅﾍﾞ", {3}}, {"わたなべはじめ", {3}}, {"abc", {7}},
+          {"ＡＢ", {7}},   {"林", {6, 5}},  // the exact match first, then 小林 由紀子
+          {"はやし", {6}},
+      };
+  for (const auto& c : cases) {
+    std::vector<int> found;
+    for (const edit::ReceptionLine& l : edit::receptionList(*ws_, c.query))
+      found.push_back(l.number);
+    EXPECT_EQ(found, c.numbers) << c.query;
+  }
+}
+
 TEST_F(Morning, AnArrivalIsOneStepNamedAfterThePlayerAndComesOnce) {
   const int n = add(sj("青山 一郎"), 1500, 0, true, 2);
   const std::string label = edit::receptionLabel("青山 一郎", false);

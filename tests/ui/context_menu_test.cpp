@@ -45,6 +45,9 @@ const QString kAdd = entry(Command::AddParticipant);
 const QString kEditRow = entry(Command::EditRowPlayer);
 const QString kRemove = entry(Command::RemoveParticipant);
 const QString kExplain = entry(Command::ExplainBoard);
+const QString kSitOut = entry(Command::SitOut);
+const QString kWithdraw = entry(Command::Withdraw);
+const QString kTakeBack = entry(Command::TakeBackAbsence);
 
 // Right-clicks a cell and answers the entries the menu showed (the menu is closed unchosen).
 QStringList menuAt(RunningApp& run, int line, int column) {
@@ -85,7 +88,8 @@ class ContextMenuTest : public QObject {
     RunningApp run;
     playTwoRounds(run.ws());
     run.app->commands()->afterTableChange();
-    const QStringList tail = {QStringLiteral("-"), kAdd, kEditRow, kRemove};
+    const QStringList tail = {QStringLiteral("-"), kAdd,     kSitOut, kWithdraw,
+                              kTakeBack,           kEditRow, kRemove};
 
     run.select({1});
     QCOMPARE(menuAt(run, 1, 2),

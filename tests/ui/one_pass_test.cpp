@@ -237,17 +237,9 @@ class OnePassTest : public QObject {
            return run.box.ui.questions().size() == 2 && playersOnDisk(run) == players.count() &&
                   text::toUtf8(players.at(players.count()).name).rfind("新人", 0) != 0;
          }},
-        {"pair a round left odd by a second bye",
-         [](RunningApp& run) {
-           data::Table& t = run.ws().table;
-           t.opponent[0][1] = t.opponent[1][1] = data::kBye;
-           for (int row = 0; row < t.rows(); ++row)
-             if (const int other = t.opponentRow(row, 0); other > row) {
-               t.result[row][0] = data::kWin;
-               t.result[other][0] = data::kLoss;
-             }
-         },
-         Command::Pair, [](RunningApp& run, int) { return run.box.ui.errors().size() == 1; }},
+        // (A round left odd by byes set by hand now asks for its bye in the bye dialog.)
+        {"pair a round whose previous round lacks results", [](RunningApp&) {}, Command::Pair,
+         [](RunningApp& run, int) { return run.box.ui.errors().size() == 1; }},
         // Refused inside its pass: the box comes after it.
         {"exchange the byes of two rows in games",
          [](RunningApp& run) {

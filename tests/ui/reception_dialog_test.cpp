@@ -70,9 +70,10 @@ class ReceptionDialogTest : public QObject {
   void theEntriesPreviewShowsRowsRefusalsAndGrades() {
     auto ws = applicants();
     ui::EntriesDialog dialog(
-        [&](const std::string& bytes, const data::GradeTable& grades) {
+        [&](const std::string& bytes, const data::GradeTable& grades,
+            const data::ColumnChoice& columns) {
           ui::EntriesDialog::Preview p;
-          p.sheet = data::readEntrySheet(bytes, grades);
+          p.sheet = data::readEntrySheet(bytes, grades, columns);
           p.plan = edit::planEntries(*ws, p.sheet);
           return p;
         },

@@ -14,6 +14,8 @@
 #include "reports/print/standings_print.h"
 #include "reports/report_files.h"
 #include "text/cp932.h"
+#include "text/format.h"
+#include "text/paths.h"
 
 namespace toq::reports::print {
 
@@ -88,6 +90,18 @@ std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
   std::filesystem::path stem = base.empty() ? std::filesystem::path("toq") : base.stem();
   stem += suffix;
   return base.empty() ? stem : base.parent_path() / stem;
+}
+
+std::filesystem::path slipsPdfPath(const data::Table& table, int round) {
+  std::string name = text::toUtf8(data::eventName(table));
+  for (char& ch : name)
+    if (std::string_view("/\\:*?\"<>|").find(ch) != std::string_view::npos ||
+        static_cast<unsigned char>(ch) < 0x20)
+      ch = '_';
+  if (name.empty()) name = "toq";
+  const std::filesystem::path file =
+      text::pathFromUtf8(name + text::format(texts::kSlipsFile, round));
+  return table.filePath.empty() ? file : table.filePath.parent_path() / file;
 }
 
 PrintJob::PrintJob(Layout layout, const data::Table& table, const data::Register& players,

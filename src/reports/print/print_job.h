@@ -40,6 +40,11 @@ double naturalWidthMm(Layout layout, const data::Table& table, ScreenResolution 
 std::filesystem::path defaultPdfPath(Layout layout, const data::Table& table,
                                      const std::filesystem::path& playerFile);
 
+/// The slips' PDF beside the table file, named for the event and the round:
+/// "春の将棋大会-3回戦-結果用紙.pdf" (`round` 1-based; a character a file name cannot hold
+/// becomes "_").
+std::filesystem::path slipsPdfPath(const data::Table& table, int round);
+
 class PrintJob {
  public:
   PrintJob(Layout layout, const data::Table& table, const data::Register& players,
@@ -60,6 +65,7 @@ class PrintJob {
     standings_ = std::move(list);
     caption_ = std::move(caption);
   }
+  const std::vector<SlipCard>& slips() const { return slips_; }
 
   Layout layout() const { return layout_; }
   /// The document title the job was made with (CP932).

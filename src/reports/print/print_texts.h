@@ -13,6 +13,8 @@ inline constexpr std::string_view kPlayerListTitle = "棋士データ一覧";
 inline constexpr const char* kPageNumber = "Page %d / %d";
 /// The document title of a table without a file, as the window's title shows it.
 inline constexpr std::string_view kUntitled = "無題";
+/// The slips' PDF after the event's name: the round, 1-based.
+inline constexpr const char* kSlipsFile = "-%d回戦-結果用紙.pdf";
 
 // Player list.
 inline constexpr std::string_view kPlayerHeadings[9] = {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reports/print/fitted_text.h"
 #include "text/cp932.h"
 #include "text/format.h"
 
@@ -17,6 +18,7 @@ constexpr const char* kDraw = "引き分け";
 constexpr const char* kSign = "署名";
 constexpr const char* kMark = "勝った方の□に印をつけ、二人で署名して受付に出してください。";
 constexpr const char* kCode = "コード %s";
+constexpr const char* kQrPurpose = "スマートフォンで読み取ると、この対局の結果を入力できます";
 
 // A length in millimetres as device pixels.
 struct Mm {
@@ -48,64 +50,76 @@ void drawQr(Canvas& c, const QrModules& qr, int left, int top, int module) {
             {0, 0, 0});
 }
 
-// A player's line: the win box, the part, the name and the rating.
-void drawPlayer(const PageContext& p, const Mm& mm, const SlipPlayer& player, int left, int top,
-                int right) {
+// The fitted texts' faces.
+constexpr const char* kGothic = "ＭＳ ゴシック";
+constexpr const char* kMincho = "ＭＳ 明朝";
+
+// A player's row: the win box, then the part, the name and the rating as one fitted text.
+void drawPlayer(const PageContext& p, const Mm& mm, const SlipPlayer& player, const Rect& row) {
   Canvas& c = p.canvas;
   const int side = mm.y(kBoxMm);
-  box(c, left, top, side);
+  const int boxTop = row.top + (row.height() - side) / 2;
+  box(c, row.left, boxTop, side);
   const int medium = p.fonts.select(c, FontRole::Medium);
-  c.drawText(left + side + mm.x(1.5), top + (side - medium) / 2, text::sj(kWin), std::nullopt);
-  int x = left + side + mm.x(7);
-  if (!player.part.empty()) {
-    c.drawText(x, top + (side - medium) / 2, player.part, Rect{x, top, right, top + side});
-    x += c.textWidth(player.part) + mm.x(2);
-  }
-  const int label = p.fonts.select(c, FontRole::Label);
-  c.drawText(x, top + (side - label) / 2, player.name, Rect{x, top - side, right, top + 2 * side});
-  const int nameEnd = std::min(right, x + c.textWidth(player.name) + mm.x(2));
-  if (player.rating > 0) {
-    p.fonts.select(c, FontRole::Small);
-    c.drawText(nameEnd, top + side / 2, text::format(kRating, player.rating),
-               Rect{nameEnd, top, right, top + side});
-  }
+  c.drawText(row.left + side + mm.x(1.5), boxTop + (side - medium) / 2, text::sj(kWin),
+             std::nullopt);
+  std::string line = player.part.empty() ? std::string() : player.part + "  ";
+  line += player.name;
+  if (player.rating > 0) line += " " + text::format(kRating, player.rating);
+  const Rect name{row.left + side + mm.x(7), row.top, row.right, row.bottom};
+  drawFitted(c, line, name, {kGothic, 13, false, true});
+}
+
+// The right column: the QR code, its code whole under it, and what it is for.
+int drawQrColumn(const PageContext& p, const Mm& mm, const SlipCard& s, const Rect& column) {
+  Canvas& c = p.canvas;
+  const int module = s.qr.size > 0 ? std::max(1, column.width() / s.qr.size) : 1;
+  const int qrSide = s.qr.size > 0 ? module * s.qr.size : column.width();
+  const int qrLeft = column.right - qrSide;
+  drawQr(c, s.qr, qrLeft, column.top, module);
+  const int codeTop = column.top + qrSide + mm.y(1);
+  const Rect code{column.left, codeTop, column.right, codeTop + mm.y(5)};
+  drawFitted(c, text::sj(text::format(kCode, s.code.c_str())), code, {kGothic, 11, true, true});
+  const Rect purpose{column.left, code.bottom + mm.y(1), column.right,
+                     std::max(code.bottom + mm.y(1), column.bottom)};
+  drawFitted(c, text::sj(kQrPurpose), purpose, {kMincho, 7, true, false});
+  // Readers want four light modules around the code.
+  return std::min(qrLeft, column.left) - 4 * module;
 }
 
 void drawSlip(const PageContext& p, const Mm& mm, const SlipCard& s, const Rect& cell) {
   Canvas& c = p.canvas;
   const int left = cell.left + mm.x(kPadMm), top = cell.top + mm.y(kPadMm);
   const int right = cell.right - mm.x(kPadMm), bottom = cell.bottom - mm.y(kPadMm);
-  // The QR code on the right, its code under it.
-  const int qrSide = std::min(mm.x(25), bottom - top - mm.y(8));
-  const int module = s.qr.size > 0 ? std::max(1, qrSide / s.qr.size) : 1;
-  const int qrLeft = right - module * s.qr.size;
-  drawQr(c, s.qr, qrLeft, top + mm.y(2), module);
-  p.fonts.select(c, FontRole::Medium);
-  const std::string code = text::sj(text::format(kCode, s.code.c_str()));
-  c.drawText(qrLeft, top + mm.y(3) + module * s.qr.size, code, Rect{qrLeft, top, right, bottom});
-  // Readers want four light modules around the code.
-  const int textRight = qrLeft - 4 * module;
-  // The event, then the round and board large.
-  const int small = p.fonts.select(c, FontRole::Medium);
-  c.drawText(left, top, s.event, Rect{left, top, textRight, top + small});
-  const int title = p.fonts.select(c, FontRole::Title);
-  const std::string heading = text::sj(text::format(kRoundBoard, s.round, s.board));
-  c.drawText(left, top + small + mm.y(1), heading, Rect{left, top, textRight, bottom});
-  int y = top + small + title + mm.y(4);
-  for (const SlipPlayer& player : s.players) {
-    drawPlayer(p, mm, player, left, y, textRight);
-    y += mm.y(kBoxMm + 4);
-  }
-  box(c, left, y, mm.y(kBoxMm));
   const int medium = p.fonts.select(c, FontRole::Medium);
-  c.drawText(left + mm.y(kBoxMm) + mm.x(1.5), y + (mm.y(kBoxMm) - medium) / 2, text::sj(kDraw),
-             std::nullopt);
-  // The signing line, and what to do.
+  // The signing line and what to do at the foot, across the slip.
   const int signY = bottom - mm.y(7);
+  const int columnSide = std::min(mm.x(25), bottom - top - mm.y(8));
+  const int textRight =
+      drawQrColumn(p, mm, s, Rect{right - columnSide, top, right, signY - medium - mm.y(1)});
+  // The event, then the round and board large.
+  // A long title takes more lines, down to the smallest size, and pushes the rest down.
+  const int eventHeight = drawFitted(c, s.event, Rect{left, top, textRight, top + mm.y(8)},
+                                     {kMincho, 10, false, false});
+  const int headingTop = top + eventHeight + mm.y(0.5);
+  const std::string heading = text::sj(text::format(kRoundBoard, s.round, s.board));
+  drawFitted(c, heading, Rect{left, headingTop, textRight, headingTop + mm.y(7.5)},
+             {kGothic, 19, false, true});
+  // The players share what lies between the heading and the draw box.
+  const int drawTop = signY - medium - mm.y(2) - mm.y(kBoxMm);
+  const int rowsTop = headingTop + mm.y(8.5);
+  const int rowHeight = std::max(mm.y(kBoxMm), (drawTop - mm.y(1) - rowsTop) / 2);
+  for (int i = 0; i < 2; ++i)
+    drawPlayer(p, mm, s.players[i],
+               Rect{left, rowsTop + i * rowHeight, textRight, rowsTop + (i + 1) * rowHeight});
+  box(c, left, drawTop, mm.y(kBoxMm));
+  p.fonts.select(c, FontRole::Medium);
+  c.drawText(left + mm.y(kBoxMm) + mm.x(1.5), drawTop + (mm.y(kBoxMm) - medium) / 2,
+             text::sj(kDraw), std::nullopt);
   c.drawText(left, signY - medium, text::sj(kSign), std::nullopt);
   c.drawLine(left + mm.x(10), signY, textRight, signY, kHairline);
-  const int base = p.fonts.select(c, FontRole::Base);
-  c.drawText(left, bottom - base, text::sj(kMark), Rect{left, top, right, bottom});
+  drawFitted(c, text::sj(kMark), Rect{left, signY + mm.y(1), right, bottom},
+             {kMincho, 8, false, true});
 }
 
 // Short marks at each corner of every slip, where the scissors go.

@@ -13,7 +13,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "ui/dialogs/column_chooser_dialog.h"
 #include "ui/qt_text.h"
 
 namespace toq::ui {
@@ -40,8 +42,12 @@ QTableWidgetItem* cell(const QString& text) {
 
 }  // namespace
 
-EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* parent)
-    : QDialog(parent), planner_(std::move(planner)), grades_(std::move(grades)) {
+EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, ColumnMemory memory,
+                             QWidget* parent)
+    : QDialog(parent),
+      planner_(std::move(planner)),
+      grades_(std::move(grades)),
+      memory_(std::move(memory)) {
   setWindowTitle(QStringLiteral("申込一覧の取り込み"));
   auto* fileButton = new QPushButton(QStringLiteral("ファイルを選ぶ..."), this);
   source_ = new QLabel(
@@ -66,9 +72,12 @@ EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* 
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   ok_ = buttons->addButton(QStringLiteral("取り込む"), QDialogButtonBox::AcceptRole);
   ok_->setEnabled(false);
+  columnsButton_ = new QPushButton(QStringLiteral("列の選択..."), this);
+  columnsButton_->setEnabled(false);
   auto* top = new QHBoxLayout;
   top->addWidget(fileButton);
   top->addWidget(source_, 1);
+  top->addWidget(columnsButton_);
   auto* middle = new QHBoxLayout;
   middle->addWidget(tabs, 1);
   middle->addWidget(gradeTable_);
@@ -80,6 +89,7 @@ EntriesDialog::EntriesDialog(Planner planner, data::GradeTable grades, QWidget* 
   layout->addWidget(buttons);
   resize(760, 480);
   connect(fileButton, &QPushButton::clicked, this, &EntriesDialog::chooseFile);
+  connect(columnsButton_, &QPushButton::clicked, this, &EntriesDialog::chooseColumns);
   connect(pasted_, &QPlainTextEdit::textChanged, this, [this] {
     source_->setText(QStringLiteral("貼り付けた表"));
     load(pasted_->toPlainText().toStdString());
@@ -105,9 +115,34 @@ void EntriesDialog::chooseFile() {
 
 void EntriesDialog::load(const std::string& bytes) {
   bytes_ = bytes;
-  preview_ = planner_(bytes_, grades_);
+  preview_ = planner_(bytes_, grades_, columns_);
+  // A header row met before is read with the columns chosen for it then.
+  if (!columns_.any() && memory_.recall) {
+    const data::ColumnChoice recalled = memory_.recall(preview_.sheet.headers);
+    if (recalled.any()) {
+      columns_ = recalled;
+      preview_ = planner_(bytes_, grades_, columns_);
+    }
+  }
   showPreview();
   showGrades();
+  const data::EntrySheet& sheet = preview_.sheet;
+  columnsButton_->setEnabled(!sheet.headers.empty());
+  // No name column, or two: the chooser asks by itself, once for a header row.
+  const bool nameUnsure = std::find(sheet.unsure.begin(), sheet.unsure.end(),
+                                    data::EntryField::Name) != sheet.unsure.end();
+  if (nameUnsure && !columns_.any() && sheet.headers != askedHeaders_ && isVisible()) {
+    askedHeaders_ = sheet.headers;
+    chooseColumns();
+  }
+}
+
+void EntriesDialog::chooseColumns() {
+  const std::optional<data::ColumnChoice> chosen = ColumnChooserDialog::ask(preview_.sheet, this);
+  if (!chosen) return;
+  columns_ = *chosen;
+  if (memory_.remember) memory_.remember(preview_.sheet.headers, columns_);
+  load(bytes_);
 }
 
 void EntriesDialog::showPreview() {
@@ -131,12 +166,29 @@ void EntriesDialog::showPreview() {
   for (const data::RefusedLine& r : plan.refused) refused_->addItem(fromUtf8(r.message));
   merged_->clear();
   for (const edit::MergedLine& m : plan.merged) merged_->addItem(fromUtf8(edit::mergedText(m)));
+  // Names taken with a stand-in are listed beside the refusals.
+  for (const data::RefusedLine& r : preview_.sheet.standIns) refused_->addItem(fromUtf8(r.message));
   QStringList ignored;
   for (const std::string& h : preview_.sheet.ignored) ignored << fromUtf8(h);
   QString summary = fromUtf8(edit::planSummary(plan));
   if (!preview_.sheet.read) summary += QStringLiteral("　") + fromUtf8(preview_.sheet.problem);
   if (!ignored.isEmpty())
     summary += QStringLiteral("　使わない列: ") + ignored.join(QStringLiteral("、"));
+  if (!preview_.sheet.standIns.empty())
+    summary += QStringLiteral("\n代わりの字で登録する行 %1（「取り込まない行」の一覧に）")
+                   .arg(preview_.sheet.standIns.size());
+  if (plan.defaultRatings > 0)
+    summary +=
+        QStringLiteral("\n段級・レーティングが空欄の %1人は既定のレーティング（%2）にします。")
+            .arg(plan.defaultRatings)
+            .arg(data::kDefaultRating);
+  QStringList unsure;
+  for (data::EntryField f : preview_.sheet.unsure)
+    if (preview_.sheet.columns[std::size_t(f)] >= 0 || f == data::EntryField::Name)
+      unsure << fromUtf8(std::string(data::fieldName(f)));
+  if (!unsure.isEmpty())
+    summary += QStringLiteral("\n列がはっきりしません: %1（「列の選択...」で選べます）")
+                   .arg(unsure.join(QStringLiteral("、")));
   summary_->setText(summary);
   ok_->setEnabled(!plan.entries.empty());
 }
@@ -167,8 +219,8 @@ EntriesDialog::Choice EntriesDialog::choice() const {
 }
 
 std::optional<EntriesDialog::Choice> EntriesDialog::ask(Planner planner, data::GradeTable grades,
-                                                        QWidget* parent) {
-  EntriesDialog dialog(std::move(planner), std::move(grades), parent);
+                                                        ColumnMemory memory, QWidget* parent) {
+  EntriesDialog dialog(std::move(planner), std::move(grades), std::move(memory), parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();
 }

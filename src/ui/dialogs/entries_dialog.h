@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/entry_sheet.h"
 #include "data/grades.h"
@@ -31,7 +32,14 @@ class EntriesDialog : public QDialog {
     data::EntrySheet sheet;
     edit::EntryPlan plan;
   };
-  using Planner = std::function<Preview(const std::string& bytes, const data::GradeTable&)>;
+  using Planner = std::function<Preview(const std::string& bytes, const data::GradeTable&,
+                                        const data::ColumnChoice&)>;
+  /// The columns chosen by hand, remembered per header row.
+  struct ColumnMemory {
+    std::function<data::ColumnChoice(const std::vector<std::string>& headers)> recall;
+    std::function<void(const std::vector<std::string>& headers, const data::ColumnChoice&)>
+        remember;
+  };
 
   /// What the user chose.
   struct Choice {
@@ -40,7 +48,8 @@ class EntriesDialog : public QDialog {
     data::GradeTable grades;
   };
 
-  EntriesDialog(Planner planner, data::GradeTable grades, QWidget* parent = nullptr);
+  EntriesDialog(Planner planner, data::GradeTable grades, ColumnMemory memory = {},
+                QWidget* parent = nullptr);
 
   /// Reads the bytes of a file or of pasted text, and shows them as they will be registered.
   void load(const std::string& bytes);
@@ -52,9 +61,13 @@ class EntriesDialog : public QDialog {
   QTableWidget* gradeTable() const { return gradeTable_; }
   QPlainTextEdit* pasted() const { return pasted_; }
   QCheckBox* participants() const { return participants_; }
+  QPushButton* columnsButton() const { return columnsButton_; }
+  /// Opens the column chooser on the sheet shown; a choice reads the sheet again with it.
+  void chooseColumns();
 
   /// Runs the dialog: the choice on 取り込む, none on キャンセル.
-  static std::optional<Choice> ask(Planner planner, data::GradeTable grades, QWidget* parent);
+  static std::optional<Choice> ask(Planner planner, data::GradeTable grades, ColumnMemory memory,
+                                   QWidget* parent);
 
  private:
   void chooseFile();
@@ -64,6 +77,9 @@ class EntriesDialog : public QDialog {
 
   Planner planner_;
   data::GradeTable grades_;
+  ColumnMemory memory_;
+  data::ColumnChoice columns_;
+  std::vector<std::string> askedHeaders_;  ///< the header row the chooser opened for by itself
   std::string bytes_;
   Preview preview_;
   QLabel* source_ = nullptr;
@@ -75,6 +91,7 @@ class EntriesDialog : public QDialog {
   QPlainTextEdit* pasted_ = nullptr;
   QCheckBox* participants_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* columnsButton_ = nullptr;
   bool filling_ = false;  ///< the grade table is being filled: its edits are not the user's
 };
 

@@ -29,12 +29,17 @@ QString lineText(const edit::ReceptionLine& l) {
   return s;
 }
 
-// Enter in the search field adds the selected line; the arrows move the selection.
+// Enter in the search field adds the selected line; the arrows move the selection; Ctrl+Z
+// takes back the latest check-in, not the search text.
 class SearchKeys : public QObject {
  public:
   SearchKeys(ReceptionDialog* dialog) : QObject(dialog), dialog_(dialog) {}
   bool eventFilter(QObject*, QEvent* e) override {
     if (e->type() != QEvent::KeyPress) return false;
+    if (static_cast<QKeyEvent*>(e)->matches(QKeySequence::Undo)) {
+      dialog_->undoArrival();
+      return true;
+    }
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       dialog_->receiveSelected();
@@ -64,7 +69,7 @@ ReceptionDialog::ReceptionDialog(Hooks hooks, QWidget* parent)
     : QDialog(parent), hooks_(std::move(hooks)) {
   setWindowTitle(QStringLiteral("受付"));
   search_ = new QLineEdit(this);
-  setFittingPlaceholder(search_, QStringLiteral("氏名・省略名の一部"));
+  setFittingPlaceholder(search_, QStringLiteral("氏名・省略名・ふりがなの一部"));
   search_->installEventFilter(new SearchKeys(this));
   list_ = new QListWidget(this);
   list_->setMinimumSize(360, 300);
@@ -98,7 +103,9 @@ void ReceptionDialog::refresh() {
                            : 0;
   lines_ = hooks_.list(toUtf8(search_->text()));
   list_->clear();
-  int current = lines_.empty() ? -1 : 0;
+  // Enter acts on a single match, or on the line chosen with the arrows: never on the first
+  // of several.
+  int current = lines_.size() == 1 ? 0 : -1;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     auto* item = new QListWidgetItem(lineText(lines_[i]), list_);
     if (lines_[i].participant) item->setForeground(Qt::gray);
@@ -110,7 +117,13 @@ void ReceptionDialog::refresh() {
 
 void ReceptionDialog::receiveSelected() {
   const int row = list_->currentRow();
-  if (row < 0 || row >= int(lines_.size())) return;
+  if (row < 0 || row >= int(lines_.size())) {
+    if (lines_.size() > 1)
+      last_->setText(
+          QStringLiteral("%1人が当てはまります。矢印キーで選んでから Enter を押してください。")
+              .arg(lines_.size()));
+    return;
+  }
   const edit::ReceptionLine line = lines_[std::size_t(row)];
   const edit::Outcome o = hooks_.receive(line);
   if (o.changed) {  // also when it could not be written: the arrival stands
@@ -119,6 +132,14 @@ void ReceptionDialog::receiveSelected() {
   }
   refresh();
   search_->setFocus();
+}
+
+void ReceptionDialog::undoArrival() {
+  if (!hooks_.undoArrival) return;
+  const std::optional<std::string> name = hooks_.undoArrival();
+  last_->setText(name ? QStringLiteral("%1 の受付を取り消しました").arg(fromUtf8(*name))
+                      : QStringLiteral("取り消せる受付はありません"));
+  refresh();
 }
 
 void ReceptionDialog::walkIn() {

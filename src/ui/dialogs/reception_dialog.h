@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ class ReceptionDialog : public QDialog {
     /// Adds an arrival / a walk-in through the door; the outcome says what happened.
     std::function<edit::Outcome(const edit::ReceptionLine&)> receive;
     std::function<edit::Outcome(const edit::PlayerForm&)> walkIn;
+    /// Takes back the latest check-in (Ctrl+Z): the name taken back (UTF-8), or none when the
+    /// latest change was not a check-in.
+    std::function<std::optional<std::string>()> undoArrival;
   };
 
   ReceptionDialog(Hooks hooks, QWidget* parent = nullptr);
@@ -47,6 +51,8 @@ class ReceptionDialog : public QDialog {
   void receiveSelected();
   /// Asks for a walk-in's name and rating or grade, and adds them.
   void walkIn();
+  /// Takes back the latest check-in (Ctrl+Z in the reception).
+  void undoArrival();
 
  private:
   Hooks hooks_;
