@@ -49,7 +49,8 @@ int absentCommand(Invocation& inv) {
   }
   const edit::Passed p =
       edit::runCommand(ws, inv.ui, edit::StepRule{edit::absenceStepLabel(*asked)},
-                       [&] { return edit::setAbsence(ws, inv.ui, *asked, game); });
+                       [&] { return edit::setAbsence(ws, inv.ui, *asked, game); },
+                       journal::Who::cli());
   const std::string name = rowLabel(ws, asked->row);
   if (!p.outcome.done())
     return editFailed(inv, before, p.outcome, text::format(kNoAbsenceChange, name.c_str()));
@@ -68,7 +69,7 @@ int sortCommand(Invocation& inv) {
   const std::size_t before = inv.ui.problemsShown();
   const edit::Passed p =
       edit::runCommand(ws, inv.ui, edit::StepRule{edit::texts::kLabelSortByRating},
-                       [&] { return edit::sortByRating(ws, inv.ui); });
+                       [&] { return edit::sortByRating(ws, inv.ui); }, journal::Who::cli());
   if (p.outcome.stop == edit::Stop::NothingToDo) {
     inv.out << kInOrder << '\n';
     return kExitOk;

@@ -25,7 +25,8 @@ void absence(Hub& hub, const Request& request, Done done, bool takeBack) {
   const edit::AbsenceRequest wanted{asked->row, asked->round, asked->fromOn, takeBack};
   hub.onOwner(
       section,
-      [wanted, keep = asked->keepGame, section](Hub& hub, edit::Workspace& ws) {
+      [wanted, keep = asked->keepGame, section, who = journal::Who::organiser(request.address)](
+          Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
         // A paired game the absence touches is changed only when the page asked its question.
         std::optional<std::string> question;
@@ -37,7 +38,8 @@ void absence(Hub& hub, const Request& request, Done done, bool takeBack) {
                           const auto game = keep.value_or(true) ? edit::PairedGame::Keep
                                                                 : edit::PairedGame::TakeOut;
                           return edit::setAbsence(w, ui, wanted, game);
-                        })
+                        },
+                        who)
                 .outcome;
         if (question)
           return jsonReply(409, api::text(api::AbsenceQuestion{*question, wanted.fromOn}));
@@ -73,11 +75,11 @@ void postSort(Hub& hub, const Request& request, Done done) {
   const int section = request.section;
   hub.onOwner(
       section,
-      [section](Hub& hub, edit::Workspace& ws) {
+      [section, who = journal::Who::organiser(request.address)](Hub& hub, edit::Workspace& ws) {
         RequestServices ui;
         const edit::Outcome o =
             applyChange(hub, section, ws, ui, edit::StepRule{edit::texts::kLabelSortByRating},
-                        [&](edit::Workspace& w) { return edit::sortByRating(w, ui); })
+                        [&](edit::Workspace& w) { return edit::sortByRating(w, ui); }, who)
                 .outcome;
         if (!o.done() && o.stop != edit::Stop::NothingToDo) return refusal(o, ui);
         return jsonReply(200, "{\"rows\":" + std::to_string(o.count) + "}");

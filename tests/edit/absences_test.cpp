@@ -128,9 +128,10 @@ TEST_F(Absences, TheQuestionComesOnlyWhenAPairedGameIsTouched) {
 TEST_F(Absences, PairingLeavesThemOutAndTheStandingsKeepTheirGames) {
   sixWithRoundOne(true);  // rows 0, 2, 4 won round 1
   // One step through the door each; undo takes the withdrawal back whole.
-  const Passed p = runCommand(*ws_, ui_, StepRule{absenceStepLabel({0, 1, true, false})}, [&] {
-    return setAbsence(*ws_, ui_, {0, 1, true, false}, PairedGame::Keep);
-  });
+  const Passed p = runCommand(
+      *ws_, ui_, StepRule{absenceStepLabel({0, 1, true, false})},
+      [&] { return setAbsence(*ws_, ui_, {0, 1, true, false}, PairedGame::Keep); },
+      journal::Who::window());
   EXPECT_EQ(p.step, "棄権");
   ASSERT_TRUE(setAbsence(*ws_, ui_, {3, 1, false, false}, PairedGame::Keep).done());
   // Four left to pair in round 2: even, no bye question; the absent rows stay absent.

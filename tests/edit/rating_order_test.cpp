@@ -37,7 +37,7 @@ TEST_F(RatingOrder, SortsHighestFirstAsOneUndoStepAndOnlyBeforeRoundOne) {
   EXPECT_FALSE(inRatingOrder(*ws_));
   EXPECT_TRUE(sortBeforePairingQuestion(*ws_));
   const Passed p = runCommand(*ws_, ui_, StepRule{texts::kLabelSortByRating},
-                              [&] { return sortByRating(*ws_, ui_); });
+                              [&] { return sortByRating(*ws_, ui_); }, journal::Who::window());
   ASSERT_TRUE(p.outcome.done());
   EXPECT_EQ(p.step, "レーティング順の並べ替え");
   EXPECT_EQ(namesInRows(), (std::vector<std::string>{"四段", "四段2", "初段", "十級"}));
