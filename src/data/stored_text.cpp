@@ -18,6 +18,7 @@ constexpr const char* kTooLongBytes = "%sは%zuバイト以内で入力してく
 constexpr const char* kNameField = "氏名";
 constexpr const char* kShortNameField = "省略名";
 constexpr const char* kAffiliationField = "所属";
+constexpr const char* kReadingField = "ふりがな";
 constexpr const char* kOffendingRecord = "%d番目の対局者「%s」: %s 対局者の編集で直してください。";
 constexpr const char* kRatingRange = "レーティング %lld は %d から %d の範囲で入力してください。";
 
@@ -42,26 +43,6 @@ std::optional<std::uint32_t> doubleByteScalar(std::string_view pair) {
   if (utf8.size() == 2) return ((b0 & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[1]) & 0x3Fu);
   return ((b0 & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[1]) & 0x3Fu) << 6) |
          (static_cast<unsigned char>(utf8[2]) & 0x3Fu);
-}
-
-// The next UTF-8 scalar at `pos` (moving past it); none for a malformed sequence.
-std::optional<std::uint32_t> nextScalar(std::string_view s, std::size_t& pos) {
-  const auto b0 = static_cast<unsigned char>(s[pos]);
-  const std::size_t len = b0 < 0x80           ? 1
-                          : (b0 >> 5) == 0x6  ? 2
-                          : (b0 >> 4) == 0xE  ? 3
-                          : (b0 >> 3) == 0x1E ? 4
-                                              : 0;
-  if (len == 0 || pos + len > s.size()) return std::nullopt;
-  // toCp932 of the one character judges its form; only the scalar is computed here.
-  std::uint32_t cp = len == 1 ? b0 : b0 & (0x7Fu >> len);
-  for (std::size_t i = 1; i < len; ++i) {
-    const auto b = static_cast<unsigned char>(s[pos + i]);
-    if ((b & 0xC0) != 0x80) return std::nullopt;
-    cp = (cp << 6) | (b & 0x3Fu);
-  }
-  pos += len;
-  return cp;
 }
 
 }  // namespace
@@ -98,7 +79,7 @@ TextCheck checkTypedText(std::string_view utf8, std::size_t maxBytes) {
   for (std::size_t pos = 0; pos < utf8.size();) {
     ++place;
     const std::size_t start = pos;
-    const std::optional<std::uint32_t> c = nextScalar(utf8, pos);
+    const std::optional<std::uint32_t> c = text::nextScalar(utf8, pos);
     if (!c) return {TextProblem::NotCp932, static_cast<unsigned char>(utf8[start]), place, true};
     if (*c < 0x80) {
       if (const TextProblem p = byteProblem(static_cast<unsigned char>(*c)); p != TextProblem::None)
@@ -185,7 +166,8 @@ std::string recordProblem(const Player& player) {
   const std::pair<const std::string*, const char*> fields[] = {
       {&player.name, kNameField},
       {&player.shortName, kShortNameField},
-      {&player.affiliation, kAffiliationField}};
+      {&player.affiliation, kAffiliationField},
+      {&player.reading, kReadingField}};
   for (const auto& [value, field] : fields)
     if (const TextCheck check = checkStoredText(*value); !check.ok())
       return textProblemMessage(check, field);

@@ -1,7 +1,5 @@
 #include "edit/backup_open.h"
 
-#include <chrono>
-#include <ctime>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,19 +30,6 @@ bool readsWhole(const std::filesystem::path& original, const std::string& bytes)
   }
   auto table = std::make_unique<data::Table>();
   return data::parseTableText(*table, bytes, &fault) == data::TableTextResult::Ok;
-}
-
-std::string stamp() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  char out[32];
-  std::strftime(out, sizeof out, "%Y%m%d-%H%M%S", &local);
-  return out;
 }
 
 // Checks the backup of a file; false after saying why it cannot stand in for it.
@@ -89,7 +74,7 @@ int openBackup(Workspace& ws, services::Services& ui) {
   if (broken.empty()) return 0;
   for (const std::filesystem::path& file : broken)
     if (!backupUsable(file, ui)) return -1;
-  const std::string when = stamp();
+  const std::string when = text::localTimeNow("%Y%m%d-%H%M%S");
   std::string kept;
   for (const std::filesystem::path& file : broken) {
     const std::optional<std::filesystem::path> aside = replaceByBackup(file, when, ui);

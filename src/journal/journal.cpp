@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include "text/format.h"
+
 #include <ctime>
 #include <system_error>
 
@@ -291,16 +293,7 @@ std::optional<State> Journal::stateAfter(std::int64_t n) const {
 }
 
 std::string localTimeNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
+  return text::localTimeNow("%Y-%m-%d %H:%M:%S");
 }
 
 }  // namespace toq::journal

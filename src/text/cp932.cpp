@@ -21,6 +21,8 @@ bool isKatakanaByte(unsigned char b) {
   return b >= 0xA1 && b <= 0xDF;
 }
 
+}  // namespace
+
 void appendUtf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -39,7 +41,6 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
   }
 }
 
-// Decodes one UTF-8 scalar at pos; none on a malformed sequence.
 std::optional<std::uint32_t> nextScalar(std::string_view s, std::size_t& pos) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   unsigned char b0 = byte(pos);
@@ -60,8 +61,6 @@ std::optional<std::uint32_t> nextScalar(std::string_view s, std::size_t& pos) {
   pos += len;
   return cp;
 }
-
-}  // namespace
 
 bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);

@@ -3,6 +3,7 @@
 // Inside the core every name, title and report line is CP932 bytes in a std::string.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,12 @@ bool isLeadByte(unsigned char byte);
 
 /// Bytes of the character that starts at `pos` (1 or 2; 1 for a lead byte at the very end).
 std::size_t charLengthAt(std::string_view text, std::size_t pos);
+
+/// Appends a Unicode scalar as UTF-8.
+void appendUtf8(std::string& out, std::uint32_t scalar);
+/// The UTF-8 scalar at `pos`, moving `pos` past it; none (pos unchanged) for a malformed,
+/// overlong or surrogate sequence.
+std::optional<std::uint32_t> nextScalar(std::string_view utf8, std::size_t& pos);
 
 /// UTF-8 to CP932; none when a character has no CP932 form or the UTF-8 is malformed.
 std::optional<std::string> toCp932(std::string_view utf8);

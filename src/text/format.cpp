@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace toq::text {
@@ -28,6 +29,19 @@ std::string format(const char* fmt, ...) {
   }
   va_end(copy);
   return out;
+}
+
+std::string localTimeNow(const char* strftimeFormat) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  char text[64];
+  const std::size_t length = std::strftime(text, sizeof text, strftimeFormat, &local);
+  return std::string(text, length);
 }
 
 }  // namespace toq::text

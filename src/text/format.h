@@ -9,4 +9,7 @@ namespace toq::text {
 /// Formats like std::snprintf and returns the whole result, whatever its length.
 [[gnu::format(printf, 1, 2)]] std::string format(const char* fmt, ...);
 
+/// The local time now, formatted like std::strftime ("%Y%m%d-%H%M%S").
+std::string localTimeNow(const char* strftimeFormat);
+
 }  // namespace toq::text
