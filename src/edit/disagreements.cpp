@@ -59,4 +59,24 @@ std::string disagreementText(const Disagreement& d) {
   return text::format(kText, d.round + 1, d.board, d.entered.c_str(), d.reported.c_str());
 }
 
+void rebuildDisagreements(Workspace& ws, const std::vector<journal::StepInfo>& steps) {
+  static const std::string kReported = "、報告 ";
+  ws.disagreements.clear();
+  for (const journal::StepInfo& s : steps) {
+    if (s.op != journal::Op::Disagreement && s.op != journal::Op::Settled) continue;
+    if (s.rounds.size() != 1 || s.rows.size() != 2) continue;
+    const int round = s.rounds[0];
+    std::erase_if(ws.disagreements, [&](const Disagreement& d) {
+      return d.round == round && d.first == s.rows[0] && d.second == s.rows[1];
+    });
+    const std::size_t at = s.label.rfind(kReported);
+    if (s.op == journal::Op::Settled || at == std::string::npos) continue;
+    const std::optional<SheetBoard> b = boardOfGame(ws.table, round, s.rows[0]);
+    if (!b || b->second != s.rows[1]) continue;
+    Disagreement d{round, b->board, b->first, b->second, {}, s.label.substr(at + kReported.size())};
+    d.entered = whose(ws, d.first, d.second, ws.table.result[d.first][round]);
+    ws.disagreements.push_back(std::move(d));
+  }
+}
+
 }  // namespace toq::edit

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/outcome.h"
+#include "journal/journal.h"
 
 namespace toq::edit {
 
@@ -32,5 +33,8 @@ void noteDisagreement(Workspace& ws, int row, int round, int reported);
 bool settleDisagreements(Workspace& ws, const Outcome& done);
 /// "1回戦 第7局: 入力 松本 修 の勝ち、報告 小林 由紀子 の勝ち" for the status bar and the journal.
 std::string disagreementText(const Disagreement& d);
+/// The disagreements still open after the journal's steps (kept, then settled), as they were
+/// before the program closed; what each board holds now is read from the table.
+void rebuildDisagreements(Workspace& ws, const std::vector<journal::StepInfo>& steps);
 
 }  // namespace toq::edit

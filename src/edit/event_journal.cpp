@@ -1,5 +1,7 @@
 #include "edit/event_journal.h"
 
+#include "edit/disagreements.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -142,7 +144,11 @@ void catchUpJournal(Workspace& ws, services::Services& ui, const journal::Who& w
 void attachJournal(Workspace& ws, services::Services& ui, const journal::Who& who) {
   const bool opened = ws.journal.journal && ws.journal.tableFile == ws.table.filePath;
   catchUpJournal(ws, ui, who);
-  if (!opened && ws.journal.withHistory && ws.journal.journal) rebuildHistory(ws);
+  if (!opened && ws.journal.withHistory && ws.journal.journal) {
+    rebuildHistory(ws);
+    // The boards whose players disagreed stay before the organiser after a restart.
+    rebuildDisagreements(ws, ws.journal.journal->stepsFrom(1));
+  }
 }
 
 void journalPass(Workspace& ws, services::Services& ui, const journal::Who& who,

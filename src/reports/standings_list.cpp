@@ -12,6 +12,8 @@ namespace toq::reports {
 
 namespace {
 
+constexpr std::string_view kWithdrawn = "（棄権）";
+
 // The columns after the name and affiliation, and the rule that broke the ties, in the order
 // the ranking compares them.
 constexpr std::string_view kScoreHeadings[6] = {"勝-敗-分", "勝点",         "ソルコフ",
@@ -106,6 +108,8 @@ StandingsList standingsList(data::Table& table, const data::Register& players, i
       line.name = p->name;
       line.affiliation = p->affiliation;
     }
+    // A player who left keeps the place their games gave, marked.
+    if (data::withdrawnFrom(table, row) >= 0) line.name += text::sj(kWithdrawn);
     if (list.winRateMode)
       rateValues(table, line, m);
     else

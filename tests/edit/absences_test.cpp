@@ -12,6 +12,7 @@
 #include "edit/history.h"
 #include "edit/pair_command.h"
 #include "pairing/standings.h"
+#include "reports/standings_list.h"
 #include "text/cp932.h"
 
 namespace toq::edit {
@@ -130,7 +131,9 @@ TEST_F(Absences, PairingLeavesThemOutAndTheStandingsKeepTheirGames) {
   // One step through the door each; undo takes the withdrawal back whole.
   const Passed p = runCommand(
       *ws_, ui_, StepRule{absenceStepLabel({0, 1, true, false})},
-      [&] { return setAbsence(*ws_, ui_, {0, 1, true, false}, PairedGame::Keep); },
+      [&] {
+        return setAbsence(*ws_, ui_, {0, 1, true, false}, PairedGame::Keep);
+      },
       journal::Who::window());
   EXPECT_EQ(p.step, "棄権");
   ASSERT_TRUE(setAbsence(*ws_, ui_, {3, 1, false, false}, PairedGame::Keep).done());
@@ -151,6 +154,12 @@ TEST_F(Absences, PairingLeavesThemOutAndTheStandingsKeepTheirGames) {
   // The withdrawn player keeps the round-1 win.
   ASSERT_EQ(pairing::computeStandings(ws_->table, ws_->players, 1), 0);
   EXPECT_EQ(ws_->table.standings[0][1].wins, 1);
+  // The printed standings mark the withdrawn player, not the one who sat out a round.
+  const reports::StandingsList list = reports::standingsList(ws_->table, ws_->players, 1);
+  int marked = 0;
+  for (const reports::StandingsLine& line : list.lines)
+    if (line.name.ends_with(text::sj("（棄権）"))) marked += line.row == 0 ? 1 : 100;
+  EXPECT_EQ(marked, 1);
 }
 
 }  // namespace

@@ -216,6 +216,12 @@ TEST_F(JournalCrash, ADisagreementAtTheDeskReachesTheOrganiserUntilSettled) {
   const json steps = json::parse(getWithKey("/api/history?limit=1").body)["steps"];
   EXPECT_EQ(steps[0]["label"], "結果の食い違い: 1回戦 第1局: 入力 P0 の勝ち、報告 P1 の勝ち");
   EXPECT_EQ(steps[0]["who"]["kind"], "desk");
+  // A restart keeps it before the organiser.
+  const auto again = reopened();
+  ASSERT_EQ(again->disagreements.size(), 1u);
+  EXPECT_EQ(again->disagreements[0].board, 1);
+  EXPECT_EQ(again->disagreements[0].entered, "P0 の勝ち");
+  EXPECT_EQ(again->disagreements[0].reported, "P1 の勝ち");
   // The organiser confirms the entered result: settled.
   EXPECT_EQ(post("/api/results", resultBody(1, 1, "win")).status, 200);
   EXPECT_TRUE(disagreements().empty());
