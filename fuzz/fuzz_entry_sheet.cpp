@@ -6,6 +6,7 @@
 
 #include "data/entry_sheet.h"
 #include "data/register.h"
+#include "data/stored_text.h"
 #include "edit/entry_import.h"
 #include "fuzz_support.h"
 
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   require(sheet.read || sheet.rows.empty(), "a refused file gives no rows");
   for (const data::EntryRow& row : sheet.rows) {
     require(!row.name.empty(), "every row has a name");
-    require(data::checkName(row.name) == data::NameProblem::None, "the name can be stored");
+    require(data::checkStoredText(row.name).ok(), "the name can be stored");
     require(!row.boards || (*row.boards >= 1 && *row.boards <= 99), "boards within 1..99");
   }
   toq::edit::Workspace ws;

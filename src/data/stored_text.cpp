@@ -8,13 +8,13 @@ namespace toq::data {
 
 namespace {
 
-constexpr const char* kControl = "%sの%zu文字目に制御文字（U+%04X）は使えません。";
+constexpr const char* kControl = "%sの%d文字目に制御文字（U+%04X）は使えません。";
 constexpr const char* kQuote = "%sに二重引用符（\"）は使えません。";
 constexpr const char* kLineBreak = "%sに改行は使えません。";
-constexpr const char* kNotCp932 = "%sの%zu文字目（U+%04X）はシフトJISで表せません。";
-constexpr const char* kNotCp932Byte = "%sの%zu文字目がシフトJISの文字ではありません（0x%02X）。";
+constexpr const char* kNotCp932 = "%sの%d文字目（U+%04X）はシフトJISで表せません。";
+constexpr const char* kNotCp932Byte = "%sの%d文字目がシフトJISの文字ではありません（0x%02X）。";
 constexpr const char* kTooLong = "%sは255バイト（全角127文字）以内で入力してください。";
-constexpr const char* kTooLongBytes = "%sは%zuバイト以内で入力してください。";
+constexpr const char* kTooLongBytes = "%sは%dバイト以内で入力してください。";
 constexpr const char* kNameField = "氏名";
 constexpr const char* kShortNameField = "省略名";
 constexpr const char* kAffiliationField = "所属";
@@ -100,7 +100,7 @@ std::string textProblemMessage(const TextCheck& check, std::string_view field) {
   const unsigned character = check.character;
   switch (check.problem) {
     case TextProblem::Control:
-      return text::format(kControl, f.c_str(), check.place, character);
+      return text::format(kControl, f.c_str(), static_cast<int>(check.place), character);
     case TextProblem::Quote:
       return text::format(kQuote, f.c_str());
     case TextProblem::LineBreak:
@@ -108,8 +108,9 @@ std::string textProblemMessage(const TextCheck& check, std::string_view field) {
     case TextProblem::NotCp932:
       // Bytes of a file that are not Shift-JIS are named by their value, typed characters by
       // their code point.
-      return check.byte ? text::format(kNotCp932Byte, f.c_str(), check.place, character)
-                        : text::format(kNotCp932, f.c_str(), check.place, character);
+      return check.byte
+                 ? text::format(kNotCp932Byte, f.c_str(), static_cast<int>(check.place), character)
+                 : text::format(kNotCp932, f.c_str(), static_cast<int>(check.place), character);
     case TextProblem::TooLong:
       return text::format(kTooLong, f.c_str());
     case TextProblem::None:
@@ -126,9 +127,10 @@ std::optional<std::string> storedText(std::string_view utf8, std::string_view fi
     if (cp932) return cp932;
     check = {TextProblem::NotCp932, 0xFFFD, 1};
   }
-  message = check.problem == TextProblem::TooLong && maxBytes != kMaxNameBytes
-                ? text::format(kTooLongBytes, std::string(field).c_str(), maxBytes)
-                : textProblemMessage(check, field);
+  message =
+      check.problem == TextProblem::TooLong && maxBytes != kMaxNameBytes
+          ? text::format(kTooLongBytes, std::string(field).c_str(), static_cast<int>(maxBytes))
+          : textProblemMessage(check, field);
   return std::nullopt;
 }
 

@@ -18,7 +18,7 @@ namespace {
 constexpr const char* kRegisterFullLine = "%d行目: 対局者の登録が上限（%d人）に達しています";
 constexpr const char* kMerged = "%d行目（%s）は %d行目と同じ人としてまとめました";
 constexpr const char* kReplaced = "%s %s → %s";
-constexpr const char* kSummary = "新規 %d人・更新 %d人・まとめた行 %zu・取り込まない行 %zu";
+constexpr const char* kSummary = "新規 %d人・更新 %d人・まとめた行 %d・取り込まない行 %d";
 constexpr std::string_view kMergedTitle = "同じ名前の行をまとめました：";
 constexpr std::string_view kNone = "（なし）";
 constexpr std::string_view kYes = "○";
@@ -125,7 +125,8 @@ std::string mergedText(const MergedLine& merged) {
 }
 
 std::string planSummary(const EntryPlan& plan) {
-  return text::format(kSummary, plan.added, plan.updated, plan.merged.size(), plan.refused.size());
+  return text::format(kSummary, plan.added, plan.updated, static_cast<int>(plan.merged.size()),
+                      static_cast<int>(plan.refused.size()));
 }
 
 Outcome importEntries(Workspace& ws, services::Services& ui, const EntryPlan& plan,

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,7 @@ TEST(StoredText, APlayerFileThatDoesNotReadWholeNamesItsLine) {
   data::ReadFault fault;
   fault.line = 4;
   fault.what = "NUL文字（U+0000）があります";
-  EXPECT_EQ(data::readFaultMessage("春.ply", fault),
+  EXPECT_EQ(data::readFaultMessage(std::filesystem::path(u8"春.ply"), fault),
             "春.ply の 4行目: NUL文字（U+0000）があります。このファイルは全部は読めないため、"
             "変更しません。");
 

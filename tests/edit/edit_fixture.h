@@ -24,7 +24,11 @@ class EditTest : public ::testing::Test {
     ws_->table.SetTableFile(tablePath());
     ws_->playerFile = std::filesystem::path(dir_) / "cup.ply";
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override {
+    // The workspace's journal is closed first: Windows removes no open file.
+    ws_.reset();
+    std::filesystem::remove_all(dir_);
+  }
 
   std::filesystem::path tablePath() const { return std::filesystem::path(dir_) / "cup.tai"; }
   bool tableWritten() const { return std::filesystem::exists(tablePath()); }
