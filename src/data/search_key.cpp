@@ -1,5 +1,7 @@
 #include "data/search_key.h"
 
+#include "text/cp932.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -36,24 +38,6 @@ char32_t next(std::string_view s, std::size_t& i) {
   for (int k = 1; k <= extra; ++k) c = (c << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
   i += static_cast<std::size_t>(extra) + 1;
   return c;
-}
-
-void append(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Half-width katakana U+FF66..U+FF9D as their full-width forms, in code order.
@@ -98,7 +82,7 @@ std::string searchKey(std::string_view utf8) {
   for (char32_t c : chars) {
     c = fold(c);
     if (c == U' ' || c == U'\u3000' || c == U'・' || c == U'･') continue;
-    append(out, c);
+    text::appendUtf8(out, static_cast<std::uint32_t>(c));
   }
   return out;
 }
